@@ -1,0 +1,85 @@
+#include "platform/archive.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "platform/error.h"
+#include "platform/file.h"
+
+namespace kx {
+
+namespace {
+constexpr std::size_t kWriteBufferSize = 1 << 16;
+} // namespace
+
+Archive::Archive(std::string bytes, std::string name) : m_bytes(std::move(bytes)), m_name(std::move(name))
+{
+}
+
+Archive::Archive(File& file) : m_name(file.path().string()), m_file(&file)
+{
+    m_buffer.reserve(kWriteBufferSize);
+}
+
+std::uint32_t Archive::readU32()
+{
+    if (remaining() < 4) {
+        throw Error(ErrorCode::Truncated, m_name + ": the file ends at offset " +
+                                              std::to_string(m_bytes.size()) +
+                                              ", inside a 4-byte field that starts at offset " +
+                                              std::to_string(m_position));
+    }
+    const auto* p = reinterpret_cast<const unsigned char*>(m_bytes.data() + m_position);
+    m_position += 4;
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+std::size_t Archive::read(void* buffer, std::size_t byteCount)
+{
+    const std::size_t got = std::min<std::size_t>(byteCount, remaining());
+    if (got > 0) {
+        std::memcpy(buffer, m_bytes.data() + m_position, got);
+    }
+    m_position += got;
+    return got;
+}
+
+std::size_t Archive::skip(std::size_t byteCount)
+{
+    const std::size_t skipped = std::min<std::size_t>(byteCount, remaining());
+    m_position += skipped;
+    return skipped;
+}
+
+void Archive::writeU32(std::uint32_t value)
+{
+    const unsigned char bytes[4] = {
+        static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+        static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
+    write(bytes, sizeof bytes);
+}
+
+void Archive::write(const void* buffer, std::size_t byteCount)
+{
+    const char* bytes = static_cast<const char*>(buffer);
+    if (m_buffer.size() + byteCount > kWriteBufferSize) {
+        flush();
+        if (byteCount >= kWriteBufferSize) {
+            m_file->write(bytes, byteCount);
+            return;
+        }
+    }
+    m_buffer.insert(m_buffer.end(), bytes, bytes + byteCount);
+}
+
+void Archive::flush()
+{
+    if (m_file != nullptr && !m_buffer.empty()) {
+        m_file->write(m_buffer.data(), m_buffer.size());
+        m_buffer.clear();
+    }
+}
+
+} // namespace kx

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kx {
+
+class File;
+
+// A one-pass little-endian byte stream in one direction, loading or storing. Stands in for the
+// framework's archive: readU32() with fewer than 4 bytes left throws Error(ErrorCode::Truncated);
+// read() returns the number of bytes delivered and never throws.
+//
+// A loading archive works on the whole file in memory, so callers can check every count against
+// remaining() before they allocate anything. A storing archive buffers its writes; call flush()
+// before the file is closed.
+class Archive
+{
+public:
+    // Loading archive over bytes it owns; name is used in error messages (normally the file path).
+    Archive(std::string bytes, std::string name);
+    // Storing archive that writes to file, which must outlive the archive.
+    explicit Archive(File& file);
+    ~Archive() = default;
+    Archive(const Archive&) = delete;
+    Archive& operator=(const Archive&) = delete;
+
+    bool isLoading() const noexcept { return m_file == nullptr; }
+    bool isStoring() const noexcept { return m_file != nullptr; }
+    const std::string& name() const noexcept { return m_name; }
+
+    // Loading.
+    std::uint32_t readU32();
+    std::size_t read(void* buffer, std::size_t byteCount);
+    // Advances by up to byteCount bytes; returns how many were skipped.
+    std::size_t skip(std::size_t byteCount);
+    std::uint64_t position() const noexcept { return m_position; }
+    std::uint64_t remaining() const noexcept { return m_bytes.size() - m_position; }
+
+    // Storing.
+    void writeU32(std::uint32_t value);
+    void write(const void* buffer, std::size_t byteCount);
+    void flush();
+
+private:
+    std::string m_bytes;
+    std::size_t m_position = 0;
+    std::string m_name;
+    File* m_file = nullptr;
+    std::vector<char> m_buffer;
+};
+
+} // namespace kx
