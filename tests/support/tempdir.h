@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+
+namespace kx::test {
+
+// A fresh, empty folder under the system's temporary folder, removed with everything in it when
+// the object goes.
+class TempDir
+{
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const noexcept { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+} // namespace kx::test
