@@ -134,7 +134,8 @@ public:
     explicit SingleByteTable(const char* iconvName)
     {
         iconv_t cd = iconv_open("UTF-32LE", iconvName);
-        if (cd == reinterpret_cast<iconv_t>(-1)) {
+        // iconv_open reports failure as (iconv_t)-1.
+        if (cd == reinterpret_cast<iconv_t>(-1)) { // NOLINT(performance-no-int-to-ptr)
             throw Error(ErrorCode::Unsupported, std::string("the C library cannot convert from ") +
                                                     iconvName + " (iconv_open failed)");
         }
