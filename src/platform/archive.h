@@ -24,12 +24,15 @@ public:
     Archive(std::string bytes, std::string name);
     // Storing archive that writes to file, which must outlive the archive.
     explicit Archive(File& file);
+    // Storing archive that appends to sink in memory, which must outlive the archive; name is
+    // used in error messages.
+    static Archive storingTo(std::string& sink, std::string name);
     ~Archive() = default;
     Archive(const Archive&) = delete;
     Archive& operator=(const Archive&) = delete;
 
-    bool isLoading() const noexcept { return m_file == nullptr; }
-    bool isStoring() const noexcept { return m_file != nullptr; }
+    bool isLoading() const noexcept { return m_file == nullptr && m_sink == nullptr; }
+    bool isStoring() const noexcept { return !isLoading(); }
     const std::string& name() const noexcept { return m_name; }
 
     // Loading.
@@ -46,10 +49,13 @@ public:
     void flush();
 
 private:
+    Archive(std::string* sink, std::string name);
+
     std::string m_bytes;
     std::size_t m_position = 0;
     std::string m_name;
     File* m_file = nullptr;
+    std::string* m_sink = nullptr;
     std::vector<char> m_buffer;
 };
 
