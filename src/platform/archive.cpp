@@ -54,6 +54,15 @@ std::size_t Archive::read(void* buffer, std::size_t byteCount)
     return got;
 }
 
+std::size_t Archive::peek(void* buffer, std::size_t byteCount) const
+{
+    const std::size_t got = std::min<std::size_t>(byteCount, remaining());
+    if (got > 0) {
+        std::memcpy(buffer, m_bytes.data() + m_position, got);
+    }
+    return got;
+}
+
 std::size_t Archive::skip(std::size_t byteCount)
 {
     const std::size_t skipped = std::min<std::size_t>(byteCount, remaining());

@@ -38,6 +38,9 @@ public:
     // Loading.
     std::uint32_t readU32();
     std::size_t read(void* buffer, std::size_t byteCount);
+    // Copies up to byteCount bytes from the current position without consuming them; returns how
+    // many were copied.
+    std::size_t peek(void* buffer, std::size_t byteCount) const;
     // Advances by up to byteCount bytes; returns how many were skipped.
     std::size_t skip(std::size_t byteCount);
     std::uint64_t position() const noexcept { return m_position; }
