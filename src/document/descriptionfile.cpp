@@ -2,7 +2,6 @@
 
 #include <system_error>
 
-#include "platform/error.h"
 #include "platform/file.h"
 
 namespace kx {
@@ -61,25 +60,8 @@ std::string DescriptionFile::format(const std::vector<std::string>& entries)
 void DescriptionFile::write(const std::filesystem::path& path,
                             const std::vector<std::string>& entries)
 {
-    std::filesystem::path temporary = path;
-    temporary += ".new";
-    try {
-        File file(temporary, File::Mode::Write);
-        file.write(format(entries));
-        file.flush();
-        file.close();
-    } catch (const Error&) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw;
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw Error(ErrorCode::Io, path.string() + ": cannot replace it (" + error.message() + ")");
-    }
+    const std::string text = format(entries);
+    File::writeAtomically(path, [&text](File& file) { file.write(text); });
 }
 
 } // namespace kx

@@ -1,14 +1,12 @@
 #include "dialogs/morepagemodel.h"
 
-#include <atomic>
 #include <cstdint>
-#include <unistd.h>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "platform/error.h"
-#include "platform/file.h"
+#include "support/tempdir.h"
 
 namespace kx {
 namespace {
@@ -260,21 +258,10 @@ TEST(MorePageModel, CellComboChoicesFollowTheType)
 class MorePageModelFile : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        static std::atomic<int> counter{0};
-        m_dir = std::filesystem::temp_directory_path() /
-                ("kx-more-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-    void put(const char* name, const std::string& text)
-    {
-        File file(m_dir / name, File::Mode::Write);
-        file.write(text);
-    }
+    void put(const char* name, const std::string& text) { m_temp.write(name, text); }
 
-    std::filesystem::path m_dir;
+    test::TempDir m_temp;
+    const std::filesystem::path m_dir = m_temp.path();
 };
 
 TEST_F(MorePageModelFile, ReadsTheFileOfTheVariant)

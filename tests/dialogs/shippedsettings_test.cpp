@@ -1,6 +1,7 @@
 // The description files the project ships describe the same bytes as the Country page.
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,7 @@
 
 #include "dialogs/countrypagemodel.h"
 #include "dialogs/morepagemodel.h"
-#include "settingsblock.h"
+#include "document/kanalyxdoc.h"
 #include "support/realdata.h"
 
 namespace kx {
@@ -19,7 +20,7 @@ const std::filesystem::path kProgramDir = KANALYX_PROGRAM_DIR;
 
 // For every More row named like a Country list, the row shows what the list shows. Returns the
 // number of rows compared.
-std::size_t expectRowsMatchThePage(std::vector<std::uint8_t>& block, int variant)
+std::size_t expectRowsMatchThePage(std::span<std::uint8_t> block, int variant)
 {
     CountryPageModel country(block, variant);
     country.OnInitDialog();
@@ -96,9 +97,10 @@ TEST(ShippedSettings, RealFilesShowTheSameOnBothPages)
          {"xxLH5000-ZB00002.TLL.in", "xxLH3000-ZA00002.TLL.in", "xxLD750-ZA00001.TLL.in",
           "xxLE5500-ZA00002.TLL.in", "xxLW4500-ZB00001.TLL.in"}) {
         SCOPED_TRACE(name);
-        test::SettingsBlock block = test::readSettingsBlock(test::realDataFile(name));
-        EXPECT_EQ(expectRowsMatchThePage(block.bytes, block.variant),
-                  block.variant == 1 ? 10u : 6u);
+        CKanalyxDoc doc;
+        doc.OnOpenDocument(test::realDataFile(name));
+        EXPECT_EQ(expectRowsMatchThePage(doc.Settings(), doc.GetVariant()),
+                  doc.GetVariant() == 1 ? 10u : 6u);
     }
 }
 

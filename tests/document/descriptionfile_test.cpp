@@ -1,38 +1,21 @@
 #include "document/descriptionfile.h"
 
-#include <atomic>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include "platform/error.h"
 #include "platform/file.h"
+#include "support/tempdir.h"
 
 namespace kx {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
 class DescriptionFileTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        static std::atomic<int> counter{0};
-        m_dir = fs::temp_directory_path() /
-                ("kx-desc-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    void putFile(const fs::path& path, const std::string& bytes)
-    {
-        File file(path, File::Mode::Write);
-        file.write(bytes);
-    }
-
-    fs::path m_dir;
+    test::TempDir m_temp;
+    const fs::path m_dir = m_temp.path();
 };
 
 TEST(DescriptionFileName, FollowsTheVariant)
@@ -74,12 +57,13 @@ TEST_F(DescriptionFileTest, Read_UnreadableFileThrowsInsteadOfLookingEmpty)
 TEST_F(DescriptionFileTest, WriteThenRead_CrLfEveryEntryNoComments)
 {
     const fs::path path = m_dir / "more10.txt";
-    putFile(path, "# old comment\r\nOld;0001\r\n");
+    m_temp.write("more10.txt", "# old comment\r\nOld;0001\r\n");
     DescriptionFile::write(path, {"Tuner;01A2", "Mode;0100;1;1;Off,0;On,1;"});
     EXPECT_EQ(File::readAll(path), "Tuner;01A2\r\nMode;0100;1;1;Off,0;On,1;\r\n");
     EXPECT_EQ(DescriptionFile::read(path),
               (std::vector<std::string>{"Tuner;01A2", "Mode;0100;1;1;Off,0;On,1;"}));
-    EXPECT_FALSE(fs::exists(m_dir / "more10.txt.new"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1)
+        << "no temporary file stays";
 
     DescriptionFile::write(path, {});
     EXPECT_EQ(fs::file_size(path), 0u) << "no entries give an empty file";
@@ -93,7 +77,7 @@ TEST_F(DescriptionFileTest, Write_FailureThrowsAndLeavesNothingBehind)
     // written, and the temporary file must not stay.
     const fs::path blocked = m_dir / "more.txt";
     fs::create_directory(blocked);
-    putFile(blocked / "keep", "x");
+    m_temp.write("more.txt/keep", "x");
     try {
         DescriptionFile::write(blocked, {"A;01"});
         FAIL() << "replacing a folder must fail";
@@ -102,7 +86,8 @@ TEST_F(DescriptionFileTest, Write_FailureThrowsAndLeavesNothingBehind)
         EXPECT_NE(std::string(error.what()).find("more.txt"), std::string::npos);
     }
     EXPECT_TRUE(fs::exists(blocked / "keep"));
-    EXPECT_FALSE(fs::exists(m_dir / "more.txt.new"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1)
+        << "no temporary file stays";
 }
 
 } // namespace
