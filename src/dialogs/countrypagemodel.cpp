@@ -5,8 +5,6 @@
 #include "dialogs/settingcodes.h"
 #include "platform/strings.h"
 
-#define KX_PAGE(text) KX_TRANSLATE_NOOP("CountryPage", text)
-
 namespace kx {
 
 namespace {
@@ -34,26 +32,26 @@ struct ListSpec
 };
 
 constexpr std::array<ListSpec, CountryPageModel::kListCount> kSpecs = {{
-    {CountrySetting::Country, 1007, "country", KX_PAGE("Country"), Storage::CountryCode, 6,
-     kNotShown},
-    {CountrySetting::MenuLanguage, 1012, "menu-language", KX_PAGE("Menu Language"),
-     Storage::LanguageCode, 6153, 19333},
-    {CountrySetting::AudioLanguage1, 1008, "audio-language-1", KX_PAGE("Audio Language 1"),
-     Storage::LanguageCode, 5981, 19057},
-    {CountrySetting::AudioLanguage2, 1009, "audio-language-2", KX_PAGE("Audio Language 2"),
-     Storage::LanguageCode, 5985, 19061},
-    {CountrySetting::SubtitleLanguage1, 1010, "subtitle-language-1", KX_PAGE("Subtitle Language 1"),
-     Storage::LanguageCode, 6161, 19341},
-    {CountrySetting::SubtitleLanguage2, 1011, "subtitle-language-2", KX_PAGE("Subtitle Language 2"),
-     Storage::LanguageCode, 6165, 19345},
-    {CountrySetting::TeletextLanguage, 1013, "teletext-language", KX_PAGE("Teletext Language"),
-     Storage::LanguageCode, 6689, 19885},
-    {CountrySetting::MenuItem, 1004, "menu-item", KX_PAGE("Menu Item"), Storage::Index, 428,
-     kNotShown},
-    {CountrySetting::TimeZone, 4000, "time-zone", KX_PAGE("Time Zone"), Storage::TimeZone, 6063,
-     kNotShown},
-    {CountrySetting::DigitalAudioOut, 4001, "digital-audio-out", KX_PAGE("Digital Audio Out"),
-     Storage::Index, 6055, kNotShown},
+    {CountrySetting::Country, 1007, "country", KX_TRANSLATE_NOOP("CountryPage", "Country"),
+     Storage::CountryCode, 6, kNotShown},
+    {CountrySetting::MenuLanguage, 1012, "menu-language",
+     KX_TRANSLATE_NOOP("CountryPage", "Menu Language"), Storage::LanguageCode, 6153, 19333},
+    {CountrySetting::AudioLanguage1, 1008, "audio-language-1",
+     KX_TRANSLATE_NOOP("CountryPage", "Audio Language 1"), Storage::LanguageCode, 5981, 19057},
+    {CountrySetting::AudioLanguage2, 1009, "audio-language-2",
+     KX_TRANSLATE_NOOP("CountryPage", "Audio Language 2"), Storage::LanguageCode, 5985, 19061},
+    {CountrySetting::SubtitleLanguage1, 1010, "subtitle-language-1",
+     KX_TRANSLATE_NOOP("CountryPage", "Subtitle Language 1"), Storage::LanguageCode, 6161, 19341},
+    {CountrySetting::SubtitleLanguage2, 1011, "subtitle-language-2",
+     KX_TRANSLATE_NOOP("CountryPage", "Subtitle Language 2"), Storage::LanguageCode, 6165, 19345},
+    {CountrySetting::TeletextLanguage, 1013, "teletext-language",
+     KX_TRANSLATE_NOOP("CountryPage", "Teletext Language"), Storage::LanguageCode, 6689, 19885},
+    {CountrySetting::MenuItem, 1004, "menu-item", KX_TRANSLATE_NOOP("CountryPage", "Menu Item"),
+     Storage::Index, 428, kNotShown},
+    {CountrySetting::TimeZone, 4000, "time-zone", KX_TRANSLATE_NOOP("CountryPage", "Time Zone"),
+     Storage::TimeZone, 6063, kNotShown},
+    {CountrySetting::DigitalAudioOut, 4001, "digital-audio-out",
+     KX_TRANSLATE_NOOP("CountryPage", "Digital Audio Out"), Storage::Index, 6055, kNotShown},
 }};
 
 std::size_t indexOf(CountrySetting setting)
@@ -73,7 +71,7 @@ std::vector<std::string> itemsOf(CountrySetting setting)
     case CountrySetting::TimeZone:
         return timeZoneNames();
     case CountrySetting::DigitalAudioOut:
-        return {KX_PAGE("Auto"), KX_PAGE("PCM")};
+        return {KX_TRANSLATE_NOOP("CountryPage", "Auto"), KX_TRANSLATE_NOOP("CountryPage", "PCM")};
     default:
         return languageNames();
     }
