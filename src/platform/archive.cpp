@@ -13,9 +13,9 @@ namespace {
 constexpr std::size_t kWriteBufferSize = 1 << 16;
 } // namespace
 
-Archive::Archive(std::string bytes, std::string name) : m_bytes(std::move(bytes)), m_name(std::move(name))
-{
-}
+Archive::Archive(std::string bytes, std::string name)
+    : m_bytes(std::move(bytes)), m_name(std::move(name))
+{}
 
 Archive::Archive(File& file) : m_name(file.path().string()), m_file(&file)
 {

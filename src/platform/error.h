@@ -21,9 +21,7 @@ enum class ErrorCode
 class Error : public std::runtime_error
 {
 public:
-    Error(ErrorCode code, const std::string& message) : std::runtime_error(message), m_code(code)
-    {
-    }
+    Error(ErrorCode code, const std::string& message) : std::runtime_error(message), m_code(code) {}
 
     ErrorCode code() const noexcept { return m_code; }
 

@@ -26,8 +26,7 @@ File::~File()
 
 File::File(File&& other) noexcept
     : m_file(std::exchange(other.m_file, nullptr)), m_path(std::move(other.m_path))
-{
-}
+{}
 
 File& File::operator=(File&& other) noexcept
 {

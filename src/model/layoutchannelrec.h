@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "model/channelrec.h"
+#include "model/recordlayout.h"
+
+namespace kx {
+
+// The operations of a channel record, written once for both layouts: every field is reached
+// through the offsets of the record's RecordLayout. The concrete layouts only own the raw bytes.
+class LayoutChannelRec : public CChannelRec
+{
+public:
+    std::string GetModulationText() const override;
+    std::string GetSymbolRateText() const override;
+    std::string GetFrequencyText() const override;
+    std::string GetChannelText() const override;
+    bool IsUnchecked() const override;
+    void SetChecked(bool ticked) override;
+    std::string GetBandText() const override;
+    std::string GetCharacterText() const override;
+    int GetNumber() const override;
+    void SetNumber(int number) override;
+    std::string GetSystemText() const override;
+    void SetName(std::string_view text) override;
+    std::string GetName() const override;
+    void ReadFromFile(File& file) override;
+    void ReadFromArchive(Archive& ar) override;
+    void WriteToFile(File& file) const override;
+    void WriteToArchive(Archive& ar) const override;
+    bool ClassifyKind() override;
+    bool Edit() override;
+    void WriteHexRow(File& file) const override;
+
+    virtual const RecordLayout& layout() const = 0;
+
+protected:
+    LayoutChannelRec() = default;
+
+    // Copies the kind flags of other (Clone).
+    void copyKindFrom(const CChannelRec& other);
+
+private:
+    std::uint16_t u16(std::size_t offset) const;
+    std::uint32_t u32(std::size_t offset) const;
+    void setU16(std::size_t offset, std::uint16_t value);
+    void setU32(std::size_t offset, std::uint32_t value);
+};
+
+} // namespace kx

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "model/recordlayout.h"
+
+namespace kx {
+
+class Profile;
+
+// How channel names are decoded and encoded: one copy for the whole program, shared by every
+// record, changed only by LoadCodecSettings (and by tests through SetCodecSettings).
+struct CodecSettings
+{
+    // Entry j is the system-code-page byte that stored byte 128 + j stands for under "User".
+    std::array<std::uint8_t, 128> userTable = identityUserTable();
+    // Row of the character-table list; a value outside 0 to 12 acts as row 0.
+    int characterTable = 1;
+    // Write the table's prefix byte in front of encoded names.
+    bool prefix = false;
+    // Encode names as UTF-8 (with prefix 21 where a prefix is written).
+    bool unicode = false;
+
+    static constexpr std::array<std::uint8_t, 128> identityUserTable()
+    {
+        std::array<std::uint8_t, 128> table{};
+        for (std::size_t j = 0; j < table.size(); ++j) {
+            table[j] = static_cast<std::uint8_t>(128 + j);
+        }
+        return table;
+    }
+};
+
+// Profile section and value names of the codec settings.
+inline constexpr std::string_view kCodecSection = "LANG";
+inline constexpr std::string_view kCharacterValue = "CHARACTER";
+inline constexpr std::string_view kPrefixValue = "KEY";
+inline constexpr std::string_view kUnicodeValue = "UNICODE";
+// The system code page: 0 (or a value that is not 1250 to 1257) follows the locale.
+inline constexpr std::string_view kCodePageValue = "CODEPAGE";
+
+// The settings as last loaded or set.
+const CodecSettings& CurrentCodecSettings();
+void SetCodecSettings(const CodecSettings& settings);
+
+// The user table as stored in a code.dat file: the identity, with as many leading entries
+// replaced as the file has bytes (at most 128). A missing or unreadable file gives the identity.
+std::array<std::uint8_t, 128> ReadUserTable(const std::filesystem::path& codeDatPath);
+
+// Loads the user table from programFolder/code.dat and the switches from the profile's "LANG"
+// section ("CHARACTER" default 1, "KEY" and "UNICODE" on above 0, default off), and sets the
+// system code page from "CODEPAGE".
+void LoadCodecSettings(const std::filesystem::path& programFolder, const Profile& profile);
+
+using NameField = std::span<std::uint8_t, kNameFieldSize>;
+using ConstNameField = std::span<const std::uint8_t, kNameFieldSize>;
+
+// The display text (UTF-8) of a stored name field. storedLength is the record's name length; it
+// bounds unprefixed names under "None" and "User" and is taken as at most 40. Nothing outside the
+// 40 bytes is read.
+std::string Decode(ConstNameField field, int storedLength);
+
+// Writes text (UTF-8; it ends at its first zero byte, if any) into the name field under the
+// current settings and returns the name length to store. Text that does not fit is cut at a
+// character boundary; nothing beyond the 40 bytes is written.
+int Encode(NameField field, std::string_view text);
+
+} // namespace kx

@@ -1,0 +1,372 @@
+#include "platform/codepage.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cctype>
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <iconv.h>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "platform/error.h"
+
+namespace kx {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// The single-byte code pages and their names for iconv.
+struct SingleBytePage
+{
+    int codePage;
+    const char* iconvName;
+};
+
+constexpr std::array<SingleBytePage, 18> kSingleBytePages{{
+    {1250, "CP1250"},
+    {1251, "CP1251"},
+    {1252, "CP1252"},
+    {1253, "CP1253"},
+    {1254, "CP1254"},
+    {1255, "CP1255"},
+    {1256, "CP1256"},
+    {1257, "CP1257"},
+    {28595, "ISO-8859-5"},
+    {28596, "ISO-8859-6"},
+    {28597, "ISO-8859-7"},
+    {28598, "ISO-8859-8"},
+    {28599, "ISO-8859-9"},
+    {28600, "ISO-8859-10"},
+    {28601, "ISO-8859-11"},
+    {28603, "ISO-8859-13"},
+    {28604, "ISO-8859-14"},
+    {28605, "ISO-8859-15"},
+}};
+
+int pageSlot(int codePage)
+{
+    const auto it =
+        std::find_if(kSingleBytePages.begin(), kSingleBytePages.end(),
+                     [codePage](const SingleBytePage& page) { return page.codePage == codePage; });
+    return it == kSingleBytePages.end() ? -1 : static_cast<int>(it - kSingleBytePages.begin());
+}
+
+void appendCodePoint(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Reads one UTF-8 sequence at p. On success stores its code point, advances p past it and
+// returns true. On an invalid or cut-off sequence advances p past its longest valid beginning (at
+// least one byte) and returns false, so each broken sequence counts as one unconvertible
+// character.
+bool nextCodePoint(const unsigned char*& p, const unsigned char* end, char32_t& c)
+{
+    const unsigned lead = *p;
+    if (lead < 0x80) {
+        c = lead;
+        ++p;
+        return true;
+    }
+    int trail = 0;
+    unsigned low = 0x80;
+    unsigned high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        trail = 1;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        trail = 2;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        trail = 3;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF; // nothing above U+10FFFF
+    } else {
+        ++p;
+        return false;
+    }
+    char32_t value = lead & (0x3F >> trail);
+    const unsigned char* q = p + 1;
+    for (int i = 0; i < trail; ++i, ++q) {
+        if (q == end || *q < low || *q > high) {
+            p = q;
+            return false;
+        }
+        value = (value << 6) | (*q & 0x3F);
+        low = 0x80;
+        high = 0xBF;
+    }
+    p = q;
+    c = value;
+    return true;
+}
+
+// Both directions of one single-byte code page, built once through iconv.
+class SingleByteTable
+{
+public:
+    explicit SingleByteTable(const char* iconvName)
+    {
+        iconv_t cd = iconv_open("UTF-32LE", iconvName);
+        if (cd == reinterpret_cast<iconv_t>(-1)) {
+            throw Error(ErrorCode::Unsupported, std::string("the C library cannot convert from ") +
+                                                    iconvName + " (iconv_open failed)");
+        }
+        for (unsigned byte = 0; byte < 256; ++byte) {
+            const char32_t c = decodeByte(cd, static_cast<char>(byte));
+            std::string utf8;
+            appendCodePoint(utf8, c);
+            std::copy(utf8.begin(), utf8.end(), m_utf8[byte].begin());
+            m_utf8Length[byte] = static_cast<std::uint8_t>(utf8.size());
+            if (c != kReplacement && c < 0x10000) {
+                auto& page = m_encodePages[c >> 8];
+                if (!page) {
+                    page = std::make_unique<std::array<std::uint8_t, 256>>();
+                    page->fill(0);
+                }
+                // The lowest byte wins when two bytes stand for the same character.
+                if ((*page)[c & 0xFF] == 0) {
+                    (*page)[c & 0xFF] = static_cast<std::uint8_t>(byte);
+                }
+            }
+        }
+        iconv_close(cd);
+    }
+
+    void appendUtf8(std::string& out, std::string_view bytes) const
+    {
+        for (const char ch : bytes) {
+            const auto byte = static_cast<unsigned char>(ch);
+            out.append(m_utf8[byte].data(), m_utf8Length[byte]);
+        }
+    }
+
+    // The byte of character c, or '?' when the code page has none.
+    char encode(char32_t c) const
+    {
+        if (c == 0) {
+            return 0;
+        }
+        if (c < 0x10000) {
+            const auto& page = m_encodePages[c >> 8];
+            if (page && (*page)[c & 0xFF] != 0) {
+                return static_cast<char>((*page)[c & 0xFF]);
+            }
+        }
+        return '?';
+    }
+
+private:
+    // One byte through iconv on its own. A byte the code page leaves undefined fails with EILSEQ
+    // (or EINVAL); it stands for U+FFFD. The final flush matters for code pages whose converter
+    // holds a letter back to combine it with a following mark.
+    static char32_t decodeByte(iconv_t cd, char byte)
+    {
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        char input[1] = {byte};
+        unsigned char output[16] = {};
+        char* in = input;
+        std::size_t inLeft = 1;
+        char* out = reinterpret_cast<char*>(output);
+        std::size_t outLeft = sizeof output;
+        if (iconv(cd, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) ||
+            inLeft != 0) {
+            return kReplacement;
+        }
+        if (iconv(cd, nullptr, nullptr, &out, &outLeft) == static_cast<std::size_t>(-1)) {
+            return kReplacement;
+        }
+        if (sizeof output - outLeft != 4) {
+            return kReplacement;
+        }
+        return static_cast<char32_t>(output[0]) | static_cast<char32_t>(output[1]) << 8 |
+               static_cast<char32_t>(output[2]) << 16 | static_cast<char32_t>(output[3]) << 24;
+    }
+
+    std::array<std::array<char, 4>, 256> m_utf8{};
+    std::array<std::uint8_t, 256> m_utf8Length{};
+    // Character to byte for the basic multilingual plane, in blocks of 256 characters; a block
+    // exists only where the code page has a character. 0 marks "no byte" (only U+0000 is 0).
+    std::array<std::unique_ptr<std::array<std::uint8_t, 256>>, 256> m_encodePages;
+};
+
+const SingleByteTable& singleByteTable(int slot)
+{
+    static std::array<std::once_flag, kSingleBytePages.size()> once;
+    static std::array<std::unique_ptr<SingleByteTable>, kSingleBytePages.size()> tables;
+    const auto index = static_cast<std::size_t>(slot);
+    std::call_once(once[index], [index] {
+        tables[index] = std::make_unique<SingleByteTable>(kSingleBytePages[index].iconvName);
+    });
+    return *tables[index];
+}
+
+int resolve(int codePage)
+{
+    return codePage == CodePage::kSystem ? CodePage::systemCodePage() : codePage;
+}
+
+[[noreturn]] void unsupported(int codePage)
+{
+    throw Error(ErrorCode::Usage, "code page " + std::to_string(codePage) + " is not supported");
+}
+
+// 0 while the system code page has not been chosen yet.
+std::atomic<int> g_systemCodePage{0};
+
+bool isWindowsAnsiPage(int codePage)
+{
+    return codePage >= 1250 && codePage <= 1257;
+}
+
+} // namespace
+
+bool CodePage::isSupported(int codePage)
+{
+    return codePage == kSystem || codePage == kUtf8 || pageSlot(codePage) >= 0;
+}
+
+void CodePage::appendUtf8(std::string& out, std::string_view bytes, int codePage)
+{
+    codePage = resolve(codePage);
+    if (codePage == kUtf8) {
+        const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+        const auto* end = p + bytes.size();
+        while (p < end) {
+            const auto* start = p;
+            char32_t c = 0;
+            if (nextCodePoint(p, end, c)) {
+                out.append(reinterpret_cast<const char*>(start),
+                           static_cast<std::size_t>(p - start));
+            } else {
+                appendCodePoint(out, kReplacement);
+            }
+        }
+        return;
+    }
+    const int slot = pageSlot(codePage);
+    if (slot < 0) {
+        unsupported(codePage);
+    }
+    singleByteTable(slot).appendUtf8(out, bytes);
+}
+
+std::string CodePage::toUtf8(std::string_view bytes, int codePage)
+{
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    appendUtf8(out, bytes, codePage);
+    return out;
+}
+
+std::string CodePage::fromUtf8(std::string_view text, int codePage)
+{
+    codePage = resolve(codePage);
+    const SingleByteTable* table = nullptr;
+    if (codePage != kUtf8) {
+        const int slot = pageSlot(codePage);
+        if (slot < 0) {
+            unsupported(codePage);
+        }
+        table = &singleByteTable(slot);
+    }
+    std::string out;
+    out.reserve(text.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = p + text.size();
+    while (p < end) {
+        const auto* start = p;
+        char32_t c = 0;
+        if (!nextCodePoint(p, end, c)) {
+            out += '?';
+        } else if (table != nullptr) {
+            out += table->encode(c);
+        } else {
+            out.append(reinterpret_cast<const char*>(start), static_cast<std::size_t>(p - start));
+        }
+    }
+    return out;
+}
+
+int CodePage::systemCodePage()
+{
+    int codePage = g_systemCodePage.load(std::memory_order_relaxed);
+    if (codePage == 0) {
+        codePage = localeCodePage();
+        g_systemCodePage.store(codePage, std::memory_order_relaxed);
+    }
+    return codePage;
+}
+
+void CodePage::setSystemCodePage(int codePage)
+{
+    g_systemCodePage.store(isWindowsAnsiPage(codePage) ? codePage : localeCodePage(),
+                           std::memory_order_relaxed);
+}
+
+int CodePage::localeCodePage()
+{
+    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') {
+            return codePageForLocale(value);
+        }
+    }
+    return codePageForLocale("C");
+}
+
+int CodePage::codePageForLocale(std::string_view localeName)
+{
+    // language[_territory][.codeset][@modifier]
+    const std::size_t languageEnd = localeName.find_first_of("_.@");
+    std::string language(localeName.substr(0, languageEnd));
+    std::transform(language.begin(), language.end(), language.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::size_t at = localeName.find('@');
+    const std::string_view modifier =
+        at == std::string_view::npos ? std::string_view() : localeName.substr(at + 1);
+
+    struct LanguagePage
+    {
+        const char* language;
+        int codePage;
+    };
+    static constexpr LanguagePage kLanguages[] = {
+        {"ru", 1251}, {"uk", 1251}, {"bg", 1251}, {"be", 1251}, {"mk", 1251}, {"kk", 1251},
+        {"ky", 1251}, {"tt", 1251}, {"mn", 1251}, {"sr", 1251}, {"pl", 1250}, {"cs", 1250},
+        {"sk", 1250}, {"hu", 1250}, {"hr", 1250}, {"sl", 1250}, {"ro", 1250}, {"sq", 1250},
+        {"bs", 1250}, {"el", 1253}, {"tr", 1254}, {"az", 1254}, {"he", 1255}, {"iw", 1255},
+        {"yi", 1255}, {"ar", 1256}, {"fa", 1256}, {"ur", 1256}, {"et", 1257}, {"lv", 1257},
+        {"lt", 1257},
+    };
+    if (language == "sr" && modifier.starts_with("latin")) {
+        return 1250; // Serbian in Latin letters uses the Central European page
+    }
+    for (const LanguagePage& entry : kLanguages) {
+        if (language == entry.language) {
+            return entry.codePage;
+        }
+    }
+    return 1252;
+}
+
+} // namespace kx
