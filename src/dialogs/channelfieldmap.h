@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "dialogs/dialoggeometry.h"
+
 namespace kx {
 
 // The two raw record layouts the Channel dialog knows.
@@ -12,15 +14,6 @@ enum class ChannelLayout
 {
     Bytes164,
     Bytes176,
-};
-
-// A rectangle of a dialog's arrangement in dialog units.
-struct DialogRect
-{
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
 };
 
 // Where a control's field lies in one layout's raw bytes: an unsigned little-endian integer of

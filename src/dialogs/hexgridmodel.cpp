@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "dialogs/hexformat.h"
+#include "dialogs/systemtext.h"
 
 namespace kx {
 namespace {
@@ -40,11 +41,9 @@ Rgb HexGridModel::background(bool selected, bool marked)
 
 HexGridModel::HexGridModel()
 {
-    // Until the owner gives the system code page's characters, show ASCII and a replacement
-    // character for the upper half.
     for (std::size_t value = 0; value < m_charTexts.size(); ++value) {
-        m_charTexts[value] =
-            value < 0x80 ? std::string(1, static_cast<char>(value)) : std::string("\xEF\xBF\xBD");
+        const auto byte = static_cast<char>(value);
+        m_charTexts[value] = systemBytesToText(std::string_view(&byte, 1));
     }
 }
 

@@ -91,6 +91,7 @@ public:
     // The background of a byte's two cells.
     static Rgb background(bool selected, bool marked);
 
+    // Character cells show bytes as the system code page has them at construction.
     HexGridModel();
 
     // Shows data; false, and nothing changes, for an empty block or one of more than 0xFFFFF
@@ -136,10 +137,6 @@ public:
     // The rows a client area of clientHeight pixels shows from the top row on: one more than fit
     // whole, so that a partly visible row at the bottom is drawn.
     std::vector<Row> paintPlan(int clientHeight) const;
-
-    // The texts of the character cells by byte value (UTF-8), as the system code page shows
-    // them; bytes below 0x20 are drawn as "." whatever the table says.
-    void setCharacterTexts(const std::array<std::string, 256>& texts) { m_charTexts = texts; }
 
 private:
     void extendTo(int index);

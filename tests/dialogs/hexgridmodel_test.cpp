@@ -6,6 +6,8 @@
 #include <numeric>
 #include <vector>
 
+#include "platform/codepage.h"
+
 namespace kx {
 namespace {
 
@@ -362,6 +364,27 @@ TEST(HexGridAddress, LargeIndexesShowTheirLowFourDigits)
     EXPECT_EQ(grid.paintPlan(0)[0].address, "0010");
     grid.OnLButtonDown(hexX(2), 0, kLeft);
     EXPECT_EQ(grid.statusText(), "Address: 0012  Count: 1");
+}
+
+} // namespace
+} // namespace kx
+
+namespace kx {
+namespace {
+
+TEST(HexGridCharacters, ShowTheSystemCodePage)
+{
+    CodePage::setSystemCodePage(1251);
+    Grid grid;
+    CodePage::setSystemCodePage(0);
+    std::vector<std::uint8_t> bytes = {0xC0, 0x98, 0xFF, 0x7E, 0x00};
+    ASSERT_TRUE(grid.SetData(bytes));
+    const auto& cells = grid.paintPlan(0)[0].cells;
+    EXPECT_EQ(cells[0].character, "\xD0\x90") << "Cyrillic capital A";
+    EXPECT_EQ(cells[1].character, "\xEF\xBF\xBD") << "0x98 has no character in 1251";
+    EXPECT_EQ(cells[2].character, "\xD1\x8F") << "Cyrillic small ya";
+    EXPECT_EQ(cells[3].character, "~");
+    EXPECT_EQ(cells[4].character, ".");
 }
 
 } // namespace
