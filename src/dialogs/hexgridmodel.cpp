@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "dialogs/hexformat.h"
 #include "dialogs/systemtext.h"
+#include "document/descriptionline.h"
 
 namespace kx {
 namespace {
@@ -70,7 +70,7 @@ std::string HexGridModel::statusText() const
     if (m_nSelStart < 0) {
         return "Address: -- Count: 0";
     }
-    return "Address: " + fourDigitAddress(m_nSelStart) +
+    return "Address: " + formatAddress(static_cast<std::uint32_t>(m_nSelStart)) +
            "  Count: " + std::to_string(GetSelCount());
 }
 
@@ -217,7 +217,7 @@ std::vector<HexGridModel::Row> HexGridModel::paintPlan(int clientHeight) const
     for (int r = 0; r < rowCount && index < count(); ++r) {
         Row& row = rows.emplace_back();
         row.y = r * kRowHeight;
-        row.address = fourDigitAddress(index);
+        row.address = formatAddress(static_cast<std::uint32_t>(index));
         row.cells.reserve(kBytesPerRow);
         for (int column = 0; column < kBytesPerRow && index < count(); ++column, ++index) {
             const std::uint8_t value = m_data[static_cast<std::size_t>(index)];
@@ -226,7 +226,7 @@ std::vector<HexGridModel::Row> HexGridModel::paintPlan(int clientHeight) const
             cell.column = column;
             cell.hexX = kHexX + kHexPitch * column;
             cell.charX = kCharX + kCharPitch * column;
-            cell.hex = twoDigitByte(value);
+            cell.hex = formatByte(value);
             cell.character = value < 0x20 ? std::string(".") : m_charTexts[value];
             cell.background = background(inRange(index, m_nSelStart, m_nSelEnd),
                                          inRange(index, m_nMarkStart, m_nMarkEnd));
