@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 
 #include "model/namecodec.h"
@@ -12,6 +11,7 @@
 #include "platform/error.h"
 #include "platform/file.h"
 #include "platform/profile.h"
+#include "tempfolder.h"
 
 namespace kx {
 namespace {
@@ -24,16 +24,12 @@ protected:
     void SetUp() override
     {
         CodePage::setSystemCodePage(1252);
-        std::random_device seed;
-        m_folder = fs::temp_directory_path() /
-                   ("kanalyx-usertable-" + std::to_string(seed()) + std::to_string(seed()));
-        fs::create_directories(m_folder);
+        m_folder = m_temp.path();
     }
     void TearDown() override
     {
         CodePage::setSystemCodePage(0);
         SetCodecSettings(CodecSettings{});
-        fs::remove_all(m_folder);
     }
     fs::path codeDat() const { return m_folder / "code.dat"; }
     void writeCodeDat(const std::string& bytes) const
@@ -41,6 +37,7 @@ protected:
         std::ofstream(codeDat(), std::ios::binary) << bytes;
     }
 
+    test::TempFolder m_temp;
     fs::path m_folder;
     UserTableModel m_model;
 };
