@@ -63,12 +63,20 @@ SettingsCompare::Result SettingsCompare::compareWithFile(std::span<const std::ui
 std::vector<std::string> SettingsCompare::differences(std::span<const std::uint8_t> block,
                                                       std::span<const std::uint8_t> other)
 {
-    std::vector<std::string> lines;
     const std::size_t common = std::min(block.size(), other.size());
+    const auto differs = [&](std::size_t offset) { return block[offset] != other[offset]; };
+    std::size_t count = 0;
     for (std::size_t offset = 0; offset < common; ++offset) {
-        if (block[offset] != other[offset]) {
-            lines.push_back(formatByte(other[offset]) + " : " +
-                            formatAddress(static_cast<std::uint32_t>(offset)));
+        count += differs(offset) ? 1 : 0;
+    }
+    // A whole block of differences is up to a million lines: count first, build each in place.
+    std::vector<std::string> lines;
+    lines.reserve(count);
+    for (std::size_t offset = 0; offset < common; ++offset) {
+        if (differs(offset)) {
+            std::string& line = lines.emplace_back(formatByte(other[offset]));
+            line += " : ";
+            line += formatAddress(static_cast<std::uint32_t>(offset));
         }
     }
     return lines;
