@@ -101,7 +101,8 @@ TEST_F(HexGridModelTest, PaintPlan_ColoursSelectionMarkAndBoth)
     m_grid.OnLButtonDown(hexX(2), 5, kLeft);
     m_grid.OnLButtonDown(hexX(5), 5, kLeftShift);
     m_grid.SetMark(4, 7);
-    const auto& cells = m_grid.paintPlan(18)[0].cells;
+    const auto plan = m_grid.paintPlan(18);
+    const auto& cells = plan[0].cells;
     EXPECT_EQ(cells[1].background, (Rgb{255, 255, 255}));
     EXPECT_EQ(cells[3].background, (Rgb{127, 127, 255}));
     EXPECT_EQ(cells[4].background, (Rgb{255, 0, 255}));
@@ -379,7 +380,8 @@ TEST(HexGridCharacters, ShowTheSystemCodePage)
     CodePage::setSystemCodePage(0);
     std::vector<std::uint8_t> bytes = {0xC0, 0x98, 0xFF, 0x7E, 0x00};
     ASSERT_TRUE(grid.SetData(bytes));
-    const auto& cells = grid.paintPlan(0)[0].cells;
+    const auto plan = grid.paintPlan(0);
+    const auto& cells = plan[0].cells;
     EXPECT_EQ(cells[0].character, "\xD0\x90") << "Cyrillic capital A";
     EXPECT_EQ(cells[1].character, "\xEF\xBF\xBD") << "0x98 has no character in 1251";
     EXPECT_EQ(cells[2].character, "\xD1\x8F") << "Cyrillic small ya";
