@@ -176,7 +176,9 @@ TEST_P(ChannelRecLayouts, Clone_CopiesBytesAndKindWithoutReclassifying)
     setKind(*m_rec, false, true, false);
     const std::unique_ptr<CChannelRec> copy = m_rec->Clone();
     ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(typeid(*copy), typeid(*m_rec));
+    const CChannelRec& copied = *copy;
+    const CChannelRec& original = *m_rec;
+    EXPECT_EQ(typeid(copied), typeid(original));
     EXPECT_NE(copy->raw().data(), m_rec->raw().data());
     EXPECT_TRUE(std::equal(copy->raw().begin(), copy->raw().end(), m_rec->raw().begin(),
                            m_rec->raw().end()));

@@ -273,16 +273,14 @@ TEST_F(NameCodec, CharactersTheTableLacks_EncodeAsQuestionMarks)
 TEST_F(NameCodec, LongNames_AreCutToFitWithTerminatorAndMatchingLength)
 {
     const std::string ascii(60, 'a');
-    // Table rows: 36 text bytes behind a prefix, 37 without.
-    EXPECT_EQ(encode(settingsFor(2, true), ascii), 38);
-    EXPECT_EQ(bytesOf(m_field, 38), "\x01" + std::string(36, 'a') + '\0');
-    EXPECT_EQ(m_field[38], 0xEE);
+    // Table rows: 37 text bytes, behind a prefix or not.
+    EXPECT_EQ(encode(settingsFor(2, true), ascii), 39);
+    EXPECT_EQ(bytesOf(m_field, 40), "\x01" + std::string(37, 'a') + '\0' + '\xEE');
     EXPECT_EQ(encode(settingsFor(2, false), ascii), 38);
-    EXPECT_EQ(bytesOf(m_field, 38), std::string(37, 'a') + '\0');
-    EXPECT_EQ(encode(settingsFor(2, true), std::string(37, 'a')), 38)
-        << "37 bytes behind a prefix lose their last byte, and the length says so";
+    EXPECT_EQ(bytesOf(m_field, 39), std::string(37, 'a') + '\0' + '\xEE');
+    EXPECT_EQ(encode(settingsFor(2, true), std::string(37, 'a')), 39) << "37 bytes fit whole";
 
-    // Two-byte UTF-8 letters never split: 18 letters (36 bytes) fit both ways.
+    // Two-byte UTF-8 letters never split: 18 letters (36 bytes) fit, the 19th would not.
     std::string cyrillic;
     for (int i = 0; i < 25; ++i) {
         cyrillic += "Ж";
@@ -294,8 +292,11 @@ TEST_F(NameCodec, LongNames_AreCutToFitWithTerminatorAndMatchingLength)
     EXPECT_EQ(encode(settingsFor(12, false), cyrillic), 37);
     EXPECT_EQ(m_field[35], 0x96);
     EXPECT_EQ(m_field[36], 0) << "the 37th byte would start a letter it cannot finish";
-    EXPECT_EQ(encode(settingsFor(0, false, true), cyrillic), 38);
+    EXPECT_EQ(encode(settingsFor(0, false, true), cyrillic + "x"), 38);
     EXPECT_EQ(m_field[37], 0);
+    EXPECT_EQ(encode(settingsFor(0, false, true), "x" + cyrillic), 39);
+    EXPECT_EQ(bytesOf(m_field, 3), "\x15x\xD0");
+    EXPECT_EQ(m_field[38], 0);
 
     // "None" keeps 38 bytes, "User" 39; both leave room for the terminator.
     EXPECT_EQ(encode(settingsFor(0), ascii), 38);

@@ -81,6 +81,17 @@ TEST(CodePage, BrokenUtf8_CountsAsOneUnconvertibleCharacterPerBrokenSequence)
     EXPECT_EQ(CodePage::fromUtf8("\xF0\x9F\x98\x80", 65001), "\xF0\x9F\x98\x80");
 }
 
+TEST(CodePage, EncodingIntoABuffer_StopsBeforeTheFirstCharacterThatDoesNotFit)
+{
+    char buffer[8] = {};
+    EXPECT_EQ(CodePage::fromUtf8("ЖЖЖ", 65001, std::span<char>(buffer, 5)), 4u);
+    EXPECT_EQ(std::string(buffer, 4), "ЖЖ");
+    EXPECT_EQ(CodePage::fromUtf8("ЖЖЖ", 28595, std::span<char>(buffer, 2)), 2u);
+    EXPECT_EQ(std::string(buffer, 2), "\xB6\xB6");
+    EXPECT_EQ(CodePage::fromUtf8("ab😀", 65001, std::span<char>(buffer, 5)), 2u);
+    EXPECT_EQ(CodePage::fromUtf8("abc", 1251, std::span<char>(buffer, 0)), 0u);
+}
+
 TEST(CodePage, UnsupportedPage_IsAUsageError)
 {
     EXPECT_FALSE(CodePage::isSupported(28602));
