@@ -46,7 +46,7 @@ inline constexpr std::string_view kCodePageValue = "CODEPAGE";
 
 // The settings as last loaded or set.
 const CodecSettings& CurrentCodecSettings();
-void SetCodecSettings(const CodecSettings& settings);
+void SetCodecSettings(const CodecSettings& codec);
 
 // The user table as stored in a code.dat file: the identity, with as many leading entries
 // replaced as the file has bytes (at most 128). A missing or unreadable file gives the identity.
