@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -13,7 +12,8 @@
 #include "platform/file.h"
 #include "settingsblock.h"
 #include "support/realdata.h"
-#include "tempfolder.h"
+#include "support/tempdir.h"
+#include "support/tllbuilder.h"
 
 namespace kx {
 namespace {
@@ -105,10 +105,9 @@ TEST_F(DataBlockModelTest, EditedEntryMovesToTheEndDeleteClearsTheMark)
 
 TEST_F(DataBlockModelTest, EntriesComeFromAndGoToTheVariantsFile)
 {
-    test::TempFolder folder;
-    std::ofstream(folder.path() / "more10.txt", std::ios::binary)
-        << "# comment\r\n\r\nTuner;01A2;4\r\nMode;0020;1;1;Off,0;On,1;\n";
-    std::ofstream(folder.path() / "more.txt", std::ios::binary) << "Other;0001\r\n";
+    test::TempDir folder;
+    folder.write("more10.txt", "# comment\r\n\r\nTuner;01A2;4\r\nMode;0020;1;1;Off,0;On,1;\n");
+    folder.write("more.txt", "Other;0001\r\n");
     DataBlockModel model(m_block, 2, DataBlockModel::readEntries(folder.path(), 2));
     EXPECT_EQ(model.entries(), (Lines{"Tuner;01A2;4", "Mode;0020;1;1;Off,0;On,1;"}));
     model.OnDeleteEntry(0);
@@ -137,32 +136,16 @@ TEST(SettingsCompareLines, OffsetIsTheSecondPartNotTheByte)
     EXPECT_EQ(SettingsCompare::offsetOfLine("05"), 0x5u);
 }
 
-// A container with one analog record of recordSize bytes, the settings bytes and no digital
-// records, written by hand from the file layout.
+// A list with one analog record, the settings bytes and no digital records.
 std::string container(int variant, const Bytes& settings)
 {
-    std::string out;
-    const auto word = [&out](std::uint32_t value) {
-        for (int i = 0; i < 4; ++i) {
-            out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-        }
-    };
-    const std::uint32_t recordSize = variant == 2 ? 176 : 164;
+    test::TllBuilder builder(variant);
+    builder.analog(test::RecordBytes(variant))
+        .settings(std::string(settings.begin(), settings.end()));
     if (variant == 2) {
-        word(0x5A5A5A5A);
+        builder.trailing(std::string(1, '\0'));
     }
-    word(4 + recordSize);
-    word(1);
-    out.append(recordSize, '\x33');
-    word(static_cast<std::uint32_t>(settings.size()));
-    out.append(settings.begin(), settings.end());
-    word(4);
-    word(0);
-    if (variant == 2) {
-        word(1);
-        out.push_back('\0');
-    }
-    return out;
+    return builder.build();
 }
 
 class SettingsCompareFile : public ::testing::Test
@@ -170,11 +153,9 @@ class SettingsCompareFile : public ::testing::Test
 protected:
     fs::path write(const std::string& bytes)
     {
-        const fs::path path = m_folder.path() / ("f" + std::to_string(++m_count) + ".tll");
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
+        return m_folder.write("f" + std::to_string(++m_count) + ".tll", bytes);
     }
-    test::TempFolder m_folder;
+    test::TempDir m_folder;
     int m_count = 0;
 };
 
@@ -241,12 +222,11 @@ TEST_F(SettingsCompareFile, SizesAreCheckedAgainstTheFile)
 
 TEST_F(DataBlockModelTest, CompareListsThenSelectingMarksTheOffset)
 {
-    test::TempFolder folder;
-    const fs::path other = folder.path() / "other.tll";
+    test::TempDir folder;
     Bytes settings(m_block);
     settings[0x1A] = 0x05;
     settings[0x2FF] = 0x80;
-    std::ofstream(other, std::ios::binary) << container(2, settings);
+    const fs::path other = folder.write("other.tll", container(2, settings));
 
     DataBlockModel model(m_block, 2, {});
     model.OnSelectEntry(0);
@@ -300,9 +280,8 @@ TEST_P(SettingsCompareReal, EditedCopyListsExactlyTheEditedBytes)
     ASSERT_NE(static_cast<std::uint8_t>(bytes[real.blockStart + last]), 0xEE);
     bytes[real.blockStart + 0x1A] = '\x05';
     bytes[real.blockStart + last] = '\xEE';
-    test::TempFolder folder;
-    const fs::path copy = folder.path() / "edited.tll";
-    std::ofstream(copy, std::ios::binary) << bytes;
+    test::TempDir folder;
+    const fs::path copy = folder.write("edited.tll", bytes);
 
     const auto result = SettingsCompare::compareWithFile(own.bytes, real.variant, copy);
     EXPECT_TRUE(result.sameVariant);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "model/namecodec.h"
@@ -11,7 +10,7 @@
 #include "platform/error.h"
 #include "platform/file.h"
 #include "platform/profile.h"
-#include "tempfolder.h"
+#include "support/tempdir.h"
 
 namespace kx {
 namespace {
@@ -32,12 +31,9 @@ protected:
         SetCodecSettings(CodecSettings{});
     }
     fs::path codeDat() const { return m_folder / "code.dat"; }
-    void writeCodeDat(const std::string& bytes) const
-    {
-        std::ofstream(codeDat(), std::ios::binary) << bytes;
-    }
+    void writeCodeDat(const std::string& bytes) const { m_temp.write("code.dat", bytes); }
 
-    test::TempFolder m_temp;
+    test::TempDir m_temp;
     fs::path m_folder;
     UserTableModel m_model;
 };
