@@ -15,9 +15,10 @@ namespace {
 
 using kx::cli::Command;
 
-const std::array<const Command*, 6> kCommands = {
-    &kx::cli::kInfoCommand, &kx::cli::kListCommand,   &kx::cli::kExportCommand,
-    &kx::cli::kSaveCommand, &kx::cli::kImportCommand, &kx::cli::kSampleCommand,
+const std::array<const Command*, 7> kCommands = {
+    &kx::cli::kInfoCommand,    &kx::cli::kListCommand,   &kx::cli::kExportCommand,
+    &kx::cli::kSaveCommand,    &kx::cli::kImportCommand, &kx::cli::kSampleCommand,
+    &kx::cli::kCompareCommand,
 };
 
 constexpr int kExitFileError = 1;
