@@ -15,7 +15,8 @@ namespace {
 
 using kx::cli::Command;
 
-const std::array<const Command*, 7> kCommands = {
+// Every command the tool knows, in the order the overview lists them.
+const Command* const kCommands[] = {
     &kx::cli::kInfoCommand,     &kx::cli::kListCommand,    &kx::cli::kExportCommand,
     &kx::cli::kSaveCommand,     &kx::cli::kImportCommand,  &kx::cli::kSampleCommand,
     &kx::cli::kSettingsCommand, &kx::cli::kCompareCommand,
