@@ -3,7 +3,6 @@
 // Exit codes: 0 success, 1 a file could not be read, written or understood (one line on stderr
 // names the file and the problem), 2 a usage error.
 #include <algorithm>
-#include <array>
 #include <iostream>
 #include <string>
 #include <vector>
