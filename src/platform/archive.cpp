@@ -22,6 +22,14 @@ Archive::Archive(File& file) : m_name(file.path().string()), m_file(&file)
     m_buffer.reserve(kWriteBufferSize);
 }
 
+Archive::Archive(std::string* sink, std::string name) : m_name(std::move(name)), m_sink(sink)
+{}
+
+Archive Archive::storingTo(std::string& sink, std::string name)
+{
+    return Archive(&sink, std::move(name));
+}
+
 std::uint32_t Archive::readU32()
 {
     if (remaining() < 4) {
@@ -46,6 +54,15 @@ std::size_t Archive::read(void* buffer, std::size_t byteCount)
     return got;
 }
 
+std::size_t Archive::peek(void* buffer, std::size_t byteCount) const
+{
+    const std::size_t got = std::min<std::size_t>(byteCount, remaining());
+    if (got > 0) {
+        std::memcpy(buffer, m_bytes.data() + m_position, got);
+    }
+    return got;
+}
+
 std::size_t Archive::skip(std::size_t byteCount)
 {
     const std::size_t skipped = std::min<std::size_t>(byteCount, remaining());
@@ -64,6 +81,10 @@ void Archive::writeU32(std::uint32_t value)
 void Archive::write(const void* buffer, std::size_t byteCount)
 {
     const char* bytes = static_cast<const char*>(buffer);
+    if (m_sink != nullptr) {
+        m_sink->append(bytes, byteCount);
+        return;
+    }
     if (m_buffer.size() + byteCount > kWriteBufferSize) {
         flush();
         if (byteCount >= kWriteBufferSize) {

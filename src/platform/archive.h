@@ -24,17 +24,23 @@ public:
     Archive(std::string bytes, std::string name);
     // Storing archive that writes to file, which must outlive the archive.
     explicit Archive(File& file);
+    // Storing archive that appends to sink in memory, which must outlive the archive; name is
+    // used in error messages.
+    static Archive storingTo(std::string& sink, std::string name);
     ~Archive() = default;
     Archive(const Archive&) = delete;
     Archive& operator=(const Archive&) = delete;
 
-    bool isLoading() const noexcept { return m_file == nullptr; }
-    bool isStoring() const noexcept { return m_file != nullptr; }
+    bool isLoading() const noexcept { return m_file == nullptr && m_sink == nullptr; }
+    bool isStoring() const noexcept { return !isLoading(); }
     const std::string& name() const noexcept { return m_name; }
 
     // Loading.
     std::uint32_t readU32();
     std::size_t read(void* buffer, std::size_t byteCount);
+    // Copies up to byteCount bytes from the current position without consuming them; returns how
+    // many were copied.
+    std::size_t peek(void* buffer, std::size_t byteCount) const;
     // Advances by up to byteCount bytes; returns how many were skipped.
     std::size_t skip(std::size_t byteCount);
     std::uint64_t position() const noexcept { return m_position; }
@@ -46,10 +52,13 @@ public:
     void flush();
 
 private:
+    Archive(std::string* sink, std::string name);
+
     std::string m_bytes;
     std::size_t m_position = 0;
     std::string m_name;
     File* m_file = nullptr;
+    std::string* m_sink = nullptr;
     std::vector<char> m_buffer;
 };
 

@@ -1,7 +1,9 @@
 #include "platform/file.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -134,6 +136,51 @@ std::string File::readAll(const std::filesystem::path& path)
         }
     }
     return bytes;
+}
+
+void File::writeAtomically(const std::filesystem::path& target,
+                           const std::function<void(File&)>& write)
+{
+    const std::filesystem::path folder =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0) {
+        const int error = errno;
+        File named;
+        named.m_path = target;
+        errno = error;
+        named.fail("cannot create a temporary file beside it");
+    }
+    struct stat existing = {};
+    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        ::fchmod(descriptor, existing.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(descriptor, 0666 & ~mask);
+    }
+    File file;
+    file.m_file = ::fdopen(descriptor, "wb");
+    file.m_path = target;
+    if (file.m_file == nullptr) {
+        const int error = errno;
+        ::close(descriptor);
+        ::unlink(temporary.c_str());
+        errno = error;
+        file.fail("cannot create a temporary file beside it");
+    }
+    try {
+        write(file);
+        file.flush();
+        file.close();
+        if (std::rename(temporary.c_str(), target.c_str()) != 0) {
+            file.fail("cannot replace it with the new file");
+        }
+    } catch (...) {
+        ::unlink(temporary.c_str());
+        throw;
+    }
 }
 
 void File::fail(const char* what) const

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace kx {
@@ -50,6 +51,14 @@ public:
 
     // Reads a whole file into memory; throws Error(ErrorCode::Io) when it cannot be read.
     static std::string readAll(const std::filesystem::path& path);
+
+    // Writes a file so that it is never seen half-written: write() fills a temporary file beside
+    // target, which is flushed to the disk and then renamed over target. When anything fails
+    // (write() throws included) the temporary file is removed, target is left as it was and the
+    // error is passed on. The File given to write() reports its errors under target's name. The
+    // new file keeps the permissions of the file it replaces.
+    static void writeAtomically(const std::filesystem::path& target,
+                                const std::function<void(File&)>& write);
 
 private:
     [[noreturn]] void fail(const char* what) const;

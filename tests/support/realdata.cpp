@@ -8,7 +8,7 @@ std::filesystem::path realDataDir()
         std::error_code error;
         const std::filesystem::path candidate(KANALYX_REALDATA_DIR);
         return std::filesystem::is_directory(candidate, error) ? candidate
-                                                                : std::filesystem::path();
+                                                               : std::filesystem::path();
     }();
     return dir;
 }

@@ -19,7 +19,7 @@ std::filesystem::path realDataFile(const std::string& name);
 #define KX_REQUIRE_REALDATA()                                                                      \
     do {                                                                                           \
         if (::kx::test::realDataDir().empty()) {                                                   \
-            GTEST_SKIP() << "real TV files not found (expected beside the project in "            \
+            GTEST_SKIP() << "real TV files not found (expected beside the project in "             \
                             "../shared/realdata)";                                                 \
         }                                                                                          \
     } while (false)

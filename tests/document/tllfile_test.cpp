@@ -1,0 +1,213 @@
+#include "document/tllfile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "document/kanalyxdoc.h"
+#include "model/channelrec.h"
+#include "platform/archive.h"
+#include "platform/error.h"
+#include "support/tllbuilder.h"
+
+namespace kx {
+namespace {
+
+using test::RecordBytes;
+using test::TllBuilder;
+using test::u16At;
+using test::u32le;
+
+// Loads bytes into a fresh document and saves it again into memory.
+std::string roundTrip(const std::string& bytes, CKanalyxDoc& doc)
+{
+    Archive in(bytes, "list.tll");
+    doc.Serialize(in);
+    std::string out;
+    Archive store = Archive::storingTo(out, "list.tll");
+    doc.Serialize(store);
+    return out;
+}
+
+// The Error that loading bytes throws; fails the test when none is thrown.
+Error loadError(const std::string& bytes)
+{
+    Archive in(bytes, "list.tll");
+    try {
+        ReadTll(in);
+    } catch (const Error& error) {
+        return error;
+    }
+    ADD_FAILURE() << "loading " << bytes.size() << " bytes was not refused";
+    return Error(ErrorCode::Usage, "none");
+}
+
+TEST(TllFile, EmptyLists_BothVariantsRoundTrip)
+{
+    // Variant 1: size 4, count 0, S, the S bytes, size 4, count 0.
+    const std::string v1 = u32le(4) + u32le(0) + u32le(3) + "abc" + u32le(4) + u32le(0);
+    ASSERT_EQ(v1.size(), 23u);
+    CKanalyxDoc doc1;
+    EXPECT_EQ(roundTrip(v1, doc1), v1);
+    EXPECT_EQ(doc1.GetVariant(), 1);
+    EXPECT_EQ(doc1.Settings().size(), 3u);
+
+    // Variant 2 with empty lists and empty raw blocks is 28 bytes.
+    const std::string v2 = TllBuilder(2).build();
+    ASSERT_EQ(v2.size(), 28u);
+    CKanalyxDoc doc2;
+    EXPECT_EQ(roundTrip(v2, doc2), v2);
+    EXPECT_EQ(doc2.GetVariant(), 2);
+    EXPECT_EQ(doc2.Trailing().size(), 0u);
+}
+
+TEST(TllFile, InterleavedDigitalRecords_LoadInFileOrderAndSaveGrouped)
+{
+    for (const int variant : {1, 2}) {
+        SCOPED_TRACE(variant);
+        const auto rec = [variant](std::uint16_t word, char tag) {
+            return RecordBytes(variant).numberWord(word).u8(0, static_cast<std::uint8_t>(tag));
+        };
+        const std::string file = TllBuilder(variant)
+                                     .analog(rec(1, 'a'))
+                                     .settings("SET")
+                                     .digital(rec(5, 'p'))
+                                     .digital(rec(6 + 16384, 'q'))
+                                     .digital(rec(16383, 'r'))
+                                     .digital(rec(16384, 's'))
+                                     .trailing(variant == 2 ? "T" : "")
+                                     .build();
+        CKanalyxDoc doc;
+        const std::string saved = roundTrip(file, doc);
+        EXPECT_EQ(doc.list(ListKind::Analog).itemCount(), 1);
+        EXPECT_EQ(doc.list(ListKind::DigitalTV).itemCount(), 2) << "16383 is still television";
+        EXPECT_EQ(doc.list(ListKind::Radio).itemCount(), 2);
+        ASSERT_EQ(saved.size(), file.size());
+
+        // The digital records follow the settings block; television first, then radio.
+        const std::size_t size = RecordBytes::sizeFor(variant);
+        const std::size_t first = (variant == 2 ? 12 : 8) + size + 4 + 3 + 8;
+        std::string order;
+        for (std::size_t k = 0; k < 4; ++k) {
+            order += saved[first + k * size];
+        }
+        EXPECT_EQ(order, "prqs");
+        EXPECT_EQ(u16At(saved, first + 2 * size + (variant == 2 ? 12 : 10)), 6 + 16384);
+        EXPECT_EQ(saved.substr(0, first), file.substr(0, first));
+    }
+}
+
+TEST(TllFile, BytesAfterTheLastBlock_AreKeptAndWrittenBack)
+{
+    for (const int variant : {1, 2}) {
+        SCOPED_TRACE(variant);
+        const std::string file = TllBuilder(variant)
+                                     .settings(std::string(10, 'S'))
+                                     .digital(RecordBytes(variant).numberWord(3))
+                                     .trailing(variant == 2 ? "\x01" : "")
+                                     .tail(std::string("\x01\x00\x00\x00\x00", 5))
+                                     .build();
+        CKanalyxDoc doc;
+        EXPECT_EQ(roundTrip(file, doc), file);
+        EXPECT_EQ(doc.Tail().size(), 5u);
+    }
+}
+
+TEST(TllFile, TruncatedAtEveryOffset_IsRefusedAsTruncated)
+{
+    for (const int variant : {1, 2}) {
+        SCOPED_TRACE(variant);
+        const std::string file = TllBuilder(variant)
+                                     .analog(RecordBytes(variant).numberWord(1).name("One"))
+                                     .settings("settings")
+                                     .digital(RecordBytes(variant).numberWord(2))
+                                     .digital(RecordBytes(variant).numberWord(16385))
+                                     .trailing(variant == 2 ? "TR" : "")
+                                     .build();
+        CKanalyxDoc whole;
+        ASSERT_EQ(roundTrip(file, whole), file);
+        for (std::size_t length = 0; length < file.size(); ++length) {
+            const Error error = loadError(file.substr(0, length));
+            ASSERT_EQ(error.code(), ErrorCode::Truncated)
+                << "length " << length << ": " << error.what();
+            ASSERT_EQ(std::string(error.what()).rfind("list.tll: ", 0), 0u) << error.what();
+        }
+    }
+}
+
+TEST(TllFile, TruncationMessages_NameTheBlockTheCountAndTheOffset)
+{
+    // Records would start at offset 24 + S = 95640; 1200 bytes of them are there.
+    const std::string digitalShort = u32le(0x5A5A5A5A) + u32le(4) + u32le(0) + u32le(95616) +
+                                     std::string(95616, '\0') + u32le(4 + 176 * 5000) +
+                                     u32le(5000) + std::string(1200, '\0');
+    EXPECT_STREQ(loadError(digitalShort).what(),
+                 "list.tll: the digital block promises 5000 records of 176 bytes but only 1200 "
+                 "bytes remain at offset 95640");
+
+    const std::string settingsShort = u32le(4) + u32le(0) + u32le(50) + "abc";
+    EXPECT_STREQ(loadError(settingsShort).what(),
+                 "list.tll: the settings block promises 50 bytes but only 3 bytes remain at "
+                 "offset 12");
+
+    EXPECT_STREQ(
+        loadError(u32le(4) + u32le(0) + "\x01\x02").what(),
+        "list.tll: the file ends at offset 10, inside the settings block size at offset 8");
+    EXPECT_STREQ(loadError("ab").what(),
+                 "list.tll: the file is 2 bytes long, too short for a channel list");
+}
+
+TEST(TllFile, HugeCountThatTheBlockSizeAgreesWith_IsRefusedBeforeAllocating)
+{
+    // 4 + 176 x 24403223 still fits the 32-bit size field.
+    const std::string file =
+        u32le(0x5A5A5A5A) + u32le(4 + 176u * 24403223u) + u32le(24403223) + std::string(176, 'x');
+    const Error error = loadError(file);
+    EXPECT_EQ(error.code(), ErrorCode::Truncated);
+    EXPECT_STREQ(error.what(), "list.tll: the analog block promises 24403223 records of 176 bytes "
+                               "but only 176 bytes remain at offset 12");
+}
+
+TEST(TllFile, BlockSizeThatDoesNotFitTheRecordSize_IsRefusedAsUnknownRecords)
+{
+    // Records of 180 bytes behind the magic.
+    std::string file = TllBuilder(2).analogBlockSize(4 + 180 * 2).build();
+    file.replace(8, 4, u32le(2));
+    file.insert(12, std::string(360, 'r'));
+    Error error = loadError(file);
+    EXPECT_EQ(error.code(), ErrorCode::Unsupported);
+    EXPECT_STREQ(error.what(),
+                 "list.tll: the analog block at offset 4 says it is 364 bytes long, but 2 records "
+                 "of 176 bytes take 356: the file holds channel records this editor does not "
+                 "know, or it is not a channel list");
+
+    const std::string digital =
+        TllBuilder(1).digital(RecordBytes(1)).digitalBlockSize(4 + 212).build();
+    error = loadError(digital);
+    EXPECT_EQ(error.code(), ErrorCode::Unsupported);
+    EXPECT_NE(std::string(error.what()).find("the digital block at offset 12 says it is 216 bytes"),
+              std::string::npos)
+        << error.what();
+}
+
+TEST(TllFile, ForeignFiles_AreRefusedWithWhatTheyAre)
+{
+    Error error = loadError("<?xml version=\"1.0\" encoding=\"utf-8\"?><TLLDATA/>");
+    EXPECT_EQ(error.code(), ErrorCode::Format);
+    EXPECT_STREQ(error.what(), "list.tll: the file is XML text, not a TLL channel list");
+    EXPECT_EQ(loadError("\xEF\xBB\xBF<?xml version=\"1.0\"?>").code(), ErrorCode::Format);
+
+    std::string satellite = std::string("\x10\x00\x00\x00", 4) + "DVBS-S2" + std::string(20, '\0');
+    const std::string file = TllBuilder(2)
+                                 .settings(std::string(8, 's'))
+                                 .trailing(satellite)
+                                 .tail(std::string("\x01\x00\x00\x00\x00", 5))
+                                 .build();
+    error = loadError(file);
+    EXPECT_EQ(error.code(), ErrorCode::Unsupported);
+    EXPECT_STREQ(error.what(), "list.tll: the block at offset 32 holds satellite channels "
+                               "(DVBS-S2), a layout this editor does not know");
+}
+
+} // namespace
+} // namespace kx
