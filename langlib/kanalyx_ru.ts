@@ -437,6 +437,33 @@
     </message>
 </context>
 <context>
+    <name>kx::CImportDlg</name>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>FM</source>
+        <translation>FM</translation>
+    </message>
+    <message>
+        <source>DTV</source>
+        <translation>DTV</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>kx::CMainFrame</name>
     <message>
         <source>&amp;Open...</source>
@@ -653,6 +680,78 @@
     <message>
         <source>Ready</source>
         <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Последний файл</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Без имени</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Сохранить изменения в %1?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Не сохранять</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The file could not be opened.</source>
+        <translation>Не удалось открыть файл.</translation>
+    </message>
+    <message>
+        <source>Kanaly Files (*.tll)</source>
+        <translation>Kanaly Файлы (*.tll)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Не удалось сохранить файл.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>TLL file(*.tll)</source>
+        <translation>Файл TLL(*.tll)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>Ничего не импортировано.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Excel file(*.xls)</source>
+        <translation>Файл Excel(*.xls)</translation>
+    </message>
+    <message>
+        <source>The channels could not be exported.</source>
+        <translation>Не удалось экспортировать каналы.</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Открыть этот документ</translation>
     </message>
 </context>
 <context>

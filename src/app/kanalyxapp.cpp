@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QStandardPaths>
 
 #include "app/aboutbox.h"
 #include "app/filetyperegistration.h"
 #include "app/mainframe.h"
+#include "document/kanalyxdoc.h"
+#include "model/namecodec.h"
 #include "platform/strings.h"
 
 namespace kx {
@@ -28,6 +31,7 @@ CKanalyxApp::CKanalyxApp(QString programFolder) : m_programFolder(std::move(prog
 CKanalyxApp::~CKanalyxApp()
 {
     m_frame.reset();
+    m_doc.reset();
     if (m_libraryLoaded) {
         QCoreApplication::removeTranslator(&m_translator);
         Strings::setTranslator(nullptr);
@@ -51,7 +55,13 @@ bool CKanalyxApp::InitInstance(const QStringList& arguments, const Options& opti
     m_language = m_profile.getInt(kLanguageSection, kLanguageValue, English);
     loadLanguageLibrary();
 
-    m_frame = std::make_unique<CMainFrame>(m_profile);
+    // The character-set settings in force before the first name is shown.
+    const std::filesystem::path programFolder(QFile::encodeName(m_programFolder).toStdString());
+    LoadCodecSettings(programFolder, m_profile);
+
+    m_doc = std::make_unique<CKanalyxDoc>();
+    m_frame = std::make_unique<CMainFrame>(*m_doc, m_profile, programFolder);
+    installDialogs();
     connectFrame();
 
     if (options.registerFileType) {
@@ -63,12 +73,25 @@ bool CKanalyxApp::InitInstance(const QStringList& arguments, const Options& opti
         }
     }
 
-    (void)arguments;
-
     if (options.show) {
         m_frame->show();
     }
+
+    // The first argument that is not an option names the file to open. A file that cannot be
+    // opened ends the program, after its message was shown.
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith('-')) {
+            return m_frame->openDocumentFile(argument);
+        }
+    }
     return true;
+}
+
+void CKanalyxApp::installDialogs()
+{
+    // The Channel dialog (CChannelRec::SetEditHook), the settings sheet, the Data Block dialog
+    // and the user character table plug in here.
+    m_frame->setDialogs(FrameDialogs{});
 }
 
 void CKanalyxApp::loadLanguageLibrary()

@@ -11,6 +11,7 @@
 
 namespace kx {
 
+class CKanalyxDoc;
 class CMainFrame;
 
 // Starts the editor: reads the user-interface language and loads its library, creates the main
@@ -52,6 +53,7 @@ public:
     // True when a language library was loaded and its translation is in use.
     bool languageLibraryLoaded() const { return m_libraryLoaded; }
     CMainFrame* mainFrame() const { return m_frame.get(); }
+    CKanalyxDoc* document() const { return m_doc.get(); }
     SettingsProfile& profile() { return m_profile; }
 
     // The language commands: store the choice, then tell the user it needs a restart.
@@ -63,6 +65,8 @@ public:
 
 private:
     void loadLanguageLibrary();
+    // Gives the window and the records the dialogs that other parts of the program provide.
+    void installDialogs();
     void connectFrame();
     void updateLanguageChecks();
 
@@ -72,6 +76,7 @@ private:
     QLibrary m_library;
     QTranslator m_translator;
     bool m_libraryLoaded = false;
+    std::unique_ptr<CKanalyxDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
 };
 

@@ -144,6 +144,11 @@ CCellEdit* ChannelListWidget::BeginCellEdit(int row, int column)
     return editor;
 }
 
+CCellEdit* ChannelListWidget::cellEdit() const
+{
+    return m_cellEdit;
+}
+
 void ChannelListWidget::endCellEdit(bool cancel)
 {
     if (m_cellEdit != nullptr) {

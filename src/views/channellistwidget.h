@@ -31,7 +31,7 @@ public:
     // nothing, when the row or column does not exist or the column is narrower than 5 pixels.
     CCellEdit* BeginCellEdit(int row, int column);
     // The open in-place editor, or null.
-    CCellEdit* cellEdit() const { return m_cellEdit; }
+    CCellEdit* cellEdit() const;
     // Ends an open in-place edit as losing the focus would (committing), or cancels it.
     void endCellEdit(bool cancel = false);
 

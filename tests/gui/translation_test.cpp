@@ -115,6 +115,8 @@ private slots:
                                 "необходимо перезапустить прогмамму."));
         QCOMPARE(m_translator.translate("Strings", "More Settings"),
                  QStringLiteral("Дополнительно"));
+        QCOMPARE(m_translator.translate("kx::CMainFrame", "Kanaly Files (*.tll)"),
+                 QStringLiteral("Kanaly Файлы (*.tll)"));
         QCOMPARE(m_translator.translate("kx::CAboutBox", "About"), QStringLiteral("О программе"));
         QCOMPARE(m_translator.translate("kx::CAboutBox", "Kanalyx ver 4.02"),
                  QStringLiteral("Kanalyx Версия 4.02"));
