@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -50,6 +51,29 @@ private:
     std::uint32_t u32(std::size_t offset) const;
     void setU16(std::size_t offset, std::uint16_t value);
     void setU32(std::size_t offset, std::uint32_t value);
+};
+
+// A layout's record: the raw bytes inline (no allocation beyond the object itself), so a list of
+// 16,383 records stays light. Derived is the concrete class that Clone makes.
+template <class Derived, const RecordLayout& Layout>
+class FixedLayoutChannelRec : public LayoutChannelRec
+{
+public:
+    static constexpr std::size_t kRecordSize = Layout.recordSize;
+
+    std::unique_ptr<CChannelRec> Clone() const override
+    {
+        auto copy = std::make_unique<Derived>();
+        copy->m_raw = m_raw;
+        copy->copyKindFrom(*this);
+        return copy;
+    }
+    std::span<std::uint8_t> raw() override { return m_raw; }
+    std::span<const std::uint8_t> raw() const override { return m_raw; }
+    const RecordLayout& layout() const override { return Layout; }
+
+private:
+    std::array<std::uint8_t, kRecordSize> m_raw{};
 };
 
 } // namespace kx

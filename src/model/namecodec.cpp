@@ -1,8 +1,7 @@
 #include "model/namecodec.h"
 
 #include <algorithm>
-#include <cstring>
-#include <system_error>
+#include <array>
 
 #include "model/charactertable.h"
 #include "platform/codepage.h"
@@ -14,10 +13,9 @@ namespace kx {
 
 namespace {
 
-// Room for text in front of the terminator that the encoder forces: a converted name goes through
-// a 38-byte work buffer whose position 36 (with a prefix byte in front) or 37 (without) is zeroed.
-constexpr std::size_t kPrefixedTextMax = 36;
-constexpr std::size_t kBareTextMax = 37;
+// A converted name goes through a 38-byte work buffer: at most 37 text bytes and the terminator.
+// Behind a prefix byte that makes 39 bytes of the field, as receivers write them themselves.
+constexpr std::size_t kConvertedTextMax = 37;
 // Without conversion, "None" keeps at most 38 bytes and "User" as many as leave room for the
 // terminator in the field.
 constexpr std::size_t kNoneTextMax = 38;
@@ -47,20 +45,6 @@ std::size_t terminatorIndex(ConstNameField field, std::size_t from)
 std::string_view bytesOf(ConstNameField field, std::size_t from, std::size_t to)
 {
     return {reinterpret_cast<const char*>(field.data()) + from, to - from};
-}
-
-// The longest beginning of UTF-8 bytes that is at most max bytes and does not end inside a
-// sequence.
-std::size_t utf8CutLength(std::string_view bytes, std::size_t max)
-{
-    if (bytes.size() <= max) {
-        return bytes.size();
-    }
-    std::size_t cut = max;
-    while (cut > 0 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80) {
-        --cut;
-    }
-    return cut;
 }
 
 // The stored byte that stands for system-code-page byte b under "User": 128 + the first entry
@@ -98,9 +82,10 @@ std::string decodeUnprefixedByLength(const CodecSettings& codec, int row, ConstN
 // 128 to 255 mapped through the user table, so that each row encodes the way it decodes.
 int encodeSystemBytes(const CodecSettings& codec, int row, NameField field, std::string_view text)
 {
-    const std::string bytes = CodePage::fromUtf8(text, CodePage::kSystem);
-    const std::size_t count =
-        std::min(bytes.size(), row == kTableNone ? kNoneTextMax : kUserTextMax);
+    std::array<char, kUserTextMax> bytes{};
+    const std::size_t count = CodePage::fromUtf8(
+        text, CodePage::kSystem,
+        std::span<char>(bytes.data(), row == kTableNone ? kNoneTextMax : kUserTextMax));
     for (std::size_t i = 0; i < count; ++i) {
         const auto b = static_cast<std::uint8_t>(bytes[i]);
         field[i] = row == kTableUser && b >= 128 ? userTableByte(codec, b) : b;
@@ -140,7 +125,10 @@ std::array<std::uint8_t, 128> ReadUserTable(const std::filesystem::path& codeDat
 void LoadCodecSettings(const std::filesystem::path& programFolder, const Profile& profile)
 {
     CodecSettings codec;
-    codec.userTable = ReadUserTable(programFolder / "code.dat");
+    // Without a program folder there is no code.dat: never read one from the current folder.
+    if (!programFolder.empty()) {
+        codec.userTable = ReadUserTable(programFolder / "code.dat");
+    }
     codec.characterTable = profile.getInt(kCodecSection, kCharacterValue, kTableUser);
     codec.prefix = profile.getInt(kCodecSection, kPrefixValue, 0) > 0;
     codec.unicode = profile.getInt(kCodecSection, kUnicodeValue, 0) > 0;
@@ -176,7 +164,7 @@ int Encode(NameField field, std::string_view text)
     text = text.substr(0, text.find('\0'));
     const CodecSettings& codec = settings();
     const int row = effectiveRow(codec.characterTable);
-    const bool tableRow = row >= kTableUser + 1;
+    const bool tableRow = row > kTableUser;
     if (!tableRow && !codec.unicode) {
         return encodeSystemBytes(codec, row, field, text);
     }
@@ -184,16 +172,13 @@ int Encode(NameField field, std::string_view text)
     const bool withPrefix = !tableRow || codec.prefix;
     const CharacterTable& table = kCharacterTables[static_cast<std::size_t>(row)];
     const int codePage = codec.unicode ? CodePage::kUtf8 : table.codePage;
-    const std::string bytes = CodePage::fromUtf8(text, codePage);
-    const std::size_t max = withPrefix ? kPrefixedTextMax : kBareTextMax;
-    const std::size_t count =
-        codePage == CodePage::kUtf8 ? utf8CutLength(bytes, max) : std::min(bytes.size(), max);
     std::size_t position = 0;
     if (withPrefix) {
         field[position++] = codec.unicode ? kUnicodePrefix : table.prefix;
     }
-    std::memcpy(field.data() + position, bytes.data(), count);
-    position += count;
+    position += CodePage::fromUtf8(
+        text, codePage,
+        std::span<char>(reinterpret_cast<char*>(field.data()) + position, kConvertedTextMax));
     field[position] = 0;
     return static_cast<int>(position + 1);
 }

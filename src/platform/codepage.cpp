@@ -48,13 +48,31 @@ constexpr std::array<SingleBytePage, 18> kSingleBytePages{{
     {28605, "ISO-8859-15"},
 }};
 
-int pageSlot(int codePage)
+constexpr int pageSlot(int codePage)
 {
-    const auto it =
-        std::find_if(kSingleBytePages.begin(), kSingleBytePages.end(),
-                     [codePage](const SingleBytePage& page) { return page.codePage == codePage; });
-    return it == kSingleBytePages.end() ? -1 : static_cast<int>(it - kSingleBytePages.begin());
+    // The list above is in two runs: 1250 to 1257, then 28595 to 28605 without 28602.
+    if (codePage >= 1250 && codePage <= 1257) {
+        return codePage - 1250;
+    }
+    if (codePage >= 28595 && codePage <= 28601) {
+        return codePage - 28595 + 8;
+    }
+    if (codePage >= 28603 && codePage <= 28605) {
+        return codePage - 28603 + 15;
+    }
+    return -1;
 }
+
+constexpr bool slotsMatchTheList()
+{
+    for (std::size_t i = 0; i < kSingleBytePages.size(); ++i) {
+        if (pageSlot(kSingleBytePages[i].codePage) != static_cast<int>(i)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(slotsMatchTheList());
 
 void appendCodePoint(std::string& out, char32_t c)
 {
@@ -127,7 +145,8 @@ public:
     explicit SingleByteTable(const char* iconvName)
     {
         iconv_t cd = iconv_open("UTF-32LE", iconvName);
-        if (cd == reinterpret_cast<iconv_t>(-1)) {
+        // iconv_open reports failure as (iconv_t)-1.
+        if (cd == reinterpret_cast<iconv_t>(-1)) { // NOLINT(performance-no-int-to-ptr)
             throw Error(ErrorCode::Unsupported, std::string("the C library cannot convert from ") +
                                                     iconvName + " (iconv_open failed)");
         }
@@ -154,9 +173,21 @@ public:
 
     void appendUtf8(std::string& out, std::string_view bytes) const
     {
-        for (const char ch : bytes) {
-            const auto byte = static_cast<unsigned char>(ch);
-            out.append(m_utf8[byte].data(), m_utf8Length[byte]);
+        // Through a buffer on the stack: one append per chunk instead of one per byte.
+        constexpr std::size_t kChunk = 64;
+        std::array<char, kChunk * 3> buffer;
+        for (std::size_t start = 0; start < bytes.size(); start += kChunk) {
+            const std::size_t end = std::min(bytes.size(), start + kChunk);
+            char* out8 = buffer.data();
+            for (std::size_t i = start; i < end; ++i) {
+                const auto byte = static_cast<unsigned char>(bytes[i]);
+                const auto& utf8 = m_utf8[byte];
+                out8[0] = utf8[0];
+                out8[1] = utf8[1];
+                out8[2] = utf8[2];
+                out8 += m_utf8Length[byte];
+            }
+            out.append(buffer.data(), static_cast<std::size_t>(out8 - buffer.data()));
         }
     }
 
@@ -213,9 +244,14 @@ const SingleByteTable& singleByteTable(int slot)
 {
     static std::array<std::once_flag, kSingleBytePages.size()> once;
     static std::array<std::unique_ptr<SingleByteTable>, kSingleBytePages.size()> tables;
+    static std::array<std::atomic<const SingleByteTable*>, kSingleBytePages.size()> ready{};
     const auto index = static_cast<std::size_t>(slot);
+    if (const SingleByteTable* table = ready[index].load(std::memory_order_acquire)) {
+        return *table;
+    }
     std::call_once(once[index], [index] {
         tables[index] = std::make_unique<SingleByteTable>(kSingleBytePages[index].iconvName);
+        ready[index].store(tables[index].get(), std::memory_order_release);
     });
     return *tables[index];
 }
@@ -280,6 +316,15 @@ std::string CodePage::toUtf8(std::string_view bytes, int codePage)
 
 std::string CodePage::fromUtf8(std::string_view text, int codePage)
 {
+    // Never longer than the text: one byte per character, or the same bytes for UTF-8, and one
+    // '?' for a broken sequence of one byte or more.
+    std::string out(text.size(), '\0');
+    out.resize(fromUtf8(text, codePage, out));
+    return out;
+}
+
+std::size_t CodePage::fromUtf8(std::string_view text, int codePage, std::span<char> out)
+{
     codePage = resolve(codePage);
     const SingleByteTable* table = nullptr;
     if (codePage != kUtf8) {
@@ -289,22 +334,44 @@ std::string CodePage::fromUtf8(std::string_view text, int codePage)
         }
         table = &singleByteTable(slot);
     }
-    std::string out;
-    out.reserve(text.size());
+    std::size_t written = 0;
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = p + text.size();
     while (p < end) {
+        // ASCII is the same byte in every supported code page.
+        if (*p < 0x80) {
+            if (written == out.size()) {
+                break;
+            }
+            out[written++] = static_cast<char>(*p++);
+            continue;
+        }
         const auto* start = p;
         char32_t c = 0;
-        if (!nextCodePoint(p, end, c)) {
-            out += '?';
-        } else if (table != nullptr) {
-            out += table->encode(c);
+        bool valid = false;
+        if (table != nullptr && *p >= 0xC2 && *p <= 0xDF && end - p >= 2 && (p[1] & 0xC0) == 0x80) {
+            // Two-byte sequences (Latin, Greek, Cyrillic, Hebrew, Arabic letters) inline.
+            c = static_cast<char32_t>((p[0] & 0x1F) << 6 | (p[1] & 0x3F));
+            p += 2;
+            valid = true;
         } else {
-            out.append(reinterpret_cast<const char*>(start), static_cast<std::size_t>(p - start));
+            valid = nextCodePoint(p, end, c);
         }
+        const std::size_t size =
+            !valid || table != nullptr ? 1 : static_cast<std::size_t>(p - start);
+        if (written + size > out.size()) {
+            break;
+        }
+        if (!valid) {
+            out[written] = '?';
+        } else if (table != nullptr) {
+            out[written] = table->encode(c);
+        } else {
+            std::copy(start, p, out.begin() + static_cast<std::ptrdiff_t>(written));
+        }
+        written += size;
     }
-    return out;
+    return written;
 }
 
 int CodePage::systemCodePage()

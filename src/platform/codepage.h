@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,6 +29,9 @@ public:
     // UTF-8 text to bytes in codePage. Invalid UTF-8 counts as unconvertible. Throws
     // Error(ErrorCode::Usage) for an unsupported code page.
     static std::string fromUtf8(std::string_view text, int codePage);
+    // The same into out: writes whole characters while they fit and returns the bytes written,
+    // so a text that is too long is cut where a character ends.
+    static std::size_t fromUtf8(std::string_view text, int codePage, std::span<char> out);
 
     // The single-byte Windows code page that stands for the system code page: the one set with
     // setSystemCodePage, or else the one the locale selects.

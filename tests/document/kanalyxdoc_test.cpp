@@ -9,6 +9,7 @@
 #include "model/channelrec.h"
 #include "platform/archive.h"
 #include "platform/error.h"
+#include "support/tempdir.h"
 #include "support/tllbuilder.h"
 
 namespace kx {

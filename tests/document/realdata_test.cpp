@@ -7,6 +7,7 @@
 #include "document/kanalyxdoc.h"
 #include "platform/error.h"
 #include "support/realdata.h"
+#include "support/tempdir.h"
 #include "support/tllbuilder.h"
 
 namespace kx {

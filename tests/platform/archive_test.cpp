@@ -17,8 +17,9 @@ TEST(Archive, ReadU32_LittleEndianThenTruncatedFieldThrows)
         FAIL() << "a 4-byte field with 3 bytes left must throw";
     } catch (const Error& error) {
         EXPECT_EQ(error.code(), ErrorCode::Truncated);
-        EXPECT_STREQ(error.what(), "list.tll: the file ends at offset 7, inside a 4-byte field that "
-                                   "starts at offset 4");
+        EXPECT_STREQ(error.what(),
+                     "list.tll: the file ends at offset 7, inside a 4-byte field that "
+                     "starts at offset 4");
     }
     EXPECT_EQ(ar.position(), 4u) << "a failed read consumes nothing";
 }

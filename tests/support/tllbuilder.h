@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -80,26 +79,5 @@ private:
     std::optional<std::uint32_t> m_analogBlockSize;
     std::optional<std::uint32_t> m_digitalBlockSize;
 };
-
-// A fresh folder under the system's temporary folder, removed with everything in it at the end.
-class TempDir
-{
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& path() const { return m_path; }
-    std::filesystem::path file(const std::string& name) const { return m_path / name; }
-    // Writes bytes to a file in the folder and returns its path.
-    std::filesystem::path write(const std::string& name, std::string_view bytes) const;
-
-private:
-    std::filesystem::path m_path;
-};
-
-// The whole content of a file; throws when it cannot be read.
-std::string readFile(const std::filesystem::path& path);
 
 } // namespace kx::test

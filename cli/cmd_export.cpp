@@ -1,0 +1,31 @@
+#include "commands.h"
+#include "document/kanalyxdoc.h"
+
+namespace kx::cli {
+
+namespace {
+
+std::vector<OptionSpec> options()
+{
+    return {};
+}
+
+int run(const Args& args)
+{
+    args.expectPositionals({"FILE", "OUT"});
+    CKanalyxDoc doc;
+    doc.OnOpenDocument(args.positionals()[0]);
+    doc.WriteExport(args.positionals()[1]);
+    return 0;
+}
+
+} // namespace
+
+const Command kExportCommand{
+    "export", "write every record as a line of tab-separated hex bytes",
+    "Usage: kanalyx-cli export FILE OUT\n"
+    "Writes the analog, then the radio, then the digital TV records of FILE to OUT (the name as\n"
+    "given), one line per record: each byte as two hex digits and a tab, then CR LF.\n",
+    &options, &run};
+
+} // namespace kx::cli

@@ -1,0 +1,44 @@
+#include "commands.h"
+#include "document/kanalyxdoc.h"
+
+namespace kx::cli {
+
+namespace {
+
+std::vector<OptionSpec> options()
+{
+    return {{"--tv", 0}, {"--fm", 0}, {"--dtv", 0}, {"-o", 1}, {"--output", 1}};
+}
+
+int run(const Args& args)
+{
+    args.expectPositionals({"FILE", "OTHER"});
+    const std::string* out = args.value("-o");
+    if (const std::string* longForm = args.value("--output")) {
+        out = longForm;
+    }
+    if (out == nullptr) {
+        throw UsageError("-o OUT is required");
+    }
+    ImportChoice choice{args.has("--tv"), args.has("--fm"), args.has("--dtv")};
+    if (!choice.tv && !choice.fm && !choice.dtv) {
+        choice = ImportChoice{};
+    }
+    CKanalyxDoc doc;
+    doc.OnOpenDocument(args.positionals()[0]);
+    doc.OnFileImport(args.positionals()[1], choice);
+    doc.OnSaveDocument(*out);
+    return 0;
+}
+
+} // namespace
+
+const Command kImportCommand{
+    "import", "replace lists with those of another file, then save",
+    "Usage: kanalyx-cli import FILE OTHER [--tv] [--fm] [--dtv] -o OUT\n"
+    "Replaces the chosen lists of FILE (analog --tv, radio --fm, digital TV --dtv; all three\n"
+    "when none is given) with those of OTHER, which must hold records of the same size, and\n"
+    "saves the result to OUT. The settings and trailing blocks stay those of FILE.\n",
+    &options, &run};
+
+} // namespace kx::cli

@@ -1,0 +1,38 @@
+#include <iostream>
+
+#include "commands.h"
+#include "document/kanalyxdoc.h"
+
+namespace kx::cli {
+
+namespace {
+
+std::vector<OptionSpec> options()
+{
+    return {};
+}
+
+int run(const Args& args)
+{
+    args.expectPositionals({"FILE"});
+    CKanalyxDoc doc;
+    doc.OnOpenDocument(args.positionals()[0]);
+    std::cout << "variant: " << doc.GetVariant() << "\n"
+              << "analog: " << doc.list(ListKind::Analog).itemCount() << "\n"
+              << "radio: " << doc.list(ListKind::Radio).itemCount() << "\n"
+              << "dtv: " << doc.list(ListKind::DigitalTV).itemCount() << "\n"
+              << "settings: " << doc.Settings().size() << "\n"
+              << "trailing: " << doc.Trailing().size() << "\n";
+    return 0;
+}
+
+} // namespace
+
+const Command kInfoCommand{
+    "info", "show the variant and the size of every list and block",
+    "Usage: kanalyx-cli info FILE\n"
+    "Prints, one per line: variant: N, analog: N, radio: N, dtv: N, settings: N (bytes of the\n"
+    "settings block), trailing: N (bytes of the trailing block).\n",
+    &options, &run};
+
+} // namespace kx::cli

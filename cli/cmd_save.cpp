@@ -1,0 +1,31 @@
+#include "commands.h"
+#include "document/kanalyxdoc.h"
+
+namespace kx::cli {
+
+namespace {
+
+std::vector<OptionSpec> options()
+{
+    return {};
+}
+
+int run(const Args& args)
+{
+    args.expectPositionals({"FILE", "OUT"});
+    CKanalyxDoc doc;
+    doc.OnOpenDocument(args.positionals()[0]);
+    doc.OnSaveDocument(args.positionals()[1]);
+    return 0;
+}
+
+} // namespace
+
+const Command kSaveCommand{
+    "save", "load a file and save it again",
+    "Usage: kanalyx-cli save FILE OUT\n"
+    "Loads FILE and saves it to OUT in the same layout: the digital TV channels before the\n"
+    "radio channels, every other byte as it was.\n",
+    &options, &run};
+
+} // namespace kx::cli

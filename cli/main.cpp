@@ -1,0 +1,113 @@
+// kanalyx-cli: the editor's core from the command line, for scripts.
+//
+// Exit codes: 0 success, 1 a file could not be read, written or understood (one line on stderr
+// names the file and the problem), 2 a usage error.
+#include <algorithm>
+#include <array>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "platform/error.h"
+
+namespace {
+
+using kx::cli::Command;
+
+const std::array<const Command*, 7> kCommands = {
+    &kx::cli::kInfoCommand, &kx::cli::kListCommand,   &kx::cli::kExportCommand,
+    &kx::cli::kSaveCommand, &kx::cli::kImportCommand, &kx::cli::kSampleCommand,
+    &kx::cli::kSettingsCommand,
+};
+
+constexpr int kExitFileError = 1;
+constexpr int kExitUsage = 2;
+
+void printOverview(std::ostream& out)
+{
+    out << "Usage: kanalyx-cli COMMAND [ARGUMENTS]\n"
+           "Reads, edits and writes TLL channel-list files.\n\nCommands:\n";
+    for (const Command* command : kCommands) {
+        std::string name(command->name);
+        name.resize(std::max<std::size_t>(name.size(), 10), ' ');
+        out << "  " << name << command->summary << "\n";
+    }
+    out << "\nRun 'kanalyx-cli COMMAND --help' for the arguments of a command.\n"
+           "Exit codes: 0 success, 1 file error, 2 usage error.\n";
+}
+
+const Command* findCommand(const std::string& name)
+{
+    for (const Command* command : kCommands) {
+        if (command->name == name) {
+            return command;
+        }
+    }
+    return nullptr;
+}
+
+// One line, whatever the message holds.
+std::string oneLine(std::string text)
+{
+    for (char& c : text) {
+        if (c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (arguments.empty()) {
+        printOverview(std::cerr);
+        return kExitUsage;
+    }
+    if (arguments.front() == "--help" || arguments.front() == "-h" || arguments.front() == "help") {
+        printOverview(std::cout);
+        return 0;
+    }
+    const Command* command = findCommand(arguments.front());
+    if (command == nullptr) {
+        std::cerr << "kanalyx-cli: unknown command '" << arguments.front()
+                  << "'; run 'kanalyx-cli --help' for the list\n";
+        return kExitUsage;
+    }
+    const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+    for (const std::string& argument : rest) {
+        if (argument == "--help" || argument == "-h") {
+            std::cout << command->help;
+            for (const kx::cli::OptionSpec& spec : command->options()) {
+                if (spec.name == "--charset") {
+                    std::cout << kx::cli::kCodecOptionsHelp;
+                }
+            }
+            return 0;
+        }
+    }
+    try {
+        const std::vector<kx::cli::OptionSpec> specs = command->options();
+        const kx::cli::Args args = kx::cli::Args::parse(rest, specs);
+        const int code = command->run(args);
+        std::cout.flush();
+        if (!std::cout) {
+            std::cerr << "kanalyx-cli: cannot write the output\n";
+            return kExitFileError;
+        }
+        return code;
+    } catch (const kx::cli::UsageError& error) {
+        std::cerr << "kanalyx-cli " << command->name << ": " << oneLine(error.what())
+                  << " (see 'kanalyx-cli " << command->name << " --help')\n";
+        return kExitUsage;
+    } catch (const kx::Error& error) {
+        std::cerr << "kanalyx-cli " << command->name << ": " << oneLine(error.what()) << "\n";
+        return error.code() == kx::ErrorCode::Usage ? kExitUsage : kExitFileError;
+    } catch (const std::exception& error) {
+        std::cerr << "kanalyx-cli " << command->name << ": " << oneLine(error.what()) << "\n";
+        return kExitFileError;
+    }
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/kanalyxdoc.h"
+
+namespace kx::cli {
+
+// A command line that cannot be carried out as given: exit code 2.
+class UsageError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// An option a command accepts: its name as typed ("--list", "-o") and how many values follow it.
+struct OptionSpec
+{
+    std::string_view name;
+    int values = 0;
+};
+
+// One option as it was given, with its values.
+struct Option
+{
+    std::string name;
+    std::vector<std::string> values;
+};
+
+// The arguments of one command: the positional arguments and the options in the order given
+// (the order matters to commands that run their options as steps).
+class Args
+{
+public:
+    // Throws UsageError for an unknown option or an option without its values. "--name=value"
+    // is taken for an option with one value.
+    static Args parse(std::span<const std::string> arguments, std::span<const OptionSpec> specs);
+
+    const std::vector<std::string>& positionals() const noexcept { return m_positionals; }
+    const std::vector<Option>& options() const noexcept { return m_options; }
+    bool has(std::string_view name) const;
+    // The value of the last occurrence of a one-value option, or nullptr.
+    const std::string* value(std::string_view name) const;
+
+    // Throws UsageError unless exactly these positional arguments were given.
+    void expectPositionals(std::initializer_list<std::string_view> names) const;
+
+private:
+    std::vector<std::string> m_positionals;
+    std::vector<Option> m_options;
+};
+
+// An integer argument in [low, high]; what names it in the message of the UsageError.
+int parseInt(std::string_view text, std::string_view what, int low, int high);
+
+// "analog", "radio" or "dtv".
+ListKind parseListKind(std::string_view text);
+
+// The options that choose how channel names are decoded and encoded.
+std::span<const OptionSpec> codecOptionSpecs();
+// Their lines for a command's help text.
+extern const std::string_view kCodecOptionsHelp;
+// Sets up the name codec from the options: --charset N (0 to 12, default 1), --prefix,
+// --unicode, --codepage CP (1250 to 1257; default: the locale's), --user-table PATH (default:
+// code.dat beside the program).
+void applyCodecOptions(const Args& args);
+
+// Specs made of the command's own and the shared codec options.
+std::vector<OptionSpec> withCodecOptions(std::initializer_list<OptionSpec> own);
+
+} // namespace kx::cli

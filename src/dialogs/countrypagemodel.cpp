@@ -1,0 +1,231 @@
+#include "dialogs/countrypagemodel.h"
+
+#include <cassert>
+
+#include "dialogs/settingcodes.h"
+#include "platform/strings.h"
+
+namespace kx {
+
+namespace {
+
+// How a list's choice is kept in the settings block.
+enum class Storage
+{
+    CountryCode,  // two letters, reversed
+    LanguageCode, // three letters, reversed
+    Index,        // one byte: the item index
+    TimeZone,     // one byte: the item index + 9
+};
+
+constexpr std::size_t kNotShown = static_cast<std::size_t>(-1);
+
+struct ListSpec
+{
+    CountrySetting setting;
+    int controlId;
+    std::string_view key;
+    const char* label;
+    Storage storage;
+    std::size_t offsetV1; // byte offset in the settings block, per variant
+    std::size_t offsetV2;
+};
+
+constexpr std::array<ListSpec, CountryPageModel::kListCount> kSpecs = {{
+    {CountrySetting::Country, 1007, "country", KX_TRANSLATE_NOOP("CountryPage", "Country"),
+     Storage::CountryCode, 6, kNotShown},
+    {CountrySetting::MenuLanguage, 1012, "menu-language",
+     KX_TRANSLATE_NOOP("CountryPage", "Menu Language"), Storage::LanguageCode, 6153, 19333},
+    {CountrySetting::AudioLanguage1, 1008, "audio-language-1",
+     KX_TRANSLATE_NOOP("CountryPage", "Audio Language 1"), Storage::LanguageCode, 5981, 19057},
+    {CountrySetting::AudioLanguage2, 1009, "audio-language-2",
+     KX_TRANSLATE_NOOP("CountryPage", "Audio Language 2"), Storage::LanguageCode, 5985, 19061},
+    {CountrySetting::SubtitleLanguage1, 1010, "subtitle-language-1",
+     KX_TRANSLATE_NOOP("CountryPage", "Subtitle Language 1"), Storage::LanguageCode, 6161, 19341},
+    {CountrySetting::SubtitleLanguage2, 1011, "subtitle-language-2",
+     KX_TRANSLATE_NOOP("CountryPage", "Subtitle Language 2"), Storage::LanguageCode, 6165, 19345},
+    {CountrySetting::TeletextLanguage, 1013, "teletext-language",
+     KX_TRANSLATE_NOOP("CountryPage", "Teletext Language"), Storage::LanguageCode, 6689, 19885},
+    {CountrySetting::MenuItem, 1004, "menu-item", KX_TRANSLATE_NOOP("CountryPage", "Menu Item"),
+     Storage::Index, 428, kNotShown},
+    {CountrySetting::TimeZone, 4000, "time-zone", KX_TRANSLATE_NOOP("CountryPage", "Time Zone"),
+     Storage::TimeZone, 6063, kNotShown},
+    {CountrySetting::DigitalAudioOut, 4001, "digital-audio-out",
+     KX_TRANSLATE_NOOP("CountryPage", "Digital Audio Out"), Storage::Index, 6055, kNotShown},
+}};
+
+std::size_t indexOf(CountrySetting setting)
+{
+    const auto index = static_cast<std::size_t>(setting);
+    assert(index < kSpecs.size() && kSpecs[index].setting == setting);
+    return index;
+}
+
+std::vector<std::string> itemsOf(CountrySetting setting)
+{
+    switch (setting) {
+    case CountrySetting::Country:
+        return countryNames();
+    case CountrySetting::MenuItem:
+        return menuItemNames();
+    case CountrySetting::TimeZone:
+        return timeZoneNames();
+    case CountrySetting::DigitalAudioOut:
+        return {KX_TRANSLATE_NOOP("CountryPage", "Auto"), KX_TRANSLATE_NOOP("CountryPage", "PCM")};
+    default:
+        return languageNames();
+    }
+}
+
+// The settings block offset of a list for variant, or kNotShown.
+std::size_t offsetFor(const ListSpec& spec, int variant)
+{
+    if (variant == 1) {
+        return spec.offsetV1;
+    }
+    return variant == 2 ? spec.offsetV2 : kNotShown;
+}
+
+// The bytes a list occupies from its offset.
+std::size_t widthOf(Storage storage)
+{
+    switch (storage) {
+    case Storage::CountryCode:
+        return 2;
+    case Storage::LanguageCode:
+        return 3;
+    default:
+        return 1;
+    }
+}
+
+// The item index the stored bytes give, or -1.
+int storedSelection(const ListSpec& spec, std::span<const std::uint8_t> block, std::size_t offset,
+                    std::size_t itemCount)
+{
+    switch (spec.storage) {
+    case Storage::CountryCode: {
+        const auto code = readCountryCode(block, offset);
+        return code ? findExact(CountryCodes, *code) : -1;
+    }
+    case Storage::LanguageCode: {
+        const auto code = readLanguageCode(block, offset);
+        return code ? findExact(LanguageCodes, *code) : -1;
+    }
+    case Storage::Index:
+    case Storage::TimeZone: {
+        const auto byte = readByte(block, offset);
+        if (!byte) {
+            return -1;
+        }
+        const int index = spec.storage == Storage::TimeZone ? *byte - kTimeZoneStoredFirst : *byte;
+        return index >= 0 && static_cast<std::size_t>(index) < itemCount ? index : -1;
+    }
+    }
+    return -1;
+}
+
+void store(const ListSpec& spec, std::span<std::uint8_t> block, std::size_t offset, int index)
+{
+    const auto item = static_cast<std::size_t>(index);
+    switch (spec.storage) {
+    case Storage::CountryCode:
+        writeCountryCode(block, offset, CountryCodes.at(item));
+        break;
+    case Storage::LanguageCode:
+        writeLanguageCode(block, offset, LanguageCodes.at(item));
+        break;
+    case Storage::Index:
+        writeByte(block, offset, static_cast<std::uint8_t>(index));
+        break;
+    case Storage::TimeZone:
+        writeByte(block, offset, static_cast<std::uint8_t>(index + kTimeZoneStoredFirst));
+        break;
+    }
+}
+
+} // namespace
+
+CountryPageModel::CountryPageModel(std::span<std::uint8_t> settings, int variant)
+    : m_settings(settings), m_nVariant(variant)
+{
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const ListSpec& spec = kSpecs[i];
+        m_lists[i] = List{spec.setting, spec.controlId, spec.key, spec.label, {}, -1};
+    }
+    m_stored.fill(-1);
+}
+
+void CountryPageModel::OnInitDialog()
+{
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const ListSpec& spec = kSpecs[i];
+        List& list = m_lists[i];
+        list.items.clear();
+        list.selected = -1;
+        m_stored[i] = -1;
+        const std::size_t offset = offsetFor(spec, m_nVariant);
+        const std::size_t width = widthOf(spec.storage);
+        // A list whose bytes are not all inside the block stays empty: there is nothing to show
+        // and nowhere to write.
+        if (offset == kNotShown || offset >= m_settings.size() ||
+            m_settings.size() - offset < width) {
+            continue;
+        }
+        list.items = itemsOf(spec.setting);
+        list.selected = storedSelection(spec, m_settings, offset, list.items.size());
+        m_stored[i] = list.selected;
+    }
+}
+
+const CountryPageModel::List& CountryPageModel::list(CountrySetting setting) const
+{
+    return m_lists[indexOf(setting)];
+}
+
+std::string CountryPageModel::selectedText(CountrySetting setting) const
+{
+    const List& shown = list(setting);
+    return shown.selected < 0 ? std::string()
+                              : shown.items[static_cast<std::size_t>(shown.selected)];
+}
+
+bool CountryPageModel::choose(CountrySetting setting, int index)
+{
+    List& list = m_lists[indexOf(setting)];
+    if (index < -1 || index >= static_cast<int>(list.items.size())) {
+        return false;
+    }
+    list.selected = index;
+    return true;
+}
+
+bool CountryPageModel::chooseText(CountrySetting setting, std::string_view text)
+{
+    const int index = findExact(list(setting).items, text);
+    return index >= 0 && choose(setting, index);
+}
+
+void CountryPageModel::OnApply()
+{
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const List& list = m_lists[i];
+        if (list.selected < 0 || list.selected == m_stored[i]) {
+            continue;
+        }
+        store(kSpecs[i], m_settings, offsetFor(kSpecs[i], m_nVariant), list.selected);
+        m_stored[i] = list.selected;
+    }
+}
+
+std::optional<CountrySetting> CountryPageModel::settingForKey(std::string_view key)
+{
+    for (const ListSpec& spec : kSpecs) {
+        if (spec.key == key) {
+            return spec.setting;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace kx

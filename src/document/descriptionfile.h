@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kx {
+
+// The settings description files that lie beside the program: more.txt for variant-1 documents
+// (and any variant but 2), more10.txt for variant-2 documents. A file is a list of definition
+// lines (see DescriptionLine) in file order; comment lines (first character '#') and empty lines
+// are not entries and are not kept when the file is written.
+//
+// Lines hold the file's bytes unchanged (the files made by this project are ASCII).
+class DescriptionFile
+{
+public:
+    // "more10.txt" for variant 2, otherwise "more.txt".
+    static std::string_view fileName(int variant);
+    // The description file of the variant in folder (normally the program's folder).
+    static std::filesystem::path pathFor(const std::filesystem::path& folder, int variant);
+
+    // The entries of text: one per line that is neither empty nor starts with '#', without its
+    // line end (CR LF or LF). A last line without a line end counts.
+    static std::vector<std::string> parse(std::string_view text);
+
+    // The entries of the file at path. A file that does not exist has no entries; a file that
+    // exists but cannot be read throws Error(ErrorCode::Io), so that a caller never mistakes it
+    // for an empty one and overwrites it.
+    static std::vector<std::string> read(const std::filesystem::path& path);
+
+    // The text that write() stores: every entry followed by CR LF.
+    static std::string format(const std::vector<std::string>& entries);
+
+    // Replaces the file at path with the entries, each followed by CR LF. The text goes to a
+    // temporary file beside it that is renamed over it only when every byte is on the disk, so a
+    // failed write leaves the old file as it was; the failure throws Error(ErrorCode::Io).
+    static void write(const std::filesystem::path& path, const std::vector<std::string>& entries);
+};
+
+} // namespace kx

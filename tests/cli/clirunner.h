@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+
+namespace kx::test {
+
+// What a run of the built kanalyx-cli gave.
+struct CliResult
+{
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs kanalyx-cli with the arguments (no shell between them) in the folder work, and collects
+// its exit code, standard output and standard error.
+CliResult runCli(std::initializer_list<std::string> arguments,
+                 const std::filesystem::path& work = std::filesystem::temp_directory_path());
+
+// The project's committed sample list.
+std::filesystem::path sampleList();
+
+} // namespace kx::test

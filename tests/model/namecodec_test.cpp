@@ -1,0 +1,449 @@
+#include "model/namecodec.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+
+#include "model/charactertable.h"
+#include "platform/codepage.h"
+#include "platform/file.h"
+#include "platform/profile.h"
+#include "support/tempdir.h"
+
+namespace kx {
+namespace {
+
+using Field = std::array<std::uint8_t, 40>;
+
+// A name field holding bytes, then filler up to its end.
+Field fieldOf(std::string_view bytes, std::uint8_t filler = 0)
+{
+    Field field;
+    field.fill(filler);
+    std::copy(bytes.begin(), bytes.end(), field.begin());
+    return field;
+}
+
+std::string bytesOf(const Field& field, std::size_t count)
+{
+    return {reinterpret_cast<const char*>(field.data()), count};
+}
+
+CodecSettings settingsFor(int row, bool prefix = false, bool unicode = false)
+{
+    CodecSettings codec;
+    codec.characterTable = row;
+    codec.prefix = prefix;
+    codec.unicode = unicode;
+    return codec;
+}
+
+class NameCodec : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CodePage::setSystemCodePage(1252);
+        SetCodecSettings(CodecSettings{});
+    }
+
+    // Encodes text into a field full of 0xEE under the given settings.
+    int encode(const CodecSettings& codec, std::string_view text)
+    {
+        SetCodecSettings(codec);
+        m_field.fill(0xEE);
+        return Encode(m_field, text);
+    }
+
+    std::string decode(const CodecSettings& codec, std::string_view bytes, int length = 40)
+    {
+        SetCodecSettings(codec);
+        return Decode(fieldOf(bytes), length);
+    }
+
+    Field m_field{};
+};
+
+// Every table of the list with a word of its own script: prefixed bytes decode whatever table
+// is selected, and with the prefix switch the word encodes to exactly those bytes.
+struct TableWord
+{
+    int row;
+    const char* utf8;
+    const char* stored; // prefix byte and text bytes, written out by hand
+};
+
+void PrintTo(const TableWord& word, std::ostream* os)
+{
+    *os << word.utf8;
+}
+
+class NameCodecTables : public NameCodec, public ::testing::WithParamInterface<TableWord>
+{};
+
+TEST_P(NameCodecTables, PrefixedWord_DecodesUnderAnySettingAndEncodesWithPrefix)
+{
+    const TableWord& word = GetParam();
+    for (int selected : {0, 1, 6, word.row}) {
+        EXPECT_EQ(decode(settingsFor(selected), word.stored), word.utf8) << "selected " << selected;
+    }
+    const std::string stored = word.stored;
+    const int length = encode(settingsFor(word.row, true), word.utf8);
+    EXPECT_EQ(length, static_cast<int>(stored.size()) + 1);
+    EXPECT_EQ(bytesOf(m_field, stored.size() + 1), stored + '\0');
+    EXPECT_EQ(m_field[stored.size() + 1], 0xEE);
+
+    // Without the prefix switch the same text bytes are stored bare, and decode by the setting.
+    const int bare = encode(settingsFor(word.row, false), word.utf8);
+    EXPECT_EQ(bare, static_cast<int>(stored.size()));
+    EXPECT_EQ(bytesOf(m_field, stored.size()), stored.substr(1) + '\0');
+    EXPECT_EQ(decode(settingsFor(word.row), stored.substr(1)), word.utf8);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTable, NameCodecTables,
+                         ::testing::Values(TableWord{2, "Первый", "\x01\xBF\xD5\xE0\xD2\xEB\xD9"},
+                                           TableWord{3, "سلام", "\x02\xD3\xE4\xC7\xE5"},
+                                           TableWord{4, "Γεια", "\x03\xC3\xE5\xE9\xE1"},
+                                           TableWord{5, "שלום", "\x04\xF9\xEC\xE5\xED"},
+                                           TableWord{6, "Işık", "\x05I\xFE\xFDk"},
+                                           TableWord{7, "ođđa",
+                                                     "\x06o\xB9\xB9"
+                                                     "a"},
+                                           TableWord{8, "ไทย", "\x07\xE4\xB7\xC2"},
+                                           TableWord{9, "ačiū",
+                                                     "\x09"
+                                                     "a\xE8i\xFB"},
+                                           TableWord{10, "dŵr",
+                                                     "\x0A"
+                                                     "d\xF0r"},
+                                           TableWord{11, "Œuf €", "\x0B\xBCuf \xA4"},
+                                           TableWord{12, "Жук", "\x15\xD0\x96\xD1\x83\xD0\xBA"}),
+                         [](const auto& info) { return "Row" + std::to_string(info.param.row); });
+
+TEST_F(NameCodec, ArabicRowWithAndWithoutPrefix_StoresTheWorkedBytes)
+{
+    EXPECT_EQ(encode(settingsFor(3, true), "ABC"), 5);
+    EXPECT_EQ(bytesOf(m_field, 5), std::string("\x02"
+                                               "ABC\0",
+                                               5));
+    EXPECT_EQ(encode(settingsFor(3, false), "ABC"), 4);
+    EXPECT_EQ(bytesOf(m_field, 4), std::string("ABC\0", 4));
+    EXPECT_EQ(m_field[4], 0xEE);
+}
+
+TEST_F(NameCodec, UserRowWithoutUnicode_StoresTheBareTextLength)
+{
+    EXPECT_EQ(encode(settingsFor(1), "ABC"), 3);
+    EXPECT_EQ(bytesOf(m_field, 4), std::string("ABC\0", 4));
+    EXPECT_EQ(encode(settingsFor(0), "ABC"), 3);
+    EXPECT_EQ(bytesOf(m_field, 4), std::string("ABC\0", 4))
+        << "a shorter name must not leave the old name's tail behind";
+}
+
+TEST_F(NameCodec, UnicodeSwitch_WritesUtf8WithPrefix21)
+{
+    for (int row : {0, 1}) {
+        for (bool prefix : {false, true}) {
+            EXPECT_EQ(encode(settingsFor(row, prefix, true), "Жa"), 5) << "row " << row;
+            EXPECT_EQ(bytesOf(m_field, 5), std::string("\x15\xD0\x96"
+                                                       "a\0",
+                                                       5));
+        }
+    }
+    EXPECT_EQ(encode(settingsFor(2, true, true), "Жa"), 5);
+    EXPECT_EQ(bytesOf(m_field, 5), std::string("\x15\xD0\x96"
+                                               "a\0",
+                                               5));
+    // With a table row and no prefix switch the UTF-8 bytes go in bare.
+    EXPECT_EQ(encode(settingsFor(2, false, true), "Жa"), 4);
+    EXPECT_EQ(bytesOf(m_field, 4), std::string("\xD0\x96"
+                                               "a\0",
+                                               4));
+}
+
+TEST_F(NameCodec, UnprefixedName_DecodesTheSameUnderNoneAndIdentityUser)
+{
+    const std::string stored = "Caf\xE9 \x80\xFF";
+    EXPECT_EQ(decode(settingsFor(0), stored, 7), "Café €ÿ");
+    EXPECT_EQ(decode(settingsFor(1), stored, 7), "Café €ÿ");
+}
+
+TEST_F(NameCodec, NoneAndUser_StopAtTheStoredLengthOrTheFirstZero)
+{
+    EXPECT_EQ(decode(settingsFor(0), "ABCDEF", 3), "ABC");
+    EXPECT_EQ(decode(settingsFor(1), "ABCDEF", 3), "ABC");
+    EXPECT_EQ(decode(settingsFor(0), std::string("AB\0CD", 5), 5), "AB");
+    EXPECT_EQ(decode(settingsFor(0), "ABCDEF", 0), "");
+    EXPECT_EQ(decode(settingsFor(0), "ABCDEF", -5), "");
+    // Tables 2 to 12 ignore the length and read to the terminator.
+    EXPECT_EQ(decode(settingsFor(6), "ABCDEF", 3), "ABCDEF");
+}
+
+TEST_F(NameCodec, StoredLengthAbove40_ReadsNoMoreThanTheField)
+{
+    SetCodecSettings(settingsFor(0));
+    const Field full = fieldOf("", 'x');
+    EXPECT_EQ(Decode(full, 200), std::string(40, 'x'));
+    EXPECT_EQ(Decode(full, 529), std::string(40, 'x'));
+}
+
+TEST_F(NameCodec, FieldWithoutTerminator_DecodesAtMost40Bytes)
+{
+    SetCodecSettings(settingsFor(6));
+    EXPECT_EQ(Decode(fieldOf("", 'y'), 0), std::string(40, 'y'));
+    EXPECT_EQ(Decode(fieldOf("\x0B", 'z'), 0), std::string(39, 'z'));
+    SetCodecSettings(settingsFor(12));
+    EXPECT_EQ(Decode(fieldOf("", 'q'), 0), std::string(40, 'q'));
+}
+
+TEST_F(NameCodec, EmptyField_DecodesToNothingUnderEveryTable)
+{
+    for (int row = 0; row < 13; ++row) {
+        EXPECT_EQ(decode(settingsFor(row), "", 40), "") << "row " << row;
+        EXPECT_EQ(decode(settingsFor(row), std::string("\0Hidden", 7), 7), "") << "row " << row;
+    }
+}
+
+TEST_F(NameCodec, PrefixThatNamesNoTable_ShowsTheRestInTheSystemCodePage)
+{
+    CodePage::setSystemCodePage(1251);
+    for (const char prefix : {'\x08', '\x0C', '\x14', '\x16', '\x1F'}) {
+        EXPECT_EQ(decode(settingsFor(2), std::string(1, prefix) + "\xCC\xE8\xF0"), "Мир")
+            << "prefix " << int{prefix};
+    }
+}
+
+TEST_F(NameCodec, CharacterSettingOutsideTheList_ActsAsNone)
+{
+    CodePage::setSystemCodePage(1251);
+    for (int row : {-1, 13, 1000}) {
+        CodecSettings codec = settingsFor(row);
+        codec.userTable[0x4C] = 'X'; // would show under "User"
+        EXPECT_EQ(decode(codec, "\xCC\xE8\xF0", 2), "Ми") << "row " << row;
+        EXPECT_EQ(encode(settingsFor(row, true), "Мир"), 3) << "row " << row;
+        EXPECT_EQ(bytesOf(m_field, 4), std::string("\xCC\xE8\xF0\0", 4));
+    }
+}
+
+TEST_F(NameCodec, UserTable_MapsBytes128To255BothWays)
+{
+    CodePage::setSystemCodePage(1251);
+    CodecSettings codec = settingsFor(1);
+    codec.userTable[0] = 0xC6;   // stored 0x80 stands for Ж
+    codec.userTable[5] = 0xC6;   // a second entry for Ж: the first one wins when encoding
+    codec.userTable[70] = 0x41;  // stored 0xC6 stands for A
+    codec.userTable[1] = 0;      // stored 0x81 ends the text
+    codec.userTable[0x5E] = 'x'; // no entry holds Ю any more
+    EXPECT_EQ(decode(codec, "a\x80\xC6z", 4), "aЖAz");
+    EXPECT_EQ(decode(codec, "a\x81z", 3), "a");
+    // Under "None" the same bytes are the system code page's own.
+    EXPECT_EQ(decode(settingsFor(0), "a\x80\xC6z", 4), "a\u0402Жz");
+
+    EXPECT_EQ(encode(codec, "Жa"), 2);
+    EXPECT_EQ(bytesOf(m_field, 3), std::string("\x80"
+                                               "a\0",
+                                               3));
+    EXPECT_EQ(encode(codec, "Ю"), 1) << "no entry holds Ю";
+    EXPECT_EQ(bytesOf(m_field, 2), std::string("?\0", 2));
+    EXPECT_EQ(encode(settingsFor(0), "Жa"), 2) << "None stores the system code page bytes";
+    EXPECT_EQ(bytesOf(m_field, 3), std::string("\xC6"
+                                               "a\0",
+                                               3));
+}
+
+TEST_F(NameCodec, TextEndsAtItsFirstZeroByte)
+{
+    EXPECT_EQ(encode(settingsFor(3, false), std::string("AB\0CD", 5)), 3);
+    EXPECT_EQ(bytesOf(m_field, 3), std::string("AB\0", 3));
+}
+
+TEST_F(NameCodec, CharactersTheTableLacks_EncodeAsQuestionMarks)
+{
+    EXPECT_EQ(encode(settingsFor(2, true), "Ж€x"), 5);
+    EXPECT_EQ(bytesOf(m_field, 5), std::string("\x01\xB6?x\0", 5));
+    CodePage::setSystemCodePage(1252);
+    EXPECT_EQ(encode(settingsFor(0), "Жx"), 2);
+    EXPECT_EQ(bytesOf(m_field, 3), std::string("?x\0", 3));
+}
+
+// Names too long for the field: cut where a character ends, and the stored length agrees with
+// the bytes written.
+TEST_F(NameCodec, LongNames_AreCutToFitWithTerminatorAndMatchingLength)
+{
+    const std::string ascii(60, 'a');
+    // Table rows: 37 text bytes, behind a prefix or not.
+    EXPECT_EQ(encode(settingsFor(2, true), ascii), 39);
+    EXPECT_EQ(bytesOf(m_field, 40), "\x01" + std::string(37, 'a') + '\0' + '\xEE');
+    EXPECT_EQ(encode(settingsFor(2, false), ascii), 38);
+    EXPECT_EQ(bytesOf(m_field, 39), std::string(37, 'a') + '\0' + '\xEE');
+    EXPECT_EQ(encode(settingsFor(2, true), std::string(37, 'a')), 39) << "37 bytes fit whole";
+
+    // Two-byte UTF-8 letters never split: 18 letters (36 bytes) fit, the 19th would not.
+    std::string cyrillic;
+    for (int i = 0; i < 25; ++i) {
+        cyrillic += "Ж";
+    }
+    EXPECT_EQ(encode(settingsFor(12, true), cyrillic), 38);
+    EXPECT_EQ(m_field[0], 0x15);
+    EXPECT_EQ(m_field[36], 0x96);
+    EXPECT_EQ(m_field[37], 0);
+    EXPECT_EQ(encode(settingsFor(12, false), cyrillic), 37);
+    EXPECT_EQ(m_field[35], 0x96);
+    EXPECT_EQ(m_field[36], 0) << "the 37th byte would start a letter it cannot finish";
+    EXPECT_EQ(encode(settingsFor(0, false, true), cyrillic + "x"), 38);
+    EXPECT_EQ(m_field[37], 0);
+    EXPECT_EQ(encode(settingsFor(0, false, true), "x" + cyrillic), 39);
+    EXPECT_EQ(bytesOf(m_field, 3), "\x15x\xD0");
+    EXPECT_EQ(m_field[38], 0);
+
+    // "None" keeps 38 bytes, "User" 39; both leave room for the terminator.
+    EXPECT_EQ(encode(settingsFor(0), ascii), 38);
+    EXPECT_EQ(bytesOf(m_field, 40), std::string(38, 'a') + '\0' + '\xEE');
+    EXPECT_EQ(encode(settingsFor(1), ascii), 39);
+    EXPECT_EQ(bytesOf(m_field, 40), std::string(39, 'a') + '\0');
+}
+
+TEST_F(NameCodec, EmptyText_StoresTheTerminatorAndWhatTheRowAdds)
+{
+    EXPECT_EQ(encode(settingsFor(1), ""), 0);
+    EXPECT_EQ(m_field[0], 0);
+    EXPECT_EQ(encode(settingsFor(4, false), ""), 1);
+    EXPECT_EQ(m_field[0], 0);
+    EXPECT_EQ(encode(settingsFor(4, true), ""), 2);
+    EXPECT_EQ(bytesOf(m_field, 2), std::string("\x03\0", 2));
+}
+
+// Loading the settings from code.dat and the profile.
+
+class CodecSettingsLoad : public ::testing::Test
+{
+protected:
+    void writeCodeDat(std::size_t size)
+    {
+        std::string bytes;
+        for (std::size_t i = 0; i < size; ++i) {
+            bytes += static_cast<char>(0x20 + i % 90);
+        }
+        File file(m_dir.path() / "code.dat", File::Mode::Write);
+        file.write(bytes);
+    }
+
+    test::TempDir m_dir;
+    MemoryProfile m_profile;
+};
+
+TEST_F(CodecSettingsLoad, NothingStored_GivesUserTableIdentityAndSwitchesOff)
+{
+    SetCodecSettings(settingsFor(7, true, true));
+    LoadCodecSettings(m_dir.path(), m_profile);
+    const CodecSettings& codec = CurrentCodecSettings();
+    EXPECT_EQ(codec.characterTable, 1);
+    EXPECT_FALSE(codec.prefix);
+    EXPECT_FALSE(codec.unicode);
+    EXPECT_EQ(codec.userTable[0], 0x80);
+    EXPECT_EQ(codec.userTable[127], 0xFF);
+    EXPECT_FALSE(m_profile.contains("LANG", "CHARACTER")) << "loading writes nothing back";
+}
+
+TEST_F(CodecSettingsLoad, Switches_AreOnOnlyAboveZero)
+{
+    m_profile.setInt("LANG", "CHARACTER", 12);
+    m_profile.setInt("LANG", "KEY", -1);
+    m_profile.setInt("LANG", "UNICODE", 2);
+    LoadCodecSettings(m_dir.path(), m_profile);
+    EXPECT_EQ(CurrentCodecSettings().characterTable, 12);
+    EXPECT_FALSE(CurrentCodecSettings().prefix);
+    EXPECT_TRUE(CurrentCodecSettings().unicode);
+
+    m_profile.setInt("LANG", "KEY", 1);
+    m_profile.setInt("LANG", "UNICODE", 0);
+    m_profile.setInt("LANG", "CHARACTER", 40);
+    LoadCodecSettings(m_dir.path(), m_profile);
+    EXPECT_TRUE(CurrentCodecSettings().prefix);
+    EXPECT_FALSE(CurrentCodecSettings().unicode);
+    EXPECT_EQ(CurrentCodecSettings().characterTable, 40) << "kept as stored";
+}
+
+TEST_F(CodecSettingsLoad, CodeDatOf10Bytes_ReplacesTheFirst10EntriesOnly)
+{
+    writeCodeDat(10);
+    LoadCodecSettings(m_dir.path(), m_profile);
+    const auto& table = CurrentCodecSettings().userTable;
+    EXPECT_EQ(table[0], 0x20);
+    EXPECT_EQ(table[9], 0x29);
+    EXPECT_EQ(table[10], 0x8A);
+    EXPECT_EQ(table[127], 0xFF);
+}
+
+TEST_F(CodecSettingsLoad, CodeDatOf0And128AndMoreBytes)
+{
+    writeCodeDat(0);
+    LoadCodecSettings(m_dir.path(), m_profile);
+    EXPECT_EQ(CurrentCodecSettings().userTable, CodecSettings::identityUserTable());
+
+    writeCodeDat(128);
+    LoadCodecSettings(m_dir.path(), m_profile);
+    EXPECT_EQ(CurrentCodecSettings().userTable[89], 0x79);
+    EXPECT_EQ(CurrentCodecSettings().userTable[90], 0x20);
+    EXPECT_EQ(CurrentCodecSettings().userTable[127], 0x45);
+
+    writeCodeDat(300);
+    EXPECT_EQ(ReadUserTable(m_dir.path() / "code.dat")[127], 0x45) << "bytes past 128 unused";
+}
+
+TEST_F(CodecSettingsLoad, UnreadableCodeDat_CountsAsAbsent)
+{
+    std::filesystem::create_directory(m_dir.path() / "code.dat");
+    EXPECT_EQ(ReadUserTable(m_dir.path() / "code.dat"), CodecSettings::identityUserTable());
+    EXPECT_EQ(ReadUserTable(m_dir.path() / "missing" / "code.dat"),
+              CodecSettings::identityUserTable());
+}
+
+TEST_F(CodecSettingsLoad, EmptyProgramFolder_NeverReadsCodeDatFromTheCurrentFolder)
+{
+    writeCodeDat(128);
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(m_dir.path());
+    LoadCodecSettings({}, m_profile);
+    std::filesystem::current_path(before);
+    EXPECT_EQ(CurrentCodecSettings().userTable, CodecSettings::identityUserTable());
+}
+
+TEST_F(CodecSettingsLoad, CodePageValue_SetsTheSystemCodePageOrFollowsTheLocale)
+{
+    ::setenv("LC_ALL", "el_GR.UTF-8", 1);
+    m_profile.setInt("LANG", "CODEPAGE", 1251);
+    LoadCodecSettings(m_dir.path(), m_profile);
+    EXPECT_EQ(CodePage::systemCodePage(), 1251);
+    m_profile.setInt("LANG", "CODEPAGE", 0);
+    LoadCodecSettings(m_dir.path(), m_profile);
+    EXPECT_EQ(CodePage::systemCodePage(), 1253);
+    m_profile.setInt("LANG", "CODEPAGE", 65001);
+    LoadCodecSettings(m_dir.path(), m_profile);
+    EXPECT_EQ(CodePage::systemCodePage(), 1253) << "the system page is a single-byte page";
+}
+
+TEST(CharacterTables, DisplayTextsAndPrefixes)
+{
+    const char* const texts[] = {"None",       "User",
+                                 "Cyrillic",   "Arabic",
+                                 "Greek",      "Hebrew (ISO-Visual)",
+                                 "Turkish",    "European(Latin 6)",
+                                 "Latin/Thai", "Estonian(Latin 7)",
+                                 "Latin-8",    "European(Latin 9)",
+                                 "Unicode"};
+    for (int row = 0; row < 13; ++row) {
+        EXPECT_EQ(CharacterTableText(row), texts[row]) << "row " << row;
+    }
+    EXPECT_EQ(CharacterTableText(13), "");
+    EXPECT_EQ(CharacterTableText(-1), "");
+    EXPECT_EQ(CharacterTableForPrefix(0), 1);
+    EXPECT_EQ(CharacterTableForPrefix(9), 9);
+    EXPECT_EQ(CharacterTableForPrefix(21), 12);
+    EXPECT_EQ(CharacterTableForPrefix(8), -1);
+}
+
+} // namespace
+} // namespace kx

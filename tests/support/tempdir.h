@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kx::test {
+
+// A fresh, empty folder under the system's temporary folder, removed with everything in it when
+// the object goes.
+class TempDir
+{
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const noexcept { return m_path; }
+    std::filesystem::path file(const std::string& name) const { return m_path / name; }
+    // Writes bytes to a file in the folder and returns its path.
+    std::filesystem::path write(const std::string& name, std::string_view bytes) const;
+
+private:
+    std::filesystem::path m_path;
+};
+
+// The whole content of a file; throws when it cannot be read.
+std::string readFile(const std::filesystem::path& path);
+
+} // namespace kx::test
