@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>CountryPage</name>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+    <message>
+        <source>Menu Language</source>
+        <translation>Язык меню</translation>
+    </message>
+    <message>
+        <source>Audio Language 1</source>
+        <translation>Язык звука 1</translation>
+    </message>
+    <message>
+        <source>Audio Language 2</source>
+        <translation>Язык звука 2</translation>
+    </message>
+    <message>
+        <source>Subtitle Language 1</source>
+        <translation>Язык субтитров 1</translation>
+    </message>
+    <message>
+        <source>Subtitle Language 2</source>
+        <translation>Язык субтитров 2</translation>
+    </message>
+    <message>
+        <source>Teletext Language</source>
+        <translation>Язык телетекста</translation>
+    </message>
+    <message>
+        <source>Menu Item</source>
+        <translation>Пункт меню</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>Часовой пояс</translation>
+    </message>
+    <message>
+        <source>Digital Audio Out</source>
+        <translation>Цифровой аудиовыход</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>PCM</source>
+        <translation>PCM</translation>
+    </message>
+</context>
+<context>
     <name>Strings</name>
     <message>
         <source>Kanalyx</source>
