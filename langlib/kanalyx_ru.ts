@@ -488,6 +488,67 @@
     </message>
 </context>
 <context>
+    <name>kx::CChannelDlg</name>
+    <message>
+        <source>The name holds a character that the system code page cannot store. Change the name or cancel.</source>
+        <translation>Имя содержит символ, который системная кодовая страница не может сохранить. Измените имя или нажмите «Cancel».</translation>
+    </message>
+</context>
+<context>
+    <name>kx::CDataBlockDlg</name>
+    <message>
+        <source>Data Block</source>
+        <translation>Блок данных</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The parameter list could not be read, so it will not be saved.</source>
+        <translation>Не удалось прочитать список параметров, поэтому он не будет сохранён.</translation>
+    </message>
+    <message>
+        <source>TLL file( *.tll)</source>
+        <translation>Файл TLL( *.tll)</translation>
+    </message>
+    <message>
+        <source>The file could not be compared.</source>
+        <translation>Не удалось сравнить файл.</translation>
+    </message>
+    <message>
+        <source>The parameter list could not be saved.</source>
+        <translation>Не удалось сохранить список параметров.</translation>
+    </message>
+</context>
+<context>
+    <name>kx::CHexGridWnd</name>
+    <message>
+        <source>Address: -- Count: 0</source>
+        <translation>Адрес: -- Число: 0</translation>
+    </message>
+    <message>
+        <source>Address: %1  Count: %2</source>
+        <translation>Адрес: %1  Число: %2</translation>
+    </message>
+</context>
+<context>
     <name>kx::CImportDlg</name>
     <message>
         <source>TV</source>
@@ -803,6 +864,80 @@
     <message>
         <source>Open this document</source>
         <translation>Открыть этот документ</translation>
+    </message>
+</context>
+<context>
+    <name>kx::CParamDlg</name>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>None (0)</source>
+        <translation>Нет (0)</translation>
+    </message>
+    <message>
+        <source>User (1)</source>
+        <translation>Пользователь (1)</translation>
+    </message>
+    <message>
+        <source>Country (2)</source>
+        <translation>Страна (2)</translation>
+    </message>
+    <message>
+        <source>Lang (3)</source>
+        <translation>Язык (3)</translation>
+    </message>
+    <message>
+        <source>Menu (4)</source>
+        <translation>Меню (4)</translation>
+    </message>
+    <message>
+        <source>Add Parametr</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Parametr</source>
+        <translation>Параметр</translation>
+    </message>
+</context>
+<context>
+    <name>kx::CUserTableDlg</name>
+    <message>
+        <source>Character User</source>
+        <translation>Символы пользователя</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The character table could not be saved.</source>
+        <translation>Не удалось сохранить таблицу символов.</translation>
     </message>
 </context>
 <context>

@@ -11,7 +11,11 @@
 #include "app/aboutbox.h"
 #include "app/filetyperegistration.h"
 #include "app/mainframe.h"
+#include "dialogs/channeldlg.h"
+#include "dialogs/datablockdlg.h"
+#include "dialogs/usertabledlg.h"
 #include "document/kanalyxdoc.h"
+#include "model/channelrec.h"
 #include "model/namecodec.h"
 #include "platform/strings.h"
 
@@ -31,6 +35,7 @@ CKanalyxApp::CKanalyxApp(QString programFolder) : m_programFolder(std::move(prog
 
 CKanalyxApp::~CKanalyxApp()
 {
+    CChannelRec::SetEditHook(nullptr);
     m_frame.reset();
     m_doc.reset();
     QCoreApplication::removeTranslator(&m_qtTranslator);
@@ -91,9 +96,15 @@ bool CKanalyxApp::InitInstance(const QStringList& arguments, const Options& opti
 
 void CKanalyxApp::installDialogs()
 {
-    // The Channel dialog (CChannelRec::SetEditHook), the settings sheet, the Data Block dialog
-    // and the user character table plug in here.
-    m_frame->setDialogs(FrameDialogs{});
+    // The settings sheet plugs in here too.
+    const std::filesystem::path folder(QFile::encodeName(m_programFolder).toStdString());
+    FrameDialogs dialogs;
+    dialogs.dataBlock = [folder](QWidget* parent, CKanalyxDoc& doc) {
+        CDataBlockDlg::run(parent, doc, folder);
+    };
+    dialogs.userSettings = [folder](QWidget* parent) { return CUserTableDlg::run(parent, folder); };
+    m_frame->setDialogs(std::move(dialogs));
+    CChannelRec::SetEditHook(&CChannelDlg::editRecord);
 }
 
 void CKanalyxApp::loadLanguageLibrary()

@@ -123,8 +123,7 @@ private slots:
         QCOMPARE(rowsOf(frame(), kx::ListKind::DigitalTV), 3);
         QVERIFY(frame().action(Command::FileSave)->isEnabled());
         QVERIFY(frame().action(Command::FileExport)->isEnabled());
-        // Supplied later; until then the commands stay off.
-        QVERIFY(!frame().action(Command::DataBlock)->isEnabled());
+        QVERIFY(frame().action(Command::DataBlock)->isEnabled());
         QCOMPARE(frame().windowTitle(), QStringLiteral("list.tll[*] - Kanalyx"));
         QCOMPARE(kx::SettingsProfile().recentFiles(), QStringList({path}));
     }

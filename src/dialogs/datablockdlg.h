@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <span>
+
+#include <QDialog>
+
+#include "dialogs/datablockmodel.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace kx {
+
+class CHexGridWnd;
+class CKanalyxDoc;
+class FileDialogs;
+class SimpleCombo;
+
+// The Data Block dialog: the document's settings block in the hex grid, the named parameters of
+// the variant's description file, Add and Delete for them, and Compare with the settings block of
+// another file. Bytes typed into the grid change the document's block at once, whichever button
+// closes the dialog; OK writes the description file, Cancel does not.
+class CDataBlockDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // block: the document's settings block, lent for the dialog's run; variant: the document's
+    // file variant; programFolder: where the description file lies.
+    CDataBlockDlg(std::span<std::uint8_t> block, int variant, std::filesystem::path programFolder,
+                  QWidget* parent = nullptr);
+    ~CDataBlockDlg() override;
+
+    // The "Data Block" command on a loaded document. The document is not marked modified.
+    static void run(QWidget* parent, CKanalyxDoc& doc, const std::filesystem::path& programFolder);
+
+    // Replaces the file chooser of Compare (tests answer it without a dialog).
+    void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
+
+    const DataBlockModel& model() const { return m_model; }
+    CHexGridWnd* grid() const { return m_grid; }
+    SimpleCombo* entryBox() const { return m_entries; }
+    QListWidget* differenceList() const { return m_differences; }
+    QLineEdit* statusBox() const { return m_status; }
+
+    // OK: writes the description file and closes; a file that cannot be written is reported and
+    // the dialog stays open.
+    void accept() override;
+
+    void OnAdd();
+    void OnDelete();
+    void OnCompare();
+    void OnEditEntry(int row);
+
+private:
+    void OnSelectEntry(int row);
+    void OnSelectDifference(int row);
+    // The entry list from the model, with the item at selected chosen (none for -1).
+    void showEntries(int selected);
+    void showDifferences();
+
+    std::filesystem::path m_programFolder;
+    // Why the description file could not be read; then OK does not overwrite it.
+    QString m_readError;
+    DataBlockModel m_model;
+    std::unique_ptr<FileDialogs> m_fileDialogs;
+    CHexGridWnd* m_grid;
+    SimpleCombo* m_entries;
+    QListWidget* m_differences;
+    QLineEdit* m_status;
+};
+
+} // namespace kx

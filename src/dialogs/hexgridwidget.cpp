@@ -1,0 +1,241 @@
+#include "dialogs/hexgridwidget.h"
+
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "document/descriptionline.h"
+
+namespace kx {
+namespace {
+
+QColor toQColor(Rgb colour)
+{
+    return {colour.red, colour.green, colour.blue};
+}
+
+// The model's mouse flags for an event: the buttons held and Shift and Control.
+unsigned mouseFlags(const QMouseEvent* event)
+{
+    unsigned flags = 0;
+    const Qt::MouseButtons buttons = event->buttons();
+    if (buttons & Qt::LeftButton) {
+        flags |= HexGridModel::kLeftButton;
+    }
+    if (buttons & Qt::RightButton) {
+        flags |= HexGridModel::kRightButton;
+    }
+    if (buttons & Qt::MiddleButton) {
+        flags |= HexGridModel::kMiddleButton;
+    }
+    if (event->modifiers() & Qt::ShiftModifier) {
+        flags |= HexGridModel::kShift;
+    }
+    if (event->modifiers() & Qt::ControlModifier) {
+        flags |= HexGridModel::kControl;
+    }
+    return flags;
+}
+
+// Draws text opaque on a background, with its top-left corner at (x, y), within width pixels.
+void drawCell(QPainter& painter, int x, int y, int width, const QString& text, const QColor& back)
+{
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QRect box(x, y, std::min(metrics.horizontalAdvance(text), width), metrics.height());
+    painter.fillRect(box, back);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+}
+
+} // namespace
+
+CHexGridWnd::CHexGridWnd(HexGridModel& model, QWidget* parent)
+    : QAbstractScrollArea(parent), m_model(model)
+{
+    setObjectName(QStringLiteral("CHexGridWnd"));
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setFont(cellFont());
+    viewport()->setCursor(Qt::ArrowCursor);
+    QPalette colours = viewport()->palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    viewport()->setPalette(colours);
+    viewport()->setAutoFillBackground(true);
+    verticalScrollBar()->setSingleStep(1);
+    verticalScrollBar()->setPageStep(HexGridModel::kBytesPerRow);
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &CHexGridWnd::OnScrollAction);
+    showModel();
+}
+
+QFont CHexGridWnd::cellFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (int pixels = 14; pixels > 6; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        if (metrics.horizontalAdvance(QStringLiteral("00")) < HexGridModel::kHexPitch - 2 &&
+            metrics.horizontalAdvance(QLatin1Char('W')) < HexGridModel::kCharPitch &&
+            metrics.height() <= HexGridModel::kRowHeight) {
+            break;
+        }
+    }
+    return font;
+}
+
+void CHexGridWnd::setStatusWnd(QLineEdit* status)
+{
+    m_pStatusWnd = status;
+    showModel();
+}
+
+void CHexGridWnd::refresh()
+{
+    showModel();
+}
+
+void CHexGridWnd::showModel()
+{
+    m_syncingBar = true;
+    QScrollBar* bar = verticalScrollBar();
+    bar->setRange(0, m_model.scrollMaximum());
+    bar->setValue(m_model.scrollPosition());
+    m_syncingBar = false;
+    if (m_pStatusWnd != nullptr) {
+        m_pStatusWnd->setText(statusText());
+    }
+    viewport()->update();
+}
+
+QString CHexGridWnd::statusText() const
+{
+    // The model's status line, in the user's language.
+    if (m_model.GetSelStart() < 0) {
+        return tr("Address: -- Count: 0");
+    }
+    return tr("Address: %1  Count: %2")
+        .arg(QString::fromStdString(
+            formatAddress(static_cast<std::uint32_t>(m_model.GetSelStart()))))
+        .arg(m_model.GetSelCount());
+}
+
+void CHexGridWnd::OnScrollAction(int action)
+{
+    using Action = HexGridModel::ScrollAction;
+    Action mapped = Action::Other;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+        mapped = Action::LineUp;
+        break;
+    case QAbstractSlider::SliderSingleStepAdd:
+        mapped = Action::LineDown;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        mapped = Action::PageUp;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        mapped = Action::PageDown;
+        break;
+    case QAbstractSlider::SliderMove:
+        mapped = Action::ThumbTrack;
+        break;
+    default:
+        break;
+    }
+    m_model.scrollBar(mapped, verticalScrollBar()->sliderPosition());
+    // The bar shows where the model's clamps left the top row, whatever the action asked for.
+    verticalScrollBar()->setSliderPosition(m_model.scrollPosition());
+    viewport()->update();
+}
+
+void CHexGridWnd::scrollContentsBy(int /*dx*/, int /*dy*/)
+{
+    // Every scroll goes through the model; a value set on the bar by other means is taken as a
+    // drag of its thumb.
+    if (!m_syncingBar && verticalScrollBar()->value() != m_model.scrollPosition()) {
+        m_model.scrollBar(HexGridModel::ScrollAction::ThumbTrack, verticalScrollBar()->value());
+        m_syncingBar = true;
+        verticalScrollBar()->setValue(m_model.scrollPosition());
+        m_syncingBar = false;
+    }
+    viewport()->update();
+}
+
+void CHexGridWnd::wheelEvent(QWheelEvent* event)
+{
+    if (m_model.scrollWheel(event->angleDelta().y()) != 0) {
+        showModel();
+    }
+    event->accept();
+}
+
+void CHexGridWnd::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(viewport());
+    painter.setPen(Qt::black);
+    const QColor white = toQColor(HexGridModel::kWhite);
+    for (const HexGridModel::Row& row : m_model.paintPlan(viewport()->height())) {
+        drawCell(painter, 0, row.y, HexGridModel::kHexX, QString::fromStdString(row.address),
+                 white);
+        for (const HexGridModel::Cell& cell : row.cells) {
+            const QColor back = toQColor(cell.background);
+            drawCell(painter, cell.hexX, row.y, HexGridModel::kHexPitch,
+                     QString::fromStdString(cell.hex), back);
+            drawCell(painter, cell.charX, row.y, HexGridModel::kCharPitch,
+                     QString::fromStdString(cell.character), back);
+        }
+    }
+}
+
+void CHexGridWnd::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    const QPoint at = event->position().toPoint();
+    m_model.OnLButtonDown(at.x(), at.y(), mouseFlags(event));
+    showModel();
+}
+
+void CHexGridWnd::mouseMoveEvent(QMouseEvent* event)
+{
+    // Qt keeps sending moves while a button is held outside the window; the grid follows the
+    // mouse only within it.
+    const QPoint at = event->position().toPoint();
+    if (viewport()->rect().contains(at)) {
+        m_model.OnMouseMove(at.x(), at.y(), mouseFlags(event));
+        showModel();
+    }
+}
+
+void CHexGridWnd::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && viewport()->rect().contains(at)) {
+        m_model.OnLButtonUp(at.x(), at.y());
+        showModel();
+    }
+}
+
+void CHexGridWnd::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    const bool typed = !text.isEmpty() && text.at(0).isPrint() &&
+                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (!typed) {
+        // Enter, Escape and Tab belong to the dialog; the grid has no navigation keys.
+        event->ignore();
+        return;
+    }
+    for (const char32_t ch : text.toUcs4()) {
+        m_model.OnChar(ch);
+    }
+    showModel();
+    event->accept();
+}
+
+} // namespace kx
