@@ -1,0 +1,283 @@
+#include <random>
+#include <vector>
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "dialogs/channeldlg.h"
+#include "dialogs/hexbytesedit.h"
+#include "document/kanalyxdoc.h"
+#include "guitestsupport.h"
+#include "model/channelrec.h"
+#include "platform/codepage.h"
+
+using kx::CChannelDlg;
+using kx::CHexBytesEdit;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+constexpr int kSymbolRate = 1034;
+constexpr int kNummer2 = 1026;
+constexpr int kFrequency = 1028;
+constexpr int kOnid = 1030;
+constexpr int kTsid = 1036;
+constexpr int kTmp7 = 1023;
+constexpr int kTmp11 = 1014;
+constexpr int kName1 = 1011;
+constexpr int kName2 = 1037;
+
+// Random record bytes whose two 40-byte name fields (at nameOffset and copyOffset) hold non-zero
+// bytes up to a zero at a random place.
+Bytes randomRecord(std::size_t size, std::size_t nameOffset, std::size_t copyOffset,
+                   std::mt19937& random)
+{
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> nonZero(1, 255);
+    std::uniform_int_distribution<std::size_t> end(0, 39);
+    Bytes raw(size);
+    for (auto& b : raw) {
+        b = static_cast<std::uint8_t>(byte(random));
+    }
+    for (const std::size_t field : {nameOffset, copyOffset}) {
+        const std::size_t zero = end(random);
+        for (std::size_t i = 0; i < zero; ++i) {
+            raw[field + i] = static_cast<std::uint8_t>(nonZero(random));
+        }
+        raw[field + zero] = 0;
+    }
+    return raw;
+}
+
+QPushButton* button(QWidget* dialog, const char* name)
+{
+    return dialog->findChild<QPushButton*>(QLatin1String(name));
+}
+
+// Types text into a box at its start, as a user does after clicking into it.
+void typeAtStart(QLineEdit* box, const QString& text)
+{
+    box->setFocus();
+    box->setCursorPosition(0);
+    QTest::keyClicks(box, text);
+}
+
+} // namespace
+
+class ChannelDlgTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // Names are shown and stored in Western European bytes here.
+        kx::CodePage::setSystemCodePage(1252);
+    }
+
+    void ok_withoutTyping_leavesRandomRecordsOfBothLayoutsByteIdentical()
+    {
+        std::mt19937 random(20240611);
+        for (int round = 0; round < 20; ++round) {
+            for (const auto& [size, name, copy] :
+                 {std::tuple{164, 28, 116}, std::tuple{176, 30, 128}}) {
+                Bytes raw = randomRecord(size, name, copy, random);
+                const Bytes before = raw;
+                CChannelDlg dialog(raw);
+                dialog.show();
+                QTest::mouseClick(button(&dialog, "ok"), Qt::LeftButton);
+                QCOMPARE(dialog.result(), int(QDialog::Accepted));
+                QVERIFY2(raw == before,
+                         qPrintable(QStringLiteral("round %1, %2 bytes").arg(round).arg(size)));
+            }
+        }
+    }
+
+    void ok_withoutTyping_leavesEveryRealRecordByteIdentical_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("164 bytes") << "xx2350D-PZM00001.TLL.in";
+        QTest::newRow("176 bytes") << "xxLX9500-ZA00001.TLL.in";
+    }
+
+    void ok_withoutTyping_leavesEveryRealRecordByteIdentical()
+    {
+        KX_REQUIRE_REALDATA_QT();
+        QFETCH(QString, file);
+        kx::CKanalyxDoc doc;
+        doc.OnOpenDocument(QDir(kx::guitest::realDataDir()).filePath(file).toStdString());
+        // Records spread over both digital lists; each dialog takes a few milliseconds.
+        std::vector<kx::CChannelRec*> records;
+        for (const kx::ListKind kind : {kx::ListKind::Radio, kx::ListKind::DigitalTV}) {
+            const kx::ListCtrl& list = doc.list(kind);
+            for (int row = 0; row < list.itemCount(); ++row) {
+                records.push_back(list.itemData(row));
+            }
+        }
+        QVERIFY(records.size() > 300);
+        for (std::size_t i = 0; i < records.size(); i += records.size() / 25) {
+            const auto raw = records[i]->raw();
+            const Bytes before(raw.begin(), raw.end());
+            CChannelDlg dialog(raw);
+            dialog.accept();
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QVERIFY2(Bytes(raw.begin(), raw.end()) == before, qPrintable(QString::number(i)));
+        }
+    }
+
+    void cancel_afterEdits_leavesTheBytes()
+    {
+        std::mt19937 random(7);
+        Bytes raw = randomRecord(176, 30, 128, random);
+        const Bytes before = raw;
+        CChannelDlg dialog(raw);
+        dialog.show();
+        typeAtStart(dialog.control(kFrequency), "12345678");
+        typeAtStart(dialog.control(kSymbolRate), "0000FFFF");
+        dialog.control(kName1)->setText("Renamed");
+        QTest::mouseClick(button(&dialog, "cancel"), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(raw == before);
+    }
+
+    void typedDigits_storeTheFieldInItsOwnWidth()
+    {
+        // The 176-byte layout shows the 2-byte symbol rate at 102 as four bytes.
+        Bytes raw(176, 0x11);
+        raw[30] = 0;
+        raw[128] = 0;
+        Bytes expected = raw;
+        CChannelDlg dialog(raw);
+        dialog.show();
+        QCOMPARE(dialog.control(kSymbolRate)->text(), QStringLiteral("00 00 11 11 "));
+        typeAtStart(dialog.control(kSymbolRate), "00012345");
+        QCOMPARE(dialog.control(kSymbolRate)->text(), QStringLiteral("00 01 23 45 "));
+        QTest::mouseClick(button(&dialog, "ok"), Qt::LeftButton);
+        expected[102] = 0x45;
+        expected[103] = 0x23;
+        QVERIFY(raw == expected);
+    }
+
+    void nummer2OfTheShortLayout_keepsTheLowByte()
+    {
+        Bytes raw(164, 0);
+        raw[112] = 0x7F;
+        raw[113] = 0x5A;
+        Bytes expected = raw;
+        CChannelDlg dialog(raw);
+        dialog.show();
+        QCOMPARE(dialog.control(kNummer2)->text(), QStringLiteral("00 7F "));
+        typeAtStart(dialog.control(kNummer2), "1234");
+        QTest::mouseClick(button(&dialog, "ok"), Qt::LeftButton);
+        expected[112] = 0x34;
+        QVERIFY(raw == expected);
+    }
+
+    void unusedBoxes_areEmptyAndTakeNoTyping()
+    {
+        Bytes longRecord(176, 0xAB);
+        CChannelDlg longDialog(longRecord);
+        for (const int id : {kOnid, kTsid, kTmp11}) {
+            QVERIFY(!longDialog.control(id)->isEnabled());
+            QVERIFY(longDialog.control(id)->text().isEmpty());
+        }
+        QVERIFY(longDialog.control(kTmp7)->isEnabled());
+
+        Bytes shortRecord(164, 0xAB);
+        CChannelDlg shortDialog(shortRecord);
+        QVERIFY(!shortDialog.control(kTmp7)->isEnabled());
+        QVERIFY(shortDialog.control(kTmp7)->text().isEmpty());
+        QCOMPARE(shortDialog.control(kOnid)->text(), QStringLiteral("AB AB "));
+    }
+
+    void names_areCutToTheirFieldAndNothingPastIt()
+    {
+        Bytes raw(164, 0x55);
+        raw[28] = 0;
+        raw[116] = 0;
+        Bytes expected = raw;
+        CChannelDlg dialog(raw);
+        dialog.show();
+        QCOMPARE(dialog.control(kName1)->maxLength(), 40);
+        const QString forty(40, QLatin1Char('N'));
+        dialog.control(kName1)->setText(forty + QStringLiteral("XYZ"));
+        dialog.control(kName2)->setText(QStringLiteral("Copy"));
+        QTest::mouseClick(button(&dialog, "ok"), Qt::LeftButton);
+        std::fill(expected.begin() + 28, expected.begin() + 68, std::uint8_t{'N'});
+        const char copy[] = "Copy";
+        std::copy(copy, copy + 5, expected.begin() + 116);
+        QVERIFY(raw == expected);
+    }
+
+    void nameTheCodePageCannotHold_isReportedAndNothingIsStored()
+    {
+        kx::guitest::ModalAnswers answers;
+        answers.expectButton(QStringLiteral("OK"));
+        Bytes raw(164, 0x31);
+        raw[28] = 0;
+        raw[116] = 0;
+        const Bytes before = raw;
+        CChannelDlg dialog(raw);
+        dialog.show();
+        typeAtStart(dialog.control(kFrequency), "99");
+        dialog.control(kName1)->setFocus();
+        QTest::sendKeyEvent(QTest::Click, dialog.control(kName1), Qt::Key_unknown,
+                            QStringLiteral("Ж"), {});
+        QTest::mouseClick(button(&dialog, "ok"), Qt::LeftButton);
+        QTRY_COMPARE(answers.seen.size(), 1);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(raw == before);
+        dialog.reject();
+    }
+
+    void hexBox_overwritesDigitsAndSkipsTheBlanks()
+    {
+        CHexBytesEdit box;
+        box.show();
+        box.SetValue(0x0A, 1);
+        QCOMPARE(box.text(), QStringLiteral("0A "));
+        QCOMPARE(box.maxLength(), 3);
+        box.setCursorPosition(0);
+        QTest::keyClick(&box, Qt::Key_F);
+        QCOMPARE(box.text(), QStringLiteral("FA "));
+        QCOMPARE(box.cursorPosition(), 1);
+        QTest::keyClicks(&box, "3");
+        QCOMPARE(box.text(), QStringLiteral("F3 "));
+        QCOMPARE(box.cursorPosition(), 0);
+        QCOMPARE(box.GetValue(), 0xF3U);
+
+        box.SetValue(0x1234, 2);
+        QCOMPARE(box.text(), QStringLiteral("12 34 "));
+        // On the blank the digit goes to the next pair; letters a-f count as A-F.
+        box.setCursorPosition(2);
+        QTest::keyClicks(&box, "c");
+        QCOMPARE(box.text(), QStringLiteral("12 C4 "));
+        QCOMPARE(box.cursorPosition(), 4);
+        // Backspace and characters that are no hex digits are dropped.
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QTest::keyClicks(&box, "g-");
+        QCOMPARE(box.text(), QStringLiteral("12 C4 "));
+        QCOMPARE(box.GetValue(), 0x12C4U);
+    }
+
+    void hexBox_aTextThatNoLongerReadsGivesTheValueSet()
+    {
+        CHexBytesEdit box;
+        box.show();
+        box.SetValue(0x80000001, 4);
+        QCOMPARE(box.text(), QStringLiteral("80 00 00 01 "));
+        // Delete works as in any edit box; the text is then one character short.
+        box.setCursorPosition(11);
+        QTest::keyClick(&box, Qt::Key_Delete);
+        QCOMPARE(box.text(), QStringLiteral("80 00 00 01"));
+        QCOMPARE(box.GetValue(), 0x80000001U);
+        box.selectAll();
+        QTest::keyClick(&box, Qt::Key_Delete);
+        QCOMPARE(box.GetValue(), 0x80000001U);
+    }
+};
+
+QTEST_MAIN(ChannelDlgTest)
+#include "channeldlg_test.moc"
