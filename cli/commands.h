@@ -28,5 +28,6 @@ extern const Command kExportCommand;
 extern const Command kSaveCommand;
 extern const Command kImportCommand;
 extern const Command kSampleCommand;
+extern const Command kEditCommand;
 
 } // namespace kx::cli
