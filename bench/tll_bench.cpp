@@ -15,7 +15,7 @@
 #include <unistd.h>
 
 #include "document/kanalyxdoc.h"
-#include "platform/archive.h"
+#include "fulllist.h"
 #include "platform/file.h"
 
 // Counts the bytes the program holds on the heap and the most it held at once.
@@ -75,39 +75,7 @@ void operator delete[](void* pointer, std::size_t /*size*/) noexcept
 namespace {
 
 constexpr int kDigitalRecords = 16383;
-constexpr std::uint32_t kRecordSize = 176;
 constexpr std::uint32_t kSettingsSize = 20 * 1024;
-
-// A variant-2 file: no analog channels, the settings block, 16,383 digital records (one in five a
-// radio channel) with names, and a one-byte trailing block.
-std::string fullList()
-{
-    std::string bytes;
-    kx::Archive ar = kx::Archive::storingTo(bytes, "bench");
-    for (const std::uint32_t word : {kx::kTllMagic, 4u, 0u, kSettingsSize}) {
-        ar.writeU32(word);
-    }
-    const std::string settings(kSettingsSize, '\x11');
-    ar.write(settings.data(), settings.size());
-    ar.writeU32(4 + kRecordSize * kDigitalRecords);
-    ar.writeU32(kDigitalRecords);
-    for (int i = 0; i < kDigitalRecords; ++i) {
-        unsigned char record[kRecordSize] = {};
-        const int number = i + 1 + (i % 5 == 4 ? 16384 : 0);
-        record[12] = static_cast<unsigned char>(number);
-        record[13] = static_cast<unsigned char>(number >> 8);
-        const std::string name = "\x0B"
-                                 "Channel " +
-                                 std::to_string(i + 1);
-        name.copy(reinterpret_cast<char*>(record) + 30, name.size());
-        name.copy(reinterpret_cast<char*>(record) + 128, name.size());
-        record[70] = static_cast<unsigned char>(name.size());
-        ar.write(record, sizeof record);
-    }
-    ar.writeU32(1);
-    ar.write("\0", 1);
-    return bytes;
-}
 
 struct Files
 {
@@ -118,7 +86,9 @@ struct Files
         std::filesystem::create_directories(folder);
         input = folder / "full.tll";
         output = folder / "saved.tll";
-        kx::File::writeAtomically(input, [](kx::File& file) { file.write(fullList()); });
+        kx::File::writeAtomically(input, [](kx::File& file) {
+            file.write(kx::bench::fullListBytes(kDigitalRecords, kSettingsSize));
+        });
     }
     ~Files()
     {
