@@ -1,7 +1,7 @@
 #include "model/namecodec.h"
 
 #include <algorithm>
-#include <system_error>
+#include <array>
 
 #include "model/charactertable.h"
 #include "platform/codepage.h"
@@ -125,7 +125,10 @@ std::array<std::uint8_t, 128> ReadUserTable(const std::filesystem::path& codeDat
 void LoadCodecSettings(const std::filesystem::path& programFolder, const Profile& profile)
 {
     CodecSettings codec;
-    codec.userTable = ReadUserTable(programFolder / "code.dat");
+    // Without a program folder there is no code.dat: never read one from the current folder.
+    if (!programFolder.empty()) {
+        codec.userTable = ReadUserTable(programFolder / "code.dat");
+    }
     codec.characterTable = profile.getInt(kCodecSection, kCharacterValue, kTableUser);
     codec.prefix = profile.getInt(kCodecSection, kPrefixValue, 0) > 0;
     codec.unicode = profile.getInt(kCodecSection, kUnicodeValue, 0) > 0;
@@ -161,7 +164,7 @@ int Encode(NameField field, std::string_view text)
     text = text.substr(0, text.find('\0'));
     const CodecSettings& codec = settings();
     const int row = effectiveRow(codec.characterTable);
-    const bool tableRow = row >= kTableUser + 1;
+    const bool tableRow = row > kTableUser;
     if (!tableRow && !codec.unicode) {
         return encodeSystemBytes(codec, row, field, text);
     }

@@ -48,7 +48,7 @@ constexpr std::array<SingleBytePage, 18> kSingleBytePages{{
     {28605, "ISO-8859-15"},
 }};
 
-int pageSlot(int codePage)
+constexpr int pageSlot(int codePage)
 {
     // The list above is in two runs: 1250 to 1257, then 28595 to 28605 without 28602.
     if (codePage >= 1250 && codePage <= 1257) {
@@ -62,6 +62,17 @@ int pageSlot(int codePage)
     }
     return -1;
 }
+
+constexpr bool slotsMatchTheList()
+{
+    for (std::size_t i = 0; i < kSingleBytePages.size(); ++i) {
+        if (pageSlot(kSingleBytePages[i].codePage) != static_cast<int>(i)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(slotsMatchTheList());
 
 void appendCodePoint(std::string& out, char32_t c)
 {

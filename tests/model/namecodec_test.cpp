@@ -401,6 +401,16 @@ TEST_F(CodecSettingsLoad, UnreadableCodeDat_CountsAsAbsent)
               CodecSettings::identityUserTable());
 }
 
+TEST_F(CodecSettingsLoad, EmptyProgramFolder_NeverReadsCodeDatFromTheCurrentFolder)
+{
+    writeCodeDat(128);
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(m_dir.path());
+    LoadCodecSettings({}, m_profile);
+    std::filesystem::current_path(before);
+    EXPECT_EQ(CurrentCodecSettings().userTable, CodecSettings::identityUserTable());
+}
+
 TEST_F(CodecSettingsLoad, CodePageValue_SetsTheSystemCodePageOrFollowsTheLocale)
 {
     ::setenv("LC_ALL", "el_GR.UTF-8", 1);
