@@ -15,11 +15,19 @@ namespace {
 
 using kx::cli::Command;
 
-const std::array<const Command*, 7> kCommands = {
-    &kx::cli::kInfoCommand, &kx::cli::kListCommand,   &kx::cli::kExportCommand,
-    &kx::cli::kSaveCommand, &kx::cli::kImportCommand, &kx::cli::kSampleCommand,
+// One line per command, in the order the overview lists them.
+// clang-format off
+const std::array kCommands = {
+    &kx::cli::kInfoCommand,
+    &kx::cli::kListCommand,
+    &kx::cli::kEditCommand,
+    &kx::cli::kExportCommand,
+    &kx::cli::kSaveCommand,
+    &kx::cli::kImportCommand,
+    &kx::cli::kSampleCommand,
     &kx::cli::kSettingsCommand,
 };
+// clang-format on
 
 constexpr int kExitFileError = 1;
 constexpr int kExitUsage = 2;
