@@ -208,7 +208,9 @@ void ChannelListWidget::showListSelection()
 void ChannelListWidget::writeSelectionToList(const QItemSelection& selected,
                                              const QItemSelection& deselected)
 {
-    if (m_showingListSelection) {
+    // While rows come and go the table drops them from its selection on its own; the list
+    // keeps its bits, and the table shows them again once the change is over.
+    if (m_showingListSelection || m_model->listIsChanging()) {
         return;
     }
     ListCtrl& listCtrl = list();
@@ -231,7 +233,7 @@ void ChannelListWidget::writeSelectionToList(const QItemSelection& selected,
 
 void ChannelListWidget::writeFocusToList(const QModelIndex& current)
 {
-    if (m_showingListSelection) {
+    if (m_showingListSelection || m_model->listIsChanging()) {
         return;
     }
     ListCtrl& listCtrl = list();

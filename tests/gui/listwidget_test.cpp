@@ -223,6 +223,29 @@ private slots:
         QCOMPARE(m_list->focusedItem(), 0);
     }
 
+    void rowsTakenOut_leaveTheListsBitsAlone()
+    {
+        // Rows 2 and 3 selected by the user, then taken out by a command: the table must not
+        // write its own clean-up of the selection back into the list while that happens.
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 2, 3));
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          cellCentre(*m_widget, 3, 3));
+        const std::vector<std::unique_ptr<kx::CChannelRec>> taken = m_list->takeSelectedItems();
+        QCOMPARE(int(taken.size()), 2);
+        QCOMPARE(m_list->itemCount(), 28);
+        QCOMPARE(m_widget->model()->rowCount(), 28);
+        QVERIFY(selectedRowsOf(*m_widget).isEmpty());
+
+        // Scattered rows go as a reset of the table; the rows stay selected in the list until
+        // they are taken.
+        m_list->setItemState(1, lvis::kSelected, lvis::kSelected);
+        m_list->setItemState(5, lvis::kSelected, lvis::kSelected);
+        QCOMPARE(selectedRowsOf(*m_widget), QList<int>({1, 5}));
+        QCOMPARE(int(m_list->takeSelectedItems().size()), 2);
+        QCOMPARE(m_widget->model()->rowCount(), 26);
+        QVERIFY(selectedRowsOf(*m_widget).isEmpty());
+    }
+
     void listSelection_isShownByTheWidget()
     {
         QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 2, 3));
