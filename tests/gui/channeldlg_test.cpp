@@ -6,12 +6,17 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "app/kanalyxapp.h"
+#include "app/mainframe.h"
 #include "dialogs/channeldlg.h"
 #include "dialogs/hexbytesedit.h"
 #include "document/kanalyxdoc.h"
 #include "guitestsupport.h"
 #include "model/channelrec.h"
 #include "platform/codepage.h"
+#include "support/tempdir.h"
+#include "support/tllbuilder.h"
+#include "views/channellistwidget.h"
 
 using kx::CChannelDlg;
 using kx::CHexBytesEdit;
@@ -230,6 +235,44 @@ private slots:
         QVERIFY(dialog.isVisible());
         QVERIFY(raw == before);
         dialog.reject();
+    }
+
+    void rightDoubleClickOnAChannel_opensTheDialogAndOkMarksTheDocumentModified()
+    {
+        kx::guitest::clearSettings();
+        kx::test::TempDir folder;
+        kx::test::TllBuilder file(1);
+        file.digital(kx::test::RecordBytes(1).numberWord(1).name("One").frequency(474000));
+        file.digital(kx::test::RecordBytes(1).numberWord(2).name("Two").frequency(482000));
+        file.settings(std::string(16, '\0'));
+        const auto path = folder.write("list.tll", file.build());
+        kx::CKanalyxApp app(kx::guitest::programFolder());
+        QVERIFY(app.InitInstance({QString::fromStdString(path.string())}, {false, true}));
+        QVERIFY(QTest::qWaitForWindowExposed(app.mainFrame()));
+        kx::ChannelListWidget* tv = app.mainFrame()->listWidget(kx::ListKind::DigitalTV);
+        auto doubleClick = [tv](int row, int column) {
+            const QPoint at = tv->visualRect(tv->model()->index(row, column)).center();
+            QTest::mouseClick(tv->viewport(), Qt::RightButton, {}, at);
+            QTest::mouseDClick(tv->viewport(), Qt::RightButton, {}, at);
+        };
+
+        kx::guitest::ModalAnswers answers;
+        answers.expect([](QWidget* modal) {
+            auto* dialog = qobject_cast<CChannelDlg*>(modal);
+            QVERIFY(dialog != nullptr);
+            QCOMPARE(dialog->control(kFrequency)->text(), QStringLiteral("00 07 5A D0 "));
+            typeAtStart(dialog->control(kFrequency), "00BC614E");
+            QTest::mouseClick(button(dialog, "ok"), Qt::LeftButton);
+        });
+        // The first double-click focuses the row, the second on a column past the first opens it.
+        doubleClick(1, 0);
+        QCOMPARE(answers.seen.size(), 0);
+        doubleClick(1, 2);
+        QCOMPARE(answers.seen, QStringList({"Channel"}));
+        QVERIFY(app.document()->IsModified());
+        const auto raw = tv->list().itemData(1)->raw();
+        QCOMPARE(Bytes(raw.begin() + 96, raw.begin() + 100), Bytes({0x4E, 0x61, 0xBC, 0x00}));
+        app.document()->SetModifiedFlag(false);
     }
 
     void hexBox_overwritesDigitsAndSkipsTheBlanks()
