@@ -25,7 +25,7 @@ int utf16Position(const QString& text, int characterIndex)
 // Keys that keep their edit-box meaning: they move the caret, delete, or belong to the dialog.
 bool passesThrough(const QKeyEvent* event)
 {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    if (event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         return true;
     }
     switch (event->key()) {

@@ -21,19 +21,19 @@ unsigned mouseFlags(const QMouseEvent* event)
 {
     unsigned flags = 0;
     const Qt::MouseButtons buttons = event->buttons();
-    if (buttons & Qt::LeftButton) {
+    if (buttons.testFlag(Qt::LeftButton)) {
         flags |= HexGridModel::kLeftButton;
     }
-    if (buttons & Qt::RightButton) {
+    if (buttons.testFlag(Qt::RightButton)) {
         flags |= HexGridModel::kRightButton;
     }
-    if (buttons & Qt::MiddleButton) {
+    if (buttons.testFlag(Qt::MiddleButton)) {
         flags |= HexGridModel::kMiddleButton;
     }
-    if (event->modifiers() & Qt::ShiftModifier) {
+    if (event->modifiers().testFlag(Qt::ShiftModifier)) {
         flags |= HexGridModel::kShift;
     }
-    if (event->modifiers() & Qt::ControlModifier) {
+    if (event->modifiers().testFlag(Qt::ControlModifier)) {
         flags |= HexGridModel::kControl;
     }
     return flags;
@@ -225,7 +225,7 @@ void CHexGridWnd::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
     const bool typed = !text.isEmpty() && text.at(0).isPrint() &&
-                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+                       !event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier);
     if (!typed) {
         // Enter, Escape and Tab belong to the dialog; the grid has no navigation keys.
         event->ignore();

@@ -39,9 +39,8 @@ void drawAt(QPainter& painter, PixelPoint at, const std::string& text)
 
 } // namespace
 
-CUserTableDlg::CUserTableDlg(std::filesystem::path programFolder, QWidget* parent)
-    : QDialog(parent), m_codeDatPath(std::move(programFolder) / "code.dat"),
-      m_editChar(new QLineEdit(this))
+CUserTableDlg::CUserTableDlg(const std::filesystem::path& programFolder, QWidget* parent)
+    : QDialog(parent), m_codeDatPath(programFolder / "code.dat"), m_editChar(new QLineEdit(this))
 {
     setWindowTitle(tr("Character User"));
     setObjectName(QStringLiteral("CUserTableDlg"));

@@ -21,7 +21,7 @@ class CUserTableDlg : public QDialog
 
 public:
     // programFolder: where code.dat is read from and written to.
-    explicit CUserTableDlg(std::filesystem::path programFolder, QWidget* parent = nullptr);
+    explicit CUserTableDlg(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
 
     // Runs the dialog; true when OK wrote code.dat.
     static bool run(QWidget* parent, const std::filesystem::path& programFolder);

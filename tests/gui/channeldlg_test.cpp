@@ -147,36 +147,43 @@ private slots:
         QVERIFY(raw == before);
     }
 
-    void typedDigits_storeTheFieldInItsOwnWidth()
+    void typedDigits_storeTheFieldInItsOwnWidth_data()
     {
-        // The 176-byte layout shows the 2-byte symbol rate at 102 as four bytes.
-        Bytes raw(176, 0x11);
-        raw[30] = 0;
-        raw[128] = 0;
-        Bytes expected = raw;
-        CChannelDlg dialog(raw);
-        dialog.show();
-        QCOMPARE(dialog.control(kSymbolRate)->text(), QStringLiteral("00 00 11 11 "));
-        typeAtStart(dialog.control(kSymbolRate), "00012345");
-        QCOMPARE(dialog.control(kSymbolRate)->text(), QStringLiteral("00 01 23 45 "));
-        QTest::mouseClick(button(&dialog, "ok"), Qt::LeftButton);
-        expected[102] = 0x45;
-        expected[103] = 0x23;
-        QVERIFY(raw == expected);
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("control");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("storedAfter");
+        // The 176-byte layout shows the 2-byte symbol rate at 102 as four bytes; the 164-byte
+        // layout shows the 1-byte "Nummer2" at 112 as two.
+        QTest::newRow("symbol rate, 176 bytes")
+            << 176 << kSymbolRate << 102 << QByteArray("\x11\x11") << "00 00 11 11 "
+            << "00012345" << QByteArray("\x45\x23");
+        QTest::newRow("Nummer2, 164 bytes")
+            << 164 << kNummer2 << 112 << QByteArray("\x7F\x5A") << "00 7F "
+            << "1234" << QByteArray("\x34\x5A");
     }
 
-    void nummer2OfTheShortLayout_keepsTheLowByte()
+    void typedDigits_storeTheFieldInItsOwnWidth()
     {
-        Bytes raw(164, 0);
-        raw[112] = 0x7F;
-        raw[113] = 0x5A;
-        Bytes expected = raw;
+        QFETCH(int, size);
+        QFETCH(int, control);
+        QFETCH(int, offset);
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, shown);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, storedAfter);
+        Bytes raw(static_cast<std::size_t>(size), 0);
+        std::copy(stored.begin(), stored.end(), raw.begin() + offset);
+        Bytes expected(static_cast<std::size_t>(size), 0);
+        std::copy(storedAfter.begin(), storedAfter.end(), expected.begin() + offset);
         CChannelDlg dialog(raw);
         dialog.show();
-        QCOMPARE(dialog.control(kNummer2)->text(), QStringLiteral("00 7F "));
-        typeAtStart(dialog.control(kNummer2), "1234");
+        QCOMPARE(dialog.control(control)->text(), shown);
+        typeAtStart(dialog.control(control), typed);
         QTest::mouseClick(button(&dialog, "ok"), Qt::LeftButton);
-        expected[112] = 0x34;
         QVERIFY(raw == expected);
     }
 

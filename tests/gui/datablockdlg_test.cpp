@@ -204,13 +204,9 @@ private slots:
         other[0x120] = static_cast<char>(0xFF);
         const auto path = m_folder->write("other.tll", tllWithSettings(2, other));
         CDataBlockDlg dialog(m_block, 2, m_folder->path());
-        QString filter;
-        dialog.setFileDialogs(
-            std::make_unique<OneFileDialog>(QString::fromStdString(path.string()), &filter));
         dialog.show();
-        QTest::mouseClick(button(&dialog, "compare"), Qt::LeftButton);
-        QCOMPARE(filter, QStringLiteral("TLL file( *.tll)"));
-        QCOMPARE(lines(dialog.differenceList()), QStringList({"05 : 001A", "FF : 0120"}));
+        QCOMPARE(compareWith(dialog, path), QStringList({"05 : 001A", "FF : 0120"}));
+        QCOMPARE(m_filter, QStringLiteral("TLL file( *.tll)"));
 
         // Choosing a line marks the offset of its second part and scrolls to it.
         QListWidget* differences = dialog.differenceList();
@@ -221,33 +217,30 @@ private slots:
         QCOMPARE(dialog.grid()->verticalScrollBar()->value(), 0x12);
     }
 
-    void compare_withAFileOfTheOtherVariantOrNoFile_listsNothingSilently()
+    void compare_withAFileOfTheOtherVariantOrNone_listsNothingSilently()
     {
         std::string other(300, '\x07');
         const auto path = m_folder->write("old.tll", tllWithSettings(1, other));
         CDataBlockDlg dialog(m_block, 2, m_folder->path());
-        QString filter;
-        dialog.setFileDialogs(
-            std::make_unique<OneFileDialog>(QString::fromStdString(path.string()), &filter));
         dialog.show();
-        QTest::mouseClick(button(&dialog, "compare"), Qt::LeftButton);
-        QCOMPARE(dialog.differenceList()->count(), 0);
+        QCOMPARE(compareWith(dialog, path), QStringList());
         QCOMPARE(m_answers->seen.size(), 0);
+        // A dismissed file chooser leaves the list of an earlier comparison empty too.
+        other[3] = 0;
+        const auto same = m_folder->write("same.tll", tllWithSettings(2, other));
+        QCOMPARE(compareWith(dialog, same).size(), 299);
+        QCOMPARE(compareWith(dialog, {}), QStringList());
     }
 
     void compare_withABrokenFile_saysWhy()
     {
         const auto path = m_folder->write("broken.tll", tllWithSettings(2, "abc").substr(0, 10));
         CDataBlockDlg dialog(m_block, 2, m_folder->path());
-        QString filter;
-        dialog.setFileDialogs(
-            std::make_unique<OneFileDialog>(QString::fromStdString(path.string()), &filter));
         dialog.show();
         m_answers->expectButton(QStringLiteral("OK"));
-        QTest::mouseClick(button(&dialog, "compare"), Qt::LeftButton);
+        QCOMPARE(compareWith(dialog, path), QStringList());
         QCOMPARE(m_answers->seen.size(), 1);
         QVERIFY2(m_answers->seen.first().contains("broken.tll"), qPrintable(m_answers->seen[0]));
-        QCOMPARE(dialog.differenceList()->count(), 0);
     }
 
     void unreadableDescriptionFile_isReportedAndNotOverwritten()
@@ -299,6 +292,15 @@ private slots:
     }
 
 private:
+    // Runs Compare with file chosen (none: the chooser dismissed); returns the listed lines.
+    QStringList compareWith(CDataBlockDlg& dialog, const std::filesystem::path& file)
+    {
+        dialog.setFileDialogs(std::make_unique<OneFileDialog>(
+            file.empty() ? QString() : QString::fromStdString(file.string()), &m_filter));
+        QTest::mouseClick(button(&dialog, "compare"), Qt::LeftButton);
+        return lines(dialog.differenceList());
+    }
+
     static QListWidget* list(const CDataBlockDlg& dialog) { return dialog.entryBox()->list(); }
 
     static QPoint itemCentre(const CDataBlockDlg& dialog, int row)
@@ -318,6 +320,7 @@ private:
     std::unique_ptr<kx::test::TempDir> m_folder;
     std::vector<std::uint8_t> m_block;
     std::unique_ptr<kx::guitest::ModalAnswers> m_answers;
+    QString m_filter;
 };
 
 QTEST_MAIN(DataBlockDlgTest)
