@@ -39,13 +39,12 @@ unsigned mouseFlags(const QMouseEvent* event)
     return flags;
 }
 
-// Draws text opaque on a background, with its top-left corner at (x, y), within width pixels.
-void drawCell(QPainter& painter, int x, int y, int width, const QString& text, const QColor& back)
+// Draws text opaque on its background box, the box's top-left corner being the text's.
+void drawCell(QPainter& painter, int ascent, const QRect& box, const QString& text,
+              const QColor& back)
 {
-    const QFontMetrics metrics = painter.fontMetrics();
-    const QRect box(x, y, std::min(metrics.horizontalAdvance(text), width), metrics.height());
     painter.fillRect(box, back);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    painter.drawText(box.left(), box.top() + ascent, text);
 }
 
 } // namespace
@@ -176,14 +175,24 @@ void CHexGridWnd::paintEvent(QPaintEvent* /*event*/)
     QPainter painter(viewport());
     painter.setPen(Qt::black);
     const QColor white = toQColor(HexGridModel::kWhite);
+    // The text boxes of the fixed-pitch font, within their cells.
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int height = metrics.height();
+    const int addressWidth =
+        std::min(metrics.horizontalAdvance(QStringLiteral("0000")), HexGridModel::kHexX);
+    const int hexWidth =
+        std::min(metrics.horizontalAdvance(QStringLiteral("00")), HexGridModel::kHexPitch);
+    const int charWidth =
+        std::min(metrics.horizontalAdvance(QLatin1Char('0')), HexGridModel::kCharPitch);
     for (const HexGridModel::Row& row : m_model.paintPlan(viewport()->height())) {
-        drawCell(painter, 0, row.y, HexGridModel::kHexX, QString::fromStdString(row.address),
-                 white);
+        drawCell(painter, metrics.ascent(), QRect(0, row.y, addressWidth, height),
+                 QString::fromStdString(row.address), white);
         for (const HexGridModel::Cell& cell : row.cells) {
             const QColor back = toQColor(cell.background);
-            drawCell(painter, cell.hexX, row.y, HexGridModel::kHexPitch,
-                     QString::fromStdString(cell.hex), back);
-            drawCell(painter, cell.charX, row.y, HexGridModel::kCharPitch,
+            drawCell(painter, metrics.ascent(), QRect(cell.hexX, row.y, hexWidth, height),
+                     QString::fromLatin1(cell.hex.data(), static_cast<qsizetype>(cell.hex.size())),
+                     back);
+            drawCell(painter, metrics.ascent(), QRect(cell.charX, row.y, charWidth, height),
                      QString::fromStdString(cell.character), back);
         }
     }
