@@ -118,6 +118,17 @@ private slots:
         QCOMPARE(dialog.editBox()->text(), QStringLiteral("w"));
     }
 
+    void cellWithoutACharacter_showsTheReplacementAndKeepsItsByte()
+    {
+        // Byte 0x81 has no character in the Western European code page.
+        CUserTableDlg dialog(m_folder->path());
+        dialog.show();
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, inCell(1, 0));
+        QCOMPARE(dialog.editBox()->text(), QStringLiteral("\uFFFD"));
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, inCell(2, 0));
+        QCOMPARE(dialog.model().table()[1], std::uint8_t{0x81});
+    }
+
     void repaint_keepsACharacterTypedButNotYetStored()
     {
         CUserTableDlg dialog(m_folder->path());
