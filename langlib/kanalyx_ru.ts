@@ -1,0 +1,772 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>Strings</name>
+    <message>
+        <source>Kanalyx</source>
+        <translation>Kanalyx</translation>
+    </message>
+    <message>
+        <source>TV-000</source>
+        <translation>TV-000</translation>
+    </message>
+    <message>
+        <source>FM-000</source>
+        <translation>FM-000</translation>
+    </message>
+    <message>
+        <source>DTV-0000</source>
+        <translation>DTV-0000</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Система</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Кодировка</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Симв. скорость</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Модуляция</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Кириллица</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Арабский</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Греческий</translation>
+    </message>
+    <message>
+        <source>Hebrew (ISO-Visual)</source>
+        <translation>Иврит (ISO-Visual)</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Турецкий</translation>
+    </message>
+    <message>
+        <source>European(Latin 6)</source>
+        <translation>Европейский(Latin 6)</translation>
+    </message>
+    <message>
+        <source>Latin/Thai</source>
+        <translation>Латиница/тайский</translation>
+    </message>
+    <message>
+        <source>Estonian(Latin 7)</source>
+        <translation>Эстонский(Latin 7)</translation>
+    </message>
+    <message>
+        <source>Latin-8</source>
+        <translation>Latin-8</translation>
+    </message>
+    <message>
+        <source>European(Latin 9)</source>
+        <translation>Европейский(Latin 9)</translation>
+    </message>
+    <message>
+        <source>Unicode</source>
+        <translation>Юникод</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Австрия</translation>
+    </message>
+    <message>
+        <source>Albania</source>
+        <translation>Албания</translation>
+    </message>
+    <message>
+        <source>England</source>
+        <translation>Англия</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Бельгия</translation>
+    </message>
+    <message>
+        <source>Bosnia</source>
+        <translation>Босния</translation>
+    </message>
+    <message>
+        <source>Bulgaria</source>
+        <translation>Болгария</translation>
+    </message>
+    <message>
+        <source>Hungary</source>
+        <translation>Венгрия</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Германия</translation>
+    </message>
+    <message>
+        <source>Greece</source>
+        <translation>Греция</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Дания</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Ирландия</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Испания</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Италия</translation>
+    </message>
+    <message>
+        <source>Kazakhstan</source>
+        <translation>Казахстан</translation>
+    </message>
+    <message>
+        <source>Latvia</source>
+        <translation>Латвия</translation>
+    </message>
+    <message>
+        <source>Lithuania</source>
+        <translation>Литва</translation>
+    </message>
+    <message>
+        <source>Luxembourg</source>
+        <translation>Люксембург</translation>
+    </message>
+    <message>
+        <source>Morocco</source>
+        <translation>Марокко</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Нидерланды</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Норвегия</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Польша</translation>
+    </message>
+    <message>
+        <source>Portugal</source>
+        <translation>Португалия</translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>Россия</translation>
+    </message>
+    <message>
+        <source>Romania</source>
+        <translation>Румыния</translation>
+    </message>
+    <message>
+        <source>Serbia</source>
+        <translation>Сербия</translation>
+    </message>
+    <message>
+        <source>Slovakia</source>
+        <translation>Словакия</translation>
+    </message>
+    <message>
+        <source>Slovenia</source>
+        <translation>Словения</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Турция</translation>
+    </message>
+    <message>
+        <source>Ukraine</source>
+        <translation>Украина</translation>
+    </message>
+    <message>
+        <source>Finland</source>
+        <translation>Финляндия</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Франция</translation>
+    </message>
+    <message>
+        <source>Croatia</source>
+        <translation>Хорватия</translation>
+    </message>
+    <message>
+        <source>Czech Republic</source>
+        <translation>Чехия</translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation>Швейцария</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Швеция</translation>
+    </message>
+    <message>
+        <source>Estonia</source>
+        <translation>Эстония</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Английский</translation>
+    </message>
+    <message>
+        <source>Albanian</source>
+        <translation>Албанский</translation>
+    </message>
+    <message>
+        <source>Bosnian</source>
+        <translation>Боснийский</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>Болгарский</translation>
+    </message>
+    <message>
+        <source>Croatian</source>
+        <translation>Хорватский</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Чешский</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Датский</translation>
+    </message>
+    <message>
+        <source>Golan</source>
+        <translation>Голландский</translation>
+    </message>
+    <message>
+        <source>Estonian</source>
+        <translation>Эстонский</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Финский</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Французский</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Немецкий</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Венгерский</translation>
+    </message>
+    <message>
+        <source>Irlansky</source>
+        <translation>Ирландский</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Итальянский</translation>
+    </message>
+    <message>
+        <source>Kazakh</source>
+        <translation>Казахский</translation>
+    </message>
+    <message>
+        <source>Latvian</source>
+        <translation>Латышский</translation>
+    </message>
+    <message>
+        <source>Lithuanian</source>
+        <translation>Литовский</translation>
+    </message>
+    <message>
+        <source>Macedonian</source>
+        <translation>Македонский</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Норвежский</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Польский</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Португальский</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Румынский</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Serbian</source>
+        <translation>Сербский</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>Словацкий</translation>
+    </message>
+    <message>
+        <source>Slovenian</source>
+        <translation>Словенский</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Испанский</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Шведский</translation>
+    </message>
+    <message>
+        <source>Ukrainian</source>
+        <translation>Украинский</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Установка</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Изображение</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Опции</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Блокировка</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Вход</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>You must restart programm to change language</source>
+        <translation>Для вступления изменений в силу
+необходимо перезапустить прогмамму.</translation>
+    </message>
+    <message>
+        <source>More Settings</source>
+        <translation>Дополнительно</translation>
+    </message>
+</context>
+<context>
+    <name>kx::CAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Kanalyx ver 4.02</source>
+        <translation>Kanalyx Версия 4.02</translation>
+    </message>
+    <message>
+        <source>Copyright (C) Velto. Freeware.</source>
+        <translation>Авторские права (C) Velto. Бесплатная программа.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>kx::CImportDlg</name>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>FM</source>
+        <translation>FM</translation>
+    </message>
+    <message>
+        <source>DTV</source>
+        <translation>DTV</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>kx::CMainFrame</name>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Открыть...</translation>
+    </message>
+    <message>
+        <source>Open an existing document</source>
+        <translation>Открыть существующий документ</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Сохранить</translation>
+    </message>
+    <message>
+        <source>Save active document</source>
+        <translation>Сохранить активный документ</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Сохранить &amp;как...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name</source>
+        <translation>Сохранить активный документ под новым именем</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Импорт...</translation>
+    </message>
+    <message>
+        <source>Replace channel lists with those of another file</source>
+        <translation>Заменить списки каналов списками из другого файла</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Экспорт...</translation>
+    </message>
+    <message>
+        <source>Write every channel record as tab-separated hexadecimal text</source>
+        <translation>Записать все каналы в шестнадцатеричном виде через табуляцию</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>Quit the application</source>
+        <translation>Завершить работу программы</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>Undo last action</source>
+        <translation>Отменить последнее действие</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Переместить вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Переместить вниз</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Дублировать</translation>
+    </message>
+    <message>
+        <source>Duplicate Selected</source>
+        <translation>Дублировать выделенное</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Удалить выделенное</translation>
+    </message>
+    <message>
+        <source>More Settings...</source>
+        <translation>Дополнительно...</translation>
+    </message>
+    <message>
+        <source>Advanced Settings</source>
+        <translation>Дополнительные настройки</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>User Settings...</source>
+        <translation>Пользовательская таблица...</translation>
+    </message>
+    <message>
+        <source>Edit the user character table</source>
+        <translation>Изменить пользовательскую таблицу символов</translation>
+    </message>
+    <message>
+        <source>Data Block</source>
+        <translation>Блок данных</translation>
+    </message>
+    <message>
+        <source>Edit the settings block of the file byte by byte</source>
+        <translation>Изменить блок настроек файла побайтно</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Панель инструментов</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>Показать или скрыть панель инструментов</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Строка состояния</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Показать или скрыть строку состояния</translation>
+    </message>
+    <message>
+        <source>Use this language from the next start</source>
+        <translation>Использовать этот язык после перезапуска</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Английский( English)</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский(Russian)</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Немецкий(Germany)</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;О программе...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Показать сведения о программе, её версию и авторские права</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Next Pane</source>
+        <translation>Следующий список</translation>
+    </message>
+    <message>
+        <source>Switch to the next list</source>
+        <translation>Перейти к следующему списку</translation>
+    </message>
+    <message>
+        <source>Previous Pane</source>
+        <translation>Предыдущий список</translation>
+    </message>
+    <message>
+        <source>Switch to the previous list</source>
+        <translation>Перейти к предыдущему списку</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Панель инструментов</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Последний файл</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Без имени</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Сохранить изменения в %1?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Не сохранять</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The file could not be opened.</source>
+        <translation>Не удалось открыть файл.</translation>
+    </message>
+    <message>
+        <source>Kanaly Files (*.tll)</source>
+        <translation>Kanaly Файлы (*.tll)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Не удалось сохранить файл.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>TLL file(*.tll)</source>
+        <translation>Файл TLL(*.tll)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>Ничего не импортировано.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Excel file(*.xls)</source>
+        <translation>Файл Excel(*.xls)</translation>
+    </message>
+    <message>
+        <source>The channels could not be exported.</source>
+        <translation>Не удалось экспортировать каналы.</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Открыть этот документ</translation>
+    </message>
+</context>
+<context>
+    <name>kx::CharsetBar</name>
+    <message>
+        <source>Character set</source>
+        <translation>Кодировка</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Префикс</translation>
+    </message>
+    <message>
+        <source>Unicode</source>
+        <translation>Юникод</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,163 @@
+#include "app/kanalyxapp.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+#include "app/aboutbox.h"
+#include "app/filetyperegistration.h"
+#include "app/mainframe.h"
+#include "document/kanalyxdoc.h"
+#include "model/namecodec.h"
+#include "platform/strings.h"
+
+namespace kx {
+
+namespace {
+
+constexpr const char* kLanguageSection = "INTERFEIS";
+constexpr const char* kLanguageValue = "LANG";
+// Where a language library's resource puts its translation.
+constexpr const char* kTranslationFolder = ":/lang";
+
+} // namespace
+
+CKanalyxApp::CKanalyxApp(QString programFolder) : m_programFolder(std::move(programFolder))
+{}
+
+CKanalyxApp::~CKanalyxApp()
+{
+    m_frame.reset();
+    m_doc.reset();
+    if (m_libraryLoaded) {
+        QCoreApplication::removeTranslator(&m_translator);
+        Strings::setTranslator(nullptr);
+    }
+}
+
+QString CKanalyxApp::languageLibraryName(int language)
+{
+    switch (language) {
+    case Russian:
+        return QStringLiteral("libpelmora.so");
+    case German:
+        return QStringLiteral("libtarvina.so");
+    default:
+        return {};
+    }
+}
+
+bool CKanalyxApp::InitInstance(const QStringList& arguments, const Options& options)
+{
+    m_language = m_profile.getInt(kLanguageSection, kLanguageValue, English);
+    loadLanguageLibrary();
+
+    // The character-set settings in force before the first name is shown.
+    const std::filesystem::path programFolder(QFile::encodeName(m_programFolder).toStdString());
+    LoadCodecSettings(programFolder, m_profile);
+
+    m_doc = std::make_unique<CKanalyxDoc>();
+    m_frame = std::make_unique<CMainFrame>(*m_doc, m_profile, programFolder);
+    installDialogs();
+    connectFrame();
+
+    if (options.registerFileType) {
+        const QString dataHome =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        if (FileTypeRegistration::registerForUser(dataHome,
+                                                  QCoreApplication::applicationFilePath())) {
+            FileTypeRegistration::refreshDatabases(dataHome);
+        }
+    }
+
+    if (options.show) {
+        m_frame->show();
+    }
+
+    // The first argument that is not an option names the file to open. A file that cannot be
+    // opened ends the program, after its message was shown.
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith('-')) {
+            return m_frame->openDocumentFile(argument);
+        }
+    }
+    return true;
+}
+
+void CKanalyxApp::installDialogs()
+{
+    // The Channel dialog (CChannelRec::SetEditHook), the settings sheet, the Data Block dialog
+    // and the user character table plug in here.
+    m_frame->setDialogs(FrameDialogs{});
+}
+
+void CKanalyxApp::loadLanguageLibrary()
+{
+    const QString name = languageLibraryName(m_language);
+    if (name.isEmpty()) {
+        return;
+    }
+    m_library.setFileName(QDir(m_programFolder).filePath(name));
+    // The translator reads the library's memory: the library must stay until the process ends.
+    m_library.setLoadHints(QLibrary::PreventUnloadHint);
+    if (!m_library.load()) {
+        return;
+    }
+    const QStringList translations =
+        QDir(QLatin1String(kTranslationFolder)).entryList({QStringLiteral("*.qm")}, QDir::Files);
+    if (translations.isEmpty() ||
+        !m_translator.load(
+            QDir(QLatin1String(kTranslationFolder)).filePath(translations.first()))) {
+        return;
+    }
+    QCoreApplication::installTranslator(&m_translator);
+    Strings::setTranslator([](int /*id*/, const char* english) {
+        return QCoreApplication::translate("Strings", english).toStdString();
+    });
+    m_libraryLoaded = true;
+}
+
+void CKanalyxApp::connectFrame()
+{
+    using Command = CMainFrame::Command;
+    const std::array<std::pair<Command, int>, 3> languages = {
+        std::pair{Command::LanguageEnglish, English},
+        std::pair{Command::LanguageRussian, Russian},
+        std::pair{Command::LanguageGerman, German},
+    };
+    for (const auto& [command, language] : languages) {
+        connect(m_frame->action(command), &QAction::triggered, this,
+                [this, language = language] { OnLanguage(language); });
+    }
+    updateLanguageChecks();
+    connect(m_frame->action(Command::AppAbout), &QAction::triggered, this,
+            &CKanalyxApp::OnAppAbout);
+}
+
+void CKanalyxApp::updateLanguageChecks()
+{
+    using Command = CMainFrame::Command;
+    m_frame->action(Command::LanguageEnglish)->setChecked(m_language == English);
+    m_frame->action(Command::LanguageRussian)->setChecked(m_language == Russian);
+    m_frame->action(Command::LanguageGerman)->setChecked(m_language == German);
+}
+
+void CKanalyxApp::OnLanguage(int language)
+{
+    m_profile.setInt(kLanguageSection, kLanguageValue, language);
+    // The marks keep showing the language of this run; the new one applies at the next start.
+    updateLanguageChecks();
+    QMessageBox::information(m_frame.get(), QString::fromStdString(Strings::text(ids::kAppTitle)),
+                             QString::fromStdString(Strings::text(ids::kRestartMessage)));
+}
+
+void CKanalyxApp::OnAppAbout()
+{
+    CAboutBox box(m_frame.get());
+    box.exec();
+}
+
+} // namespace kx

@@ -1,0 +1,663 @@
+#include "app/mainframe.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/charsetbar.h"
+#include "app/filedialogs.h"
+#include "app/icons.h"
+#include "app/settingsprofile.h"
+#include "dialogs/importdlg.h"
+#include "model/namecodec.h"
+#include "platform/error.h"
+#include "platform/strings.h"
+#include "views/channellistwidget.h"
+
+namespace kx {
+
+namespace {
+
+QString coreText(int id)
+{
+    return QString::fromStdString(Strings::text(id));
+}
+
+std::filesystem::path toPath(const QString& path)
+{
+    return {QFile::encodeName(path).toStdString()};
+}
+
+QString fromPath(const std::filesystem::path& path)
+{
+    return QFile::decodeName(path.native().c_str());
+}
+
+// The first local file among dropped data, or an empty string.
+QString droppedFile(const QMimeData* data)
+{
+    if (data == nullptr) {
+        return {};
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CKanalyxDoc& doc, SettingsProfile& profile,
+                       std::filesystem::path programFolder, QWidget* parent)
+    : QMainWindow(parent), m_doc(doc), m_profile(profile),
+      m_programFolder(std::move(programFolder)), m_fileDialogs(std::make_unique<FileDialogs>())
+{
+    setObjectName(QStringLiteral("CMainFrame"));
+    setWindowIcon(programIcon());
+    setAcceptDrops(true);
+    createActions();
+    createMenus();
+    createToolBar();
+    createCharsetBar();
+    createStatusBar();
+    createLists();
+    connectCommands();
+    m_doc.addObserver(this);
+    resize(1100, 650);
+    updateRecentFileMenu();
+    updateTitle();
+    updateCommands();
+}
+
+CMainFrame::~CMainFrame()
+{
+    m_doc.removeObserver(this);
+}
+
+QAction* CMainFrame::makeAction(Command command, const QString& text, const QString& statusTip,
+                                const QString& toolTip)
+{
+    auto* act = new QAction(text, this);
+    act->setStatusTip(statusTip);
+    if (!toolTip.isEmpty()) {
+        act->setToolTip(toolTip);
+    }
+    act->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(command)));
+    m_actions.at(static_cast<int>(command)) = act;
+    return act;
+}
+
+void CMainFrame::createActions()
+{
+    QAction* act =
+        makeAction(Command::FileOpen, tr("&Open..."), tr("Open an existing document"), tr("Open"));
+    act->setIcon(commandIcon(QStringLiteral("document-open")));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+
+    act = makeAction(Command::FileSave, tr("&Save"), tr("Save active document"), tr("Save"));
+    act->setIcon(commandIcon(QStringLiteral("document-save")));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+
+    makeAction(Command::FileSaveAs, tr("Save &as..."),
+               tr("Save the active document with a new name"));
+    makeAction(Command::FileImport, tr("Import..."),
+               tr("Replace channel lists with those of another file"));
+    makeAction(Command::FileExport, tr("Export..."),
+               tr("Write every channel record as tab-separated hexadecimal text"));
+    act = makeAction(Command::FileExit, tr("E&xit"), tr("Quit the application"));
+    connect(act, &QAction::triggered, this, &QWidget::close);
+
+    act = makeAction(Command::EditUndo, tr("&Undo"), tr("Undo last action"), tr("Undo"));
+    act->setIcon(commandIcon(QStringLiteral("edit-undo")));
+    act->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+
+    act = makeAction(Command::EditUp, tr("Up"), tr("Move Up"), tr("Up"));
+    act->setIcon(commandIcon(QStringLiteral("go-up")));
+    act = makeAction(Command::EditDown, tr("Down"), tr("Move Down"), tr("Down"));
+    act->setIcon(commandIcon(QStringLiteral("go-down")));
+    act = makeAction(Command::EditDuplicate, tr("Duplicate"), tr("Duplicate Selected"),
+                     tr("Duplicate"));
+    act->setIcon(commandIcon(QStringLiteral("edit-copy")));
+    act = makeAction(Command::EditDelete, tr("Delete"), tr("Remove Selected"), tr("Delete"));
+    act->setIcon(commandIcon(QStringLiteral("edit-delete")));
+    act->setShortcut(QKeySequence(Qt::Key_Delete));
+
+    act = makeAction(Command::MoreSettings, tr("More Settings..."), tr("Advanced Settings"),
+                     tr("Settings"));
+    act->setIcon(commandIcon(QStringLiteral("preferences-system")));
+    act = makeAction(Command::UserSettings, tr("User Settings..."),
+                     tr("Edit the user character table"));
+    connect(act, &QAction::triggered, this, &CMainFrame::OnUserSettings);
+    makeAction(Command::DataBlock, tr("Data Block"),
+               tr("Edit the settings block of the file byte by byte"));
+
+    act = makeAction(Command::ViewToolbar, tr("&Toolbar"), tr("Show or hide the toolbar"));
+    act->setCheckable(true);
+    act = makeAction(Command::ViewStatusBar, tr("&Status Bar"), tr("Show or hide the status bar"));
+    act->setCheckable(true);
+
+    const QString languageTip = tr("Use this language from the next start");
+    makeAction(Command::LanguageEnglish, tr("English"), languageTip)->setCheckable(true);
+    makeAction(Command::LanguageRussian, tr("Russian"), languageTip)->setCheckable(true);
+    makeAction(Command::LanguageGerman, tr("Germany"), languageTip)->setCheckable(true);
+
+    act = makeAction(Command::AppAbout, tr("&About..."),
+                     tr("Display program information, version number and copyright"), tr("About"));
+    act->setIcon(commandIcon(QStringLiteral("help-about")));
+
+    act = makeAction(Command::NextPane, tr("Next Pane"), tr("Switch to the next list"));
+    act->setShortcut(QKeySequence(Qt::Key_F6));
+    addAction(act);
+    act = makeAction(Command::PrevPane, tr("Previous Pane"), tr("Switch to the previous list"));
+    act->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    addAction(act);
+}
+
+void CMainFrame::createMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(action(Command::FileOpen));
+    file->addAction(action(Command::FileSave));
+    file->addAction(action(Command::FileSaveAs));
+    file->addSeparator();
+    file->addAction(action(Command::FileImport));
+    file->addAction(action(Command::FileExport));
+    file->addSeparator();
+    m_noRecentFile = file->addAction(tr("Recent File"));
+    m_noRecentFile->setEnabled(false);
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        QAction* recent = file->addAction(QString());
+        recent->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
+        connect(recent, &QAction::triggered, this, [this, i] { OnOpenRecentFile(i); });
+        m_recentActions.at(static_cast<std::size_t>(i)) = recent;
+    }
+    file->addSeparator();
+    file->addAction(action(Command::FileExit));
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addAction(action(Command::EditUndo));
+    edit->addSeparator();
+    edit->addAction(action(Command::EditUp));
+    edit->addAction(action(Command::EditDown));
+    edit->addSeparator();
+    edit->addAction(action(Command::EditDuplicate));
+    edit->addAction(action(Command::EditDelete));
+    edit->addSeparator();
+    edit->addAction(action(Command::MoreSettings));
+    edit->addAction(action(Command::UserSettings));
+    edit->addSeparator();
+    edit->addAction(action(Command::DataBlock));
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->addAction(action(Command::ViewToolbar));
+    view->addAction(action(Command::ViewStatusBar));
+    view->addSeparator();
+    QMenu* language = view->addMenu(tr("Language"));
+    language->addAction(action(Command::LanguageEnglish));
+    language->addAction(action(Command::LanguageRussian));
+    language->addAction(action(Command::LanguageGerman));
+
+    QMenu* help = menuBar()->addMenu(tr("&?"));
+    help->addAction(action(Command::AppAbout));
+}
+
+void CMainFrame::createToolBar()
+{
+    m_toolBar = addToolBar(tr("Toolbar"));
+    m_toolBar->setObjectName(QStringLiteral("Toolbar"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->addAction(action(Command::FileOpen));
+    m_toolBar->addAction(action(Command::FileSave));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(action(Command::EditUp));
+    m_toolBar->addAction(action(Command::EditDown));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(action(Command::EditDuplicate));
+    m_toolBar->addAction(action(Command::EditDelete));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(action(Command::EditUndo));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(action(Command::MoreSettings));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(action(Command::AppAbout));
+
+    QAction* show = action(Command::ViewToolbar);
+    show->setChecked(true);
+    connect(show, &QAction::toggled, m_toolBar, &QWidget::setVisible);
+    connect(m_toolBar, &QToolBar::visibilityChanged, show, &QAction::setChecked);
+}
+
+void CMainFrame::createCharsetBar()
+{
+    m_charsetBar = new CharsetBar(m_profile, this);
+    addToolBar(m_charsetBar);
+    m_charsetBar->InitCharacterSetBar();
+    connect(m_charsetBar, &CharsetBar::characterSetChanged, this, [this] {
+        reloadCodecSettings();
+        emit namesNeedRedraw();
+    });
+    connect(m_charsetBar, &CharsetBar::encodingSwitchChanged, this,
+            &CMainFrame::reloadCodecSettings);
+}
+
+void CMainFrame::createStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    m_messagePane = new QLabel(tr("Ready"), bar);
+    m_messagePane->setObjectName(QStringLiteral("messagePane"));
+    bar->addWidget(m_messagePane, 1);
+    const std::array<int, 3> samples = {ids::kPaneTV, ids::kPaneFM, ids::kPaneDTV};
+    for (std::size_t i = 0; i < m_countPanes.size(); ++i) {
+        auto* pane = new QLabel(coreText(samples.at(i)), bar);
+        pane->setObjectName(QStringLiteral("countPane%1").arg(i + 1));
+        pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        pane->setMinimumWidth(pane->sizeHint().width());
+        pane->setAlignment(Qt::AlignCenter);
+        bar->addPermanentWidget(pane);
+        m_countPanes.at(i) = pane;
+    }
+
+    QAction* show = action(Command::ViewStatusBar);
+    show->setChecked(true);
+    connect(show, &QAction::toggled, bar, &QWidget::setVisible);
+}
+
+void CMainFrame::createLists()
+{
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("lists"));
+    m_splitter->setChildrenCollapsible(false);
+    for (int i = 0; i < kListCount; ++i) {
+        auto* list = new ChannelListWidget(m_doc.list(static_cast<ListKind>(i)), m_splitter);
+        list->setObjectName(QStringLiteral("list%1").arg(i));
+        m_splitter->addWidget(list);
+        m_lists.at(static_cast<std::size_t>(i)) = list;
+        connect(list, &ChannelListWidget::focusEntered, this, [this, i] {
+            m_activeList = i;
+            updateCommands();
+        });
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                &CMainFrame::updateCommands);
+    }
+    setCentralWidget(m_splitter);
+    // The analog and radio lists start at a third of the width each; the digital TV list takes
+    // the rest.
+    const int third = width() / 3;
+    m_splitter->setSizes({third, third, width() - 2 * third});
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setStretchFactor(2, 1);
+}
+
+void CMainFrame::connectCommands()
+{
+    connect(action(Command::FileOpen), &QAction::triggered, this, &CMainFrame::OnFileOpen);
+    connect(action(Command::FileSave), &QAction::triggered, this, &CMainFrame::OnFileSave);
+    connect(action(Command::FileSaveAs), &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
+    connect(action(Command::FileImport), &QAction::triggered, this, &CMainFrame::OnFileImport);
+    connect(action(Command::FileExport), &QAction::triggered, this, &CMainFrame::OnFileExport);
+    connect(action(Command::MoreSettings), &QAction::triggered, this, &CMainFrame::OnMoreSettings);
+    connect(action(Command::DataBlock), &QAction::triggered, this, &CMainFrame::OnDataBlock);
+    connect(action(Command::NextPane), &QAction::triggered, this, [this] { OnNextPane(1); });
+    connect(action(Command::PrevPane), &QAction::triggered, this, [this] { OnNextPane(-1); });
+}
+
+ChannelListWidget* CMainFrame::listWidget(ListKind kind) const
+{
+    return m_lists.at(static_cast<std::size_t>(kind));
+}
+
+ChannelListWidget* CMainFrame::activeList() const
+{
+    return m_lists.at(static_cast<std::size_t>(m_activeList));
+}
+
+QList<QAction*> CMainFrame::recentFileActions() const
+{
+    QList<QAction*> visible;
+    if (m_noRecentFile->isVisible()) {
+        visible << m_noRecentFile;
+    }
+    for (QAction* recent : m_recentActions) {
+        if (recent->isVisible()) {
+            visible << recent;
+        }
+    }
+    return visible;
+}
+
+void CMainFrame::setDialogs(FrameDialogs dialogs)
+{
+    m_dialogs = std::move(dialogs);
+    updateCommands();
+}
+
+void CMainFrame::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
+{
+    m_fileDialogs = std::move(dialogs);
+}
+
+void CMainFrame::setCountPaneText(CountPane pane, const QString& text)
+{
+    m_countPanes.at(static_cast<std::size_t>(pane))->setText(text);
+}
+
+QString CMainFrame::countPaneText(CountPane pane) const
+{
+    return m_countPanes.at(static_cast<std::size_t>(pane))->text();
+}
+
+QString CMainFrame::messagePaneText() const
+{
+    return m_messagePane->text();
+}
+
+void CMainFrame::reloadCodecSettings()
+{
+    LoadCodecSettings(m_programFolder, m_profile);
+}
+
+void CMainFrame::updateCommands()
+{
+    const bool fileLoaded = m_doc.OnUpdateFileCommand();
+    for (const Command command :
+         {Command::FileSave, Command::FileSaveAs, Command::FileImport, Command::FileExport}) {
+        action(command)->setEnabled(fileLoaded);
+    }
+    action(Command::MoreSettings)->setEnabled(fileLoaded && m_dialogs.moreSettings != nullptr);
+    action(Command::DataBlock)->setEnabled(fileLoaded && m_dialogs.dataBlock != nullptr);
+    action(Command::UserSettings)->setEnabled(m_dialogs.userSettings != nullptr);
+
+    const bool selection = activeList()->list().selectedCount() > 0;
+    for (const Command command :
+         {Command::EditUp, Command::EditDown, Command::EditDuplicate, Command::EditDelete}) {
+        action(command)->setEnabled(selection);
+    }
+    action(Command::EditUndo)->setEnabled(false);
+}
+
+// ---- Documents and files
+
+void CMainFrame::OnInitialUpdate()
+{
+    updateTitle();
+    updateCommands();
+}
+
+void CMainFrame::OnUpdate()
+{
+    updateTitle();
+    updateCommands();
+}
+
+void CMainFrame::modifiedChanged(bool modified)
+{
+    setWindowModified(modified);
+}
+
+QString CMainFrame::documentTitle() const
+{
+    const std::filesystem::path& path = m_doc.GetPathName();
+    return path.empty() ? tr("Untitled") : QFileInfo(fromPath(path)).fileName();
+}
+
+void CMainFrame::updateTitle()
+{
+    setWindowTitle(QStringLiteral("%1[*] - %2").arg(documentTitle(), coreText(ids::kAppTitle)));
+    setWindowModified(m_doc.IsModified());
+}
+
+void CMainFrame::showError(const QString& headline, const std::exception& error)
+{
+    QMessageBox box(QMessageBox::Warning, coreText(ids::kAppTitle), headline, QMessageBox::NoButton,
+                    this);
+    box.setInformativeText(QString::fromUtf8(error.what()));
+    box.addButton(tr("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+void CMainFrame::commitCellEdits()
+{
+    for (ChannelListWidget* list : m_lists) {
+        list->endCellEdit();
+    }
+}
+
+bool CMainFrame::SaveModified()
+{
+    commitCellEdits();
+    if (!m_doc.IsModified()) {
+        return true;
+    }
+    QMessageBox box(QMessageBox::Warning, coreText(ids::kAppTitle),
+                    tr("Save changes to %1?").arg(documentTitle()), QMessageBox::NoButton, this);
+    QPushButton* save = box.addButton(tr("Save"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(tr("Discard"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) {
+        return OnFileSave();
+    }
+    return box.clickedButton() == discard;
+}
+
+bool CMainFrame::openDocumentFile(const QString& path)
+{
+    commitCellEdits();
+    try {
+        m_doc.OnOpenDocument(toPath(path));
+    } catch (const std::exception& error) {
+        updateTitle();
+        updateCommands();
+        showError(tr("The file could not be opened."), error);
+        return false;
+    }
+    m_profile.addRecentFile(path);
+    updateRecentFileMenu();
+    updateTitle();
+    updateCommands();
+    return true;
+}
+
+void CMainFrame::OnFileOpen()
+{
+    if (!SaveModified()) {
+        return;
+    }
+    const QString path = m_fileDialogs->openFile(
+        this, tr("Open"), tr("Kanaly Files (*.tll)") + QStringLiteral(";;") + tr("All Files (*)"));
+    if (!path.isEmpty()) {
+        openDocumentFile(path);
+    }
+}
+
+void CMainFrame::OnOpenRecentFile(int index)
+{
+    const QStringList files = m_profile.recentFiles();
+    if (index >= files.size() || !SaveModified()) {
+        return;
+    }
+    const QString path = files.at(index);
+    if (!openDocumentFile(path)) {
+        // A file that cannot be opened any more leaves the list.
+        m_profile.removeRecentFile(path);
+        updateRecentFileMenu();
+    }
+}
+
+bool CMainFrame::OnFileSave()
+{
+    commitCellEdits();
+    if (!m_doc.OnUpdateFileCommand()) {
+        return false;
+    }
+    if (m_doc.GetPathName().empty()) {
+        return OnFileSaveAs();
+    }
+    return saveDocumentAs(fromPath(m_doc.GetPathName()));
+}
+
+bool CMainFrame::OnFileSaveAs()
+{
+    commitCellEdits();
+    if (!m_doc.OnUpdateFileCommand()) {
+        return false;
+    }
+    const QString path =
+        m_fileDialogs->saveFile(this, tr("Save As"), tr("Kanaly Files (*.tll)"),
+                                QStringLiteral("tll"), fromPath(m_doc.GetPathName()));
+    return !path.isEmpty() && saveDocumentAs(path);
+}
+
+bool CMainFrame::saveDocumentAs(const QString& path)
+{
+    try {
+        m_doc.OnSaveDocument(toPath(path));
+    } catch (const std::exception& error) {
+        showError(tr("The file could not be saved."), error);
+        return false;
+    }
+    m_profile.addRecentFile(path);
+    updateRecentFileMenu();
+    updateTitle();
+    return true;
+}
+
+void CMainFrame::OnFileImport()
+{
+    commitCellEdits();
+    if (!m_doc.OnUpdateFileCommand()) {
+        return;
+    }
+    const QString path = m_fileDialogs->openFile(this, tr("Import"), tr("TLL file(*.tll)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    CImportDlg dialog(this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    try {
+        m_doc.OnFileImport(toPath(path), dialog.choice());
+    } catch (const std::exception& error) {
+        showError(tr("Nothing was imported."), error);
+    }
+    updateCommands();
+}
+
+void CMainFrame::OnFileExport()
+{
+    commitCellEdits();
+    if (!m_doc.OnUpdateFileCommand()) {
+        return;
+    }
+    const QString path =
+        m_fileDialogs->saveFile(this, tr("Export"), tr("Excel file(*.xls)"), QString(), QString());
+    if (path.isEmpty()) {
+        return;
+    }
+    try {
+        m_doc.OnFileExport(toPath(path));
+    } catch (const std::exception& error) {
+        showError(tr("The channels could not be exported."), error);
+    }
+}
+
+void CMainFrame::updateRecentFileMenu()
+{
+    const QStringList files = m_profile.recentFiles();
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        QAction* recent = m_recentActions.at(static_cast<std::size_t>(i));
+        const bool used = i < files.size();
+        recent->setVisible(used);
+        if (used) {
+            const QString shown = fontMetrics().elidedText(QDir::toNativeSeparators(files.at(i)),
+                                                           Qt::ElideMiddle, 400);
+            recent->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+            recent->setStatusTip(tr("Open this document"));
+        }
+    }
+    m_noRecentFile->setVisible(files.isEmpty());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (SaveModified()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    activateWindow();
+    if (SaveModified()) {
+        openDocumentFile(path);
+    }
+}
+
+// ---- Commands of the frame
+
+void CMainFrame::OnMoreSettings()
+{
+    commitCellEdits();
+    if (m_doc.OnUpdateFileCommand() && m_dialogs.moreSettings &&
+        m_dialogs.moreSettings(this, m_doc)) {
+        m_doc.SetModifiedFlag(true);
+    }
+}
+
+void CMainFrame::OnDataBlock()
+{
+    commitCellEdits();
+    if (m_doc.OnUpdateFileCommand() && m_dialogs.dataBlock) {
+        m_dialogs.dataBlock(this, m_doc);
+    }
+}
+
+void CMainFrame::OnUserSettings()
+{
+    commitCellEdits();
+    if (m_dialogs.userSettings && m_dialogs.userSettings(this)) {
+        // The table may have changed what stored bytes mean; the names on screen change with
+        // the next refresh of the rows.
+        reloadCodecSettings();
+    }
+}
+
+void CMainFrame::OnNextPane(int step)
+{
+    m_activeList = (m_activeList + step + kListCount) % kListCount;
+    activeList()->setFocus(Qt::OtherFocusReason);
+    updateCommands();
+}
+
+} // namespace kx

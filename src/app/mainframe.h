@@ -1,0 +1,182 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include <QMainWindow>
+
+#include "document/kanalyxdoc.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QToolBar;
+
+namespace kx {
+
+class ChannelListWidget;
+class CharsetBar;
+class FileDialogs;
+class SettingsProfile;
+
+// Dialogs of the window that other parts of the program supply. A command whose dialog is not
+// supplied stays disabled.
+struct FrameDialogs
+{
+    // "More Settings...": runs the settings sheet on the document's settings block; true on OK.
+    std::function<bool(QWidget* parent, CKanalyxDoc& doc)> moreSettings;
+    // "Data Block": runs the settings-block dialog.
+    std::function<void(QWidget* parent, CKanalyxDoc& doc)> dataBlock;
+    // "User Settings...": runs the user character table dialog; true on OK (code.dat written).
+    std::function<bool(QWidget* parent)> userSettings;
+};
+
+// The editor's main window: the three channel lists side by side (analog, radio, digital TV),
+// the toolbar, the character-set bar, the menus with their accelerators and the four-pane status
+// bar. List commands go to the list that last had the focus, file commands to the document.
+// Every command handler catches the core's errors and shows them in a message box.
+class CMainFrame : public QMainWindow, private DocumentObserver
+{
+    Q_OBJECT
+
+public:
+    // The panes of the status bar that show the channel counts, after the message pane.
+    enum class CountPane
+    {
+        TV,
+        FM,
+        DTV,
+    };
+
+    // The commands of the menus, toolbar and accelerators.
+    enum class Command
+    {
+        FileOpen,
+        FileSave,
+        FileSaveAs,
+        FileImport,
+        FileExport,
+        FileExit,
+        EditUndo,
+        EditUp,
+        EditDown,
+        EditDuplicate,
+        EditDelete,
+        MoreSettings,
+        UserSettings,
+        DataBlock,
+        ViewToolbar,
+        ViewStatusBar,
+        LanguageEnglish,
+        LanguageRussian,
+        LanguageGerman,
+        AppAbout,
+        NextPane,
+        PrevPane,
+    };
+    static constexpr int kCommandCount = static_cast<int>(Command::PrevPane) + 1;
+    static constexpr int kRecentFileCount = 4;
+
+    // programFolder: where code.dat is read from when the character-set settings are reloaded.
+    CMainFrame(CKanalyxDoc& doc, SettingsProfile& profile, std::filesystem::path programFolder,
+               QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    QAction* action(Command command) const { return m_actions.at(static_cast<int>(command)); }
+    CharsetBar* charsetBar() const { return m_charsetBar; }
+    QToolBar* toolBar() const { return m_toolBar; }
+    QSplitter* splitter() const { return m_splitter; }
+    CKanalyxDoc& document() const { return m_doc; }
+    ChannelListWidget* listWidget(ListKind kind) const;
+    // The list that commands act on: the one that last had the focus (the analog list at first).
+    ChannelListWidget* activeList() const;
+    // The entries of the recent-file part of the File menu (the placeholder when there are none).
+    QList<QAction*> recentFileActions() const;
+
+    void setDialogs(FrameDialogs dialogs);
+    // Replaces the file choosers (tests answer them without a dialog).
+    void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
+
+    // Writes a channel count pane ("TV-%d" and so on); the views call it through their observer.
+    void setCountPaneText(CountPane pane, const QString& text);
+    QString countPaneText(CountPane pane) const;
+    // The message pane's idle text.
+    QString messagePaneText() const;
+
+    // Opens a file as File, Open does after its dialog; a failure is shown in a message box.
+    // Returns whether the file is now open.
+    bool openDocumentFile(const QString& path);
+    // Asks whether to save a modified document (Save, Discard, Cancel); false when the user
+    // cancelled or the save failed, so the document must stay.
+    bool SaveModified();
+
+    // Re-reads the character-set settings from the profile and code.dat.
+    void reloadCodecSettings();
+    // Enables, disables and checks every command by the rules of the document and the lists.
+    void updateCommands();
+
+signals:
+    // The character table changed: every list shows its names again.
+    void namesNeedRedraw();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // DocumentObserver
+    void OnInitialUpdate() override;
+    void OnUpdate() override;
+    void modifiedChanged(bool modified) override;
+
+    QAction* makeAction(Command command, const QString& text, const QString& statusTip = {},
+                        const QString& toolTip = {});
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createCharsetBar();
+    void createLists();
+    void connectCommands();
+
+    void OnFileOpen();
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    void OnFileImport();
+    void OnFileExport();
+    void OnMoreSettings();
+    void OnDataBlock();
+    void OnUserSettings();
+    void OnNextPane(int step);
+    void OnOpenRecentFile(int index);
+
+    bool saveDocumentAs(const QString& path);
+    // Ends the name editors of every list, committing what was typed.
+    void commitCellEdits();
+    void updateRecentFileMenu();
+    void updateTitle();
+    QString documentTitle() const;
+    void showError(const QString& headline, const std::exception& error);
+
+    CKanalyxDoc& m_doc;
+    SettingsProfile& m_profile;
+    std::filesystem::path m_programFolder;
+    std::unique_ptr<FileDialogs> m_fileDialogs;
+    FrameDialogs m_dialogs;
+    std::array<QAction*, kCommandCount> m_actions{};
+    std::array<QAction*, kRecentFileCount> m_recentActions{};
+    QAction* m_noRecentFile = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    CharsetBar* m_charsetBar = nullptr;
+    QSplitter* m_splitter = nullptr;
+    std::array<ChannelListWidget*, kListCount> m_lists{};
+    int m_activeList = 0;
+    QLabel* m_messagePane = nullptr;
+    std::array<QLabel*, 3> m_countPanes{};
+};
+
+} // namespace kx

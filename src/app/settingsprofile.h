@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/profile.h"
+
+#include <QStringList>
+
+namespace kx {
+
+// The per-user preferences of the editor, kept by QSettings under "Velto"/"Kanalyx"
+// (~/.config/Velto/Kanalyx.conf): one group per section, integers written at once.
+class SettingsProfile : public Profile
+{
+public:
+    int getInt(std::string_view section, std::string_view name, int defaultValue) const override;
+    void setInt(std::string_view section, std::string_view name, int value) override;
+
+    // The recently used files, most recent first, at most kRecentFileCount.
+    static constexpr int kRecentFileCount = 4;
+    QStringList recentFiles() const;
+    // Puts path at the top of the recent files, removing an older entry of the same file.
+    void addRecentFile(const QString& path);
+    void removeRecentFile(const QString& path);
+
+private:
+    void storeRecentFiles(const QStringList& files);
+};
+
+} // namespace kx

@@ -1,0 +1,275 @@
+#include "views/channellistwidget.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QScrollBar>
+#include <QStyleOptionViewItem>
+
+#include "app/icons.h"
+#include "views/celledit.h"
+#include "views/listctrlmodel.h"
+
+namespace kx {
+
+namespace {
+
+// Columns narrower than this get no editor.
+constexpr int kNarrowestEditableColumn = 5;
+
+// Draws the check boxes of the rows with the program's own pictures.
+class CheckBoxStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        if (element != PE_IndicatorItemViewItemCheck) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const QPixmap& picture = checkBoxPixmap(option->state.testFlag(State_On));
+        const QRect target =
+            QStyle::alignedRect(option->direction, Qt::AlignCenter, picture.size(), option->rect);
+        painter->drawPixmap(target, picture);
+    }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override
+    {
+        if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight) {
+            return 16;
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+} // namespace
+
+ChannelListWidget::ChannelListWidget(ListCtrl& list, QWidget* parent)
+    : QTableView(parent), m_model(new ListCtrlModel(list, this))
+{
+    auto* style = new CheckBoxStyle;
+    style->setParent(this);
+    setStyle(style);
+
+    setModel(m_model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    verticalHeader()->hide();
+    // Rows of one height let the view skip measuring them: thousands of rows stay fast.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height() + 4, 18));
+    horizontalHeader()->setStretchLastSection(false);
+    // Columns may be dragged as narrow as the user likes, as in the original list control.
+    horizontalHeader()->setMinimumSectionSize(0);
+    horizontalHeader()->setSectionsMovable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    applyColumnWidths();
+
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ChannelListWidget::writeSelectionToList);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { writeFocusToList(current); });
+    connect(m_model, &ListCtrlModel::listSelectionChanged, this,
+            &ChannelListWidget::showListSelection);
+    connect(m_model, &ListCtrlModel::rowVisibilityRequested, this, [this](int row) {
+        if (row >= 0 && row < m_model->rowCount()) {
+            scrollTo(m_model->index(row, 0), QAbstractItemView::EnsureVisible);
+        }
+    });
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { endCellEdit(); });
+    connect(verticalScrollBar(), &QScrollBar::sliderPressed, this,
+            &ChannelListWidget::takeFocusBeforeScrolling);
+    connect(horizontalScrollBar(), &QScrollBar::sliderPressed, this,
+            &ChannelListWidget::takeFocusBeforeScrolling);
+}
+
+ChannelListWidget::~ChannelListWidget()
+{
+    if (m_cellEdit != nullptr) {
+        // Nobody is left to take the report.
+        m_cellEdit->disconnect(this);
+    }
+}
+
+ListCtrl& ChannelListWidget::list() const
+{
+    return m_model->list();
+}
+
+void ChannelListWidget::applyColumnWidths()
+{
+    const ListCtrl& listCtrl = list();
+    for (int column = 0; column < listCtrl.columnCount(); ++column) {
+        horizontalHeader()->resizeSection(column, listCtrl.column(column).width);
+    }
+}
+
+CCellEdit* ChannelListWidget::BeginCellEdit(int row, int column)
+{
+    if (row < 0 || row >= m_model->rowCount() || column < 0 || column >= m_model->columnCount() ||
+        columnWidth(column) < kNarrowestEditableColumn) {
+        return nullptr;
+    }
+    endCellEdit();
+    const QModelIndex index = m_model->index(row, column);
+    scrollTo(index, QAbstractItemView::EnsureVisible);
+    const QRect cell = visualRect(index);
+    const int rightLimit = viewport()->width();
+    auto* editor = new CCellEdit(row, column, m_model->data(index, Qt::DisplayRole).toString(),
+                                 viewport(), this, rightLimit);
+    editor->setFont(font());
+    editor->setAlignment(m_model->data(index, Qt::TextAlignmentRole).value<Qt::Alignment>());
+    const int right = std::min(cell.right(), rightLimit - 1);
+    editor->setGeometry(QRect(QPoint(cell.left(), cell.top()), QPoint(right, cell.bottom())));
+    connect(editor, &CCellEdit::editEnded, this,
+            [this](int row, int column, const QString& text, bool cancelled) {
+                m_cellEdit = nullptr;
+                emit cellEditEnded(row, column, text, cancelled);
+            });
+    m_cellEdit = editor;
+    editor->show();
+    editor->setFocus(Qt::OtherFocusReason);
+    return editor;
+}
+
+CCellEdit* ChannelListWidget::cellEdit() const
+{
+    return m_cellEdit;
+}
+
+void ChannelListWidget::endCellEdit(bool cancel)
+{
+    if (m_cellEdit != nullptr) {
+        m_cellEdit->finish(cancel);
+    }
+}
+
+void ChannelListWidget::showListSelection()
+{
+    const ListCtrl& listCtrl = list();
+    const int rows = listCtrl.itemCount();
+    const int lastColumn = m_model->columnCount() - 1;
+    QItemSelection selection;
+    if (lastColumn >= 0) {
+        int first = -1;
+        for (int row = 0; row <= rows; ++row) {
+            const bool selected =
+                row < rows && listCtrl.itemState(row, lvis::kSelected) == lvis::kSelected;
+            if (selected && first < 0) {
+                first = row;
+            } else if (!selected && first >= 0) {
+                selection.select(m_model->index(first, 0), m_model->index(row - 1, lastColumn));
+                first = -1;
+            }
+        }
+    }
+    m_showingListSelection = true;
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    const int focused = listCtrl.focusedItem();
+    const int column = std::max(currentIndex().column(), 0);
+    selectionModel()->setCurrentIndex(focused >= 0 && lastColumn >= 0
+                                          ? m_model->index(focused, std::min(column, lastColumn))
+                                          : QModelIndex(),
+                                      QItemSelectionModel::NoUpdate);
+    m_showingListSelection = false;
+}
+
+void ChannelListWidget::writeSelectionToList(const QItemSelection& selected,
+                                             const QItemSelection& deselected)
+{
+    if (m_showingListSelection) {
+        return;
+    }
+    ListCtrl& listCtrl = list();
+    const int rows = listCtrl.itemCount();
+    m_model->setSelectionFromWidget(true);
+    for (const QItemSelectionRange& range : deselected) {
+        for (int row = range.top(); row <= range.bottom() && row < rows; ++row) {
+            if (!selectionModel()->isRowSelected(row, {})) {
+                listCtrl.setItemState(row, 0, lvis::kSelected);
+            }
+        }
+    }
+    for (const QItemSelectionRange& range : selected) {
+        for (int row = range.top(); row <= range.bottom() && row < rows; ++row) {
+            listCtrl.setItemState(row, lvis::kSelected, lvis::kSelected);
+        }
+    }
+    m_model->setSelectionFromWidget(false);
+}
+
+void ChannelListWidget::writeFocusToList(const QModelIndex& current)
+{
+    if (m_showingListSelection) {
+        return;
+    }
+    ListCtrl& listCtrl = list();
+    m_model->setSelectionFromWidget(true);
+    if (current.isValid()) {
+        listCtrl.setItemState(current.row(), lvis::kFocused, lvis::kFocused);
+    } else if (listCtrl.focusedItem() >= 0) {
+        listCtrl.setItemState(listCtrl.focusedItem(), 0, lvis::kFocused);
+    }
+    m_model->setSelectionFromWidget(false);
+}
+
+void ChannelListWidget::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    emit focusEntered(this);
+}
+
+void ChannelListWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid()) {
+        emit cellDoubleClicked(index.row(), index.column(), event->button());
+    }
+}
+
+void ChannelListWidget::keyPressEvent(QKeyEvent* event)
+{
+    // F2 renames the focused channel, as the double-click on its name does.
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier &&
+        currentIndex().isValid()) {
+        BeginCellEdit(currentIndex().row(), 1);
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void ChannelListWidget::wheelEvent(QWheelEvent* event)
+{
+    takeFocusBeforeScrolling();
+    QTableView::wheelEvent(event);
+}
+
+void ChannelListWidget::scrollContentsBy(int dx, int dy)
+{
+    // Rows never move under an open editor: it commits first.
+    takeFocusBeforeScrolling();
+    QTableView::scrollContentsBy(dx, dy);
+}
+
+void ChannelListWidget::takeFocusBeforeScrolling()
+{
+    if (m_cellEdit != nullptr) {
+        setFocus(Qt::OtherFocusReason);
+        endCellEdit();
+    }
+}
+
+} // namespace kx

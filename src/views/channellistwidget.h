@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QPointer>
+#include <QTableView>
+
+#include "platform/listctrl.h"
+
+namespace kx {
+
+class CCellEdit;
+class ListCtrlModel;
+
+// One channel list on screen: a table over a ListCtrl with the list's columns and pixel widths,
+// check boxes drawn with the program's own pictures, several rows selectable at once, and the
+// row selection kept equal to the list's selected and focused bits in both directions.
+// Double-clicks and finished name edits are reported by (row, column) for the view logic to
+// decide; the widget itself changes no record.
+class ChannelListWidget : public QTableView
+{
+    Q_OBJECT
+
+public:
+    // The list's columns must be in place; the widget observes the list until it is destroyed.
+    explicit ChannelListWidget(ListCtrl& list, QWidget* parent = nullptr);
+    ~ChannelListWidget() override;
+
+    ListCtrl& list() const;
+    ListCtrlModel* listModel() const { return m_model; }
+
+    // Opens the in-place editor over a cell with the cell's text. Returns null, and opens
+    // nothing, when the row or column does not exist or the column is narrower than 5 pixels.
+    CCellEdit* BeginCellEdit(int row, int column);
+    // The open in-place editor, or null.
+    CCellEdit* cellEdit() const;
+    // Ends an open in-place edit as losing the focus would (committing), or cancels it.
+    void endCellEdit(bool cancel = false);
+
+    // Shows the list's selected and focused bits as the widget's selection.
+    void showListSelection();
+    // Sets the column widths of the list's columns.
+    void applyColumnWidths();
+
+signals:
+    // The list took the keyboard focus (commands go to the list that had it last).
+    void focusEntered(ChannelListWidget* list);
+    // A double-click on a cell, after the widget's own handling of the click.
+    void cellDoubleClicked(int row, int column, Qt::MouseButton button);
+    // An in-place edit ended: with the text typed, or cancelled with Escape.
+    void cellEditEnded(int row, int column, const QString& text, bool cancelled);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void writeSelectionToList(const QItemSelection& selected, const QItemSelection& deselected);
+    void writeFocusToList(const QModelIndex& current);
+    // Taking the focus ends an open editor, which then commits.
+    void takeFocusBeforeScrolling();
+
+    ListCtrlModel* m_model;
+    QPointer<CCellEdit> m_cellEdit;
+    bool m_showingListSelection = false;
+};
+
+} // namespace kx

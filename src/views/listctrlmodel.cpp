@@ -1,0 +1,238 @@
+#include "views/listctrlmodel.h"
+
+#include <algorithm>
+
+#include <QBrush>
+#include <QColor>
+
+#include "platform/strings.h"
+
+namespace kx {
+
+namespace {
+
+constexpr unsigned kSelectionBits = lvis::kSelectedFocused;
+
+Qt::Alignment alignmentOf(ColumnAlign align)
+{
+    switch (align) {
+    case ColumnAlign::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case ColumnAlign::Center:
+        return Qt::AlignCenter;
+    case ColumnAlign::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+} // namespace
+
+ListCtrlModel::ListCtrlModel(ListCtrl& list, QObject* parent)
+    : QAbstractTableModel(parent), m_list(list)
+{
+    m_list.addObserver(this);
+}
+
+ListCtrlModel::~ListCtrlModel()
+{
+    m_list.removeObserver(this);
+}
+
+int ListCtrlModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_list.itemCount();
+}
+
+int ListCtrlModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_list.columnCount();
+}
+
+QVariant ListCtrlModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+        return {};
+    }
+    const int row = index.row();
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::fromStdString(m_list.itemText(row, index.column()));
+    case Qt::CheckStateRole:
+        if (index.column() == 0) {
+            const unsigned image = m_list.itemState(row, lvis::kStateImageMask);
+            if (image == lvis::kImageTicked) {
+                return Qt::Checked;
+            }
+            if (image == lvis::kImageUnticked) {
+                return Qt::Unchecked;
+            }
+        }
+        return {};
+    case Qt::ForegroundRole:
+        // An unticked row is drawn in pure blue, every other row in black.
+        return QBrush(m_list.itemState(row, lvis::kStateImageMask) == lvis::kImageUnticked
+                          ? QColor(0, 0, 255)
+                          : QColor(0, 0, 0));
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(alignmentOf(m_list.column(index.column()).align));
+    default:
+        return {};
+    }
+}
+
+bool ListCtrlModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::CheckStateRole || index.column() != 0 ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+        return false;
+    }
+    const bool ticked = value.value<Qt::CheckState>() == Qt::Checked;
+    m_list.setItemState(index.row(), ticked ? lvis::kImageTicked : lvis::kImageUnticked,
+                        lvis::kStateImageMask);
+    return true;
+}
+
+Qt::ItemFlags ListCtrlModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() == 0) {
+        result |= Qt::ItemIsUserCheckable;
+    }
+    return result;
+}
+
+QVariant ListCtrlModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_list.columnCount()) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    const ListColumn& column = m_list.column(section);
+    if (role == Qt::DisplayRole) {
+        return QString::fromStdString(Strings::text(column.headerId));
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(alignmentOf(column.align));
+    }
+    return {};
+}
+
+void ListCtrlModel::refreshHeaders()
+{
+    if (m_list.columnCount() > 0) {
+        emit headerDataChanged(Qt::Horizontal, 0, m_list.columnCount() - 1);
+    }
+}
+
+void ListCtrlModel::rowsAboutToBeInserted(int first, int last)
+{
+    flushChanges();
+    beginInsertRows({}, first, last);
+}
+
+void ListCtrlModel::rowsInserted(int /*first*/, int /*last*/)
+{
+    endInsertRows();
+}
+
+void ListCtrlModel::rowsAboutToBeRemoved(int first, int last)
+{
+    flushChanges();
+    beginRemoveRows({}, first, last);
+}
+
+void ListCtrlModel::rowsRemoved(int /*first*/, int /*last*/)
+{
+    endRemoveRows();
+    m_selectionChanged = true;
+    if (m_updateDepth == 0) {
+        flushChanges();
+    }
+}
+
+void ListCtrlModel::listAboutToBeReset()
+{
+    // Rows noted as changed lose their meaning with the reset.
+    m_changedFirst = m_changedLast = -1;
+    beginResetModel();
+}
+
+void ListCtrlModel::listReset()
+{
+    endResetModel();
+    m_selectionChanged = true;
+    if (m_updateDepth == 0) {
+        flushChanges();
+    }
+}
+
+void ListCtrlModel::rowsChanged(int first, int last)
+{
+    noteChanged(first, last);
+}
+
+void ListCtrlModel::itemStateChanged(int row, unsigned oldState, unsigned newState)
+{
+    if (((oldState ^ newState) & lvis::kStateImageMask) != 0) {
+        noteChanged(row, row);
+    }
+    if (((oldState ^ newState) & kSelectionBits) != 0 && !m_selectionFromWidget) {
+        m_selectionChanged = true;
+        if (m_updateDepth == 0) {
+            flushChanges();
+        }
+    }
+}
+
+void ListCtrlModel::visibleRequested(int row)
+{
+    emit rowVisibilityRequested(row);
+}
+
+void ListCtrlModel::updateBegun()
+{
+    ++m_updateDepth;
+}
+
+void ListCtrlModel::updateEnded()
+{
+    m_updateDepth = std::max(0, m_updateDepth - 1);
+    if (m_updateDepth == 0) {
+        flushChanges();
+    }
+}
+
+void ListCtrlModel::noteChanged(int first, int last)
+{
+    if (m_changedFirst < 0) {
+        m_changedFirst = first;
+        m_changedLast = last;
+    } else {
+        m_changedFirst = std::min(m_changedFirst, first);
+        m_changedLast = std::max(m_changedLast, last);
+    }
+    if (m_updateDepth == 0) {
+        flushChanges();
+    }
+}
+
+void ListCtrlModel::flushChanges()
+{
+    if (m_changedFirst >= 0) {
+        const int first = m_changedFirst;
+        const int last = std::min(m_changedLast, m_list.itemCount() - 1);
+        m_changedFirst = m_changedLast = -1;
+        if (first <= last && m_list.columnCount() > 0) {
+            emit dataChanged(index(first, 0), index(last, m_list.columnCount() - 1));
+        }
+    }
+    if (m_selectionChanged && m_updateDepth == 0) {
+        m_selectionChanged = false;
+        emit listSelectionChanged();
+    }
+}
+
+} // namespace kx

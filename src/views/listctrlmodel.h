@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "platform/listctrl.h"
+
+namespace kx {
+
+// Shows a ListCtrl to Qt's item views: one row per list row, the list's columns with their header
+// texts, the state image as the check state of column 0, and blue text for unticked rows. A
+// click on a check box goes back to the list as a state-image change, where the view logic
+// handles it. The list's columns must be in place before the model is made.
+//
+// Changes inside a ListCtrl update (beginUpdate/endUpdate) are gathered and announced once when
+// the update ends, so a command over thousands of rows costs one repaint.
+class ListCtrlModel : public QAbstractTableModel, private ListCtrlObserver
+{
+    Q_OBJECT
+
+public:
+    explicit ListCtrlModel(ListCtrl& list, QObject* parent = nullptr);
+    ~ListCtrlModel() override;
+
+    ListCtrl& list() const { return m_list; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // Reads the column headers again (after a change of user-interface language).
+    void refreshHeaders();
+
+    // While set, selection changes of the list are not announced back: the widget is writing
+    // the user's selection into the list.
+    void setSelectionFromWidget(bool fromWidget) { m_selectionFromWidget = fromWidget; }
+
+signals:
+    // The selected or focused bits of rows changed from the list's side (a command moved,
+    // added or removed selected rows): the widget shows the list's selection again.
+    void listSelectionChanged();
+    // The list asked for a row to be scrolled into view.
+    void rowVisibilityRequested(int row);
+
+private:
+    void rowsAboutToBeInserted(int first, int last) override;
+    void rowsInserted(int first, int last) override;
+    void rowsAboutToBeRemoved(int first, int last) override;
+    void rowsRemoved(int first, int last) override;
+    void listAboutToBeReset() override;
+    void listReset() override;
+    void rowsChanged(int first, int last) override;
+    void itemStateChanged(int row, unsigned oldState, unsigned newState) override;
+    void visibleRequested(int row) override;
+    void updateBegun() override;
+    void updateEnded() override;
+
+    // Marks rows first to last as changed; announced at once outside an update.
+    void noteChanged(int first, int last);
+    void flushChanges();
+
+    ListCtrl& m_list;
+    int m_updateDepth = 0;
+    // Rows changed during the current update, or -1 when none.
+    int m_changedFirst = -1;
+    int m_changedLast = -1;
+    bool m_selectionChanged = false;
+    bool m_selectionFromWidget = false;
+};
+
+} // namespace kx

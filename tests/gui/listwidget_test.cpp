@@ -1,0 +1,353 @@
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include "platform/listctrl.h"
+#include "support/fakerecord.h"
+#include "views/celledit.h"
+#include "views/channellistwidget.h"
+#include "views/listctrlmodel.h"
+
+using kx::ChannelListWidget;
+using kx::ListCtrl;
+namespace lvis = kx::lvis;
+
+namespace {
+
+// A list of rows named "Channel 0", "Channel 1", ... with the analog list's columns; rows with
+// an odd index are unticked.
+void fill(ListCtrl& list, int rows)
+{
+    const std::array<std::pair<int, int>, 6> columns = {
+        std::pair{61208, 35}, {61209, 200}, {61213, 70}, {61210, 55}, {61211, 65}, {61212, 50}};
+    if (list.columnCount() == 0) {
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            list.insertColumn(static_cast<int>(i), {columns[i].first, columns[i].second});
+        }
+    }
+    for (int row = 0; row < rows; ++row) {
+        const int at = list.insertItem(list.itemCount(), kx::test::FakeRec::make(row));
+        list.setItemText(at, 0, std::to_string(row + 1));
+        list.setItemText(at, 1, "Channel " + std::to_string(row));
+        list.setItemState(at, row % 2 == 1 ? lvis::kImageUnticked : lvis::kImageTicked,
+                          lvis::kStateImageMask);
+    }
+}
+
+QList<int> selectedRowsOf(const ListCtrl& list)
+{
+    QList<int> rows;
+    for (int row = 0; row < list.itemCount(); ++row) {
+        if (list.itemState(row, lvis::kSelected) != 0) {
+            rows << row;
+        }
+    }
+    return rows;
+}
+
+QList<int> selectedRowsOf(const ChannelListWidget& widget)
+{
+    QList<int> rows;
+    for (const QModelIndex& index : widget.selectionModel()->selectedRows()) {
+        rows << index.row();
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QPoint cellCentre(const ChannelListWidget& widget, int row, int column)
+{
+    return widget.visualRect(widget.model()->index(row, column)).center();
+}
+
+// Records the state-image changes the list reports.
+struct StateSpy : kx::ListCtrlObserver
+{
+    QList<std::tuple<int, unsigned, unsigned>> images;
+    void itemStateChanged(int row, unsigned oldState, unsigned newState) override
+    {
+        if (((oldState ^ newState) & lvis::kStateImageMask) != 0) {
+            images.append(
+                {row, oldState & lvis::kStateImageMask, newState & lvis::kStateImageMask});
+        }
+    }
+};
+
+} // namespace
+
+class ListWidgetTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_list = std::make_unique<ListCtrl>();
+        fill(*m_list, 30);
+        m_window = std::make_unique<QMainWindow>();
+        auto* centre = new QWidget;
+        auto* layout = new QVBoxLayout(centre);
+        m_widget = new ChannelListWidget(*m_list);
+        m_other = new QLineEdit;
+        layout->addWidget(m_widget);
+        layout->addWidget(m_other);
+        m_window->setCentralWidget(centre);
+        // A window shortcut like the editor's Delete and Undo commands.
+        m_delete = new QAction(m_window.get());
+        m_delete->setShortcut(QKeySequence(Qt::Key_Delete));
+        m_undo = new QAction(m_window.get());
+        m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+        m_window->addAction(m_delete);
+        m_window->addAction(m_undo);
+        m_window->resize(420, 400);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_widget->setFocus();
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_list.reset();
+    }
+
+    void model_staysConsistentThroughEveryListChange()
+    {
+        QAbstractItemModelTester tester(m_widget->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        m_list->insertItem(0, kx::test::FakeRec::make(100));
+        m_list->deleteItem(5);
+        m_list->swapItemData(0, 1);
+        m_list->setItemState(3, lvis::kSelected, lvis::kSelected);
+        m_list->setItemState(7, lvis::kSelected, lvis::kSelected);
+        std::vector<std::unique_ptr<kx::CChannelRec>> taken = m_list->takeSelectedItems();
+        QCOMPARE(int(taken.size()), 2);
+        {
+            ListCtrl::UpdateGuard update(*m_list);
+            for (int row = 0; row < m_list->itemCount(); ++row) {
+                m_list->setItemText(row, 0, std::to_string(row + 1));
+            }
+            m_list->insertItem(m_list->itemCount(), kx::test::FakeRec::make(101));
+        }
+        m_list->deleteAllItems();
+        fill(*m_list, 3);
+        QCOMPARE(m_widget->model()->rowCount(), 3);
+    }
+
+    void rows_showTextsHeadersWidthsAndColours()
+    {
+        const QAbstractItemModel& model = *m_widget->model();
+        QCOMPARE(model.columnCount(), 6);
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Name"));
+        QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Character"));
+        QCOMPARE(m_widget->columnWidth(0), 35);
+        QCOMPARE(m_widget->columnWidth(1), 200);
+        QCOMPARE(m_widget->columnWidth(5), 50);
+        QCOMPARE(model.index(2, 1).data().toString(), QStringLiteral("Channel 2"));
+        QCOMPARE(model.index(0, 0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
+        QCOMPARE(model.index(1, 0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
+        QCOMPARE(model.index(1, 3).data(Qt::ForegroundRole).value<QBrush>().color(),
+                 QColor(0, 0, 255));
+        QCOMPARE(model.index(0, 3).data(Qt::ForegroundRole).value<QBrush>().color(),
+                 QColor(0, 0, 0));
+        // Only the first column carries the check box.
+        QVERIFY(!model.index(0, 1).data(Qt::CheckStateRole).isValid());
+    }
+
+    void checkBoxClick_changesTheListsStateImage()
+    {
+        StateSpy spy;
+        m_list->addObserver(&spy);
+        const QModelIndex index = m_widget->model()->index(1, 0);
+        QStyleOptionViewItem option;
+        option.initFrom(m_widget);
+        option.rect = m_widget->visualRect(index);
+        option.features |= QStyleOptionViewItem::HasCheckIndicator;
+        const QRect box = m_widget->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator,
+                                                            &option, m_widget);
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, box.center());
+        m_list->removeObserver(&spy);
+
+        QCOMPARE(spy.images.size(), 1);
+        QCOMPARE(spy.images.first(), std::make_tuple(1, lvis::kImageUnticked, lvis::kImageTicked));
+        QCOMPARE(m_widget->model()->index(1, 3).data(Qt::ForegroundRole).value<QBrush>().color(),
+                 QColor(0, 0, 0));
+    }
+
+    void userSelection_isWrittenIntoTheList()
+    {
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 2, 3));
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          cellCentre(*m_widget, 4, 3));
+        QCOMPARE(selectedRowsOf(*m_list), QList<int>({2, 3, 4}));
+        QCOMPARE(m_list->focusedItem(), 4);
+
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          cellCentre(*m_widget, 3, 3));
+        QCOMPARE(selectedRowsOf(*m_list), QList<int>({2, 4}));
+        QCOMPARE(m_list->focusedItem(), 3);
+
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 0, 3));
+        QCOMPARE(selectedRowsOf(*m_list), QList<int>({0}));
+        QCOMPARE(m_list->focusedItem(), 0);
+    }
+
+    void listSelection_isShownByTheWidget()
+    {
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 2, 3));
+        {
+            // What Move Up does to the bits of rows 1 and 2.
+            ListCtrl::UpdateGuard update(*m_list);
+            m_list->swapItemData(1, 2);
+            m_list->swapItemStates(1, 2, lvis::kSelectedFocused);
+        }
+        QCOMPARE(selectedRowsOf(*m_widget), QList<int>({1}));
+        QCOMPARE(m_widget->currentIndex().row(), 1);
+
+        m_list->setItemState(5, lvis::kSelectedFocused, lvis::kSelectedFocused);
+        QCOMPARE(selectedRowsOf(*m_widget), QList<int>({1, 5}));
+        QCOMPARE(m_widget->currentIndex().row(), 5);
+
+        m_list->setAllItemStates(0, lvis::kSelectedFocused);
+        QVERIFY(selectedRowsOf(*m_widget).isEmpty());
+        QVERIFY(!m_widget->currentIndex().isValid());
+    }
+
+    void editor_startsWithTheCellTextAndCommitsOnEnter()
+    {
+        QSignalSpy ended(m_widget, &ChannelListWidget::cellEditEnded);
+        kx::CCellEdit* editor = m_widget->BeginCellEdit(3, 1);
+        QVERIFY(editor != nullptr);
+        QCOMPARE(editor->text(), QStringLiteral("Channel 3"));
+        QCOMPARE(editor->selectedText(), QStringLiteral("Channel 3"));
+        QTRY_VERIFY(editor->hasFocus());
+        QTest::keyClicks(editor, "BBC");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(ended.first(), QVariantList({3, 1, QStringLiteral("BBC"), false}));
+        QVERIFY(m_widget->hasFocus());
+        QVERIFY(m_widget->cellEdit() == nullptr);
+        QTRY_VERIFY(m_widget->findChild<kx::CCellEdit*>() == nullptr);
+    }
+
+    void editor_escapeCancels()
+    {
+        QSignalSpy ended(m_widget, &ChannelListWidget::cellEditEnded);
+        kx::CCellEdit* editor = m_widget->BeginCellEdit(0, 1);
+        QTRY_VERIFY(editor->hasFocus());
+        QTest::keyClicks(editor, "x");
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(ended.first().at(3).toBool(), true);
+        QCOMPARE(ended.first().at(2).toString(), QString());
+    }
+
+    void editor_commitsWhenTheFocusGoesElsewhere()
+    {
+        QSignalSpy ended(m_widget, &ChannelListWidget::cellEditEnded);
+        kx::CCellEdit* editor = m_widget->BeginCellEdit(2, 1);
+        QTRY_VERIFY(editor->hasFocus());
+        QTest::keyClicks(editor, "ZDF");
+        QTest::mouseClick(m_other, Qt::LeftButton);
+        m_other->setFocus(Qt::MouseFocusReason);
+        QTRY_COMPARE(ended.count(), 1);
+        QCOMPARE(ended.first(), QVariantList({2, 1, QStringLiteral("ZDF"), false}));
+    }
+
+    void editor_keepsDeleteAndControlKeysFromTheWindow()
+    {
+        QSignalSpy deletes(m_delete, &QAction::triggered);
+        QSignalSpy undos(m_undo, &QAction::triggered);
+        kx::CCellEdit* editor = m_widget->BeginCellEdit(2, 1);
+        QTRY_VERIFY(editor->hasFocus());
+        QTest::keyClick(editor, Qt::Key_Home);
+        QTest::keyClick(editor, Qt::Key_Delete);
+        QCOMPARE(editor->text(), QStringLiteral("hannel 2"));
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor->text(), QStringLiteral("Channel 2"));
+        QCOMPARE(deletes.count(), 0);
+        QCOMPARE(undos.count(), 0);
+
+        // Without an editor the same keys reach the window.
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QTest::keyClick(m_widget, Qt::Key_Delete);
+        QCOMPARE(deletes.count(), 1);
+    }
+
+    void editor_widensWithTheTextUpToTheListsEdge()
+    {
+        kx::CCellEdit* editor = m_widget->BeginCellEdit(1, 1);
+        QTRY_VERIFY(editor->hasFocus());
+        const int startWidth = editor->width();
+        QVERIFY(startWidth <= 200);
+        QTest::keyClick(editor, Qt::Key_End);
+        QTest::keyClicks(editor, QString(8, 'W'));
+        QVERIFY(editor->width() >= startWidth);
+        QTest::keyClicks(editor, QString(80, 'W'));
+        QVERIFY(editor->width() > startWidth);
+        QCOMPARE(editor->geometry().right() + 1, m_widget->viewport()->width());
+        // Deleting text never narrows it.
+        const int widest = editor->width();
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QCOMPARE(editor->width(), widest);
+    }
+
+    void editor_notOpenedOverMissingOrNarrowColumns()
+    {
+        QVERIFY(m_widget->BeginCellEdit(0, 6) == nullptr);
+        QVERIFY(m_widget->BeginCellEdit(30, 1) == nullptr);
+        m_widget->setColumnWidth(2, 4);
+        QVERIFY(m_widget->BeginCellEdit(0, 2) == nullptr);
+        m_widget->setColumnWidth(2, 5);
+        QVERIFY(m_widget->BeginCellEdit(0, 2) != nullptr);
+    }
+
+    void scrolling_commitsAnOpenEditorFirst()
+    {
+        QSignalSpy ended(m_widget, &ChannelListWidget::cellEditEnded);
+        kx::CCellEdit* editor = m_widget->BeginCellEdit(0, 1);
+        QTRY_VERIFY(editor->hasFocus());
+        QTest::keyClicks(editor, "ARD");
+        QWheelEvent wheel(QPointF(50, 50), m_widget->viewport()->mapToGlobal(QPointF(50, 50)),
+                          QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(m_widget->viewport(), &wheel);
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(ended.first(), QVariantList({0, 1, QStringLiteral("ARD"), false}));
+        QVERIFY(m_widget->verticalScrollBar()->value() > 0);
+    }
+
+    void doubleClicks_reportCellAndButton()
+    {
+        QSignalSpy clicks(m_widget, &ChannelListWidget::cellDoubleClicked);
+        const QPoint name = cellCentre(*m_widget, 2, 1);
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, name);
+        QTest::mouseDClick(m_widget->viewport(), Qt::LeftButton, {}, name);
+        const QPoint number = cellCentre(*m_widget, 4, 0);
+        QTest::mouseClick(m_widget->viewport(), Qt::RightButton, {}, number);
+        QTest::mouseDClick(m_widget->viewport(), Qt::RightButton, {}, number);
+        QCOMPARE(clicks.count(), 2);
+        QCOMPARE(clicks.at(0), QVariantList({2, 1, QVariant::fromValue(Qt::LeftButton)}));
+        QCOMPARE(clicks.at(1), QVariantList({4, 0, QVariant::fromValue(Qt::RightButton)}));
+        // The right click selected and focused its row like the left one.
+        QCOMPARE(m_list->focusedItem(), 4);
+    }
+
+private:
+    std::unique_ptr<ListCtrl> m_list;
+    std::unique_ptr<QMainWindow> m_window;
+    ChannelListWidget* m_widget = nullptr;
+    QLineEdit* m_other = nullptr;
+    QAction* m_delete = nullptr;
+    QAction* m_undo = nullptr;
+};
+
+QTEST_MAIN(ListWidgetTest)
+#include "listwidget_test.moc"

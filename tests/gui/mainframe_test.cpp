@@ -1,0 +1,409 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QMimeData>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/filedialogs.h"
+#include "app/kanalyxapp.h"
+#include "app/mainframe.h"
+#include "document/kanalyxdoc.h"
+#include "guitestsupport.h"
+#include "support/tllbuilder.h"
+#include "views/channellistwidget.h"
+
+using kx::CMainFrame;
+using Command = CMainFrame::Command;
+using kx::test::RecordBytes;
+using kx::test::TllBuilder;
+
+namespace {
+
+// Answers the file choosers from a queue and remembers what they were asked.
+class ScriptedFileDialogs : public kx::FileDialogs
+{
+public:
+    QStringList answers;
+    QStringList filters;
+
+    QString openFile(QWidget*, const QString&, const QString& filter) override
+    {
+        filters << filter;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    QString saveFile(QWidget*, const QString&, const QString& filter, const QString&,
+                     const QString&) override
+    {
+        filters << filter;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+};
+
+// A variant-2 file with the given numbers of analog, radio and digital TV channels; digital
+// records alternate between radio and TV where both remain.
+QByteArray channelFile(int analog, int radio, int tv)
+{
+    TllBuilder file(2);
+    for (int i = 0; i < analog; ++i) {
+        file.analog(RecordBytes(2).numberWord(i + 1).name("Analog " + std::to_string(i)));
+    }
+    int radioLeft = radio;
+    int tvLeft = tv;
+    for (int i = 0; radioLeft + tvLeft > 0; ++i) {
+        if (radioLeft > 0 && (i % 2 == 0 || tvLeft == 0)) {
+            file.digital(RecordBytes(2).numberWord(16384 + radio - radioLeft + 1).name("Radio"));
+            --radioLeft;
+        } else {
+            file.digital(RecordBytes(2).numberWord(tv - tvLeft + 1).name("TV"));
+            --tvLeft;
+        }
+    }
+    file.settings(std::string(64, '\0')).trailing(std::string(1, '\0'));
+    const std::string bytes = file.build();
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+int rowsOf(const CMainFrame& frame, kx::ListKind kind)
+{
+    return frame.listWidget(kind)->model()->rowCount();
+}
+
+} // namespace
+
+class MainFrameTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        kx::guitest::clearSettings();
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_answers = std::make_unique<kx::guitest::ModalAnswers>();
+    }
+
+    void cleanup()
+    {
+        // Closing the window of a modified document would ask whether to save.
+        if (m_app != nullptr && m_app->document() != nullptr) {
+            m_app->document()->SetModifiedFlag(false);
+        }
+        m_app.reset();
+        QVERIFY2(m_answers->unexpected.isEmpty(), qPrintable(m_answers->unexpected.join("; ")));
+        m_answers.reset();
+    }
+
+    void noFile_fileAndListCommandsAreDisabled()
+    {
+        start({});
+        for (const Command command :
+             {Command::FileSave, Command::FileSaveAs, Command::FileImport, Command::FileExport,
+              Command::MoreSettings, Command::DataBlock, Command::EditUp, Command::EditDown,
+              Command::EditDuplicate, Command::EditDelete, Command::EditUndo}) {
+            QVERIFY2(!frame().action(command)->isEnabled(),
+                     qPrintable(frame().action(command)->text()));
+        }
+        QVERIFY(frame().action(Command::FileOpen)->isEnabled());
+        QVERIFY(frame().action(Command::AppAbout)->isEnabled());
+        QCOMPARE(frame().windowTitle(), QStringLiteral("Untitled[*] - Kanalyx"));
+        // Without a file the keyboard's Save does nothing either.
+        QTest::keySequence(&frame(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QVERIFY(m_answers->seen.isEmpty());
+    }
+
+    void commandLineFile_fillsTheThreeListsAndEnablesFileCommands()
+    {
+        const QString path = write("list.tll", channelFile(2, 1, 3));
+        start({path});
+        QCOMPARE(doc().GetVariant(), 2);
+        QCOMPARE(rowsOf(frame(), kx::ListKind::Analog), 2);
+        QCOMPARE(rowsOf(frame(), kx::ListKind::Radio), 1);
+        QCOMPARE(rowsOf(frame(), kx::ListKind::DigitalTV), 3);
+        QVERIFY(frame().action(Command::FileSave)->isEnabled());
+        QVERIFY(frame().action(Command::FileExport)->isEnabled());
+        // Supplied later; until then the commands stay off.
+        QVERIFY(!frame().action(Command::DataBlock)->isEnabled());
+        QCOMPARE(frame().windowTitle(), QStringLiteral("list.tll[*] - Kanalyx"));
+        QCOMPARE(kx::SettingsProfile().recentFiles(), QStringList({path}));
+    }
+
+    void commandLineFileRefused_showsTheReasonAndEndsStartUp()
+    {
+        const QString path = write("broken.tll", channelFile(2, 0, 0).left(30));
+        m_answers->expectButton("OK");
+        m_app = std::make_unique<kx::CKanalyxApp>(kx::guitest::programFolder());
+        QVERIFY(!m_app->InitInstance({path}, {false, false}));
+        QCOMPARE(m_answers->seen.size(), 1);
+        QVERIFY2(m_answers->seen.first().contains("broken.tll"),
+                 qPrintable(m_answers->seen.first()));
+        QCOMPARE(doc().GetVariant(), 0);
+    }
+
+    void splitter_givesAThirdToAnalogAndRadio()
+    {
+        start({});
+        frame().resize(900, 500);
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        const QList<int> sizes = frame().splitter()->sizes();
+        QCOMPARE(sizes.size(), 3);
+        const int total = sizes[0] + sizes[1] + sizes[2];
+        QVERIFY(std::abs(sizes[0] - total / 3) <= 2);
+        QVERIFY(std::abs(sizes[1] - total / 3) <= 2);
+    }
+
+    void open_asksToSaveAModifiedDocumentFirst()
+    {
+        const QString first = write("first.tll", channelFile(1, 0, 0));
+        const QString second = write("second.tll", channelFile(3, 0, 0));
+        start({first});
+        ScriptedFileDialogs* dialogs = scriptDialogs();
+
+        doc().SetModifiedFlag(true);
+        m_answers->expectButton("Cancel");
+        frame().action(Command::FileOpen)->trigger();
+        QCOMPARE(m_answers->seen.size(), 1);
+        QCOMPARE(m_answers->seen.first(), QStringLiteral("Save changes to first.tll?"));
+        QCOMPARE(rowsOf(frame(), kx::ListKind::Analog), 1);
+        QVERIFY(doc().IsModified());
+
+        dialogs->answers = {second};
+        m_answers->expectButton("Discard");
+        frame().action(Command::FileOpen)->trigger();
+        QCOMPARE(rowsOf(frame(), kx::ListKind::Analog), 3);
+        QVERIFY(!doc().IsModified());
+        QCOMPARE(dialogs->filters.last(), QStringLiteral("Kanaly Files (*.tll);;All Files (*)"));
+    }
+
+    void saveInThePrompt_writesTheFileBeforeReplacingIt()
+    {
+        const QString first = write("first.tll", channelFile(1, 1, 1));
+        const QString second = write("second.tll", channelFile(3, 0, 0));
+        const QByteArray before = read(first);
+        start({first});
+        scriptDialogs()->answers = {second};
+        // Swap two bytes of the settings block through the document, then open another file.
+        doc().Settings()[0] = 0x42;
+        doc().SetModifiedFlag(true);
+        m_answers->expectButton("Save");
+        frame().action(Command::FileOpen)->trigger();
+        const QByteArray after = read(first);
+        QCOMPARE(after.size(), before.size());
+        QVERIFY(after != before);
+        QCOMPARE(rowsOf(frame(), kx::ListKind::Analog), 3);
+    }
+
+    void closing_aModifiedDocumentCanBeCancelled()
+    {
+        start({write("list.tll", channelFile(1, 0, 0))});
+        frame().show();
+        doc().SetModifiedFlag(true);
+        m_answers->expectButton("Cancel");
+        QVERIFY(!frame().close());
+        QVERIFY(frame().isVisible());
+        m_answers->expectButton("Discard");
+        QVERIFY(frame().close());
+    }
+
+    void saveAs_writesTheNewFileAndRenamesTheWindow()
+    {
+        // Radio channels are saved after the TV ones; a file without radio keeps its byte order.
+        const QString original = write("list.tll", channelFile(2, 0, 2));
+        start({original});
+        const QString copy = m_folder->filePath("copy.tll");
+        scriptDialogs()->answers = {copy};
+        doc().SetModifiedFlag(true);
+        frame().action(Command::FileSaveAs)->trigger();
+        QCOMPARE(read(copy), read(original));
+        QVERIFY(!doc().IsModified());
+        QCOMPARE(frame().windowTitle(), QStringLiteral("copy.tll[*] - Kanalyx"));
+        QCOMPARE(kx::SettingsProfile().recentFiles(), QStringList({copy, original}));
+    }
+
+    void failedSave_showsTheReasonAndKeepsTheDocumentModified()
+    {
+        start({write("list.tll", channelFile(1, 0, 0))});
+        scriptDialogs()->answers = {m_folder->filePath("no such folder/list.tll")};
+        doc().SetModifiedFlag(true);
+        m_answers->expectButton("OK");
+        frame().action(Command::FileSaveAs)->trigger();
+        QCOMPARE(m_answers->seen.size(), 1);
+        QVERIFY2(m_answers->seen.first().startsWith("The file could not be saved."),
+                 qPrintable(m_answers->seen.first()));
+        QVERIFY(doc().IsModified());
+    }
+
+    void import_replacesOnlyTheTickedLists()
+    {
+        start({write("list.tll", channelFile(1, 1, 1))});
+        scriptDialogs()->answers = {write("other.tll", channelFile(4, 5, 6))};
+        m_answers->expect([](QWidget* dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Import"));
+            auto* fm = dialog->findChild<QCheckBox*>("fm");
+            QVERIFY(fm->isChecked());
+            fm->setChecked(false);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        frame().action(Command::FileImport)->trigger();
+        QCOMPARE(rowsOf(frame(), kx::ListKind::Analog), 4);
+        QCOMPARE(rowsOf(frame(), kx::ListKind::Radio), 1);
+        QCOMPARE(rowsOf(frame(), kx::ListKind::DigitalTV), 6);
+    }
+
+    void import_ofTheOtherVariantChangesNothingAndSaysWhy()
+    {
+        start({write("list.tll", channelFile(1, 1, 1))});
+        TllBuilder variant1(1);
+        variant1.analog(RecordBytes(1).numberWord(1)).settings(std::string(8, '\0'));
+        const std::string bytes = variant1.build();
+        scriptDialogs()->answers = {
+            write("v1.tll", QByteArray(bytes.data(), qsizetype(bytes.size())))};
+        m_answers->expect([](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "accept"); });
+        m_answers->expectButton("OK");
+        frame().action(Command::FileImport)->trigger();
+        QCOMPARE(m_answers->seen.size(), 2);
+        QVERIFY(m_answers->seen.at(1).startsWith("Nothing was imported."));
+        QCOMPARE(rowsOf(frame(), kx::ListKind::Analog), 1);
+    }
+
+    void export_writesTheHexTextUnderTheChosenName()
+    {
+        start({write("list.tll", channelFile(1, 1, 1))});
+        scriptDialogs()->answers = {m_folder->filePath("table")};
+        frame().action(Command::FileExport)->trigger();
+        const QByteArray text = read(m_folder->filePath("table.xls"));
+        // Three records of 176 bytes: "XX\t" per byte and CR LF per line.
+        QCOMPARE(text.size(), 3 * (3 * 176 + 2));
+        QVERIFY(text.endsWith("\t\r\n"));
+    }
+
+    void recentFiles_offerTheLastFourAndDropMissingOnes()
+    {
+        QStringList paths;
+        for (int i = 0; i < 5; ++i) {
+            paths << write(QStringLiteral("f%1.tll").arg(i), channelFile(i + 1, 0, 0));
+        }
+        start({});
+        QCOMPARE(frame().recentFileActions().size(), 1);
+        QVERIFY(!frame().recentFileActions().first()->isEnabled());
+        for (const QString& path : paths) {
+            QVERIFY(frame().openDocumentFile(path));
+        }
+        const QList<QAction*> recent = frame().recentFileActions();
+        QCOMPARE(recent.size(), 4);
+        QVERIFY(recent.first()->text().startsWith("&1 "));
+        QVERIFY(recent.first()->text().endsWith("f4.tll"));
+        QVERIFY(recent.last()->text().endsWith("f1.tll"));
+
+        recent.at(2)->trigger();
+        QCOMPARE(rowsOf(frame(), kx::ListKind::Analog), 3);
+        QVERIFY(frame().recentFileActions().first()->text().endsWith("f2.tll"));
+
+        // Now f2, f4, f3, f1.
+        QFile::remove(paths.at(3));
+        m_answers->expectButton("OK");
+        frame().recentFileActions().at(2)->trigger();
+        QCOMPARE(frame().recentFileActions().size(), 3);
+        for (const QAction* action : frame().recentFileActions()) {
+            QVERIFY(!action->text().endsWith("f3.tll"));
+        }
+    }
+
+    void droppedFile_isOpened()
+    {
+        const QString path = write("dropped.tll", channelFile(2, 2, 2));
+        start({});
+        frame().show();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&frame(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&frame(), &drop);
+        QCOMPARE(rowsOf(frame(), kx::ListKind::Radio), 2);
+        QCOMPARE(frame().windowTitle(), QStringLiteral("dropped.tll[*] - Kanalyx"));
+    }
+
+    void f6_movesTheFocusThroughTheLists()
+    {
+        start({});
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        QCOMPARE(frame().activeList(), frame().listWidget(kx::ListKind::Analog));
+        frame().action(Command::NextPane)->trigger();
+        QCOMPARE(frame().activeList(), frame().listWidget(kx::ListKind::Radio));
+        frame().action(Command::NextPane)->trigger();
+        frame().action(Command::NextPane)->trigger();
+        QCOMPARE(frame().activeList(), frame().listWidget(kx::ListKind::Analog));
+        frame().action(Command::PrevPane)->trigger();
+        QCOMPARE(frame().activeList(), frame().listWidget(kx::ListKind::DigitalTV));
+        QCOMPARE(frame().action(Command::NextPane)->shortcut(), QKeySequence(Qt::Key_F6));
+        QCOMPARE(frame().action(Command::PrevPane)->shortcut(),
+                 QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    }
+
+    void suppliedDialogs_areOfferedWithAFileAndMoreSettingsOkMarksModified()
+    {
+        start({write("list.tll", channelFile(1, 0, 0))});
+        int sheetRuns = 0;
+        bool sheetAnswer = false;
+        kx::FrameDialogs dialogs;
+        dialogs.moreSettings = [&](QWidget*, kx::CKanalyxDoc&) {
+            ++sheetRuns;
+            return sheetAnswer;
+        };
+        frame().setDialogs(dialogs);
+        QVERIFY(frame().action(Command::MoreSettings)->isEnabled());
+        QVERIFY(!frame().action(Command::DataBlock)->isEnabled());
+        frame().action(Command::MoreSettings)->trigger();
+        QVERIFY(!doc().IsModified());
+        sheetAnswer = true;
+        frame().action(Command::MoreSettings)->trigger();
+        QCOMPARE(sheetRuns, 2);
+        QVERIFY(doc().IsModified());
+    }
+
+private:
+    void start(const QStringList& arguments)
+    {
+        m_app = std::make_unique<kx::CKanalyxApp>(kx::guitest::programFolder());
+        QVERIFY(m_app->InitInstance(arguments, {false, false}));
+    }
+
+    CMainFrame& frame() { return *m_app->mainFrame(); }
+    kx::CKanalyxDoc& doc() { return *m_app->document(); }
+
+    ScriptedFileDialogs* scriptDialogs()
+    {
+        auto dialogs = std::make_unique<ScriptedFileDialogs>();
+        ScriptedFileDialogs* raw = dialogs.get();
+        frame().setFileDialogs(std::move(dialogs));
+        return raw;
+    }
+
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = m_folder->filePath(name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(bytes);
+        }
+        return path;
+    }
+
+    static QByteArray read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<kx::guitest::ModalAnswers> m_answers;
+    std::unique_ptr<kx::CKanalyxApp> m_app;
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "mainframe_test.moc"

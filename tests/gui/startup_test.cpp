@@ -1,0 +1,242 @@
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/aboutbox.h"
+#include "app/charsetbar.h"
+#include "app/filetyperegistration.h"
+#include "app/kanalyxapp.h"
+#include "app/mainframe.h"
+#include "guitestsupport.h"
+#include "platform/strings.h"
+
+using kx::CKanalyxApp;
+using Command = kx::CMainFrame::Command;
+
+namespace {
+
+constexpr CKanalyxApp::Options kQuiet{false, false};
+
+QStringList menuTitles(const QMainWindow& window)
+{
+    QStringList titles;
+    for (const QAction* menu : window.menuBar()->actions()) {
+        titles << menu->text();
+    }
+    return titles;
+}
+
+struct LanguageChecks
+{
+    bool english;
+    bool russian;
+    bool german;
+};
+
+LanguageChecks languageChecks(const kx::CMainFrame& frame)
+{
+    return {frame.action(Command::LanguageEnglish)->isChecked(),
+            frame.action(Command::LanguageRussian)->isChecked(),
+            frame.action(Command::LanguageGerman)->isChecked()};
+}
+
+// Triggers a language command and returns the text of the message box it shows.
+QString languageCommandMessage(const kx::CMainFrame& frame, Command command)
+{
+    QString shown;
+    kx::guitest::handleNextModal([&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            shown = box->text();
+        }
+    });
+    frame.action(command)->trigger();
+    return shown;
+}
+
+} // namespace
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { kx::guitest::clearSettings(); }
+
+    void firstStart_isEnglishWithEmptyCountPanes()
+    {
+        CKanalyxApp app(kx::guitest::programFolder());
+        QVERIFY(app.InitInstance({}, kQuiet));
+        const kx::CMainFrame& frame = *app.mainFrame();
+        QCOMPARE(app.language(), 0);
+        QVERIFY(!app.languageLibraryLoaded());
+        QCOMPARE(menuTitles(frame), QStringList({"&File", "&Edit", "&View", "&?"}));
+        QCOMPARE(frame.messagePaneText(), QStringLiteral("Ready"));
+        QCOMPARE(frame.countPaneText(kx::CMainFrame::CountPane::TV), QStringLiteral("TV-000"));
+        QCOMPARE(frame.countPaneText(kx::CMainFrame::CountPane::FM), QStringLiteral("FM-000"));
+        QCOMPARE(frame.countPaneText(kx::CMainFrame::CountPane::DTV), QStringLiteral("DTV-0000"));
+        const LanguageChecks checks = languageChecks(frame);
+        QVERIFY(checks.english && !checks.russian && !checks.german);
+    }
+
+    void russian_takesEveryTextFromTheLibrary()
+    {
+        kx::SettingsProfile().setInt("INTERFEIS", "LANG", 1);
+        CKanalyxApp app(kx::guitest::programFolder());
+        QVERIFY(app.InitInstance({}, kQuiet));
+        QVERIFY(app.languageLibraryLoaded());
+        const kx::CMainFrame& frame = *app.mainFrame();
+        QCOMPARE(menuTitles(frame), QStringList({"&Файл", "&Правка", "&Вид", "&?"}));
+        QCOMPARE(frame.action(Command::LanguageEnglish)->text(),
+                 QStringLiteral("Английский( English)"));
+        QCOMPARE(frame.action(Command::LanguageRussian)->text(),
+                 QStringLiteral("Русский(Russian)"));
+        QCOMPARE(frame.action(Command::LanguageGerman)->text(),
+                 QStringLiteral("Немецкий(Germany)"));
+        QCOMPARE(frame.action(Command::EditDuplicate)->statusTip(),
+                 QStringLiteral("Дублировать выделенное"));
+        QCOMPARE(frame.action(Command::EditDuplicate)->toolTip(), QStringLiteral("Дублировать"));
+        QCOMPARE(frame.charsetBar()->characterSetCombo()->itemText(2), QStringLiteral("Кириллица"));
+        QCOMPARE(QString::fromStdString(kx::Strings::text(kx::ids::kMoreSettingsCaption)),
+                 QStringLiteral("Дополнительно"));
+        QVERIFY(languageChecks(frame).russian);
+
+        kx::CAboutBox about;
+        QCOMPARE(about.windowTitle(), QStringLiteral("О программе"));
+        QCOMPARE(about.findChild<QLabel*>("version")->text(),
+                 QStringLiteral("Kanalyx Версия 4.02"));
+
+        QCOMPARE(languageCommandMessage(frame, Command::LanguageRussian),
+                 QStringLiteral("Для вступления изменений в силу\n"
+                                "необходимо перезапустить прогмамму."));
+    }
+
+    void russianRunEnded_englishTextsComeBack()
+    {
+        {
+            kx::SettingsProfile().setInt("INTERFEIS", "LANG", 1);
+            CKanalyxApp app(kx::guitest::programFolder());
+            QVERIFY(app.InitInstance({}, kQuiet));
+        }
+        kx::guitest::clearSettings();
+        CKanalyxApp app(kx::guitest::programFolder());
+        QVERIFY(app.InitInstance({}, kQuiet));
+        QCOMPARE(menuTitles(*app.mainFrame()).first(), QStringLiteral("&File"));
+        QCOMPARE(QString::fromStdString(kx::Strings::text(61225)), QStringLiteral("Cyrillic"));
+    }
+
+    void germanWithoutItsLibrary_staysEnglishWithGermanyChecked()
+    {
+        kx::SettingsProfile().setInt("INTERFEIS", "LANG", 2);
+        CKanalyxApp app(kx::guitest::programFolder());
+        QVERIFY(app.InitInstance({}, kQuiet));
+        QVERIFY(!app.languageLibraryLoaded());
+        QCOMPARE(menuTitles(*app.mainFrame()).first(), QStringLiteral("&File"));
+        const LanguageChecks checks = languageChecks(*app.mainFrame());
+        QVERIFY(!checks.english && !checks.russian && checks.german);
+    }
+
+    void russianLibraryMissing_staysEnglish()
+    {
+        kx::SettingsProfile().setInt("INTERFEIS", "LANG", 1);
+        QTemporaryDir emptyFolder;
+        CKanalyxApp app(emptyFolder.path());
+        QVERIFY(app.InitInstance({}, kQuiet));
+        QVERIFY(!app.languageLibraryLoaded());
+        QCOMPARE(menuTitles(*app.mainFrame()).first(), QStringLiteral("&File"));
+        QVERIFY(languageChecks(*app.mainFrame()).russian);
+    }
+
+    void unknownLanguage_englishAndNothingChecked_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::newRow("3") << 3;
+        QTest::newRow("-1") << -1;
+    }
+
+    void unknownLanguage_englishAndNothingChecked()
+    {
+        QFETCH(int, stored);
+        kx::SettingsProfile().setInt("INTERFEIS", "LANG", stored);
+        CKanalyxApp app(kx::guitest::programFolder());
+        QVERIFY(app.InitInstance({}, kQuiet));
+        QVERIFY(!app.languageLibraryLoaded());
+        const LanguageChecks checks = languageChecks(*app.mainFrame());
+        QVERIFY(!checks.english && !checks.russian && !checks.german);
+    }
+
+    void languageCommand_storesChoiceAndKeepsTheMarkOfThisRun()
+    {
+        CKanalyxApp app(kx::guitest::programFolder());
+        QVERIFY(app.InitInstance({}, kQuiet));
+        const kx::CMainFrame& frame = *app.mainFrame();
+
+        QCOMPARE(languageCommandMessage(frame, Command::LanguageRussian),
+                 QStringLiteral("You must restart programm to change language"));
+        QCOMPARE(kx::SettingsProfile().getInt("INTERFEIS", "LANG", -9), 1);
+        LanguageChecks checks = languageChecks(frame);
+        QVERIFY(checks.english && !checks.russian && !checks.german);
+
+        // Choosing the language already in use still stores it and still tells the user.
+        QVERIFY(!languageCommandMessage(frame, Command::LanguageEnglish).isEmpty());
+        QCOMPARE(kx::SettingsProfile().getInt("INTERFEIS", "LANG", -9), 0);
+        checks = languageChecks(frame);
+        QVERIFY(checks.english && !checks.russian && !checks.german);
+    }
+
+    void aboutBox_showsIconVersionAndNotice()
+    {
+        kx::CAboutBox about;
+        QCOMPARE(about.windowTitle(), QStringLiteral("About"));
+        QCOMPARE(about.findChild<QLabel*>("version")->text(), QStringLiteral("Kanalyx ver 4.02"));
+        QVERIFY(!about.findChild<QLabel*>("notice")->text().isEmpty());
+        bool hasIcon = false;
+        for (const QLabel* label : about.findChildren<QLabel*>()) {
+            hasIcon = hasIcon || !label->pixmap().isNull();
+        }
+        QVERIFY(hasIcon);
+    }
+
+    void fileType_writtenOnceAndRefreshedWhenChanged()
+    {
+        QTemporaryDir dataHome;
+        const QString executable = QStringLiteral("/opt/my tools/kanalyx");
+        QVERIFY(kx::FileTypeRegistration::registerForUser(dataHome.path(), executable));
+        QVERIFY(!kx::FileTypeRegistration::registerForUser(dataHome.path(), executable));
+
+        QFile entry(dataHome.filePath("applications/kanalyx.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(entry.readAll());
+        entry.close();
+        QVERIFY(text.contains("\nExec=\"/opt/my tools/kanalyx\" %f\n"));
+        QVERIFY(text.contains("\nMimeType=application/x-kanalyx-tll;\n"));
+        QVERIFY(!text.contains('@'));
+
+        QFile package(dataHome.filePath("mime/packages/kanalyx.xml"));
+        QVERIFY(package.open(QIODevice::ReadOnly));
+        const QByteArray xml = package.readAll();
+        QVERIFY(xml.contains("<glob pattern=\"*.tll\"/>"));
+        QVERIFY(xml.contains("type=\"application/x-kanalyx-tll\""));
+        QVERIFY(QFile::exists(dataHome.filePath("icons/hicolor/scalable/apps/kanalyx.svg")));
+
+        // The program moved: the entry follows it.
+        QVERIFY(kx::FileTypeRegistration::registerForUser(dataHome.path(), "/usr/bin/kanalyx"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QVERIFY(entry.readAll().contains("\nExec=\"/usr/bin/kanalyx\" %f\n"));
+    }
+
+    void fileType_execQuotesSpecialCharacters()
+    {
+        const QString entry = kx::FileTypeRegistration::desktopEntry("/a$b/c\"d\\e");
+        // $ and " take one backslash, a backslash becomes four in the file.
+        QVERIFY2(entry.contains(QStringLiteral("Exec=\"/a\\\\$b/c\\\\\"d\\\\\\\\e\" %f")),
+                 qPrintable(entry));
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
