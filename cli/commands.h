@@ -29,5 +29,6 @@ extern const Command kSaveCommand;
 extern const Command kImportCommand;
 extern const Command kSampleCommand;
 extern const Command kSettingsCommand;
+extern const Command kCompareCommand;
 
 } // namespace kx::cli

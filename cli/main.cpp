@@ -15,10 +15,10 @@ namespace {
 
 using kx::cli::Command;
 
-const std::array<const Command*, 7> kCommands = {
-    &kx::cli::kInfoCommand, &kx::cli::kListCommand,   &kx::cli::kExportCommand,
-    &kx::cli::kSaveCommand, &kx::cli::kImportCommand, &kx::cli::kSampleCommand,
-    &kx::cli::kSettingsCommand,
+const std::array<const Command*, 8> kCommands = {
+    &kx::cli::kInfoCommand,     &kx::cli::kListCommand,    &kx::cli::kExportCommand,
+    &kx::cli::kSaveCommand,     &kx::cli::kImportCommand,  &kx::cli::kSampleCommand,
+    &kx::cli::kSettingsCommand, &kx::cli::kCompareCommand,
 };
 
 constexpr int kExitFileError = 1;
