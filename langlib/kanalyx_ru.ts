@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>CountryPage</name>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+    <message>
+        <source>Menu Language</source>
+        <translation>Язык меню</translation>
+    </message>
+    <message>
+        <source>Audio Language 1</source>
+        <translation>Язык звука 1</translation>
+    </message>
+    <message>
+        <source>Audio Language 2</source>
+        <translation>Язык звука 2</translation>
+    </message>
+    <message>
+        <source>Subtitle Language 1</source>
+        <translation>Язык субтитров 1</translation>
+    </message>
+    <message>
+        <source>Subtitle Language 2</source>
+        <translation>Язык субтитров 2</translation>
+    </message>
+    <message>
+        <source>Teletext Language</source>
+        <translation>Язык телетекста</translation>
+    </message>
+    <message>
+        <source>Menu Item</source>
+        <translation>Пункт меню</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>Часовой пояс</translation>
+    </message>
+    <message>
+        <source>Digital Audio Out</source>
+        <translation>Цифровой аудиовыход</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>PCM</source>
+        <translation>PCM</translation>
+    </message>
+</context>
+<context>
     <name>Strings</name>
     <message>
         <source>Kanalyx</source>
@@ -755,6 +806,24 @@
     </message>
 </context>
 <context>
+    <name>kx::CPorperyLang</name>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+</context>
+<context>
+    <name>kx::CPropertyMore</name>
+    <message>
+        <source>More</source>
+        <translation>Прочее</translation>
+    </message>
+    <message>
+        <source>The settings description could not be read.</source>
+        <translation>Не удалось прочитать описание настроек.</translation>
+    </message>
+</context>
+<context>
     <name>kx::CharsetBar</name>
     <message>
         <source>Character set</source>
@@ -767,6 +836,36 @@
     <message>
         <source>Unicode</source>
         <translation>Юникод</translation>
+    </message>
+</context>
+<context>
+    <name>kx::MorePageItemModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Данные</translation>
+    </message>
+</context>
+<context>
+    <name>kx::PropertySheet</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Применить</translation>
     </message>
 </context>
 </TS>
