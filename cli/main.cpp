@@ -3,7 +3,6 @@
 // Exit codes: 0 success, 1 a file could not be read, written or understood (one line on stderr
 // names the file and the problem), 2 a usage error.
 #include <algorithm>
-#include <array>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -15,7 +14,8 @@ namespace {
 
 using kx::cli::Command;
 
-const std::array<const Command*, 8> kCommands = {
+// Every command the tool knows, in the order the overview lists them.
+const Command* const kCommands[] = {
     &kx::cli::kInfoCommand,     &kx::cli::kListCommand,    &kx::cli::kExportCommand,
     &kx::cli::kSaveCommand,     &kx::cli::kImportCommand,  &kx::cli::kSampleCommand,
     &kx::cli::kSettingsCommand, &kx::cli::kCompareCommand,

@@ -4,13 +4,14 @@
 
 #include <filesystem>
 #include <numeric>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "dialogs/settingscompare.h"
+#include "document/kanalyxdoc.h"
 #include "platform/error.h"
 #include "platform/file.h"
-#include "settingsblock.h"
 #include "support/realdata.h"
 #include "support/tempdir.h"
 #include "support/tllbuilder.h"
@@ -269,13 +270,16 @@ TEST_P(SettingsCompareReal, EditedCopyListsExactlyTheEditedBytes)
     KX_REQUIRE_REALDATA();
     const RealCase real = GetParam();
     const fs::path original = test::realDataFile(real.name);
-    const auto own = test::readSettingsBlock(original);
-    ASSERT_EQ(own.variant, real.variant);
+    CKanalyxDoc doc;
+    doc.OnOpenDocument(original);
+    ASSERT_EQ(doc.GetVariant(), real.variant);
+    const std::vector<std::uint8_t> ownBytes(doc.Settings().begin(), doc.Settings().end());
+    const std::span<const std::uint8_t> own(ownBytes);
 
-    EXPECT_TRUE(SettingsCompare::compareWithFile(own.bytes, real.variant, original).lines.empty());
+    EXPECT_TRUE(SettingsCompare::compareWithFile(own, real.variant, original).lines.empty());
 
     std::string bytes = File::readAll(original);
-    const std::size_t last = own.bytes.size() - 1;
+    const std::size_t last = own.size() - 1;
     ASSERT_NE(static_cast<std::uint8_t>(bytes[real.blockStart + 0x1A]), 0x05);
     ASSERT_NE(static_cast<std::uint8_t>(bytes[real.blockStart + last]), 0xEE);
     bytes[real.blockStart + 0x1A] = '\x05';
@@ -283,12 +287,12 @@ TEST_P(SettingsCompareReal, EditedCopyListsExactlyTheEditedBytes)
     test::TempDir folder;
     const fs::path copy = folder.write("edited.tll", bytes);
 
-    const auto result = SettingsCompare::compareWithFile(own.bytes, real.variant, copy);
+    const auto result = SettingsCompare::compareWithFile(own, real.variant, copy);
     EXPECT_TRUE(result.sameVariant);
     const std::string lastLine = real.variant == 1 ? "EE : 2AFF" : "EE : 5A37";
     EXPECT_EQ(result.lines, (Lines{"05 : 001A", lastLine}));
 
-    EXPECT_FALSE(SettingsCompare::compareWithFile(own.bytes, 3 - real.variant, copy).sameVariant);
+    EXPECT_FALSE(SettingsCompare::compareWithFile(own, 3 - real.variant, copy).sameVariant);
 }
 
 INSTANTIATE_TEST_SUITE_P(RealFiles, SettingsCompareReal,
