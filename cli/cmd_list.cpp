@@ -2,8 +2,7 @@
 #include <string>
 
 #include "commands.h"
-#include "document/kanalyxdoc.h"
-#include "model/channelrec.h"
+#include "listviews.h"
 
 namespace kx::cli {
 
@@ -34,22 +33,17 @@ int run(const Args& args)
     }
     const ListKind kind = parseListKind(*which);
     applyCodecOptions(args);
-    CKanalyxDoc doc;
-    doc.OnOpenDocument(args.positionals()[0]);
-    const ListCtrl& rows = doc.list(kind);
+    ListViews views;
+    views.doc.OnOpenDocument(args.positionals()[0]);
+    // The cells as the view filled them.
+    const ListCtrl& rows = views.view(kind).GetListCtrl();
     std::string out;
     for (int row = 0; row < rows.itemCount(); ++row) {
-        const CChannelRec& rec = *rows.itemData(row);
-        out += std::to_string(rec.GetNumber());
-        out += '\t' + cell(rec.GetName()) + '\t' + cell(rec.GetCharacterText());
-        if (kind == ListKind::Analog) {
-            out += '\t' + cell(rec.GetSystemText()) + '\t' + cell(rec.GetBandText()) + '\t' +
-                   cell(rec.GetChannelText());
-        } else {
-            out += '\t' + cell(rec.GetFrequencyText()) + '\t' + cell(rec.GetSymbolRateText()) +
-                   '\t' + cell(rec.GetModulationText());
+        for (int column = 0; column < rows.columnCount(); ++column) {
+            out += cell(rows.itemText(row, column));
+            out += '\t';
         }
-        out += rec.IsUnchecked() ? "\t0\n" : "\t1\n";
+        out += rows.itemState(row, lvis::kStateImageMask) == lvis::kImageTicked ? "1\n" : "0\n";
     }
     std::cout << out;
     return 0;

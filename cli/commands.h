@@ -30,5 +30,6 @@ extern const Command kImportCommand;
 extern const Command kSampleCommand;
 extern const Command kSettingsCommand;
 extern const Command kCompareCommand;
+extern const Command kEditCommand;
 
 } // namespace kx::cli

@@ -3,6 +3,7 @@
 // Exit codes: 0 success, 1 a file could not be read, written or understood (one line on stderr
 // names the file and the problem), 2 a usage error.
 #include <algorithm>
+#include <array>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -14,12 +15,20 @@ namespace {
 
 using kx::cli::Command;
 
-// Every command the tool knows, in the order the overview lists them.
-const Command* const kCommands[] = {
-    &kx::cli::kInfoCommand,     &kx::cli::kListCommand,    &kx::cli::kExportCommand,
-    &kx::cli::kSaveCommand,     &kx::cli::kImportCommand,  &kx::cli::kSampleCommand,
-    &kx::cli::kSettingsCommand, &kx::cli::kCompareCommand,
+// One line per command, in the order the overview lists them.
+// clang-format off
+const std::array kCommands = {
+    &kx::cli::kInfoCommand,
+    &kx::cli::kListCommand,
+    &kx::cli::kEditCommand,
+    &kx::cli::kExportCommand,
+    &kx::cli::kSaveCommand,
+    &kx::cli::kImportCommand,
+    &kx::cli::kSampleCommand,
+    &kx::cli::kSettingsCommand,
+    &kx::cli::kCompareCommand,
 };
+// clang-format on
 
 constexpr int kExitFileError = 1;
 constexpr int kExitUsage = 2;

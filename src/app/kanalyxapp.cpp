@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
 
@@ -33,6 +34,7 @@ CKanalyxApp::~CKanalyxApp()
 {
     m_frame.reset();
     m_doc.reset();
+    QCoreApplication::removeTranslator(&m_qtTranslator);
     if (m_libraryLoaded) {
         QCoreApplication::removeTranslator(&m_translator);
         Strings::setTranslator(nullptr);
@@ -120,6 +122,12 @@ void CKanalyxApp::loadLanguageLibrary()
         return;
     }
     QCoreApplication::installTranslator(&m_translator);
+    const QString qtTranslation =
+        QStringLiteral("qtbase_") +
+        (m_language == Russian ? QStringLiteral("ru") : QStringLiteral("de"));
+    if (m_qtTranslator.load(qtTranslation, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&m_qtTranslator);
+    }
     Strings::setTranslator([](int /*id*/, const char* english) {
         return QCoreApplication::translate("Strings", english).toStdString();
     });

@@ -75,6 +75,8 @@ private:
     int m_language = English;
     QLibrary m_library;
     QTranslator m_translator;
+    // Qt's own texts (file dialogs, standard buttons) when the system has them in the language.
+    QTranslator m_qtTranslator;
     bool m_libraryLoaded = false;
     std::unique_ptr<CKanalyxDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;

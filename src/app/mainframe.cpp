@@ -492,7 +492,7 @@ void CMainFrame::OnOpenRecentFile(int index)
     if (index >= files.size() || !SaveModified()) {
         return;
     }
-    const QString path = files.at(index);
+    const QString& path = files.at(index);
     if (!openDocumentFile(path)) {
         // A file that cannot be opened any more leaves the list.
         m_profile.removeRecentFile(path);

@@ -35,29 +35,6 @@ CKanalyxDoc::CKanalyxDoc() = default;
 
 CKanalyxDoc::~CKanalyxDoc() = default;
 
-void CKanalyxDoc::addObserver(DocumentObserver* observer)
-{
-    if (observer != nullptr &&
-        std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {
-        m_observers.push_back(observer);
-    }
-}
-
-void CKanalyxDoc::removeObserver(DocumentObserver* observer)
-{
-    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer),
-                      m_observers.end());
-}
-
-template <typename Call> void CKanalyxDoc::notify(Call&& call)
-{
-    // A copy: an observer may come or go while being told.
-    const std::vector<DocumentObserver*> observers = m_observers;
-    for (DocumentObserver* observer : observers) {
-        call(*observer);
-    }
-}
-
 void CKanalyxDoc::Serialize(Archive& ar)
 {
     if (ar.isStoring()) {
@@ -164,7 +141,7 @@ void CKanalyxDoc::OnOpenDocument(const std::filesystem::path& path)
     }
     m_pathName = path;
     SetModifiedFlag(false);
-    notify([](DocumentObserver& o) { o.OnInitialUpdate(); });
+    m_observers.forEachOfCopy([](DocumentObserver& o) { o.OnInitialUpdate(); });
 }
 
 void CKanalyxDoc::OnSaveDocument(const std::filesystem::path& path)
@@ -187,12 +164,12 @@ void CKanalyxDoc::SetModifiedFlag(bool modified)
         return;
     }
     m_bModified = modified;
-    notify([modified](DocumentObserver& o) { o.modifiedChanged(modified); });
+    m_observers.forEachOfCopy([modified](DocumentObserver& o) { o.modifiedChanged(modified); });
 }
 
 void CKanalyxDoc::UpdateAllViews()
 {
-    notify([](DocumentObserver& o) { o.OnUpdate(); });
+    m_observers.forEachOfCopy([](DocumentObserver& o) { o.OnUpdate(); });
 }
 
 void CKanalyxDoc::OnFileImport(const std::filesystem::path& other, ImportChoice choice)

@@ -8,6 +8,7 @@
 
 #include "document/tllfile.h"
 #include "platform/listctrl.h"
+#include "platform/observerlist.h"
 
 namespace kx {
 
@@ -63,8 +64,8 @@ public:
     const ListCtrl& list(ListKind kind) const { return m_lists[static_cast<std::size_t>(kind)]; }
 
     // Observers are not owned and must be removed before they die.
-    void addObserver(DocumentObserver* observer);
-    void removeObserver(DocumentObserver* observer);
+    void addObserver(DocumentObserver* observer) { m_observers.add(observer); }
+    void removeObserver(DocumentObserver* observer) { m_observers.remove(observer); }
 
     // Loads (loading archive) or saves (storing archive) the whole file. A load empties the
     // lists first; when the file is refused the lists stay empty, the raw blocks are freed and the
@@ -129,7 +130,6 @@ private:
     void load(Archive& ar);
     void store(Archive& ar) const;
     void emptyLists();
-    template <typename Call> void notify(Call&& call);
 
     std::unique_ptr<std::uint8_t[]> m_pSettings;
     std::uint32_t m_nSettingsSize = 0;
@@ -139,7 +139,7 @@ private:
 
     RawBlock m_tail;
     std::array<ListCtrl, kListCount> m_lists;
-    std::vector<DocumentObserver*> m_observers;
+    ObserverList<DocumentObserver> m_observers;
     std::filesystem::path m_pathName;
     bool m_bModified = false;
 };

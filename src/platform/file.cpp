@@ -143,7 +143,11 @@ void File::writeAtomically(const std::filesystem::path& target,
 {
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // A hidden name beside the target, so the rename stays within one file system.
+    std::string hiddenName = target.filename().string();
+    hiddenName.insert(hiddenName.begin(), '.');
+    hiddenName.append(".XXXXXX");
+    std::string temporary = (folder / hiddenName).string();
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) {
         const int error = errno;

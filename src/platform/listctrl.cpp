@@ -15,20 +15,6 @@ const std::string kEmptyText;
 // Rows die silently with the list: whoever observed it is going away too.
 ListCtrl::~ListCtrl() = default;
 
-void ListCtrl::addObserver(ListCtrlObserver* observer)
-{
-    if (observer != nullptr &&
-        std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {
-        m_observers.push_back(observer);
-    }
-}
-
-void ListCtrl::removeObserver(ListCtrlObserver* observer)
-{
-    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer),
-                      m_observers.end());
-}
-
 void ListCtrl::insertColumn(int column, const ListColumn& definition)
 {
     const int at = std::clamp(column, 0, columnCount());
@@ -44,6 +30,12 @@ const ListColumn& ListCtrl::column(int column) const
 {
     checkColumn(column, "column");
     return m_columns[static_cast<std::size_t>(column)];
+}
+
+void ListCtrl::setColumnWidth(int column, int width)
+{
+    checkColumn(column, "setColumnWidth");
+    m_columns[static_cast<std::size_t>(column)].width = width;
 }
 
 int ListCtrl::insertItem(int row, std::unique_ptr<CChannelRec> record)
@@ -316,20 +308,35 @@ const std::string& ListCtrl::itemText(int row, int column) const
     return index < texts.size() ? texts[index] : kEmptyText;
 }
 
-void ListCtrl::setItemText(int row, int column, std::string_view text)
+std::string* ListCtrl::cellToChange(int row, int column, std::string_view text)
 {
     checkRow(row, "setItemText");
     checkColumn(column, "setItemText");
     auto& texts = m_rows[static_cast<std::size_t>(row)].texts;
     const auto index = static_cast<std::size_t>(column);
     if (index < texts.size() && texts[index] == text) {
-        return;
+        return nullptr;
     }
     if (texts.size() < m_columns.size()) {
         texts.resize(m_columns.size());
     }
-    texts[index].assign(text);
-    notify([&](ListCtrlObserver& o) { o.rowsChanged(row, row); });
+    return &texts[index];
+}
+
+void ListCtrl::setItemText(int row, int column, std::string_view text)
+{
+    if (std::string* cell = cellToChange(row, column, text)) {
+        cell->assign(text);
+        notify([&](ListCtrlObserver& o) { o.rowsChanged(row, row); });
+    }
+}
+
+void ListCtrl::setItemText(int row, int column, std::string&& text)
+{
+    if (std::string* cell = cellToChange(row, column, text)) {
+        *cell = std::move(text);
+        notify([&](ListCtrlObserver& o) { o.rowsChanged(row, row); });
+    }
 }
 
 void ListCtrl::ensureVisible(int row)
@@ -352,23 +359,18 @@ void ListCtrl::endUpdate()
     }
 }
 
-void ListCtrl::checkRow(int row, const char* operation) const
+void ListCtrl::failRow(int row, const char* operation) const
 {
-    if (row < 0 || row >= itemCount()) {
-        throw Error(ErrorCode::Usage, std::string(operation) + ": row " + std::to_string(row) +
-                                          " does not exist (the list has " +
-                                          std::to_string(itemCount()) + " rows)");
-    }
+    throw Error(ErrorCode::Usage, std::string(operation) + ": row " + std::to_string(row) +
+                                      " does not exist (the list has " +
+                                      std::to_string(itemCount()) + " rows)");
 }
 
-void ListCtrl::checkColumn(int column, const char* operation) const
+void ListCtrl::failColumn(int column, const char* operation) const
 {
-    if (column < 0 || column >= columnCount()) {
-        throw Error(ErrorCode::Usage, std::string(operation) + ": column " +
-                                          std::to_string(column) +
-                                          " does not exist (the list has " +
-                                          std::to_string(columnCount()) + " columns)");
-    }
+    throw Error(ErrorCode::Usage, std::string(operation) + ": column " + std::to_string(column) +
+                                      " does not exist (the list has " +
+                                      std::to_string(columnCount()) + " columns)");
 }
 
 void ListCtrl::applyState(int row, unsigned newState)

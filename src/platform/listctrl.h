@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/observerlist.h"
+
 namespace kx {
 
 class CChannelRec;
@@ -86,14 +88,16 @@ public:
     ListCtrl& operator=(const ListCtrl&) = delete;
 
     // Observers are not owned and must be removed before they die.
-    void addObserver(ListCtrlObserver* observer);
-    void removeObserver(ListCtrlObserver* observer);
+    void addObserver(ListCtrlObserver* observer) { m_observers.add(observer); }
+    void removeObserver(ListCtrlObserver* observer) { m_observers.remove(observer); }
 
     // Columns.
     void insertColumn(int column, const ListColumn& definition);
     int columnCount() const noexcept { return static_cast<int>(m_columns.size()); }
     const ListColumn& column(int column) const;
     const std::vector<ListColumn>& columns() const noexcept { return m_columns; }
+    // The widget reports the width the user gave a column.
+    void setColumnWidth(int column, int width);
 
     int itemCount() const noexcept { return static_cast<int>(m_rows.size()); }
     int selectedCount() const noexcept { return m_selectedCount; }
@@ -140,6 +144,11 @@ public:
     // Cell texts; a cell never written is empty. column must be below columnCount().
     const std::string& itemText(int row, int column) const;
     void setItemText(int row, int column, std::string_view text);
+    void setItemText(int row, int column, std::string&& text);
+    void setItemText(int row, int column, const char* text)
+    {
+        setItemText(row, column, std::string_view(text));
+    }
 
     // Asks the observers to scroll the row into view.
     void ensureVisible(int row);
@@ -169,22 +178,32 @@ private:
         unsigned state = 0;
     };
 
-    void checkRow(int row, const char* operation) const;
-    void checkColumn(int column, const char* operation) const;
+    void checkRow(int row, const char* operation) const
+    {
+        if (row < 0 || row >= itemCount()) [[unlikely]] {
+            failRow(row, operation);
+        }
+    }
+    void checkColumn(int column, const char* operation) const
+    {
+        if (column < 0 || column >= columnCount()) [[unlikely]] {
+            failColumn(column, operation);
+        }
+    }
+    [[noreturn]] void failRow(int row, const char* operation) const;
+    [[noreturn]] void failColumn(int column, const char* operation) const;
     // Sets a row's state without the focus rule; tells the observers when it changed.
     void applyState(int row, unsigned newState);
     void recountStates();
+    // The cell's string when it differs from text (the row's texts made as wide as the
+    // columns), or nullptr when the cell already holds text.
+    std::string* cellToChange(int row, int column, std::string_view text);
 
-    template <typename Notify> void notify(Notify&& call)
-    {
-        for (ListCtrlObserver* observer : m_observers) {
-            call(*observer);
-        }
-    }
+    template <typename Notify> void notify(Notify&& call) { m_observers.forEach(call); }
 
     std::vector<Row> m_rows;
     std::vector<ListColumn> m_columns;
-    std::vector<ListCtrlObserver*> m_observers;
+    ObserverList<ListCtrlObserver> m_observers;
     int m_selectedCount = 0;
     int m_focusedRow = -1;
     int m_updateDepth = 0;

@@ -70,10 +70,7 @@ QVariant ListCtrlModel::data(const QModelIndex& index, int role) const
         }
         return {};
     case Qt::ForegroundRole:
-        // An unticked row is drawn in pure blue, every other row in black.
-        return QBrush(m_list.itemState(row, lvis::kStateImageMask) == lvis::kImageUnticked
-                          ? QColor(0, 0, 255)
-                          : QColor(0, 0, 0));
+        return QBrush(isBlue(row) ? QColor(0, 0, 255) : QColor(0, 0, 0));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(alignmentOf(m_list.column(index.column()).align));
     default:
@@ -118,6 +115,14 @@ QVariant ListCtrlModel::headerData(int section, Qt::Orientation orientation, int
         return QVariant::fromValue(alignmentOf(column.align));
     }
     return {};
+}
+
+bool ListCtrlModel::isBlue(int row) const
+{
+    if (m_isBlue) {
+        return m_isBlue(row);
+    }
+    return m_list.itemState(row, lvis::kStateImageMask) == lvis::kImageUnticked;
 }
 
 void ListCtrlModel::refreshHeaders()
@@ -214,8 +219,15 @@ void ListCtrlModel::noteChanged(int first, int last)
         m_changedFirst = std::min(m_changedFirst, first);
         m_changedLast = std::max(m_changedLast, last);
     }
-    if (m_updateDepth == 0) {
-        flushChanges();
+    if (m_updateDepth == 0 && !m_flushQueued) {
+        m_flushQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_flushQueued = false;
+                flushChanges();
+            },
+            Qt::QueuedConnection);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QAbstractTableModel>
 
 #include "platform/listctrl.h"
@@ -11,8 +13,10 @@ namespace kx {
 // click on a check box goes back to the list as a state-image change, where the view logic
 // handles it. The list's columns must be in place before the model is made.
 //
-// Changes inside a ListCtrl update (beginUpdate/endUpdate) are gathered and announced once when
-// the update ends, so a command over thousands of rows costs one repaint.
+// Changes of cell texts and check boxes are gathered and announced once: at the end of a ListCtrl
+// update (beginUpdate/endUpdate), or when the event loop next runs for changes made outside one,
+// so a command over thousands of rows costs one repaint. Rows coming and going, and selection
+// changes, are announced at once.
 class ListCtrlModel : public QAbstractTableModel, private ListCtrlObserver
 {
     Q_OBJECT
@@ -32,6 +36,9 @@ public:
 
     // Reads the column headers again (after a change of user-interface language).
     void refreshHeaders();
+
+    // Says which rows are drawn in blue; without it, the unticked ones are.
+    void setBlueRows(std::function<bool(int row)> isBlue) { m_isBlue = std::move(isBlue); }
 
     // While set, selection changes of the list are not announced back: the widget is writing
     // the user's selection into the list.
@@ -60,6 +67,7 @@ private:
     // Marks rows first to last as changed; announced at once outside an update.
     void noteChanged(int first, int last);
     void flushChanges();
+    bool isBlue(int row) const;
 
     ListCtrl& m_list;
     int m_updateDepth = 0;
@@ -68,6 +76,8 @@ private:
     int m_changedLast = -1;
     bool m_selectionChanged = false;
     bool m_selectionFromWidget = false;
+    bool m_flushQueued = false;
+    std::function<bool(int)> m_isBlue;
 };
 
 } // namespace kx

@@ -213,7 +213,7 @@ TEST_F(Cli, UsageErrors_ExitTwo)
 
 TEST_F(Cli, Help_ForEveryCommandExitsZero)
 {
-    for (const char* command : {"info", "list", "export", "save", "import", "sample"}) {
+    for (const char* command : {"info", "list", "edit", "export", "save", "import", "sample"}) {
         const auto result = runCli({command, "--help"});
         EXPECT_EQ(result.exitCode, 0) << command;
         EXPECT_EQ(result.out.rfind(std::string("Usage: kanalyx-cli ") + command, 0), 0u)

@@ -140,6 +140,30 @@ private slots:
         QCOMPARE(m_widget->model()->rowCount(), 3);
     }
 
+    void textChanges_areAnnouncedOnceForManyRows()
+    {
+        QSignalSpy changes(m_widget->model(), &QAbstractItemModel::dataChanged);
+        {
+            ListCtrl::UpdateGuard update(*m_list);
+            for (int row = 0; row < m_list->itemCount(); ++row) {
+                m_list->setItemText(row, 0, std::to_string(row + 10));
+            }
+            QCOMPARE(changes.count(), 0);
+        }
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(changes.first().at(0).toModelIndex().row(), 0);
+        QCOMPARE(changes.first().at(1).toModelIndex().row(), 29);
+
+        // Outside an update the changes wait for the event loop, then come as one.
+        m_list->setItemText(7, 1, "Seven");
+        m_list->setItemText(3, 1, "Three");
+        QCOMPARE(m_widget->model()->index(7, 1).data().toString(), QStringLiteral("Seven"));
+        QCOMPARE(changes.count(), 1);
+        QTRY_COMPARE(changes.count(), 2);
+        QCOMPARE(changes.last().at(0).toModelIndex().row(), 3);
+        QCOMPARE(changes.last().at(1).toModelIndex().row(), 7);
+    }
+
     void rows_showTextsHeadersWidthsAndColours()
     {
         const QAbstractItemModel& model = *m_widget->model();

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 
 #include "app/aboutbox.h"
@@ -81,6 +82,34 @@ private slots:
         QCOMPARE(frame.countPaneText(kx::CMainFrame::CountPane::DTV), QStringLiteral("DTV-0000"));
         const LanguageChecks checks = languageChecks(frame);
         QVERIFY(checks.english && !checks.russian && !checks.german);
+    }
+
+    void toolbar_hasNineButtonsWithTheirTipsAndPrompts()
+    {
+        CKanalyxApp app(kx::guitest::programFolder());
+        QVERIFY(app.InitInstance({}, kQuiet));
+        QStringList layout;
+        for (const QAction* action : app.mainFrame()->toolBar()->actions()) {
+            layout << (action->isSeparator() ? QStringLiteral("|")
+                                             : action->toolTip() + ':' + action->statusTip());
+        }
+        QCOMPARE(layout,
+                 QStringList({"Open:Open an existing document", "Save:Save active document", "|",
+                              "Up:Move Up", "Down:Move Down", "|", "Duplicate:Duplicate Selected",
+                              "Delete:Remove Selected", "|", "Undo:Undo last action", "|",
+                              "Settings:Advanced Settings", "|",
+                              "About:Display program information, version number and "
+                              "copyright"}));
+        for (const QAction* action : app.mainFrame()->toolBar()->actions()) {
+            QVERIFY(action->isSeparator() || !action->icon().isNull());
+        }
+        const kx::CMainFrame& frame = *app.mainFrame();
+        QCOMPARE(frame.action(Command::FileOpen)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(frame.action(Command::FileSave)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(frame.action(Command::EditDelete)->shortcut(), QKeySequence(Qt::Key_Delete));
+        QCOMPARE(frame.action(Command::EditUndo)->shortcuts(),
+                 QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::Key_Z),
+                                      QKeySequence(Qt::ALT | Qt::Key_Backspace)}));
     }
 
     void russian_takesEveryTextFromTheLibrary()

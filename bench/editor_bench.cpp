@@ -1,0 +1,206 @@
+// The editor on a full channel list: opening a file of 16,383 channels and drawing the window,
+// list commands on 16,383 rows followed by the redraw of the list, and the resident memory of the
+// editor holding that file. Runs on Qt's offscreen platform, so it needs no display.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/kanalyxapp.h"
+#include "app/mainframe.h"
+#include "document/kanalyxdoc.h"
+#include "platform/listctrl.h"
+#include "views/channellistwidget.h"
+
+namespace {
+
+constexpr int kDigitalTV = 14000;
+constexpr int kRadio = 2383;
+constexpr int kChannels = kDigitalTV + kRadio;
+constexpr std::uint32_t kRecordSize = 176;
+
+void putU16(std::string& bytes, std::size_t offset, std::uint16_t value)
+{
+    bytes[offset] = static_cast<char>(value & 0xFF);
+    bytes[offset + 1] = static_cast<char>(value >> 8);
+}
+
+void appendU32(std::string& bytes, std::uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8) {
+        bytes.push_back(static_cast<char>((value >> shift) & 0xFF));
+    }
+}
+
+// A record of 176 bytes with its number word and a name (and the name's copy and length).
+std::string record(std::uint16_t numberWord, const std::string& name)
+{
+    std::string bytes(kRecordSize, '\0');
+    putU16(bytes, 12, numberWord);
+    bytes.replace(30, name.size(), name);
+    bytes[70] = static_cast<char>(name.size());
+    bytes.replace(128, name.size(), name);
+    return bytes;
+}
+
+// A file of the 176-byte layout: no analog channels, 14,000 digital TV and 2,383 radio channels
+// (16,383 in the digital block), a 20 KB settings block and a one-byte trailing block.
+std::string fullFile()
+{
+    std::string file;
+    appendU32(file, 0x5A5A5A5A);
+    appendU32(file, 4);
+    appendU32(file, 0);
+    appendU32(file, 20 * 1024);
+    file.append(20 * 1024, '\0');
+    appendU32(file, 4 + kRecordSize * kChannels);
+    appendU32(file, kChannels);
+    for (int i = 0; i < kChannels; ++i) {
+        const bool radio = i >= kDigitalTV;
+        const int number = radio ? i - kDigitalTV + 1 : i + 1;
+        file += record(static_cast<std::uint16_t>(radio ? number + 16384 : number),
+                       (radio ? "Radio " : "Programme ") + std::to_string(number));
+    }
+    appendU32(file, 1);
+    file.push_back('\0');
+    return file;
+}
+
+struct Editor
+{
+    QTemporaryDir folder;
+    QString path;
+    std::unique_ptr<kx::CKanalyxApp> app;
+
+    Editor()
+    {
+        path = folder.filePath("full.tll");
+        std::ofstream(path.toStdString(), std::ios::binary) << fullFile();
+        app = std::make_unique<kx::CKanalyxApp>(QCoreApplication::applicationDirPath());
+        app->InitInstance({}, {false, true});
+        frame().resize(1200, 700);
+        QCoreApplication::processEvents();
+    }
+    ~Editor() { app->document()->SetModifiedFlag(false); }
+
+    kx::CMainFrame& frame() const { return *app->mainFrame(); }
+    kx::ChannelListWidget& list(kx::ListKind kind) const { return *frame().listWidget(kind); }
+};
+
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').first().toLong();
+        }
+    }
+    return -1;
+}
+
+// Opening the file (load, fill the three lists) and drawing the whole window once.
+void BM_OpenAndShow(benchmark::State& state)
+{
+    Editor editor;
+    for (auto _ : state) {
+        editor.frame().openDocumentFile(editor.path);
+        editor.frame().repaint();
+    }
+    state.counters["channels"] = editor.list(kx::ListKind::DigitalTV).model()->rowCount() +
+                                 editor.list(kx::ListKind::Radio).model()->rowCount();
+    state.counters["rss_MB"] = static_cast<double>(residentKilobytes()) / 1024.0;
+}
+BENCHMARK(BM_OpenAndShow)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Selects every second row of the digital TV list, as the user would with the keyboard.
+void selectEverySecondRow(kx::ChannelListWidget& list)
+{
+    kx::ListCtrl& rows = list.list();
+    kx::ListCtrl::UpdateGuard update(rows);
+    for (int row = 0; row < rows.itemCount(); ++row) {
+        rows.setItemState(row, row % 2 == 1 ? kx::lvis::kSelected : 0, kx::lvis::kSelected);
+    }
+}
+
+using Command = kx::CMainFrame::Command;
+
+// One list command on the 14,000-row digital TV list with every second row selected, then the
+// list drawn again. before and after run untimed around it to set up and restore the list.
+void runCommand(benchmark::State& state, Command command, std::optional<Command> before,
+                std::optional<Command> after)
+{
+    Editor editor;
+    editor.frame().openDocumentFile(editor.path);
+    kx::ChannelListWidget& list = editor.list(kx::ListKind::DigitalTV);
+    list.setFocus();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        selectEverySecondRow(list);
+        if (before) {
+            editor.frame().action(*before)->trigger();
+        }
+        state.ResumeTiming();
+        editor.frame().action(command)->trigger();
+        list.viewport()->repaint();
+        state.PauseTiming();
+        if (after) {
+            editor.frame().action(*after)->trigger();
+        }
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = list.model()->rowCount();
+}
+
+void BM_MoveDown(benchmark::State& state)
+{
+    runCommand(state, Command::EditDown, std::nullopt, std::nullopt);
+}
+BENCHMARK(BM_MoveDown)->Unit(benchmark::kMillisecond);
+
+void BM_Duplicate(benchmark::State& state)
+{
+    // Deleting the copies (selected after Duplicate) gives the list back.
+    runCommand(state, Command::EditDuplicate, std::nullopt, Command::EditDelete);
+}
+BENCHMARK(BM_Duplicate)->Unit(benchmark::kMillisecond);
+
+void BM_Delete(benchmark::State& state)
+{
+    runCommand(state, Command::EditDelete, std::nullopt, Command::EditUndo);
+}
+BENCHMARK(BM_Delete)->Unit(benchmark::kMillisecond);
+
+void BM_Undo(benchmark::State& state)
+{
+    runCommand(state, Command::EditUndo, Command::EditDelete, std::nullopt);
+}
+BENCHMARK(BM_Undo)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // The editor's settings (recent files) go to a folder of the benchmark's own.
+    const QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

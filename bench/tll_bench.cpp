@@ -1,0 +1,202 @@
+// Loading and saving a full channel list: 16,383 digital records of 176 bytes and a 20 KB settings
+// block (about 2.9 MB), beside copying the same file, and the heap the document needs for it.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <new>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "document/kanalyxdoc.h"
+#include "fulllist.h"
+#include "platform/file.h"
+
+// Counts the bytes the program holds on the heap and the most it held at once.
+namespace {
+std::atomic<std::size_t> g_heapNow{0};
+std::atomic<std::size_t> g_heapPeak{0};
+
+void* countedAlloc(std::size_t size)
+{
+    void* block = std::malloc(size + sizeof(std::max_align_t));
+    if (block == nullptr) {
+        throw std::bad_alloc();
+    }
+    *static_cast<std::size_t*>(block) = size;
+    const std::size_t now = g_heapNow += size;
+    std::size_t peak = g_heapPeak.load();
+    while (now > peak && !g_heapPeak.compare_exchange_weak(peak, now)) {
+    }
+    return static_cast<char*>(block) + sizeof(std::max_align_t);
+}
+
+void countedFree(void* pointer) noexcept
+{
+    if (pointer != nullptr) {
+        void* block = static_cast<char*>(pointer) - sizeof(std::max_align_t);
+        g_heapNow -= *static_cast<std::size_t*>(block);
+        std::free(block);
+    }
+}
+} // namespace
+
+void* operator new(std::size_t size)
+{
+    return countedAlloc(size);
+}
+void* operator new[](std::size_t size)
+{
+    return countedAlloc(size);
+}
+void operator delete(void* pointer) noexcept
+{
+    countedFree(pointer);
+}
+void operator delete[](void* pointer) noexcept
+{
+    countedFree(pointer);
+}
+void operator delete(void* pointer, std::size_t /*size*/) noexcept
+{
+    countedFree(pointer);
+}
+void operator delete[](void* pointer, std::size_t /*size*/) noexcept
+{
+    countedFree(pointer);
+}
+
+namespace {
+
+constexpr int kDigitalRecords = 16383;
+constexpr std::uint32_t kSettingsSize = 20 * 1024;
+
+struct Files
+{
+    Files()
+    {
+        folder =
+            std::filesystem::temp_directory_path() / ("kanalyx-bench-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder);
+        input = folder / "full.tll";
+        output = folder / "saved.tll";
+        kx::File::writeAtomically(input, [](kx::File& file) {
+            file.write(kx::bench::fullListBytes(kDigitalRecords, kSettingsSize));
+        });
+    }
+    ~Files()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    Files(const Files&) = delete;
+    Files& operator=(const Files&) = delete;
+
+    std::filesystem::path folder;
+    std::filesystem::path input;
+    std::filesystem::path output;
+};
+
+Files& files()
+{
+    static Files instance;
+    return instance;
+}
+
+void BM_LoadAndSave(benchmark::State& state)
+{
+    const auto fileSize = static_cast<double>(std::filesystem::file_size(files().input));
+    std::size_t peakIncrease = 0;
+    for (auto _ : state) {
+        const std::size_t before = g_heapNow.load();
+        g_heapPeak = before;
+        {
+            kx::CKanalyxDoc doc;
+            doc.OnOpenDocument(files().input);
+            doc.OnSaveDocument(files().output);
+        }
+        peakIncrease = std::max(peakIncrease, g_heapPeak.load() - before);
+    }
+    state.counters["file_MB"] = fileSize / 1e6;
+    state.counters["peak_heap_MB"] = static_cast<double>(peakIncrease) / 1e6;
+    state.counters["peak_per_file_size"] = static_cast<double>(peakIncrease) / fileSize;
+    rusage usage = {};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["process_max_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1e3;
+}
+BENCHMARK(BM_LoadAndSave)->Unit(benchmark::kMillisecond);
+
+void BM_Load(benchmark::State& state)
+{
+    for (auto _ : state) {
+        kx::CKanalyxDoc doc;
+        doc.OnOpenDocument(files().input);
+        benchmark::DoNotOptimize(doc.list(kx::ListKind::DigitalTV).itemCount());
+    }
+}
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
+
+void BM_Save(benchmark::State& state)
+{
+    kx::CKanalyxDoc doc;
+    doc.OnOpenDocument(files().input);
+    for (auto _ : state) {
+        doc.OnSaveDocument(files().output);
+    }
+}
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
+
+// The same bytes through the file system alone: what any save costs at least.
+void BM_CopyFile(benchmark::State& state)
+{
+    for (auto _ : state) {
+        std::filesystem::copy_file(files().input, files().output,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+}
+BENCHMARK(BM_CopyFile)->Unit(benchmark::kMillisecond);
+
+// Copying to a new file beside the target, pushing it to the disk and renaming it over the
+// target, as a save does: the floor for any save that cannot leave a damaged file behind.
+void BM_CopyFileSyncAndRename(benchmark::State& state)
+{
+    const std::filesystem::path temporary = files().folder / ".copy.tmp";
+    for (auto _ : state) {
+        std::filesystem::copy_file(files().input, temporary,
+                                   std::filesystem::copy_options::overwrite_existing);
+        const int descriptor = ::open(temporary.c_str(), O_WRONLY);
+        ::fsync(descriptor);
+        ::close(descriptor);
+        std::filesystem::rename(temporary, files().output);
+    }
+}
+BENCHMARK(BM_CopyFileSyncAndRename)->Unit(benchmark::kMillisecond);
+
+// The cp command on the same file, process start included.
+void BM_CpCommand(benchmark::State& state)
+{
+    std::string source = files().input.string();
+    std::string target = files().output.string();
+    char cp[] = "cp";
+    char* argv[] = {cp, source.data(), target.data(), nullptr};
+    for (auto _ : state) {
+        pid_t pid = 0;
+        if (posix_spawnp(&pid, "cp", nullptr, nullptr, argv, environ) != 0) {
+            state.SkipWithError("cannot run cp");
+            break;
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }
+}
+BENCHMARK(BM_CpCommand)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,170 @@
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "listviews.h"
+
+namespace kx::cli {
+
+namespace {
+
+std::vector<OptionSpec> options()
+{
+    return withCodecOptions({{"--list", 1},
+                             {"--select", 1},
+                             {"--up", 0},
+                             {"--down", 0},
+                             {"--duplicate", 0},
+                             {"--delete", 0},
+                             {"--undo", 0},
+                             {"--rename", 2},
+                             {"--tick", 1},
+                             {"--untick", 1},
+                             {"-o", 1},
+                             {"--output", 1}});
+}
+
+// Carries out the operations on one document, keeping the list they act on.
+class Editor
+{
+public:
+    explicit Editor(ListViews& views) : m_views(views) {}
+
+    void run(const Option& op)
+    {
+        const std::string& name = op.name;
+        if (name == "--list") {
+            m_kind = parseListKind(op.values[0]);
+        } else if (name == "--select") {
+            select(op);
+        } else if (name == "--up" || name == "--down" || name == "--duplicate" ||
+                   name == "--delete") {
+            if (!view().OnUpdateNeedSelection()) {
+                fail(op, "no row of the " + std::string(listName(m_kind)) + " list is selected");
+            }
+            if (name == "--up") {
+                view().OnMoveUp();
+            } else if (name == "--down") {
+                view().OnMoveDown();
+            } else if (name == "--duplicate") {
+                view().OnDuplicate();
+            } else {
+                view().OnDeleteRows();
+            }
+        } else if (name == "--undo") {
+            if (!view().OnUpdateEditUndo()) {
+                fail(op,
+                     "there is nothing to undo in the " + std::string(listName(m_kind)) + " list");
+            }
+            view().OnEditUndo();
+        } else if (name == "--rename") {
+            view().OnEndLabelEdit(row(op, op.values[0]), 1, op.values[1]);
+        } else if (name == "--tick" || name == "--untick") {
+            view().SetCheckBox(row(op, op.values[0]), name == "--tick");
+        }
+    }
+
+private:
+    CKanalyxView& view() { return m_views.view(m_kind); }
+
+    [[noreturn]] static void fail(const Option& op, const std::string& why)
+    {
+        throw UsageError(op.name + ": " + why);
+    }
+
+    int row(const Option& op, const std::string& text)
+    {
+        const int count = view().GetListCtrl().itemCount();
+        if (count == 0) {
+            fail(op, "the " + std::string(listName(m_kind)) + " list has no rows");
+        }
+        try {
+            return parseInt(text, "the row", 0, count - 1);
+        } catch (const UsageError& error) {
+            fail(op, std::string(error.what()) + " (the " + listName(m_kind) + " list has " +
+                         std::to_string(count) + " rows)");
+        }
+    }
+
+    // "0,2,5-7": every row named, the last one named gets the focus.
+    void select(const Option& op)
+    {
+        std::vector<int> rows;
+        const std::string& text = op.values[0];
+        std::size_t start = 0;
+        while (start <= text.size()) {
+            const std::size_t comma = std::min(text.find(',', start), text.size());
+            const std::string part = text.substr(start, comma - start);
+            const std::size_t dash = part.find('-');
+            if (dash == std::string::npos) {
+                rows.push_back(row(op, part));
+            } else {
+                const int first = row(op, part.substr(0, dash));
+                const int last = row(op, part.substr(dash + 1));
+                if (last < first) {
+                    fail(op, "the range " + part + " runs backwards");
+                }
+                for (int r = first; r <= last; ++r) {
+                    rows.push_back(r);
+                }
+            }
+            start = comma + 1;
+        }
+        ListCtrl& list = view().GetListCtrl();
+        list.setAllItemStates(0, lvis::kSelectedFocused);
+        for (const int r : rows) {
+            list.setItemState(r, lvis::kSelected, lvis::kSelected);
+        }
+        list.setItemState(rows.back(), lvis::kFocused, lvis::kFocused);
+    }
+
+    ListViews& m_views;
+    ListKind m_kind = ListKind::Analog;
+};
+
+int run(const Args& args)
+{
+    args.expectPositionals({"FILE"});
+    const std::string* out = args.value("-o");
+    if (const std::string* longForm = args.value("--output")) {
+        out = longForm;
+    }
+    if (out == nullptr) {
+        throw UsageError("-o OUT is required");
+    }
+    for (const Option& option : args.options()) {
+        if (option.name == "--list") {
+            parseListKind(option.values[0]);
+        }
+    }
+    applyCodecOptions(args);
+    ListViews views;
+    views.doc.OnOpenDocument(args.positionals()[0]);
+    Editor editor(views);
+    for (const Option& option : args.options()) {
+        editor.run(option);
+    }
+    views.doc.OnSaveDocument(*out);
+    return 0;
+}
+
+} // namespace
+
+const Command kEditCommand{
+    "edit", "move, duplicate, delete, rename and tick channels, then save",
+    "Usage: kanalyx-cli edit FILE -o OUT [name options] OPERATIONS...\n"
+    "Runs the operations in order, as the editor's list commands run them, then saves to OUT:\n"
+    "  --list analog|radio|dtv  the list the following operations act on (default analog)\n"
+    "  --select ROWS            select rows: 0-based numbers and ranges a-b, comma-separated;\n"
+    "                           the last row named gets the focus\n"
+    "  --up, --down             move the selected rows one place\n"
+    "  --duplicate              put a copy below every selected row\n"
+    "  --delete                 delete the selected rows\n"
+    "  --undo                   undo the list's last rename or deletion\n"
+    "  --rename ROW TEXT        rename a channel, as an edit of its name cell (UTF-8)\n"
+    "  --tick ROW, --untick ROW click the row's check box to tick or untick it\n"
+    "An operation the editor would not run (nothing selected, nothing to undo, a row that does\n"
+    "not exist) stops with exit code 2, and no output file is written.\n\n",
+    &options, &run};
+
+} // namespace kx::cli

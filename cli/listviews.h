@@ -1,0 +1,47 @@
+#pragma once
+
+#include "document/kanalyxdoc.h"
+#include "views/dtveditview.h"
+#include "views/fmeditview.h"
+#include "views/tveditview.h"
+
+namespace kx::cli {
+
+// A document with its three list views, as the editor has them: the views fill every row when a
+// file is opened and carry out the list commands.
+struct ListViews
+{
+    CKanalyxDoc doc;
+    CTVEditView tv{doc};
+    CFMEditView fm{doc};
+    CDTVEditView dtv{doc};
+
+    CKanalyxView& view(ListKind kind)
+    {
+        switch (kind) {
+        case ListKind::Radio:
+            return fm;
+        case ListKind::DigitalTV:
+            return dtv;
+        case ListKind::Analog:
+            break;
+        }
+        return tv;
+    }
+};
+
+// The name of a list as the command line names it.
+inline const char* listName(ListKind kind)
+{
+    switch (kind) {
+    case ListKind::Radio:
+        return "radio";
+    case ListKind::DigitalTV:
+        return "dtv";
+    case ListKind::Analog:
+        break;
+    }
+    return "analog";
+}
+
+} // namespace kx::cli

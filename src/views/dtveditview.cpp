@@ -1,0 +1,34 @@
+#include "views/dtveditview.h"
+
+#include "model/channelrec.h"
+#include "views/fmeditview.h"
+
+namespace kx {
+
+CDTVEditView::CDTVEditView(CKanalyxDoc& doc) : CKanalyxView(doc, ListKind::DigitalTV, Columns())
+{}
+
+const std::vector<ListColumn>& CDTVEditView::Columns()
+{
+    // The digital TV list shows what the radio list shows.
+    return CFMEditView::Columns();
+}
+
+void CDTVEditView::FillRow(int row, CChannelRec* rec)
+{
+    fillCommonCells(row, *rec);
+    fillDigitalCells(row, *rec);
+    fillCheckBox(row, *rec);
+}
+
+void CDTVEditView::UpdateCountPane()
+{
+    notifyCountPane(3, CountPaneText());
+}
+
+std::string CDTVEditView::CountPaneText() const
+{
+    return "DTV-" + std::to_string(GetListCtrl().itemCount());
+}
+
+} // namespace kx

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "views/kanalyxview.h"
+
+namespace kx {
+
+// The radio list: number, name, character table, frequency, symbol rate and modulation of
+// every channel, and the "FM-%d" count in pane 2 of the status bar.
+class CFMEditView : public CKanalyxView
+{
+public:
+    explicit CFMEditView(CKanalyxDoc& doc);
+
+    // The columns in their order: header text id, width in pixels, alignment.
+    static const std::vector<ListColumn>& Columns();
+
+    void FillRow(int row, CChannelRec* rec) override;
+    void UpdateCountPane() override;
+    std::string CountPaneText() const override;
+};
+
+} // namespace kx

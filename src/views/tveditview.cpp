@@ -1,0 +1,44 @@
+#include "views/tveditview.h"
+
+#include "model/channelrec.h"
+#include "platform/strings.h"
+
+namespace kx {
+
+CTVEditView::CTVEditView(CKanalyxDoc& doc) : CKanalyxView(doc, ListKind::Analog, Columns())
+{}
+
+const std::vector<ListColumn>& CTVEditView::Columns()
+{
+    static const std::vector<ListColumn> columns = {
+        {ids::kColumnNumber, 35, ColumnAlign::Left},
+        {ids::kColumnName, 200, ColumnAlign::Left},
+        {ids::kColumnCharacter, 70, ColumnAlign::Left},
+        {ids::kColumnSystem, 55, ColumnAlign::Left},
+        {ids::kColumnBand, 65, ColumnAlign::Left},
+        {ids::kColumnChannel, 50, ColumnAlign::Left},
+    };
+    return columns;
+}
+
+void CTVEditView::FillRow(int row, CChannelRec* rec)
+{
+    fillCommonCells(row, *rec);
+    ListCtrl& list = GetListCtrl();
+    list.setItemText(row, 3, rec->GetSystemText());
+    list.setItemText(row, 4, rec->GetBandText());
+    list.setItemText(row, 5, rec->GetChannelText());
+    fillCheckBox(row, *rec);
+}
+
+void CTVEditView::UpdateCountPane()
+{
+    notifyCountPane(1, CountPaneText());
+}
+
+std::string CTVEditView::CountPaneText() const
+{
+    return "TV-" + std::to_string(GetListCtrl().itemCount());
+}
+
+} // namespace kx

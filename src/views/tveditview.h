@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "views/kanalyxview.h"
+
+namespace kx {
+
+// The analog list: number, name, character table, TV system, band and channel of
+// every channel, and the "TV-%d" count in pane 1 of the status bar.
+class CTVEditView : public CKanalyxView
+{
+public:
+    explicit CTVEditView(CKanalyxDoc& doc);
+
+    // The columns in their order: header text id, width in pixels, alignment.
+    static const std::vector<ListColumn>& Columns();
+
+    void FillRow(int row, CChannelRec* rec) override;
+    void UpdateCountPane() override;
+    std::string CountPaneText() const override;
+};
+
+} // namespace kx
