@@ -1,5 +1,7 @@
 #include "app/propertymore.h"
 
+#include <array>
+
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -8,7 +10,6 @@
 #include "app/morepageitemmodel.h"
 #include "app/settingslistview.h"
 #include "dialogs/morepagemodel.h"
-#include "platform/error.h"
 #include "platform/strings.h"
 #include "views/cellcombo.h"
 #include "views/celledit.h"
@@ -33,7 +34,7 @@ CPropertyMore::CPropertyMore(std::span<std::uint8_t> settings, int variant,
     QHeaderView* header = m_list->horizontalHeader();
     int columnsWidth = 0;
     for (int column = 0; column < MorePageItemModel::ColumnCount; ++column) {
-        // A header text wider than its column (a larger font than the original's) widens it.
+        // A header text wider than its column (in a large font) widens the column.
         const int width = std::max(kColumnWidths.at(static_cast<std::size_t>(column)),
                                    header->sectionSizeHint(column));
         m_list->setColumnWidth(column, width);

@@ -1,10 +1,11 @@
 #include "app/settingslistview.h"
 
-#include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "views/cellcombo.h"
 #include "views/celledit.h"
@@ -31,7 +32,12 @@ SettingsListView::SettingsListView(QWidget* parent) : QTableView(parent)
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     // Rows as tall as a drop-down list, so the editor fits over a cell.
-    const int comboHeight = QComboBox().sizeHint().height();
+    QStyleOptionComboBox comboOption;
+    comboOption.initFrom(this);
+    const int comboHeight = style()
+                                ->sizeFromContents(QStyle::CT_ComboBox, &comboOption,
+                                                   QSize(0, fontMetrics().height()), this)
+                                .height();
     verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height() + 4, comboHeight));
     horizontalHeader()->setMinimumSectionSize(0);
     horizontalHeader()->setSectionsMovable(false);
