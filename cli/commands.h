@@ -29,6 +29,7 @@ extern const Command kSaveCommand;
 extern const Command kImportCommand;
 extern const Command kSampleCommand;
 extern const Command kSettingsCommand;
+extern const Command kCompareCommand;
 extern const Command kEditCommand;
 
 } // namespace kx::cli

@@ -26,6 +26,7 @@ const std::array kCommands = {
     &kx::cli::kImportCommand,
     &kx::cli::kSampleCommand,
     &kx::cli::kSettingsCommand,
+    &kx::cli::kCompareCommand,
 };
 // clang-format on
 

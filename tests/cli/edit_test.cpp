@@ -10,6 +10,14 @@
 namespace kx::test {
 namespace {
 
+// A short row name: a letter and a number ("r2").
+std::string tag(char letter, int number)
+{
+    std::string name(1, letter);
+    name += std::to_string(number);
+    return name;
+}
+
 // Analog a0 to a3 numbered 1 to 4 (a2 unticked), digital TV d0, radio f0 and f1.
 std::string editable()
 {
@@ -17,7 +25,7 @@ std::string editable()
     for (int i = 0; i < 4; ++i) {
         file.analog(RecordBytes(1)
                         .numberWord(static_cast<std::uint16_t>(i + 1))
-                        .name("a" + std::to_string(i))
+                        .name(tag('a', i))
                         .unchecked(i == 2));
     }
     return file.settings("S")

@@ -19,6 +19,14 @@
 namespace kx {
 namespace {
 
+// A short row name: a letter and a number ("r2").
+std::string tag(char letter, int number)
+{
+    std::string name(1, letter);
+    name += std::to_string(number);
+    return name;
+}
+
 using test::RecordBytes;
 using test::TllBuilder;
 using test::u16At;
@@ -39,16 +47,15 @@ std::string fourRows()
     for (int i = 0; i < 4; ++i) {
         file.analog(RecordBytes(2)
                         .numberWord(static_cast<std::uint16_t>(10 * (i + 1)))
-                        .name("r" + std::to_string(i))
+                        .name(tag('r', i))
                         .unchecked(i == 1));
     }
     file.settings("S");
     file.digital(RecordBytes(2).numberWord(1).name("d0"));
     file.digital(RecordBytes(2).numberWord(2).name("d1"));
     for (int i = 0; i < 3; ++i) {
-        file.digital(RecordBytes(2)
-                         .numberWord(static_cast<std::uint16_t>(16384 + 5 + i))
-                         .name("f" + std::to_string(i)));
+        file.digital(
+            RecordBytes(2).numberWord(static_cast<std::uint16_t>(16384 + 5 + i)).name(tag('f', i)));
     }
     return file.trailing("T").build();
 }

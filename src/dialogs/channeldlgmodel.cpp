@@ -1,0 +1,163 @@
+#include "dialogs/channeldlgmodel.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "dialogs/systemtext.h"
+#include "platform/error.h"
+
+namespace kx {
+namespace {
+
+std::uint32_t readLittleEndian(std::span<const std::uint8_t> bytes)
+{
+    std::uint32_t value = 0;
+    for (std::size_t i = bytes.size(); i-- > 0;) {
+        value = (value << 8U) | bytes[i];
+    }
+    return value;
+}
+
+void writeLittleEndian(std::span<std::uint8_t> bytes, std::uint32_t value)
+{
+    for (auto& byte : bytes) {
+        byte = static_cast<std::uint8_t>(value & 0xFFU);
+        value >>= 8U;
+    }
+}
+
+// A name field's bytes up to its first zero; a field without one ends at its last byte.
+std::string_view nameBytes(std::span<const std::uint8_t> field)
+{
+    const auto* begin = reinterpret_cast<const char*>(field.data());
+    return {begin,
+            static_cast<std::size_t>(std::find(field.begin(), field.end(), 0) - field.begin())};
+}
+
+} // namespace
+
+ChannelDlgModel::ChannelDlgModel(std::span<std::uint8_t> raw) : m_raw(raw)
+{
+    if (!raw.empty()) {
+        m_layout = ChannelFieldMap::layoutForSize(raw.size());
+        if (!m_layout) {
+            throw Error(ErrorCode::Usage, "the Channel dialog edits records of 164 or 176 bytes, "
+                                          "not of " +
+                                              std::to_string(raw.size()));
+        }
+    }
+    m_controls.reserve(ChannelFieldMap::kFieldCount);
+    for (const ChannelField& field : ChannelFieldMap::fields()) {
+        Control& c = m_controls.emplace_back();
+        c.field = &field;
+        if (!m_layout || !field.place(*m_layout)) {
+            continue;
+        }
+        c.place = field.place(*m_layout);
+        const auto bytes = raw.subspan(c.place->offset, c.place->storedBytes);
+        if (field.isName) {
+            c.openingText = systemBytesToText(nameBytes(bytes));
+        } else {
+            c.openingText = c.hex.SetValue(readLittleEndian(bytes), c.place->displayBytes);
+        }
+        c.text = c.openingText;
+    }
+}
+
+std::size_t ChannelDlgModel::indexOf(int controlId) const
+{
+    const auto it = std::find_if(m_controls.begin(), m_controls.end(), [controlId](const auto& c) {
+        return c.field->controlId == controlId;
+    });
+    if (it == m_controls.end()) {
+        throw Error(ErrorCode::Usage,
+                    "the Channel dialog has no control " + std::to_string(controlId));
+    }
+    return static_cast<std::size_t>(it - m_controls.begin());
+}
+
+const ChannelDlgModel::Control& ChannelDlgModel::control(int controlId) const
+{
+    return m_controls[indexOf(controlId)];
+}
+
+ChannelDlgModel::Control& ChannelDlgModel::control(int controlId)
+{
+    return m_controls[indexOf(controlId)];
+}
+
+bool ChannelDlgModel::isUsed(int controlId) const
+{
+    return control(controlId).place.has_value();
+}
+
+const std::string& ChannelDlgModel::text(int controlId) const
+{
+    return control(controlId).text;
+}
+
+int ChannelDlgModel::maxLength(int controlId) const
+{
+    const Control& c = control(controlId);
+    if (!c.place) {
+        return 0;
+    }
+    return c.field->isName ? c.place->storedBytes : c.hex.maxLength();
+}
+
+std::optional<HexByteText::Entry> ChannelDlgModel::OnChar(int controlId, std::string_view text,
+                                                          int caret, char32_t ch) const
+{
+    const Control& c = control(controlId);
+    if (!c.place || c.field->isName) {
+        return std::nullopt;
+    }
+    return c.hex.OnChar(text, caret, ch);
+}
+
+bool ChannelDlgModel::canStoreName(std::string_view text)
+{
+    return textToSystemBytes(text).has_value();
+}
+
+void ChannelDlgModel::setText(int controlId, std::string text)
+{
+    Control& c = control(controlId);
+    if (c.place) {
+        c.text = std::move(text);
+    }
+}
+
+void ChannelDlgModel::OnOK()
+{
+    // Names are converted first so that a name that cannot be stored leaves every byte as it was.
+    std::vector<std::pair<const Control*, std::string>> names;
+    for (const Control& c : m_controls) {
+        if (!c.place || !c.field->isName || c.text == c.openingText) {
+            continue;
+        }
+        auto bytes = textToSystemBytes(c.text);
+        if (!bytes) {
+            throw Error(ErrorCode::Usage, std::string(c.field->label) +
+                                              ": the name holds a character that the system "
+                                              "code page cannot store");
+        }
+        names.emplace_back(&c, std::move(*bytes));
+    }
+    for (const auto& [c, bytes] : names) {
+        const auto field = m_raw.subspan(c->place->offset, c->place->storedBytes);
+        const std::size_t length = std::min(bytes.size(), field.size());
+        std::memcpy(field.data(), bytes.data(), length);
+        if (length < field.size()) {
+            field[length] = 0;
+        }
+    }
+    for (const Control& c : m_controls) {
+        if (c.place && !c.field->isName) {
+            writeLittleEndian(m_raw.subspan(c.place->offset, c.place->storedBytes),
+                              c.hex.GetValue(c.text));
+        }
+    }
+}
+
+} // namespace kx
