@@ -804,6 +804,14 @@
         <source>Open this document</source>
         <translation>Открыть этот документ</translation>
     </message>
+    <message>
+        <source>The command could not be carried out.</source>
+        <translation>Не удалось выполнить команду.</translation>
+    </message>
+    <message>
+        <source>The channel could not be renamed.</source>
+        <translation>Не удалось переименовать канал.</translation>
+    </message>
 </context>
 <context>
     <name>kx::CPorperyLang</name>

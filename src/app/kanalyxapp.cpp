@@ -1,5 +1,8 @@
 #include "app/kanalyxapp.h"
 
+#include <memory>
+#include <unordered_map>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
@@ -128,8 +131,17 @@ void CKanalyxApp::loadLanguageLibrary()
     if (m_qtTranslator.load(qtTranslation, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&m_qtTranslator);
     }
-    Strings::setTranslator([](int /*id*/, const char* english) {
-        return QCoreApplication::translate("Strings", english).toStdString();
+    // The lists ask for the same few texts once per row (the character table's name): each is
+    // translated once and kept, since the language does not change during a run.
+    auto translated = std::make_shared<std::unordered_map<int, std::string>>();
+    Strings::setTranslator([translated](int id, const char* english) {
+        const auto known = translated->find(id);
+        if (known != translated->end()) {
+            return known->second;
+        }
+        std::string text = QCoreApplication::translate("Strings", english).toStdString();
+        translated->emplace(id, text);
+        return text;
     });
     m_libraryLoaded = true;
 }

@@ -23,6 +23,10 @@
 #include "platform/error.h"
 #include "platform/strings.h"
 #include "views/channellistwidget.h"
+#include "views/dtveditview.h"
+#include "views/fmeditview.h"
+#include "views/listctrlmodel.h"
+#include "views/tveditview.h"
 
 namespace kx {
 
@@ -84,6 +88,11 @@ CMainFrame::CMainFrame(CKanalyxDoc& doc, SettingsProfile& profile,
 CMainFrame::~CMainFrame()
 {
     m_doc.removeObserver(this);
+    for (const std::unique_ptr<CKanalyxView>& view : m_views) {
+        view->removeObserver(this);
+    }
+    // The lists on screen go first: nothing they report may reach a view that is gone.
+    delete takeCentralWidget();
 }
 
 QAction* CMainFrame::makeAction(Command command, const QString& text, const QString& statusTip,
@@ -244,13 +253,13 @@ void CMainFrame::createCharsetBar()
 {
     m_charsetBar = new CharsetBar(m_profile, this);
     addToolBar(m_charsetBar);
+    // The bar stays: no menu offers to hide it.
+    m_charsetBar->toggleViewAction()->setVisible(false);
     m_charsetBar->InitCharacterSetBar();
-    connect(m_charsetBar, &CharsetBar::characterSetChanged, this, [this] {
-        reloadCodecSettings();
-        emit namesNeedRedraw();
-    });
+    connect(m_charsetBar, &CharsetBar::characterSetChanged, this,
+            [this] { OnCharacterSetChange(true); });
     connect(m_charsetBar, &CharsetBar::encodingSwitchChanged, this,
-            &CMainFrame::reloadCodecSettings);
+            [this] { OnCharacterSetChange(false); });
 }
 
 void CMainFrame::createStatusBar()
@@ -280,8 +289,24 @@ void CMainFrame::createLists()
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("lists"));
     m_splitter->setChildrenCollapsible(false);
+    // The views make the lists' columns, so they come before the tables that show them.
+    m_views.at(0) = std::make_unique<CTVEditView>(m_doc);
+    m_views.at(1) = std::make_unique<CFMEditView>(m_doc);
+    m_views.at(2) = std::make_unique<CDTVEditView>(m_doc);
     for (int i = 0; i < kListCount; ++i) {
-        auto* list = new ChannelListWidget(m_doc.list(static_cast<ListKind>(i)), m_splitter);
+        CKanalyxView* view = m_views.at(static_cast<std::size_t>(i)).get();
+        view->addObserver(this);
+        auto* list = new ChannelListWidget(view->GetListCtrl(), m_splitter);
+        list->listModel()->setBlueRows(
+            [view](int row) { return view->OnCustomDraw(row) == RowColour::Blue; });
+        connect(list, &ChannelListWidget::cellDoubleClicked, this,
+                [this, i](int row, int column, Qt::MouseButton button) {
+                    OnCellDoubleClicked(i, row, column, button);
+                });
+        connect(list, &ChannelListWidget::cellEditEnded, this,
+                [this, i](int row, int column, const QString& text, bool cancelled) {
+                    OnCellEditEnded(i, row, column, text, cancelled);
+                });
         list->setObjectName(QStringLiteral("list%1").arg(i));
         m_splitter->addWidget(list);
         m_lists.at(static_cast<std::size_t>(i)) = list;
@@ -311,6 +336,16 @@ void CMainFrame::connectCommands()
     connect(action(Command::FileExport), &QAction::triggered, this, &CMainFrame::OnFileExport);
     connect(action(Command::MoreSettings), &QAction::triggered, this, &CMainFrame::OnMoreSettings);
     connect(action(Command::DataBlock), &QAction::triggered, this, &CMainFrame::OnDataBlock);
+    connect(action(Command::EditUp), &QAction::triggered, this,
+            [this] { runListCommand(&CKanalyxView::OnMoveUp); });
+    connect(action(Command::EditDown), &QAction::triggered, this,
+            [this] { runListCommand(&CKanalyxView::OnMoveDown); });
+    connect(action(Command::EditDuplicate), &QAction::triggered, this,
+            [this] { runListCommand(&CKanalyxView::OnDuplicate); });
+    connect(action(Command::EditDelete), &QAction::triggered, this,
+            [this] { runListCommand(&CKanalyxView::OnDeleteRows); });
+    connect(action(Command::EditUndo), &QAction::triggered, this,
+            [this] { runListCommand(&CKanalyxView::OnEditUndo); });
     connect(action(Command::NextPane), &QAction::triggered, this, [this] { OnNextPane(1); });
     connect(action(Command::PrevPane), &QAction::triggered, this, [this] { OnNextPane(-1); });
 }
@@ -318,6 +353,11 @@ void CMainFrame::connectCommands()
 ChannelListWidget* CMainFrame::listWidget(ListKind kind) const
 {
     return m_lists.at(static_cast<std::size_t>(kind));
+}
+
+CKanalyxView& CMainFrame::view(ListKind kind) const
+{
+    return *m_views.at(static_cast<std::size_t>(kind));
 }
 
 ChannelListWidget* CMainFrame::activeList() const
@@ -381,12 +421,13 @@ void CMainFrame::updateCommands()
     action(Command::DataBlock)->setEnabled(fileLoaded && m_dialogs.dataBlock != nullptr);
     action(Command::UserSettings)->setEnabled(m_dialogs.userSettings != nullptr);
 
-    const bool selection = activeList()->list().selectedCount() > 0;
+    const CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
+    const bool selection = active.OnUpdateNeedSelection();
     for (const Command command :
          {Command::EditUp, Command::EditDown, Command::EditDuplicate, Command::EditDelete}) {
         action(command)->setEnabled(selection);
     }
-    action(Command::EditUndo)->setEnabled(false);
+    action(Command::EditUndo)->setEnabled(active.OnUpdateEditUndo());
 }
 
 // ---- Documents and files
@@ -406,6 +447,13 @@ void CMainFrame::OnUpdate()
 void CMainFrame::modifiedChanged(bool modified)
 {
     setWindowModified(modified);
+}
+
+void CMainFrame::countPaneChanged(int pane, const std::string& text)
+{
+    if (pane >= 1 && pane <= static_cast<int>(m_countPanes.size())) {
+        m_countPanes.at(static_cast<std::size_t>(pane - 1))->setText(QString::fromStdString(text));
+    }
 }
 
 QString CMainFrame::documentTitle() const
@@ -651,6 +699,63 @@ void CMainFrame::OnUserSettings()
         // the next refresh of the rows.
         reloadCodecSettings();
     }
+}
+
+void CMainFrame::runListCommand(void (CKanalyxView::*command)())
+{
+    commitCellEdits();
+    CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
+    try {
+        (active.*command)();
+    } catch (const std::exception& error) {
+        showError(tr("The command could not be carried out."), error);
+    }
+    updateCommands();
+}
+
+void CMainFrame::OnCellDoubleClicked(int list, int row, int column, Qt::MouseButton button)
+{
+    CKanalyxView& target = *m_views.at(static_cast<std::size_t>(list));
+    ChannelListWidget* widget = m_lists.at(static_cast<std::size_t>(list));
+    try {
+        if (button == Qt::LeftButton) {
+            if (target.OnLButtonDblClk(row, column) == DoubleClickResult::OpenNameEditor) {
+                if (const std::optional<CellEditRequest> edit = target.BeginCellEdit(row, 1)) {
+                    widget->BeginCellEdit(edit->row, edit->column);
+                }
+            }
+        } else if (button == Qt::RightButton) {
+            if (target.OnRButtonDblClk(row, column) == DoubleClickResult::ChannelConfirmed) {
+                widget->viewport()->update();
+            }
+        }
+    } catch (const std::exception& error) {
+        showError(tr("The command could not be carried out."), error);
+    }
+    updateCommands();
+}
+
+void CMainFrame::OnCellEditEnded(int list, int row, int column, const QString& text, bool cancelled)
+{
+    CKanalyxView& target = *m_views.at(static_cast<std::size_t>(list));
+    try {
+        target.OnEndLabelEdit(row, column,
+                              cancelled ? std::nullopt : std::optional(text.toStdString()));
+    } catch (const std::exception& error) {
+        showError(tr("The channel could not be renamed."), error);
+    }
+    updateCommands();
+}
+
+void CMainFrame::OnCharacterSetChange(bool namesChanged)
+{
+    reloadCodecSettings();
+    if (namesChanged) {
+        // Every list shows its names through the new table.
+        m_doc.UpdateAllViews();
+        emit namesNeedRedraw();
+    }
+    activeList()->setFocus(Qt::OtherFocusReason);
 }
 
 void CMainFrame::OnNextPane(int step)

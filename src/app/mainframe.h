@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include "document/kanalyxdoc.h"
+#include "views/kanalyxview.h"
 
 class QAction;
 class QLabel;
@@ -38,7 +39,7 @@ struct FrameDialogs
 // the toolbar, the character-set bar, the menus with their accelerators and the four-pane status
 // bar. List commands go to the list that last had the focus, file commands to the document.
 // Every command handler catches the core's errors and shows them in a message box.
-class CMainFrame : public QMainWindow, private DocumentObserver
+class CMainFrame : public QMainWindow, private DocumentObserver, private ViewObserver
 {
     Q_OBJECT
 
@@ -91,6 +92,8 @@ public:
     QSplitter* splitter() const { return m_splitter; }
     CKanalyxDoc& document() const { return m_doc; }
     ChannelListWidget* listWidget(ListKind kind) const;
+    // The view logic of a list.
+    CKanalyxView& view(ListKind kind) const;
     // The list that commands act on: the one that last had the focus (the analog list at first).
     ChannelListWidget* activeList() const;
     // The entries of the recent-file part of the File menu (the placeholder when there are none).
@@ -132,6 +135,8 @@ private:
     void OnInitialUpdate() override;
     void OnUpdate() override;
     void modifiedChanged(bool modified) override;
+    // ViewObserver
+    void countPaneChanged(int pane, const std::string& text) override;
 
     QAction* makeAction(Command command, const QString& text, const QString& statusTip = {},
                         const QString& toolTip = {});
@@ -152,6 +157,12 @@ private:
     void OnDataBlock();
     void OnUserSettings();
     void OnNextPane(int step);
+    // Runs a command of the active list's view and shows the result.
+    void runListCommand(void (CKanalyxView::*command)());
+    void OnCellDoubleClicked(int list, int row, int column, Qt::MouseButton button);
+    void OnCellEditEnded(int list, int row, int column, const QString& text, bool cancelled);
+    // The character-set bar changed the codec: the active list takes the focus back.
+    void OnCharacterSetChange(bool namesChanged);
     void OnOpenRecentFile(int index);
 
     bool saveDocumentAs(const QString& path);
@@ -173,6 +184,7 @@ private:
     QToolBar* m_toolBar = nullptr;
     CharsetBar* m_charsetBar = nullptr;
     QSplitter* m_splitter = nullptr;
+    std::array<std::unique_ptr<CKanalyxView>, kListCount> m_views;
     std::array<ChannelListWidget*, kListCount> m_lists{};
     int m_activeList = 0;
     QLabel* m_messagePane = nullptr;

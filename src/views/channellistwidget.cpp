@@ -17,6 +17,8 @@ namespace {
 
 // Columns narrower than this get no editor.
 constexpr int kNarrowestEditableColumn = 5;
+// The check box's picture and the gaps beside it, in pixels.
+constexpr int kCheckBoxRoom = 20;
 
 // Draws the check boxes of the rows with the program's own pictures.
 class CheckBoxStyle : public QProxyStyle
@@ -112,7 +114,13 @@ void ChannelListWidget::applyColumnWidths()
 {
     const ListCtrl& listCtrl = list();
     for (int column = 0; column < listCtrl.columnCount(); ++column) {
-        horizontalHeader()->resizeSection(column, listCtrl.column(column).width);
+        int width = listCtrl.column(column).width;
+        if (column == 0) {
+            // The check box shares the first column with the number; it gets room of its own
+            // so that the number keeps the width the column was given.
+            width += kCheckBoxRoom;
+        }
+        horizontalHeader()->resizeSection(column, width);
     }
 }
 
@@ -124,7 +132,9 @@ CCellEdit* ChannelListWidget::BeginCellEdit(int row, int column)
     }
     endCellEdit();
     const QModelIndex index = m_model->index(row, column);
+    m_scrollSideways = true;
     scrollTo(index, QAbstractItemView::EnsureVisible);
+    m_scrollSideways = false;
     const QRect cell = visualRect(index);
     const int rightLimit = viewport()->width();
     auto* editor = new CCellEdit(row, column, m_model->data(index, Qt::DisplayRole).toString(),
@@ -153,6 +163,15 @@ void ChannelListWidget::endCellEdit(bool cancel)
 {
     if (m_cellEdit != nullptr) {
         m_cellEdit->finish(cancel);
+    }
+}
+
+void ChannelListWidget::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    const int sideways = horizontalScrollBar()->value();
+    QTableView::scrollTo(index, hint);
+    if (!m_scrollSideways) {
+        horizontalScrollBar()->setValue(sideways);
     }
 }
 
@@ -189,7 +208,9 @@ void ChannelListWidget::showListSelection()
 void ChannelListWidget::writeSelectionToList(const QItemSelection& selected,
                                              const QItemSelection& deselected)
 {
-    if (m_showingListSelection) {
+    // While rows come and go the table drops them from its selection on its own; the list
+    // keeps its bits, and the table shows them again once the change is over.
+    if (m_showingListSelection || m_model->listIsChanging()) {
         return;
     }
     ListCtrl& listCtrl = list();
@@ -212,7 +233,7 @@ void ChannelListWidget::writeSelectionToList(const QItemSelection& selected,
 
 void ChannelListWidget::writeFocusToList(const QModelIndex& current)
 {
-    if (m_showingListSelection) {
+    if (m_showingListSelection || m_model->listIsChanging()) {
         return;
     }
     ListCtrl& listCtrl = list();
@@ -249,6 +270,27 @@ void ChannelListWidget::keyPressEvent(QKeyEvent* event)
         return;
     }
     QTableView::keyPressEvent(event);
+}
+
+QModelIndex ChannelListWidget::moveCursor(CursorAction cursorAction,
+                                          Qt::KeyboardModifiers modifiers)
+{
+    // The keys work on rows as in a list: Home and End go to the first and last row, Left and
+    // Right scroll the columns.
+    switch (cursorAction) {
+    case MoveHome:
+    case MoveEnd:
+        return QTableView::moveCursor(cursorAction, modifiers | Qt::ControlModifier);
+    case MoveLeft:
+    case MoveRight: {
+        QScrollBar* bar = horizontalScrollBar();
+        bar->setValue(bar->value() +
+                      (cursorAction == MoveLeft ? -bar->singleStep() : bar->singleStep()));
+        return currentIndex();
+    }
+    default:
+        return QTableView::moveCursor(cursorAction, modifiers);
+    }
 }
 
 void ChannelListWidget::wheelEvent(QWheelEvent* event)

@@ -40,6 +40,10 @@ public:
     // Sets the column widths of the list's columns.
     void applyColumnWidths();
 
+    // Scrolls a row into view; the list scrolls sideways only to show a cell being edited, so
+    // clicking a cell or moving through the rows keeps the columns where they are.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
 signals:
     // The list took the keyboard focus (commands go to the list that had it last).
     void focusEntered(ChannelListWidget* list);
@@ -54,6 +58,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
     void writeSelectionToList(const QItemSelection& selected, const QItemSelection& deselected);
@@ -64,6 +69,7 @@ private:
     ListCtrlModel* m_model;
     QPointer<CCellEdit> m_cellEdit;
     bool m_showingListSelection = false;
+    bool m_scrollSideways = false;
 };
 
 } // namespace kx

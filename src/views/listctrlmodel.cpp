@@ -135,23 +135,31 @@ void ListCtrlModel::refreshHeaders()
 void ListCtrlModel::rowsAboutToBeInserted(int first, int last)
 {
     flushChanges();
+    m_structuralChange = true;
     beginInsertRows({}, first, last);
 }
 
 void ListCtrlModel::rowsInserted(int /*first*/, int /*last*/)
 {
     endInsertRows();
+    m_structuralChange = false;
+    m_selectionChanged = true;
+    if (m_updateDepth == 0) {
+        flushChanges();
+    }
 }
 
 void ListCtrlModel::rowsAboutToBeRemoved(int first, int last)
 {
     flushChanges();
+    m_structuralChange = true;
     beginRemoveRows({}, first, last);
 }
 
 void ListCtrlModel::rowsRemoved(int /*first*/, int /*last*/)
 {
     endRemoveRows();
+    m_structuralChange = false;
     m_selectionChanged = true;
     if (m_updateDepth == 0) {
         flushChanges();
@@ -162,12 +170,14 @@ void ListCtrlModel::listAboutToBeReset()
 {
     // Rows noted as changed lose their meaning with the reset.
     m_changedFirst = m_changedLast = -1;
+    m_structuralChange = true;
     beginResetModel();
 }
 
 void ListCtrlModel::listReset()
 {
     endResetModel();
+    m_structuralChange = false;
     m_selectionChanged = true;
     if (m_updateDepth == 0) {
         flushChanges();

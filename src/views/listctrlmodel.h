@@ -40,6 +40,10 @@ public:
     // Says which rows are drawn in blue; without it, the unticked ones are.
     void setBlueRows(std::function<bool(int row)> isBlue) { m_isBlue = std::move(isBlue); }
 
+    // True between the list's announcement of rows coming, going or being replaced and the end
+    // of that change: the list must not be changed meanwhile.
+    bool listIsChanging() const { return m_structuralChange; }
+
     // While set, selection changes of the list are not announced back: the widget is writing
     // the user's selection into the list.
     void setSelectionFromWidget(bool fromWidget) { m_selectionFromWidget = fromWidget; }
@@ -77,6 +81,7 @@ private:
     bool m_selectionChanged = false;
     bool m_selectionFromWidget = false;
     bool m_flushQueued = false;
+    bool m_structuralChange = false;
     std::function<bool(int)> m_isBlue;
 };
 

@@ -170,7 +170,8 @@ private slots:
         QCOMPARE(model.columnCount(), 6);
         QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Name"));
         QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Character"));
-        QCOMPARE(m_widget->columnWidth(0), 35);
+        // The number column also holds the check box, which gets room of its own.
+        QCOMPARE(m_widget->columnWidth(0), 35 + 20);
         QCOMPARE(m_widget->columnWidth(1), 200);
         QCOMPARE(m_widget->columnWidth(5), 50);
         QCOMPARE(model.index(2, 1).data().toString(), QStringLiteral("Channel 2"));
@@ -220,6 +221,29 @@ private slots:
         QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 0, 3));
         QCOMPARE(selectedRowsOf(*m_list), QList<int>({0}));
         QCOMPARE(m_list->focusedItem(), 0);
+    }
+
+    void rowsTakenOut_leaveTheListsBitsAlone()
+    {
+        // Rows 2 and 3 selected by the user, then taken out by a command: the table must not
+        // write its own clean-up of the selection back into the list while that happens.
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 2, 3));
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          cellCentre(*m_widget, 3, 3));
+        const std::vector<std::unique_ptr<kx::CChannelRec>> taken = m_list->takeSelectedItems();
+        QCOMPARE(int(taken.size()), 2);
+        QCOMPARE(m_list->itemCount(), 28);
+        QCOMPARE(m_widget->model()->rowCount(), 28);
+        QVERIFY(selectedRowsOf(*m_widget).isEmpty());
+
+        // Scattered rows go as a reset of the table; the rows stay selected in the list until
+        // they are taken.
+        m_list->setItemState(1, lvis::kSelected, lvis::kSelected);
+        m_list->setItemState(5, lvis::kSelected, lvis::kSelected);
+        QCOMPARE(selectedRowsOf(*m_widget), QList<int>({1, 5}));
+        QCOMPARE(int(m_list->takeSelectedItems().size()), 2);
+        QCOMPARE(m_widget->model()->rowCount(), 26);
+        QVERIFY(selectedRowsOf(*m_widget).isEmpty());
     }
 
     void listSelection_isShownByTheWidget()
@@ -346,6 +370,25 @@ private slots:
         QCOMPARE(ended.count(), 1);
         QCOMPARE(ended.first(), QVariantList({0, 1, QStringLiteral("ARD"), false}));
         QVERIFY(m_widget->verticalScrollBar()->value() > 0);
+    }
+
+    void clicksAndKeys_moveThroughRowsWithoutScrollingSideways()
+    {
+        m_widget->resize(150, 200);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_widget->horizontalScrollBar()->value(), 0);
+        const QRect cell = m_widget->visualRect(m_widget->model()->index(3, 2));
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {},
+                          QPoint(m_widget->viewport()->width() - 5, cell.center().y()));
+        QCOMPARE(m_list->focusedItem(), 3);
+        QCOMPARE(m_widget->horizontalScrollBar()->value(), 0);
+        QTest::keyClick(m_widget, Qt::Key_End);
+        QCOMPARE(m_list->focusedItem(), 29);
+        QCOMPARE(selectedRowsOf(*m_list), QList<int>({29}));
+        QVERIFY(m_widget->verticalScrollBar()->value() > 0);
+        QCOMPARE(m_widget->horizontalScrollBar()->value(), 0);
+        QTest::keyClick(m_widget, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(selectedRowsOf(*m_list), QList<int>({28, 29}));
     }
 
     void doubleClicks_reportCellAndButton()
