@@ -266,11 +266,20 @@ void ChannelListWidget::mouseDoubleClickEvent(QMouseEvent* event)
 
 void ChannelListWidget::keyPressEvent(QKeyEvent* event)
 {
-    // F2 renames the focused channel, as the double-click on its name does.
-    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier &&
-        currentIndex().isValid()) {
-        BeginCellEdit(currentIndex().row(), 1);
-        return;
+    // F2 renames the focused channel, as the double-click on its name does; Space ticks or
+    // unticks it, as a click on its check box does.
+    if (event->modifiers() == Qt::NoModifier && currentIndex().isValid()) {
+        const int row = currentIndex().row();
+        if (event->key() == Qt::Key_F2) {
+            BeginCellEdit(row, 1);
+            return;
+        }
+        if (event->key() == Qt::Key_Space) {
+            const QModelIndex box = m_model->index(row, 0);
+            const bool ticked = box.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
+            m_model->setData(box, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+            return;
+        }
     }
     QTableView::keyPressEvent(event);
 }

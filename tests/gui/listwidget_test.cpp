@@ -222,6 +222,26 @@ private slots:
                  QColor(0, 0, 0));
     }
 
+    void keys_tickWithSpaceAndRenameWithF2()
+    {
+        StateSpy spy;
+        m_list->addObserver(&spy);
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 3, 4));
+        QTest::keyClick(m_widget, Qt::Key_Space);
+        QTest::keyClick(m_widget, Qt::Key_Space);
+        m_list->removeObserver(&spy);
+        QCOMPARE(spy.images.size(), 2);
+        QCOMPARE(spy.images.at(0), std::make_tuple(3, lvis::kImageUnticked, lvis::kImageTicked));
+        QCOMPARE(spy.images.at(1), std::make_tuple(3, lvis::kImageTicked, lvis::kImageUnticked));
+        // Space does not change the selection.
+        QCOMPARE(selectedRowsOf(*m_list), QList<int>({3}));
+
+        QTest::keyClick(m_widget, Qt::Key_F2);
+        QVERIFY(m_widget->cellEdit() != nullptr);
+        QCOMPARE(m_widget->cellEdit()->item(), 3);
+        QCOMPARE(m_widget->cellEdit()->subItem(), 1);
+    }
+
     void userSelection_isWrittenIntoTheList()
     {
         QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 2, 3));
