@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Character</source>
-        <translation>Кодировка</translation>
+        <translation>Таблица</translation>
     </message>
     <message>
         <source>Frequency</source>

@@ -314,7 +314,7 @@ void CMainFrame::createLists()
             m_activeList = i;
             updateCommands();
         });
-        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        connect(list, &ChannelListWidget::selectedRowsChanged, this,
                 &CMainFrame::updateCommands);
     }
     setCentralWidget(m_splitter);
