@@ -1,5 +1,8 @@
 #include "app/kanalyxapp.h"
 
+#include <memory>
+#include <unordered_map>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
@@ -11,6 +14,7 @@
 #include "app/aboutbox.h"
 #include "app/filetyperegistration.h"
 #include "app/mainframe.h"
+#include "app/moresettingssheet.h"
 #include "dialogs/channeldlg.h"
 #include "dialogs/datablockdlg.h"
 #include "dialogs/usertabledlg.h"
@@ -96,9 +100,11 @@ bool CKanalyxApp::InitInstance(const QStringList& arguments, const Options& opti
 
 void CKanalyxApp::installDialogs()
 {
-    // The settings sheet plugs in here too.
-    const std::filesystem::path folder(QFile::encodeName(m_programFolder).toStdString());
     FrameDialogs dialogs;
+    const std::filesystem::path folder(QFile::encodeName(m_programFolder).toStdString());
+    dialogs.moreSettings = [folder](QWidget* parent, CKanalyxDoc& doc) {
+        return MoreSettingsSheet::run(parent, doc, folder);
+    };
     dialogs.dataBlock = [folder](QWidget* parent, CKanalyxDoc& doc) {
         CDataBlockDlg::run(parent, doc, folder);
     };
@@ -133,8 +139,17 @@ void CKanalyxApp::loadLanguageLibrary()
     if (m_qtTranslator.load(qtTranslation, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&m_qtTranslator);
     }
-    Strings::setTranslator([](int /*id*/, const char* english) {
-        return QCoreApplication::translate("Strings", english).toStdString();
+    // The lists ask for the same few texts once per row (the character table's name): each is
+    // translated once and kept, since the language does not change during a run.
+    auto translated = std::make_shared<std::unordered_map<int, std::string>>();
+    Strings::setTranslator([translated](int id, const char* english) {
+        const auto known = translated->find(id);
+        if (known != translated->end()) {
+            return known->second;
+        }
+        std::string text = QCoreApplication::translate("Strings", english).toStdString();
+        translated->emplace(id, text);
+        return text;
     });
     m_libraryLoaded = true;
 }

@@ -253,6 +253,8 @@ void CMainFrame::createCharsetBar()
 {
     m_charsetBar = new CharsetBar(m_profile, this);
     addToolBar(m_charsetBar);
+    // The bar stays: no menu offers to hide it.
+    m_charsetBar->toggleViewAction()->setVisible(false);
     m_charsetBar->InitCharacterSetBar();
     connect(m_charsetBar, &CharsetBar::characterSetChanged, this,
             [this] { OnCharacterSetChange(true); });
@@ -312,7 +314,7 @@ void CMainFrame::createLists()
             m_activeList = i;
             updateCommands();
         });
-        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        connect(list, &ChannelListWidget::selectedRowsChanged, this,
                 &CMainFrame::updateCommands);
     }
     setCentralWidget(m_splitter);

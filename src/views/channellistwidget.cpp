@@ -6,10 +6,12 @@
 #include <QProxyStyle>
 #include <QScrollBar>
 #include <QStyleOptionViewItem>
+#include <QStyledItemDelegate>
 
 #include "app/icons.h"
 #include "views/celledit.h"
 #include "views/listctrlmodel.h"
+#include "views/listselectionmodel.h"
 
 namespace kx {
 
@@ -49,16 +51,42 @@ public:
     }
 };
 
+// Draws a row as selected when the list's selected bit of the row is set.
+class RowDelegate : public QStyledItemDelegate
+{
+public:
+    RowDelegate(const ListSelectionModel& selection, QObject* parent)
+        : QStyledItemDelegate(parent), m_selection(selection)
+    {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem rowOption(option);
+        rowOption.state.setFlag(QStyle::State_Selected,
+                                m_selection.isRowSelectedInList(index.row()));
+        QStyledItemDelegate::paint(painter, rowOption, index);
+    }
+
+private:
+    const ListSelectionModel& m_selection;
+};
+
 } // namespace
 
 ChannelListWidget::ChannelListWidget(ListCtrl& list, QWidget* parent)
-    : QTableView(parent), m_model(new ListCtrlModel(list, this))
+    : QTableView(parent), m_model(new ListCtrlModel(list, this)),
+      m_selection(new ListSelectionModel(*m_model, this))
 {
     auto* style = new CheckBoxStyle;
     style->setParent(this);
     setStyle(style);
 
     setModel(m_model);
+    QItemSelectionModel* qtSelection = selectionModel();
+    setSelectionModel(m_selection);
+    delete qtSelection;
+    setItemDelegate(new RowDelegate(*m_selection, this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -79,8 +107,10 @@ ChannelListWidget::ChannelListWidget(ListCtrl& list, QWidget* parent)
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     applyColumnWidths();
 
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &ChannelListWidget::writeSelectionToList);
+    connect(m_selection, &ListSelectionModel::rowsSelectionChanged, this, [this] {
+        viewport()->update();
+        emit selectedRowsChanged();
+    });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { writeFocusToList(current); });
     connect(m_model, &ListCtrlModel::listSelectionChanged, this,
@@ -177,58 +207,31 @@ void ChannelListWidget::scrollTo(const QModelIndex& index, ScrollHint hint)
 
 void ChannelListWidget::showListSelection()
 {
-    const ListCtrl& listCtrl = list();
-    const int rows = listCtrl.itemCount();
+    m_selection->forgetCurrentSelection();
+    const int focused = list().focusedItem();
     const int lastColumn = m_model->columnCount() - 1;
-    QItemSelection selection;
-    if (lastColumn >= 0) {
-        int first = -1;
-        for (int row = 0; row <= rows; ++row) {
-            const bool selected =
-                row < rows && listCtrl.itemState(row, lvis::kSelected) == lvis::kSelected;
-            if (selected && first < 0) {
-                first = row;
-            } else if (!selected && first >= 0) {
-                selection.select(m_model->index(first, 0), m_model->index(row - 1, lastColumn));
-                first = -1;
-            }
-        }
-    }
+    const int column = std::clamp(currentIndex().column(), 0, std::max(lastColumn, 0));
     m_showingListSelection = true;
-    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    const int focused = listCtrl.focusedItem();
-    const int column = std::max(currentIndex().column(), 0);
-    selectionModel()->setCurrentIndex(focused >= 0 && lastColumn >= 0
-                                          ? m_model->index(focused, std::min(column, lastColumn))
-                                          : QModelIndex(),
-                                      QItemSelectionModel::NoUpdate);
+    selectionModel()->setCurrentIndex(
+        focused >= 0 && lastColumn >= 0 ? m_model->index(focused, column) : QModelIndex(),
+        QItemSelectionModel::NoUpdate);
     m_showingListSelection = false;
+    viewport()->update();
+    emit selectedRowsChanged();
 }
 
-void ChannelListWidget::writeSelectionToList(const QItemSelection& selected,
-                                             const QItemSelection& deselected)
+QItemSelectionModel::SelectionFlags ChannelListWidget::selectionCommand(const QModelIndex& index,
+                                                                        const QEvent* event) const
 {
-    // While rows come and go the table drops them from its selection on its own; the list
-    // keeps its bits, and the table shows them again once the change is over.
-    if (m_showingListSelection || m_model->listIsChanging()) {
-        return;
+    QItemSelectionModel::SelectionFlags command = QTableView::selectionCommand(index, event);
+    // Qt decides what Ctrl+click does from its own ranges, which stay empty here: decide it
+    // from the list's bit instead.
+    if (command.testFlag(QItemSelectionModel::Toggle) && index.isValid()) {
+        command &= ~QItemSelectionModel::SelectionFlags(QItemSelectionModel::Toggle);
+        command |= m_selection->isRowSelectedInList(index.row()) ? QItemSelectionModel::Deselect
+                                                                 : QItemSelectionModel::Select;
     }
-    ListCtrl& listCtrl = list();
-    const int rows = listCtrl.itemCount();
-    m_model->setSelectionFromWidget(true);
-    for (const QItemSelectionRange& range : deselected) {
-        for (int row = range.top(); row <= range.bottom() && row < rows; ++row) {
-            if (!selectionModel()->isRowSelected(row, {})) {
-                listCtrl.setItemState(row, 0, lvis::kSelected);
-            }
-        }
-    }
-    for (const QItemSelectionRange& range : selected) {
-        for (int row = range.top(); row <= range.bottom() && row < rows; ++row) {
-            listCtrl.setItemState(row, lvis::kSelected, lvis::kSelected);
-        }
-    }
-    m_model->setSelectionFromWidget(false);
+    return command;
 }
 
 void ChannelListWidget::writeFocusToList(const QModelIndex& current)
@@ -263,11 +266,20 @@ void ChannelListWidget::mouseDoubleClickEvent(QMouseEvent* event)
 
 void ChannelListWidget::keyPressEvent(QKeyEvent* event)
 {
-    // F2 renames the focused channel, as the double-click on its name does.
-    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier &&
-        currentIndex().isValid()) {
-        BeginCellEdit(currentIndex().row(), 1);
-        return;
+    // F2 renames the focused channel, as the double-click on its name does; Space ticks or
+    // unticks it, as a click on its check box does.
+    if (event->modifiers() == Qt::NoModifier && currentIndex().isValid()) {
+        const int row = currentIndex().row();
+        if (event->key() == Qt::Key_F2) {
+            BeginCellEdit(row, 1);
+            return;
+        }
+        if (event->key() == Qt::Key_Space) {
+            const QModelIndex box = m_model->index(row, 0);
+            const bool ticked = box.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
+            m_model->setData(box, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+            return;
+        }
     }
     QTableView::keyPressEvent(event);
 }

@@ -9,10 +9,12 @@ namespace kx {
 
 class CCellEdit;
 class ListCtrlModel;
+class ListSelectionModel;
 
 // One channel list on screen: a table over a ListCtrl with the list's columns and pixel widths,
-// check boxes drawn with the program's own pictures, several rows selectable at once, and the
-// row selection kept equal to the list's selected and focused bits in both directions.
+// check boxes drawn with the program's own pictures, and several rows selectable at once. The
+// selection lives in the list's selected bits (ListSelectionModel) and the focused row follows
+// the table's current row, so the view logic and the table never disagree.
 // Double-clicks and finished name edits are reported by (row, column) for the view logic to
 // decide; the widget itself changes no record.
 class ChannelListWidget : public QTableView
@@ -35,7 +37,7 @@ public:
     // Ends an open in-place edit as losing the focus would (committing), or cancels it.
     void endCellEdit(bool cancel = false);
 
-    // Shows the list's selected and focused bits as the widget's selection.
+    // Shows the list's selected and focused bits after the list changed them.
     void showListSelection();
     // Sets the column widths of the list's columns.
     void applyColumnWidths();
@@ -47,6 +49,8 @@ public:
 signals:
     // The list took the keyboard focus (commands go to the list that had it last).
     void focusEntered(ChannelListWidget* list);
+    // The selected rows changed, by the user or by a command.
+    void selectedRowsChanged();
     // A double-click on a cell, after the widget's own handling of the click.
     void cellDoubleClicked(int row, int column, Qt::MouseButton button);
     // An in-place edit ended: with the text typed, or cancelled with Escape.
@@ -59,14 +63,16 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
 
 private:
-    void writeSelectionToList(const QItemSelection& selected, const QItemSelection& deselected);
     void writeFocusToList(const QModelIndex& current);
     // Taking the focus ends an open editor, which then commits.
     void takeFocusBeforeScrolling();
 
     ListCtrlModel* m_model;
+    ListSelectionModel* m_selection;
     QPointer<CCellEdit> m_cellEdit;
     bool m_showingListSelection = false;
     bool m_scrollSideways = false;

@@ -51,13 +51,30 @@ QList<int> selectedRowsOf(const ListCtrl& list)
     return rows;
 }
 
-QList<int> selectedRowsOf(const ChannelListWidget& widget)
+// The rows the widget draws as selected, among the rows in sight: a selected row's empty cells
+// are filled with the highlight colour.
+QList<int> selectedRowsOf(ChannelListWidget& widget)
 {
+    widget.viewport()->update();
+    QCoreApplication::processEvents();
+    const QImage image = widget.viewport()->grab().toImage();
+    const QColor highlight = widget.palette().color(QPalette::Active, QPalette::Highlight);
     QList<int> rows;
-    for (const QModelIndex& index : widget.selectionModel()->selectedRows()) {
-        rows << index.row();
+    for (int row = 0; row < widget.model()->rowCount(); ++row) {
+        // Column 3 holds no text in these rows.
+        const QRect cell = widget.visualRect(widget.model()->index(row, 3));
+        if (!cell.isValid() || cell.bottom() >= image.height() || cell.left() >= image.width()) {
+            continue;
+        }
+        const QPoint probe(std::min(cell.center().x(), image.width() - 1), cell.center().y());
+        // The current row's highlight is drawn a shade lighter.
+        const QColor drawn = image.pixelColor(probe);
+        if (std::abs(drawn.red() - highlight.red()) + std::abs(drawn.green() - highlight.green()) +
+                std::abs(drawn.blue() - highlight.blue()) <
+            24) {
+            rows << row;
+        }
     }
-    std::sort(rows.begin(), rows.end());
     return rows;
 }
 
@@ -205,6 +222,26 @@ private slots:
                  QColor(0, 0, 0));
     }
 
+    void keys_tickWithSpaceAndRenameWithF2()
+    {
+        StateSpy spy;
+        m_list->addObserver(&spy);
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 3, 4));
+        QTest::keyClick(m_widget, Qt::Key_Space);
+        QTest::keyClick(m_widget, Qt::Key_Space);
+        m_list->removeObserver(&spy);
+        QCOMPARE(spy.images.size(), 2);
+        QCOMPARE(spy.images.at(0), std::make_tuple(3, lvis::kImageUnticked, lvis::kImageTicked));
+        QCOMPARE(spy.images.at(1), std::make_tuple(3, lvis::kImageTicked, lvis::kImageUnticked));
+        // Space does not change the selection.
+        QCOMPARE(selectedRowsOf(*m_list), QList<int>({3}));
+
+        QTest::keyClick(m_widget, Qt::Key_F2);
+        QVERIFY(m_widget->cellEdit() != nullptr);
+        QCOMPARE(m_widget->cellEdit()->item(), 3);
+        QCOMPARE(m_widget->cellEdit()->subItem(), 1);
+    }
+
     void userSelection_isWrittenIntoTheList()
     {
         QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 2, 3));
@@ -221,6 +258,32 @@ private slots:
         QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 0, 3));
         QCOMPARE(selectedRowsOf(*m_list), QList<int>({0}));
         QCOMPARE(m_list->focusedItem(), 0);
+        QCOMPARE(selectedRowsOf(*m_widget), QList<int>({0}));
+    }
+
+    void shiftClicks_replaceTheExtentAndCtrlAddsToIt()
+    {
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 2, 3));
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          cellCentre(*m_widget, 8, 3));
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          cellCentre(*m_widget, 10, 3));
+        QCOMPARE(selectedRowsOf(*m_list), QList<int>({2, 8, 9, 10}));
+        // A second Shift+click moves the end of the extent from the same anchor.
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          cellCentre(*m_widget, 6, 3));
+        QCOMPARE(selectedRowsOf(*m_list), QList<int>({2, 6, 7, 8}));
+        QCOMPARE(selectedRowsOf(*m_widget), QList<int>({2, 6, 7, 8}));
+        // Ctrl+click on a selected row takes it out.
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          cellCentre(*m_widget, 7, 3));
+        QCOMPARE(selectedRowsOf(*m_list), QList<int>({2, 6, 8}));
+
+        QTest::keyClick(m_widget, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(m_list->selectedCount(), 30);
+        QTest::keyClick(m_widget, Qt::Key_Down);
+        QCOMPARE(m_list->selectedCount(), 1);
+        QCOMPARE(m_list->focusedItem(), 8);
     }
 
     void rowsTakenOut_leaveTheListsBitsAlone()

@@ -15,6 +15,7 @@
 #include "app/mainframe.h"
 #include "guitestsupport.h"
 #include "platform/strings.h"
+#include "views/channellistwidget.h"
 
 using kx::CKanalyxApp;
 using Command = kx::CMainFrame::Command;
@@ -132,6 +133,9 @@ private slots:
         QCOMPARE(frame.charsetBar()->characterSetCombo()->itemText(2), QStringLiteral("Кириллица"));
         QCOMPARE(QString::fromStdString(kx::Strings::text(kx::ids::kMoreSettingsCaption)),
                  QStringLiteral("Дополнительно"));
+        const QAbstractItemModel* analog = frame.listWidget(kx::ListKind::Analog)->model();
+        QCOMPARE(analog->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Название"));
+        QCOMPARE(frame.messagePaneText(), QStringLiteral("Готово"));
         QVERIFY(languageChecks(frame).russian);
 
         kx::CAboutBox about;
