@@ -930,6 +930,24 @@
     </message>
 </context>
 <context>
+    <name>kx::CPorperyLang</name>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+</context>
+<context>
+    <name>kx::CPropertyMore</name>
+    <message>
+        <source>More</source>
+        <translation>Прочее</translation>
+    </message>
+    <message>
+        <source>The settings description could not be read.</source>
+        <translation>Не удалось прочитать описание настроек.</translation>
+    </message>
+</context>
+<context>
     <name>kx::CUserTableDlg</name>
     <message>
         <source>Character User</source>
@@ -946,24 +964,6 @@
     <message>
         <source>The character table could not be saved.</source>
         <translation>Не удалось сохранить таблицу символов.</translation>
-    </message>
-</context>
-<context>
-    <name>kx::CPorperyLang</name>
-    <message>
-        <source>Country</source>
-        <translation>Страна</translation>
-    </message>
-</context>
-<context>
-    <name>kx::CPropertyMore</name>
-    <message>
-        <source>More</source>
-        <translation>Прочее</translation>
-    </message>
-    <message>
-        <source>The settings description could not be read.</source>
-        <translation>Не удалось прочитать описание настроек.</translation>
     </message>
 </context>
 <context>
