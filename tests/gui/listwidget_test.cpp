@@ -454,6 +454,28 @@ private slots:
         QCOMPARE(selectedRowsOf(*m_list), QList<int>({28, 29}));
     }
 
+    void scrollRequestsInsideAnUpdate_scrollOnceToTheLast()
+    {
+        m_widget->resize(300, 150);
+        QCoreApplication::processEvents();
+        QSignalSpy scrolls(m_widget->verticalScrollBar(), &QScrollBar::valueChanged);
+        {
+            ListCtrl::UpdateGuard update(*m_list);
+            for (int row = 0; row < 29; ++row) {
+                m_list->ensureVisible(row);
+            }
+            m_list->ensureVisible(25);
+            QCOMPARE(scrolls.count(), 0);
+        }
+        QCOMPARE(scrolls.count(), 1);
+        QVERIFY(m_widget->viewport()->rect().contains(
+            m_widget->visualRect(m_widget->model()->index(25, 1)).center()));
+        // Outside an update a request scrolls at once.
+        m_list->ensureVisible(0);
+        QCOMPARE(scrolls.count(), 2);
+        QCOMPARE(m_widget->verticalScrollBar()->value(), 0);
+    }
+
     void doubleClicks_reportCellAndButton()
     {
         QSignalSpy clicks(m_widget, &ChannelListWidget::cellDoubleClicked);
