@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QTemporaryDir>
 
 #include "app/kanalyxapp.h"
@@ -118,6 +119,12 @@ void runCommand(benchmark::State& state, Command command, std::optional<Command>
     state.counters["rows"] = list.model()->rowCount();
 }
 
+void BM_MoveUp(benchmark::State& state)
+{
+    runCommand(state, Command::EditUp, std::nullopt, std::nullopt);
+}
+BENCHMARK(BM_MoveUp)->Unit(benchmark::kMillisecond);
+
 void BM_MoveDown(benchmark::State& state)
 {
     runCommand(state, Command::EditDown, std::nullopt, std::nullopt);
@@ -167,6 +174,25 @@ void BM_Undo(benchmark::State& state)
     runCommand(state, Command::EditUndo, Command::EditDelete, std::nullopt);
 }
 BENCHMARK(BM_Undo)->Unit(benchmark::kMillisecond);
+
+// Ctrl+A in the digital TV list: every row's selected bit set, the list drawn again.
+void BM_SelectAll(benchmark::State& state)
+{
+    Editor editor;
+    editor.frame().openDocumentFile(editor.path);
+    kx::ChannelListWidget& list = editor.list(kx::ListKind::DigitalTV);
+    list.setFocus();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        list.selectionModel()->select(QItemSelection(), QItemSelectionModel::Clear);
+        state.ResumeTiming();
+        list.selectAll();
+        list.viewport()->repaint();
+    }
+    state.counters["selected"] = list.list().selectedCount();
+}
+BENCHMARK(BM_SelectAll)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -284,6 +284,12 @@ private slots:
         QTest::keyClick(m_widget, Qt::Key_Down);
         QCOMPARE(m_list->selectedCount(), 1);
         QCOMPARE(m_list->focusedItem(), 8);
+
+        // A click beside the columns, away from every cell, selects nothing.
+        m_widget->setColumnWidth(1, 40);
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {},
+                          QPoint(m_widget->viewport()->width() - 2, 5));
+        QCOMPARE(m_list->selectedCount(), 0);
     }
 
     void rowsTakenOut_leaveTheListsBitsAlone()
