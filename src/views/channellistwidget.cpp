@@ -255,6 +255,15 @@ void ChannelListWidget::focusInEvent(QFocusEvent* event)
     emit focusEntered(this);
 }
 
+void ChannelListWidget::mousePressEvent(QMouseEvent* event)
+{
+    // A plain click below the last row or beside the columns selects nothing, as in a list.
+    if (!indexAt(event->position().toPoint()).isValid() && event->modifiers() == Qt::NoModifier) {
+        selectionModel()->select(QItemSelection(), QItemSelectionModel::Clear);
+    }
+    QTableView::mousePressEvent(event);
+}
+
 void ChannelListWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QTableView::mouseDoubleClickEvent(event);

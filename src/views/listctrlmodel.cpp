@@ -204,7 +204,13 @@ void ListCtrlModel::itemStateChanged(int row, unsigned oldState, unsigned newSta
 
 void ListCtrlModel::visibleRequested(int row)
 {
-    emit rowVisibilityRequested(row);
+    // Moving thousands of rows asks for each of them to be shown; scrolling for every one would
+    // cost far more than the move.
+    if (m_updateDepth > 0) {
+        m_visibleRequest = row;
+    } else {
+        emit rowVisibilityRequested(row);
+    }
 }
 
 void ListCtrlModel::updateBegun()
@@ -254,6 +260,13 @@ void ListCtrlModel::flushChanges()
     if (m_selectionChanged && m_updateDepth == 0) {
         m_selectionChanged = false;
         emit listSelectionChanged();
+    }
+    if (m_visibleRequest >= 0 && m_updateDepth == 0) {
+        const int row = std::min(m_visibleRequest, m_list.itemCount() - 1);
+        m_visibleRequest = -1;
+        if (row >= 0) {
+            emit rowVisibilityRequested(row);
+        }
     }
 }
 

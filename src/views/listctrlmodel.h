@@ -52,7 +52,8 @@ signals:
     // The selected or focused bits of rows changed from the list's side (a command moved,
     // added or removed selected rows): the widget shows the list's selection again.
     void listSelectionChanged();
-    // The list asked for a row to be scrolled into view.
+    // The list asked for a row to be scrolled into view. Inside a list update only the last
+    // request counts; it is passed on when the update ends.
     void rowVisibilityRequested(int row);
 
 private:
@@ -79,6 +80,8 @@ private:
     int m_changedFirst = -1;
     int m_changedLast = -1;
     bool m_selectionChanged = false;
+    // The row last asked to be scrolled into view during the current update, or -1.
+    int m_visibleRequest = -1;
     bool m_selectionFromWidget = false;
     bool m_flushQueued = false;
     bool m_structuralChange = false;

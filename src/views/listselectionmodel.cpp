@@ -43,7 +43,7 @@ void ListSelectionModel::select(const QItemSelection& selection, SelectionFlags 
     } else {
         m_current.clear();
     }
-    if (command & (Select | Deselect | Toggle)) {
+    if ((command & (Select | Deselect | Toggle)) != 0) {
         for (const QItemSelectionRange& range : selection) {
             if (!range.isValid()) {
                 continue;

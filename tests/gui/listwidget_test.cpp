@@ -284,6 +284,12 @@ private slots:
         QTest::keyClick(m_widget, Qt::Key_Down);
         QCOMPARE(m_list->selectedCount(), 1);
         QCOMPARE(m_list->focusedItem(), 8);
+
+        // A click beside the columns, away from every cell, selects nothing.
+        m_widget->setColumnWidth(1, 40);
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {},
+                          QPoint(m_widget->viewport()->width() - 2, 5));
+        QCOMPARE(m_list->selectedCount(), 0);
     }
 
     void rowsTakenOut_leaveTheListsBitsAlone()
@@ -452,6 +458,28 @@ private slots:
         QCOMPARE(m_widget->horizontalScrollBar()->value(), 0);
         QTest::keyClick(m_widget, Qt::Key_Up, Qt::ShiftModifier);
         QCOMPARE(selectedRowsOf(*m_list), QList<int>({28, 29}));
+    }
+
+    void scrollRequestsInsideAnUpdate_scrollOnceToTheLast()
+    {
+        m_widget->resize(300, 150);
+        QCoreApplication::processEvents();
+        QSignalSpy scrolls(m_widget->verticalScrollBar(), &QScrollBar::valueChanged);
+        {
+            ListCtrl::UpdateGuard update(*m_list);
+            for (int row = 0; row < 29; ++row) {
+                m_list->ensureVisible(row);
+            }
+            m_list->ensureVisible(25);
+            QCOMPARE(scrolls.count(), 0);
+        }
+        QCOMPARE(scrolls.count(), 1);
+        QVERIFY(m_widget->viewport()->rect().contains(
+            m_widget->visualRect(m_widget->model()->index(25, 1)).center()));
+        // Outside an update a request scrolls at once.
+        m_list->ensureVisible(0);
+        QCOMPARE(scrolls.count(), 2);
+        QCOMPARE(m_widget->verticalScrollBar()->value(), 0);
     }
 
     void doubleClicks_reportCellAndButton()
