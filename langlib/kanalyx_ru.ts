@@ -814,6 +814,24 @@
     </message>
 </context>
 <context>
+    <name>kx::CPorperyLang</name>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+</context>
+<context>
+    <name>kx::CPropertyMore</name>
+    <message>
+        <source>More</source>
+        <translation>Прочее</translation>
+    </message>
+    <message>
+        <source>The settings description could not be read.</source>
+        <translation>Не удалось прочитать описание настроек.</translation>
+    </message>
+</context>
+<context>
     <name>kx::CharsetBar</name>
     <message>
         <source>Character set</source>
@@ -826,6 +844,36 @@
     <message>
         <source>Unicode</source>
         <translation>Юникод</translation>
+    </message>
+</context>
+<context>
+    <name>kx::MorePageItemModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Данные</translation>
+    </message>
+</context>
+<context>
+    <name>kx::PropertySheet</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Применить</translation>
     </message>
 </context>
 </TS>

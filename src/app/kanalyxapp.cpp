@@ -14,6 +14,7 @@
 #include "app/aboutbox.h"
 #include "app/filetyperegistration.h"
 #include "app/mainframe.h"
+#include "app/moresettingssheet.h"
 #include "document/kanalyxdoc.h"
 #include "model/namecodec.h"
 #include "platform/strings.h"
@@ -94,9 +95,14 @@ bool CKanalyxApp::InitInstance(const QStringList& arguments, const Options& opti
 
 void CKanalyxApp::installDialogs()
 {
-    // The Channel dialog (CChannelRec::SetEditHook), the settings sheet, the Data Block dialog
-    // and the user character table plug in here.
-    m_frame->setDialogs(FrameDialogs{});
+    // The Channel dialog (CChannelRec::SetEditHook), the Data Block dialog and the user
+    // character table plug in here.
+    FrameDialogs dialogs;
+    const std::filesystem::path folder(QFile::encodeName(m_programFolder).toStdString());
+    dialogs.moreSettings = [folder](QWidget* parent, CKanalyxDoc& doc) {
+        return MoreSettingsSheet::run(parent, doc, folder);
+    };
+    m_frame->setDialogs(std::move(dialogs));
 }
 
 void CKanalyxApp::loadLanguageLibrary()

@@ -4,6 +4,8 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "dialogs/hexbytetext.h"
+
 namespace kx {
 
 namespace {
@@ -11,7 +13,23 @@ namespace {
 // Extra room after the text, so the caret at the end stays visible.
 constexpr int kSlack = 5;
 
-bool isEditorKey(const QKeyEvent& key)
+// Keys that move the caret or the selection, or copy, without changing the text.
+bool leavesTextAlone(const QKeyEvent& key)
+{
+    switch (key.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll);
+    }
+}
+
+} // namespace
+
+bool isCellEditorKey(const QKeyEvent& key)
 {
     switch (key.key()) {
     case Qt::Key_Return:
@@ -24,8 +42,6 @@ bool isEditorKey(const QKeyEvent& key)
     }
 }
 
-} // namespace
-
 CCellEdit::CCellEdit(int item, int subItem, const QString& initialText, QWidget* parent,
                      QWidget* focusTarget, int rightLimit)
     : QLineEdit(parent), m_nItem(item), m_nSubItem(subItem), m_strInit(initialText),
@@ -37,9 +53,25 @@ CCellEdit::CCellEdit(int item, int subItem, const QString& initialText, QWidget*
     connect(this, &QLineEdit::textChanged, this, &CCellEdit::widenToText);
 }
 
+CCellEdit::CCellEdit(int item, int subItem, const QString& initialText, QWidget* parent,
+                     QWidget* focusTarget, int rightLimit, int byteCount)
+    : QLineEdit(parent), m_nItem(item), m_nSubItem(subItem), m_strInit(initialText),
+      m_nBytes(byteCount), m_bHexBytes(true), m_focusTarget(focusTarget), m_rightLimit(rightLimit)
+{
+    setObjectName(QStringLiteral("cellEdit"));
+    setMaxLength(3 * m_nBytes);
+    setText(m_strInit);
+    selectAll();
+    // Only typed digits may change the text: no pasting from a menu, no dropping, no composing.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
 bool CCellEdit::event(QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride && isEditorKey(*static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        isCellEditorKey(*static_cast<QKeyEvent*>(event))) {
         // Taken here, the key reaches keyPressEvent instead of a shortcut of the window.
         event->accept();
         return true;
@@ -58,8 +90,36 @@ void CCellEdit::keyPressEvent(QKeyEvent* event)
         finish(true);
         return;
     default:
-        QLineEdit::keyPressEvent(event);
+        break;
     }
+    if (!m_bHexBytes || leavesTextAlone(*event)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // Hex-byte mode: characters go through the digit-entry rule; keys that would delete, paste
+    // or undo are dropped without a sound.
+    const bool plainCharacter =
+        !event->text().isEmpty() &&
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+    if (plainCharacter) {
+        typeHexDigit(event->text());
+    }
+}
+
+void CCellEdit::typeHexDigit(const QString& typed)
+{
+    const QList<uint> characters = typed.toUcs4();
+    if (characters.size() != 1) {
+        return;
+    }
+    const int caret = hasSelectedText() ? selectionStart() : cursorPosition();
+    const auto entry = HexByteText::typeDigit(text().toStdString(), caret,
+                                              static_cast<char32_t>(characters.front()), m_nBytes);
+    if (!entry) {
+        return;
+    }
+    setText(QString::fromStdString(entry->text));
+    setCursorPosition(entry->caret);
 }
 
 void CCellEdit::finish(bool cancel)
