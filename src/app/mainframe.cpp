@@ -314,8 +314,7 @@ void CMainFrame::createLists()
             m_activeList = i;
             updateCommands();
         });
-        connect(list, &ChannelListWidget::selectedRowsChanged, this,
-                &CMainFrame::updateCommands);
+        connect(list, &ChannelListWidget::selectedRowsChanged, this, &CMainFrame::updateCommands);
     }
     setCentralWidget(m_splitter);
     // The analog and radio lists start at a third of the width each; the digital TV list takes
