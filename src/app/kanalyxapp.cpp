@@ -16,6 +16,7 @@
 #include "app/mainframe.h"
 #include "app/moresettingssheet.h"
 #include "document/kanalyxdoc.h"
+#include "model/channelrec.h"
 #include "model/namecodec.h"
 #include "platform/strings.h"
 
@@ -37,6 +38,8 @@ CKanalyxApp::~CKanalyxApp()
 {
     m_frame.reset();
     m_doc.reset();
+    // The Channel dialog's hook belongs to this run's window.
+    CChannelRec::SetEditHook(nullptr);
     QCoreApplication::removeTranslator(&m_qtTranslator);
     if (m_libraryLoaded) {
         QCoreApplication::removeTranslator(&m_translator);
