@@ -42,6 +42,8 @@ CKanalyxApp::~CKanalyxApp()
     CChannelRec::SetEditHook(nullptr);
     m_frame.reset();
     m_doc.reset();
+    // The Channel dialog's hook belongs to this run's window.
+    CChannelRec::SetEditHook(nullptr);
     QCoreApplication::removeTranslator(&m_qtTranslator);
     if (m_libraryLoaded) {
         QCoreApplication::removeTranslator(&m_translator);
