@@ -1,5 +1,9 @@
 #include "app/mainframe.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
@@ -673,11 +677,38 @@ void CMainFrame::dropEvent(QDropEvent* event)
 
 // ---- Commands of the frame
 
+// The settings dialogs write into the document's settings block in place, and bytes they wrote
+// stay even when the dialog ends with Cancel (Apply in the sheet, typing in the Data Block grid).
+// The document is marked modified whenever its bytes changed, so that closing the program asks to
+// save them instead of dropping them silently.
+namespace {
+class SettingsChangeWatch
+{
+public:
+    explicit SettingsChangeWatch(const CKanalyxDoc& doc)
+        : m_doc(doc), m_before(doc.Settings().begin(), doc.Settings().end())
+    {}
+    bool changed() const
+    {
+        const auto now = m_doc.Settings();
+        return !std::equal(m_before.begin(), m_before.end(), now.begin(), now.end());
+    }
+
+private:
+    const CKanalyxDoc& m_doc;
+    std::vector<std::uint8_t> m_before;
+};
+} // namespace
+
 void CMainFrame::OnMoreSettings()
 {
     commitCellEdits();
-    if (m_doc.OnUpdateFileCommand() && m_dialogs.moreSettings &&
-        m_dialogs.moreSettings(this, m_doc)) {
+    if (!m_doc.OnUpdateFileCommand() || !m_dialogs.moreSettings) {
+        return;
+    }
+    const SettingsChangeWatch watch(m_doc);
+    // OK marks the document modified even when nothing changed, as the sheet always did.
+    if (m_dialogs.moreSettings(this, m_doc) || watch.changed()) {
         m_doc.SetModifiedFlag(true);
     }
 }
@@ -685,8 +716,13 @@ void CMainFrame::OnMoreSettings()
 void CMainFrame::OnDataBlock()
 {
     commitCellEdits();
-    if (m_doc.OnUpdateFileCommand() && m_dialogs.dataBlock) {
-        m_dialogs.dataBlock(this, m_doc);
+    if (!m_doc.OnUpdateFileCommand() || !m_dialogs.dataBlock) {
+        return;
+    }
+    const SettingsChangeWatch watch(m_doc);
+    m_dialogs.dataBlock(this, m_doc);
+    if (watch.changed()) {
+        m_doc.SetModifiedFlag(true);
     }
 }
 

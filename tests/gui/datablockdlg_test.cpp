@@ -269,7 +269,7 @@ private slots:
         dialog.reject();
     }
 
-    void dataBlockCommand_editsTheDocumentsBlockWithoutMarkingItModified()
+    void dataBlockCommand_marksTheDocumentModifiedOnlyWhenBytesChanged()
     {
         kx::guitest::clearSettings();
         const auto path = m_folder->write("list.tll", tllWithSettings(2, std::string(40, '\0')));
@@ -288,6 +288,17 @@ private slots:
         command->trigger();
         QCOMPARE(m_answers->seen.size(), 1);
         QCOMPARE(app.document()->Settings()[33], std::uint8_t{0x7E});
+        QVERIFY(app.document()->IsModified());
+
+        // Opening and closing it without typing leaves the flag as it was.
+        app.document()->SetModifiedFlag(false);
+        m_answers->expect([](QWidget* modal) {
+            auto* dialog = qobject_cast<CDataBlockDlg*>(modal);
+            QVERIFY(dialog != nullptr);
+            QTest::mouseClick(button(dialog, "cancel"), Qt::LeftButton);
+        });
+        command->trigger();
+        QCOMPARE(m_answers->seen.size(), 2);
         QVERIFY(!app.document()->IsModified());
     }
 

@@ -299,7 +299,8 @@ private slots:
         QVERIFY(doc.IsModified());
         QCOMPARE(blockOf(doc), settingsV1());
 
-        // Apply, then Cancel: the bytes stay written, the flag stays clear.
+        // Apply, then Cancel: the bytes stay written, and since they changed the document is
+        // marked modified so that they are not lost without a question when the program closes.
         doc.SetModifiedFlag(false);
         m_answers->expect([](QWidget* modal) {
             auto* sheet = qobject_cast<MoreSettingsSheet*>(modal);
@@ -307,6 +308,19 @@ private slots:
             QVERIFY(chooseFromDropDown(sheet->countryPage()->list(CountrySetting::DigitalAudioOut),
                                        0)); // Auto
             sheet->applyButton()->click();
+            sheet->cancelButton()->click();
+        });
+        command->trigger();
+        QVERIFY(doc.IsModified());
+        QCOMPARE(static_cast<int>(blockOf(doc)[6055]), 0);
+
+        // Cancel without an Apply writes nothing and leaves the flag alone.
+        doc.SetModifiedFlag(false);
+        m_answers->expect([](QWidget* modal) {
+            auto* sheet = qobject_cast<MoreSettingsSheet*>(modal);
+            QVERIFY(sheet != nullptr);
+            QVERIFY(chooseFromDropDown(sheet->countryPage()->list(CountrySetting::DigitalAudioOut),
+                                       1)); // PCM
             sheet->cancelButton()->click();
         });
         command->trigger();
