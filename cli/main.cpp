@@ -90,8 +90,8 @@ int main(int argc, char** argv)
     for (const std::string& argument : rest) {
         if (argument == "--help" || argument == "-h") {
             std::cout << command->help;
-            for (const kx::cli::OptionSpec& spec : command->options()) {
-                if (spec.name == "--charset") {
+            for (const kx::cli::OptionSpec& option : command->options()) {
+                if (option.name == "--charset") {
                     std::cout << kx::cli::kCodecOptionsHelp;
                 }
             }

@@ -43,23 +43,23 @@ Args Args::parse(std::span<const std::string> arguments, std::span<const OptionS
             name = argument.substr(0, equals);
             values.push_back(argument.substr(equals + 1));
         }
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* known = nullptr;
         for (const OptionSpec& candidate : specs) {
             if (candidate.name == name) {
-                spec = &candidate;
+                known = &candidate;
             }
         }
-        if (spec == nullptr) {
+        if (known == nullptr) {
             throw UsageError("unknown option " + name);
         }
-        if (!values.empty() && spec->values != 1) {
-            throw UsageError("option " + name + " takes " + std::to_string(spec->values) +
+        if (!values.empty() && known->values != 1) {
+            throw UsageError("option " + name + " takes " + std::to_string(known->values) +
                              " values, not one after '='");
         }
-        while (static_cast<int>(values.size()) < spec->values) {
+        while (static_cast<int>(values.size()) < known->values) {
             if (++i >= arguments.size()) {
-                throw UsageError("option " + name + " needs " + std::to_string(spec->values) +
-                                 (spec->values == 1 ? " value" : " values"));
+                throw UsageError("option " + name + " needs " + std::to_string(known->values) +
+                                 (known->values == 1 ? " value" : " values"));
             }
             values.push_back(arguments[i]);
         }

@@ -78,12 +78,12 @@ std::vector<std::string> itemsOf(CountrySetting setting)
 }
 
 // The settings block offset of a list for variant, or kNotShown.
-std::size_t offsetFor(const ListSpec& spec, int variant)
+std::size_t offsetFor(const ListSpec& entry, int variant)
 {
     if (variant == 1) {
-        return spec.offsetV1;
+        return entry.offsetV1;
     }
-    return variant == 2 ? spec.offsetV2 : kNotShown;
+    return variant == 2 ? entry.offsetV2 : kNotShown;
 }
 
 // The bytes a list occupies from its offset.
@@ -100,10 +100,10 @@ std::size_t widthOf(Storage storage)
 }
 
 // The item index the stored bytes give, or -1.
-int storedSelection(const ListSpec& spec, std::span<const std::uint8_t> block, std::size_t offset,
+int storedSelection(const ListSpec& entry, std::span<const std::uint8_t> block, std::size_t offset,
                     std::size_t itemCount)
 {
-    switch (spec.storage) {
+    switch (entry.storage) {
     case Storage::CountryCode: {
         const auto code = readCountryCode(block, offset);
         return code ? findExact(CountryCodes, *code) : -1;
@@ -118,17 +118,17 @@ int storedSelection(const ListSpec& spec, std::span<const std::uint8_t> block, s
         if (!byte) {
             return -1;
         }
-        const int index = spec.storage == Storage::TimeZone ? *byte - kTimeZoneStoredFirst : *byte;
+        const int index = entry.storage == Storage::TimeZone ? *byte - kTimeZoneStoredFirst : *byte;
         return index >= 0 && static_cast<std::size_t>(index) < itemCount ? index : -1;
     }
     }
     return -1;
 }
 
-void store(const ListSpec& spec, std::span<std::uint8_t> block, std::size_t offset, int index)
+void store(const ListSpec& entry, std::span<std::uint8_t> block, std::size_t offset, int index)
 {
     const auto item = static_cast<std::size_t>(index);
-    switch (spec.storage) {
+    switch (entry.storage) {
     case Storage::CountryCode:
         writeCountryCode(block, offset, CountryCodes.at(item));
         break;
@@ -150,8 +150,8 @@ CountryPageModel::CountryPageModel(std::span<std::uint8_t> settings, int variant
     : m_settings(settings), m_nVariant(variant)
 {
     for (std::size_t i = 0; i < kListCount; ++i) {
-        const ListSpec& spec = kSpecs[i];
-        m_lists[i] = List{spec.setting, spec.controlId, spec.key, spec.label, {}, -1};
+        const ListSpec& entry = kSpecs[i];
+        m_lists[i] = List{entry.setting, entry.controlId, entry.key, entry.label, {}, -1};
     }
     m_stored.fill(-1);
 }
@@ -159,21 +159,21 @@ CountryPageModel::CountryPageModel(std::span<std::uint8_t> settings, int variant
 void CountryPageModel::OnInitDialog()
 {
     for (std::size_t i = 0; i < kListCount; ++i) {
-        const ListSpec& spec = kSpecs[i];
+        const ListSpec& entry = kSpecs[i];
         List& list = m_lists[i];
         list.items.clear();
         list.selected = -1;
         m_stored[i] = -1;
-        const std::size_t offset = offsetFor(spec, m_nVariant);
-        const std::size_t width = widthOf(spec.storage);
+        const std::size_t offset = offsetFor(entry, m_nVariant);
+        const std::size_t width = widthOf(entry.storage);
         // A list whose bytes are not all inside the block stays empty: there is nothing to show
         // and nowhere to write.
         if (offset == kNotShown || offset >= m_settings.size() ||
             m_settings.size() - offset < width) {
             continue;
         }
-        list.items = itemsOf(spec.setting);
-        list.selected = storedSelection(spec, m_settings, offset, list.items.size());
+        list.items = itemsOf(entry.setting);
+        list.selected = storedSelection(entry, m_settings, offset, list.items.size());
         m_stored[i] = list.selected;
     }
 }
@@ -220,9 +220,9 @@ void CountryPageModel::OnApply()
 
 std::optional<CountrySetting> CountryPageModel::settingForKey(std::string_view key)
 {
-    for (const ListSpec& spec : kSpecs) {
-        if (spec.key == key) {
-            return spec.setting;
+    for (const ListSpec& entry : kSpecs) {
+        if (entry.key == key) {
+            return entry.setting;
         }
     }
     return std::nullopt;

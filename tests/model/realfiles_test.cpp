@@ -115,8 +115,9 @@ TEST_P(RealFiles, KindsNumbersAndNames_MatchTheReferenceList)
                           withoutEmphasisMarks(rec->GetName()));
     }
     std::vector<Entry> reference;
-    for (const test::ReferenceChannel& channel : test::readReferenceList(
-             test::realDataFile("chansort-reflists/" + std::string(param.stem) + ".csv.in"))) {
+    const std::filesystem::path referenceFile = test::referenceListFile(param.stem);
+    ASSERT_FALSE(referenceFile.empty()) << "no reference list for " << param.stem;
+    for (const test::ReferenceChannel& channel : test::readReferenceList(referenceFile)) {
         const std::string list = channel.list == "DCR0"   ? "radio"
                                  : channel.list == "DCT0" ? "tv"
                                                           : "analog";

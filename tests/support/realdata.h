@@ -13,6 +13,10 @@ std::filesystem::path realDataDir();
 // KX_REQUIRE_REALDATA.
 std::filesystem::path realDataFile(const std::string& name);
 
+// The independent reference list exported for the real file with this stem (a CSV named
+// <stem>.csv.in in a sub-folder of the real-data folder), or an empty path when there is none.
+std::filesystem::path referenceListFile(const std::string& stem);
+
 } // namespace kx::test
 
 // Skips the current test, visibly, when the real-data folder is absent.
