@@ -72,9 +72,9 @@ void UserTableModel::OnOK(std::string_view editText, const std::filesystem::path
 {
     // The character typed last reaches the table even without a click on a cell.
     storeInto(m_selected, editText);
-    File file(codeDatPath, File::Mode::Write);
-    file.write(m_table.data(), m_table.size());
-    file.close();
+    // A cut-off table would silently change how every name decodes: never leave one half-written.
+    File::writeAtomically(codeDatPath,
+                          [this](File& file) { file.write(m_table.data(), m_table.size()); });
 }
 
 std::optional<TableCell> UserTableModel::hitTest(int x, int y)
