@@ -8,11 +8,6 @@ namespace kx::cli {
 
 namespace {
 
-std::vector<OptionSpec> options()
-{
-    return {};
-}
-
 int run(const Args& args)
 {
     args.expectPositionals({"FILE", "OTHER"});
@@ -36,6 +31,6 @@ const Command kCompareCommand{
     "variant, over the shorter of the two blocks, and prints one line per differing byte in\n"
     "ascending order: OTHER's byte and the offset in hex, as in '05 : 001A' (offsets show their\n"
     "low four digits). A file of the other variant prints nothing.\n",
-    &options, &run};
+    &noOptions, &run};
 
 } // namespace kx::cli

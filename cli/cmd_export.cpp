@@ -5,11 +5,6 @@ namespace kx::cli {
 
 namespace {
 
-std::vector<OptionSpec> options()
-{
-    return {};
-}
-
 int run(const Args& args)
 {
     args.expectPositionals({"FILE", "OUT"});
@@ -26,6 +21,6 @@ const Command kExportCommand{
     "Usage: kanalyx-cli export FILE OUT\n"
     "Writes the analog, then the radio, then the digital TV records of FILE to OUT (the name as\n"
     "given), one line per record: each byte as two hex digits and a tab, then CR LF.\n",
-    &options, &run};
+    &noOptions, &run};
 
 } // namespace kx::cli

@@ -7,11 +7,6 @@ namespace kx::cli {
 
 namespace {
 
-std::vector<OptionSpec> options()
-{
-    return {};
-}
-
 int run(const Args& args)
 {
     args.expectPositionals({"FILE"});
@@ -33,6 +28,6 @@ const Command kInfoCommand{
     "Usage: kanalyx-cli info FILE\n"
     "Prints, one per line: variant: N, analog: N, radio: N, dtv: N, settings: N (bytes of the\n"
     "settings block), trailing: N (bytes of the trailing block).\n",
-    &options, &run};
+    &noOptions, &run};
 
 } // namespace kx::cli

@@ -185,11 +185,6 @@ std::string emptyList()
     return file;
 }
 
-std::vector<OptionSpec> options()
-{
-    return {};
-}
-
 int run(const Args& args)
 {
     args.expectPositionals({"OUT"});
@@ -212,6 +207,6 @@ const Command kSampleCommand{
     "Usage: kanalyx-cli sample OUT\n"
     "Writes a channel list of 176-byte records with 6 analog, 12 digital TV and 6 radio\n"
     "channels whose names use several character tables, and a settings block of 23096 bytes.\n",
-    &options, &run};
+    &noOptions, &run};
 
 } // namespace kx::cli

@@ -5,11 +5,6 @@ namespace kx::cli {
 
 namespace {
 
-std::vector<OptionSpec> options()
-{
-    return {};
-}
-
 int run(const Args& args)
 {
     args.expectPositionals({"FILE", "OUT"});
@@ -26,6 +21,6 @@ const Command kSaveCommand{
     "Usage: kanalyx-cli save FILE OUT\n"
     "Loads FILE and saves it to OUT in the same layout: the digital TV channels before the\n"
     "radio channels, every other byte as it was.\n",
-    &options, &run};
+    &noOptions, &run};
 
 } // namespace kx::cli

@@ -22,6 +22,12 @@ struct Command
     int (*run)(const Args& args);
 };
 
+// The option list of a command that takes none.
+inline std::vector<OptionSpec> noOptions()
+{
+    return {};
+}
+
 extern const Command kInfoCommand;
 extern const Command kListCommand;
 extern const Command kExportCommand;

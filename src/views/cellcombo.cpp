@@ -3,15 +3,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "views/celledit.h"
-
 namespace kx {
 
 CCellCombo::CCellCombo(int item, int subItem, const QString& initialText,
                        const QStringList& choices, int initialChoice, QWidget* parent,
                        QWidget* focusTarget)
-    : QComboBox(parent), m_nItem(item), m_nSubItem(subItem), m_strInit(initialText),
-      m_focusTarget(focusTarget)
+    : QComboBox(parent), m_end(item, subItem, initialText, focusTarget)
 {
     setObjectName(QStringLiteral("cellCombo"));
     // Long lists (37 countries) scroll in a drop-down of a sensible height.
@@ -22,10 +19,7 @@ CCellCombo::CCellCombo(int item, int subItem, const QString& initialText,
 
 bool CCellCombo::event(QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride &&
-        isCellEditorKey(*static_cast<QKeyEvent*>(event))) {
-        // Taken here, the key reaches keyPressEvent instead of a shortcut of the window.
-        event->accept();
+    if (CellEditEnd::takeEditorShortcut(event)) {
         return true;
     }
     return QComboBox::event(event);
@@ -33,26 +27,16 @@ bool CCellCombo::event(QEvent* event)
 
 void CCellCombo::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        finish(false);
+    if (const auto cancel = CellEditEnd::endKeyCancels(*event)) {
+        finish(*cancel);
         return;
-    case Qt::Key_Escape:
-        finish(true);
-        return;
-    default:
-        QComboBox::keyPressEvent(event);
     }
+    QComboBox::keyPressEvent(event);
 }
 
 void CCellCombo::finish(bool cancel)
 {
-    m_bEscape = m_bEscape || cancel;
-    if (m_focusTarget != nullptr && hasFocus()) {
-        // Losing the focus is what ends the edit.
-        m_focusTarget->setFocus(Qt::OtherFocusReason);
-    }
+    m_end.finish(*this, cancel);
     report();
 }
 
@@ -80,13 +64,13 @@ bool CCellCombo::ownsFocusWidget() const
 
 void CCellCombo::report()
 {
-    if (m_reported) {
+    if (!m_end.beginReport()) {
         return;
     }
-    m_reported = true;
     hidePopup();
     hide();
-    emit editEnded(m_nItem, m_nSubItem, m_bEscape ? QString() : currentText(), m_bEscape);
+    emit editEnded(m_end.item(), m_end.subItem(), m_end.cancelled() ? QString() : currentText(),
+                   m_end.cancelled());
     deleteLater();
 }
 

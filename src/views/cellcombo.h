@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+#include "views/celleditend.h"
+
 namespace kx {
 
 // The in-place drop-down editor of one list cell: offers a fixed list of choices with the cell's
@@ -20,9 +22,9 @@ public:
     CCellCombo(int item, int subItem, const QString& initialText, const QStringList& choices,
                int initialChoice, QWidget* parent, QWidget* focusTarget);
 
-    int item() const { return m_nItem; }
-    int subItem() const { return m_nSubItem; }
-    const QString& initialText() const { return m_strInit; }
+    int item() const { return m_end.item(); }
+    int subItem() const { return m_end.subItem(); }
+    const QString& initialText() const { return m_end.initialText(); }
 
     // Ends the edit now, as Enter (commit) or Escape (cancel) would.
     void finish(bool cancel);
@@ -42,12 +44,7 @@ private:
     // Whether the widget with the focus is this editor or lies in it (its drop-down).
     bool ownsFocusWidget() const;
 
-    int m_nItem;
-    int m_nSubItem;
-    QString m_strInit;
-    bool m_bEscape = false;
-    bool m_reported = false;
-    QWidget* m_focusTarget;
+    CellEditEnd m_end;
 };
 
 } // namespace kx

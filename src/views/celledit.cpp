@@ -29,38 +29,24 @@ bool leavesTextAlone(const QKeyEvent& key)
 
 } // namespace
 
-bool isCellEditorKey(const QKeyEvent& key)
-{
-    switch (key.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-    case Qt::Key_Delete:
-        return true;
-    default:
-        return key.modifiers().testFlag(Qt::ControlModifier);
-    }
-}
-
 CCellEdit::CCellEdit(int item, int subItem, const QString& initialText, QWidget* parent,
                      QWidget* focusTarget, int rightLimit)
-    : QLineEdit(parent), m_nItem(item), m_nSubItem(subItem), m_strInit(initialText),
-      m_focusTarget(focusTarget), m_rightLimit(rightLimit)
+    : QLineEdit(parent), m_end(item, subItem, initialText, focusTarget), m_rightLimit(rightLimit)
 {
     setObjectName(QStringLiteral("cellEdit"));
-    setText(m_strInit);
+    setText(initialText);
     selectAll();
     connect(this, &QLineEdit::textChanged, this, &CCellEdit::widenToText);
 }
 
 CCellEdit::CCellEdit(int item, int subItem, const QString& initialText, QWidget* parent,
                      QWidget* focusTarget, int rightLimit, int byteCount)
-    : QLineEdit(parent), m_nItem(item), m_nSubItem(subItem), m_strInit(initialText),
-      m_nBytes(byteCount), m_bHexBytes(true), m_focusTarget(focusTarget), m_rightLimit(rightLimit)
+    : QLineEdit(parent), m_end(item, subItem, initialText, focusTarget), m_nBytes(byteCount),
+      m_bHexBytes(true), m_rightLimit(rightLimit)
 {
     setObjectName(QStringLiteral("cellEdit"));
     setMaxLength(3 * m_nBytes);
-    setText(m_strInit);
+    setText(initialText);
     selectAll();
     // Only typed digits may change the text: no pasting from a menu, no dropping, no composing.
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -70,10 +56,7 @@ CCellEdit::CCellEdit(int item, int subItem, const QString& initialText, QWidget*
 
 bool CCellEdit::event(QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride &&
-        isCellEditorKey(*static_cast<QKeyEvent*>(event))) {
-        // Taken here, the key reaches keyPressEvent instead of a shortcut of the window.
-        event->accept();
+    if (CellEditEnd::takeEditorShortcut(event)) {
         return true;
     }
     return QLineEdit::event(event);
@@ -81,16 +64,9 @@ bool CCellEdit::event(QEvent* event)
 
 void CCellEdit::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        finish(false);
+    if (const auto cancel = CellEditEnd::endKeyCancels(*event)) {
+        finish(*cancel);
         return;
-    case Qt::Key_Escape:
-        finish(true);
-        return;
-    default:
-        break;
     }
     if (!m_bHexBytes || leavesTextAlone(*event)) {
         QLineEdit::keyPressEvent(event);
@@ -124,11 +100,7 @@ void CCellEdit::typeHexDigit(const QString& typed)
 
 void CCellEdit::finish(bool cancel)
 {
-    m_bEscape = m_bEscape || cancel;
-    if (m_focusTarget != nullptr && hasFocus()) {
-        // Losing the focus is what ends the edit.
-        m_focusTarget->setFocus(Qt::OtherFocusReason);
-    }
+    m_end.finish(*this, cancel);
     report();
 }
 
@@ -143,12 +115,12 @@ void CCellEdit::focusOutEvent(QFocusEvent* event)
 
 void CCellEdit::report()
 {
-    if (m_reported) {
+    if (!m_end.beginReport()) {
         return;
     }
-    m_reported = true;
     hide();
-    emit editEnded(m_nItem, m_nSubItem, m_bEscape ? QString() : text(), m_bEscape);
+    emit editEnded(m_end.item(), m_end.subItem(), m_end.cancelled() ? QString() : text(),
+                   m_end.cancelled());
     deleteLater();
 }
 

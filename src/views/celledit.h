@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-class QKeyEvent;
+#include "views/celleditend.h"
 
 namespace kx {
 
@@ -29,9 +29,9 @@ public:
     CCellEdit(int item, int subItem, const QString& initialText, QWidget* parent,
               QWidget* focusTarget, int rightLimit, int byteCount);
 
-    int item() const { return m_nItem; }
-    int subItem() const { return m_nSubItem; }
-    const QString& initialText() const { return m_strInit; }
+    int item() const { return m_end.item(); }
+    int subItem() const { return m_end.subItem(); }
+    const QString& initialText() const { return m_end.initialText(); }
     bool isHexBytes() const { return m_bHexBytes; }
 
     // Ends the edit now, as Enter (commit) or Escape (cancel) would.
@@ -52,19 +52,10 @@ private:
     // Hex-byte mode: puts a typed character in by the digit-entry rule, or drops it.
     void typeHexDigit(const QString& typed);
 
-    int m_nItem;
-    int m_nSubItem;
-    QString m_strInit;
-    bool m_bEscape = false;
+    CellEditEnd m_end;
     int m_nBytes = 0;
     bool m_bHexBytes = false;
-    bool m_reported = false;
-    QWidget* m_focusTarget;
     int m_rightLimit;
 };
-
-// Whether a key belongs to an open cell editor rather than to the window's shortcuts: Enter,
-// Escape, Delete and every key with Control.
-bool isCellEditorKey(const QKeyEvent& key);
 
 } // namespace kx
