@@ -5,26 +5,10 @@
 
 #include "dialogs/systemtext.h"
 #include "platform/error.h"
+#include "platform/littleendian.h"
 
 namespace kx {
 namespace {
-
-std::uint32_t readLittleEndian(std::span<const std::uint8_t> bytes)
-{
-    std::uint32_t value = 0;
-    for (std::size_t i = bytes.size(); i-- > 0;) {
-        value = (value << 8U) | bytes[i];
-    }
-    return value;
-}
-
-void writeLittleEndian(std::span<std::uint8_t> bytes, std::uint32_t value)
-{
-    for (auto& byte : bytes) {
-        byte = static_cast<std::uint8_t>(value & 0xFFU);
-        value >>= 8U;
-    }
-}
 
 // A name field's bytes up to its first zero; a field without one ends at its last byte.
 std::string_view nameBytes(std::span<const std::uint8_t> field)

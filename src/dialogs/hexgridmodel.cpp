@@ -6,22 +6,15 @@
 
 #include "dialogs/systemtext.h"
 #include "document/descriptionline.h"
+#include "platform/hexdigits.h"
 
 namespace kx {
 namespace {
 
+// The value of a hexadecimal digit of either case, or -1.
 int hexDigit(char32_t ch)
 {
-    if (ch >= U'0' && ch <= U'9') {
-        return static_cast<int>(ch - U'0');
-    }
-    if (ch >= U'A' && ch <= U'F') {
-        return static_cast<int>(ch - U'A') + 10;
-    }
-    if (ch >= U'a' && ch <= U'f') {
-        return static_cast<int>(ch - U'a') + 10;
-    }
-    return -1;
+    return upperHexDigitValue(ch >= U'a' && ch <= U'f' ? ch - U'a' + U'A' : ch);
 }
 
 bool inRange(int index, int first, int last)

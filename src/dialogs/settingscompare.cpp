@@ -6,6 +6,7 @@
 #include "document/descriptionline.h"
 #include "platform/error.h"
 #include "platform/file.h"
+#include "platform/littleendian.h"
 
 namespace kx {
 namespace {
@@ -22,9 +23,7 @@ std::uint32_t readWord(File& file, const char* what)
                                               std::to_string(start + got) + ", inside the " + what +
                                               " that starts at offset " + std::to_string(start));
     }
-    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8U |
-           static_cast<std::uint32_t>(bytes[2]) << 16U |
-           static_cast<std::uint32_t>(bytes[3]) << 24U;
+    return readLittleEndian(bytes);
 }
 
 } // namespace

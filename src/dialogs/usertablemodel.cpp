@@ -4,11 +4,10 @@
 #include "model/namecodec.h"
 #include "platform/error.h"
 #include "platform/file.h"
+#include "platform/hexdigits.h"
 
 namespace kx {
 namespace {
-
-constexpr char kDigits[] = "0123456789ABCDEF";
 
 void checkCell(TableCell cell)
 {
@@ -115,7 +114,7 @@ PixelPoint UserTableModel::columnHeadingPosition(int column)
 std::string UserTableModel::columnHeading(int column)
 {
     checkCell({column, 0});
-    return std::string(1, kDigits[column]);
+    return std::string(1, kHexDigits[column]);
 }
 
 PixelPoint UserTableModel::rowHeadingPosition(int row)
@@ -127,7 +126,7 @@ PixelPoint UserTableModel::rowHeadingPosition(int row)
 std::string UserTableModel::rowHeading(int row)
 {
     checkCell({0, row});
-    return {kDigits[8 + row], '0'};
+    return {kHexDigits[8 + row], '0'};
 }
 
 } // namespace kx

@@ -2,22 +2,13 @@
 
 #include <limits>
 
+#include "platform/hexdigits.h"
+
 namespace kx {
 
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 bool isSpace(char c)
 {
@@ -47,7 +38,7 @@ std::uint32_t ParseHex(std::string_view text)
     std::uint32_t value = 0;
     unsigned shift = 0;
     for (auto it = text.rbegin(); it != text.rend() && shift < 32; ++it) {
-        const int digit = hexDigit(*it);
+        const int digit = upperHexDigitValue(static_cast<unsigned char>(*it));
         if (digit >= 0) {
             value |= static_cast<std::uint32_t>(digit) << shift;
             shift += 4;
@@ -83,10 +74,9 @@ int parseDecimal(std::string_view text)
 
 std::string formatAddress(std::uint32_t byteOffset)
 {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string text(4, '0');
     for (std::size_t i = 4; i-- > 0;) {
-        text[i] = kDigits[byteOffset & 0xF];
+        text[i] = kHexDigits[byteOffset & 0xF];
         byteOffset >>= 4;
     }
     return text;
@@ -94,8 +84,9 @@ std::string formatAddress(std::uint32_t byteOffset)
 
 std::string formatByte(std::uint8_t value)
 {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    return {kDigits[value >> 4], kDigits[value & 0xF]};
+    std::string text;
+    appendHexByte(text, value);
+    return text;
 }
 
 std::string_view trimBlanks(std::string_view text)

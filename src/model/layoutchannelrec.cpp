@@ -7,6 +7,8 @@
 #include "model/namecodec.h"
 #include "platform/archive.h"
 #include "platform/file.h"
+#include "platform/hexdigits.h"
+#include "platform/littleendian.h"
 #include "platform/strings.h"
 
 namespace kx {
@@ -30,32 +32,22 @@ constexpr unsigned kLargestModulationCode = 62;
 
 std::uint16_t LayoutChannelRec::u16(std::size_t offset) const
 {
-    const auto bytes = raw();
-    return static_cast<std::uint16_t>(bytes[offset] | bytes[offset + 1] << 8);
+    return static_cast<std::uint16_t>(readLittleEndian(raw().subspan(offset, 2)));
 }
 
 std::uint32_t LayoutChannelRec::u32(std::size_t offset) const
 {
-    const auto bytes = raw();
-    return static_cast<std::uint32_t>(bytes[offset]) |
-           static_cast<std::uint32_t>(bytes[offset + 1]) << 8 |
-           static_cast<std::uint32_t>(bytes[offset + 2]) << 16 |
-           static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
+    return readLittleEndian(raw().subspan(offset, 4));
 }
 
 void LayoutChannelRec::setU16(std::size_t offset, std::uint16_t value)
 {
-    const auto bytes = raw();
-    bytes[offset] = static_cast<std::uint8_t>(value);
-    bytes[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+    writeLittleEndian(raw().subspan(offset, 2), value);
 }
 
 void LayoutChannelRec::setU32(std::size_t offset, std::uint32_t value)
 {
-    const auto bytes = raw();
-    for (std::size_t i = 0; i < 4; ++i) {
-        bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
+    writeLittleEndian(raw().subspan(offset, 4), value);
 }
 
 std::string LayoutChannelRec::GetModulationText() const
@@ -219,13 +211,11 @@ bool LayoutChannelRec::Edit()
 
 void LayoutChannelRec::WriteHexRow(File& file) const
 {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     const auto bytes = raw();
     std::string row;
     row.reserve(bytes.size() * 3);
     for (const std::uint8_t byte : bytes) {
-        row += kDigits[byte >> 4];
-        row += kDigits[byte & 0xF];
+        appendHexByte(row, byte);
         row += '\t';
     }
     file.write(row);

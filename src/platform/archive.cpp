@@ -1,11 +1,13 @@
 #include "platform/archive.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <utility>
 
 #include "platform/error.h"
 #include "platform/file.h"
+#include "platform/littleendian.h"
 
 namespace kx {
 
@@ -40,8 +42,7 @@ std::uint32_t Archive::readU32()
     }
     const auto* p = reinterpret_cast<const unsigned char*>(m_bytes.data() + m_position);
     m_position += 4;
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+    return readLittleEndian(std::span(p, 4));
 }
 
 std::size_t Archive::read(void* buffer, std::size_t byteCount)
@@ -72,10 +73,9 @@ std::size_t Archive::skip(std::size_t byteCount)
 
 void Archive::writeU32(std::uint32_t value)
 {
-    const unsigned char bytes[4] = {
-        static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
-        static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
-    write(bytes, sizeof bytes);
+    std::array<std::uint8_t, 4> bytes{};
+    writeLittleEndian(bytes, value);
+    write(bytes.data(), bytes.size());
 }
 
 void Archive::write(const void* buffer, std::size_t byteCount)
