@@ -3,23 +3,12 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
-#include "views/cellcombo.h"
-#include "views/celledit.h"
-
 namespace kx {
 
-namespace {
-
-// Columns narrower than this get no editor.
-constexpr int kNarrowestEditableColumn = 5;
-
-} // namespace
-
-SettingsListView::SettingsListView(QWidget* parent) : QTableView(parent)
+SettingsListView::SettingsListView(QWidget* parent) : CellEditorTable(parent)
 {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -43,18 +32,6 @@ SettingsListView::SettingsListView(QWidget* parent) : QTableView(parent)
     horizontalHeader()->setSectionsMovable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    connect(verticalScrollBar(), &QScrollBar::sliderPressed, this,
-            &SettingsListView::takeFocusBeforeScrolling);
-    connect(horizontalScrollBar(), &QScrollBar::sliderPressed, this,
-            &SettingsListView::takeFocusBeforeScrolling);
-}
-
-SettingsListView::~SettingsListView()
-{
-    if (m_editor != nullptr) {
-        // Nobody is left to take the report.
-        m_editor->disconnect();
-    }
 }
 
 bool SettingsListView::placeEditor(QWidget* editor, int row, int column)
@@ -66,35 +43,8 @@ bool SettingsListView::placeEditor(QWidget* editor, int row, int column)
     }
     endCellEdit();
     scrollTo(index, QAbstractItemView::EnsureVisible);
-    const QRect cell = visualRect(index);
-    const int right = std::min(cell.right(), viewport()->width() - 1);
-    editor->setGeometry(QRect(QPoint(cell.left(), cell.top()), QPoint(right, cell.bottom())));
-    m_editor = editor;
-    // The editor reports once, then deletes itself a little later; from the report on it is no
-    // longer the open one.
-    const auto forget = [this, editor] {
-        if (m_editor == editor) {
-            m_editor = nullptr;
-        }
-    };
-    if (auto* edit = qobject_cast<CCellEdit*>(editor)) {
-        connect(edit, &CCellEdit::editEnded, this, forget);
-    } else if (auto* combo = qobject_cast<CCellCombo*>(editor)) {
-        connect(combo, &CCellCombo::editEnded, this, forget);
-    }
-    editor->show();
-    editor->setFocus(Qt::OtherFocusReason);
+    showCellEditor(editor, index);
     return true;
-}
-
-void SettingsListView::endCellEdit(bool cancel)
-{
-    if (auto* edit = qobject_cast<CCellEdit*>(m_editor)) {
-        edit->finish(cancel);
-    } else if (auto* combo = qobject_cast<CCellCombo*>(m_editor)) {
-        combo->finish(cancel);
-    }
-    m_editor = nullptr;
 }
 
 void SettingsListView::mousePressEvent(QMouseEvent* event)
@@ -125,27 +75,6 @@ void SettingsListView::keyPressEvent(QKeyEvent* event)
         return;
     }
     QTableView::keyPressEvent(event);
-}
-
-void SettingsListView::wheelEvent(QWheelEvent* event)
-{
-    takeFocusBeforeScrolling();
-    QTableView::wheelEvent(event);
-}
-
-void SettingsListView::scrollContentsBy(int dx, int dy)
-{
-    // Rows never move under an open editor: it commits first.
-    takeFocusBeforeScrolling();
-    QTableView::scrollContentsBy(dx, dy);
-}
-
-void SettingsListView::takeFocusBeforeScrolling()
-{
-    if (m_editor != nullptr) {
-        setFocus(Qt::OtherFocusReason);
-        endCellEdit();
-    }
 }
 
 } // namespace kx

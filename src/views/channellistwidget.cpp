@@ -17,8 +17,6 @@ namespace kx {
 
 namespace {
 
-// Columns narrower than this get no editor.
-constexpr int kNarrowestEditableColumn = 5;
 // The check box's picture and the gaps beside it, in pixels.
 constexpr int kCheckBoxRoom = 20;
 
@@ -75,7 +73,7 @@ private:
 } // namespace
 
 ChannelListWidget::ChannelListWidget(ListCtrl& list, QWidget* parent)
-    : QTableView(parent), m_model(new ListCtrlModel(list, this)),
+    : CellEditorTable(parent), m_model(new ListCtrlModel(list, this)),
       m_selection(new ListSelectionModel(*m_model, this))
 {
     auto* style = new CheckBoxStyle;
@@ -121,18 +119,6 @@ ChannelListWidget::ChannelListWidget(ListCtrl& list, QWidget* parent)
         }
     });
     connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { endCellEdit(); });
-    connect(verticalScrollBar(), &QScrollBar::sliderPressed, this,
-            &ChannelListWidget::takeFocusBeforeScrolling);
-    connect(horizontalScrollBar(), &QScrollBar::sliderPressed, this,
-            &ChannelListWidget::takeFocusBeforeScrolling);
-}
-
-ChannelListWidget::~ChannelListWidget()
-{
-    if (m_cellEdit != nullptr) {
-        // Nobody is left to take the report.
-        m_cellEdit->disconnect(this);
-    }
 }
 
 ListCtrl& ChannelListWidget::list() const
@@ -165,35 +151,20 @@ CCellEdit* ChannelListWidget::BeginCellEdit(int row, int column)
     m_scrollSideways = true;
     scrollTo(index, QAbstractItemView::EnsureVisible);
     m_scrollSideways = false;
-    const QRect cell = visualRect(index);
-    const int rightLimit = viewport()->width();
     auto* editor = new CCellEdit(row, column, m_model->data(index, Qt::DisplayRole).toString(),
-                                 viewport(), this, rightLimit);
+                                 viewport(), this, viewport()->width());
     editor->setFont(font());
     editor->setAlignment(m_model->data(index, Qt::TextAlignmentRole).value<Qt::Alignment>());
-    const int right = std::min(cell.right(), rightLimit - 1);
-    editor->setGeometry(QRect(QPoint(cell.left(), cell.top()), QPoint(right, cell.bottom())));
-    connect(editor, &CCellEdit::editEnded, this,
-            [this](int row, int column, const QString& text, bool cancelled) {
-                m_cellEdit = nullptr;
-                emit cellEditEnded(row, column, text, cancelled);
-            });
-    m_cellEdit = editor;
-    editor->show();
-    editor->setFocus(Qt::OtherFocusReason);
+    showCellEditor(editor, index);
+    // After the table's own connection, so the editor is no longer the open one when the report
+    // goes on.
+    connect(editor, &CCellEdit::editEnded, this, &ChannelListWidget::cellEditEnded);
     return editor;
 }
 
 CCellEdit* ChannelListWidget::cellEdit() const
 {
-    return m_cellEdit;
-}
-
-void ChannelListWidget::endCellEdit(bool cancel)
-{
-    if (m_cellEdit != nullptr) {
-        m_cellEdit->finish(cancel);
-    }
+    return qobject_cast<CCellEdit*>(cellEditor());
 }
 
 void ChannelListWidget::scrollTo(const QModelIndex& index, ScrollHint hint)
@@ -311,27 +282,6 @@ QModelIndex ChannelListWidget::moveCursor(CursorAction cursorAction,
     }
     default:
         return QTableView::moveCursor(cursorAction, modifiers);
-    }
-}
-
-void ChannelListWidget::wheelEvent(QWheelEvent* event)
-{
-    takeFocusBeforeScrolling();
-    QTableView::wheelEvent(event);
-}
-
-void ChannelListWidget::scrollContentsBy(int dx, int dy)
-{
-    // Rows never move under an open editor: it commits first.
-    takeFocusBeforeScrolling();
-    QTableView::scrollContentsBy(dx, dy);
-}
-
-void ChannelListWidget::takeFocusBeforeScrolling()
-{
-    if (m_cellEdit != nullptr) {
-        setFocus(Qt::OtherFocusReason);
-        endCellEdit();
     }
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QPointer>
-#include <QTableView>
-
 #include "platform/listctrl.h"
+#include "views/celleditortable.h"
 
 namespace kx {
 
@@ -17,14 +15,13 @@ class ListSelectionModel;
 // the table's current row, so the view logic and the table never disagree.
 // Double-clicks and finished name edits are reported by (row, column) for the view logic to
 // decide; the widget itself changes no record.
-class ChannelListWidget : public QTableView
+class ChannelListWidget : public CellEditorTable
 {
     Q_OBJECT
 
 public:
     // The list's columns must be in place; the widget observes the list until it is destroyed.
     explicit ChannelListWidget(ListCtrl& list, QWidget* parent = nullptr);
-    ~ChannelListWidget() override;
 
     ListCtrl& list() const;
     ListCtrlModel* listModel() const { return m_model; }
@@ -34,8 +31,6 @@ public:
     CCellEdit* BeginCellEdit(int row, int column);
     // The open in-place editor, or null.
     CCellEdit* cellEdit() const;
-    // Ends an open in-place edit as losing the focus would (committing), or cancels it.
-    void endCellEdit(bool cancel = false);
 
     // Shows the list's selected and focused bits after the list changed them.
     void showListSelection();
@@ -61,20 +56,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void scrollContentsBy(int dx, int dy) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
 
 private:
     void writeFocusToList(const QModelIndex& current);
-    // Taking the focus ends an open editor, which then commits.
-    void takeFocusBeforeScrolling();
 
     ListCtrlModel* m_model;
     ListSelectionModel* m_selection;
-    QPointer<CCellEdit> m_cellEdit;
     bool m_showingListSelection = false;
     bool m_scrollSideways = false;
 };
