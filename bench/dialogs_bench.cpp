@@ -28,6 +28,21 @@ std::vector<std::uint8_t> largestBlock()
     return block;
 }
 
+// The hex grid shown over the largest block, at the size the dialog gives it.
+struct LargestGrid
+{
+    LargestGrid() : block(largestBlock()), grid(model)
+    {
+        model.SetData(block);
+        grid.resize(670, 390);
+        grid.show();
+    }
+
+    std::vector<std::uint8_t> block;
+    kx::HexGridModel model;
+    kx::CHexGridWnd grid;
+};
+
 void BM_OpenDataBlockDialog(benchmark::State& state)
 {
     std::vector<std::uint8_t> block = largestBlock();
@@ -44,14 +59,9 @@ BENCHMARK(BM_OpenDataBlockDialog)->Unit(benchmark::kMillisecond);
 // One frame of the grid: every visible row drawn.
 void BM_GridRedraw(benchmark::State& state)
 {
-    std::vector<std::uint8_t> block = largestBlock();
-    kx::HexGridModel model;
-    model.SetData(block);
-    kx::CHexGridWnd grid(model);
-    grid.resize(670, 390);
-    grid.show();
+    LargestGrid shown;
     for (auto _ : state) {
-        QPixmap frame = grid.viewport()->grab();
+        QPixmap frame = shown.grid.viewport()->grab();
         benchmark::DoNotOptimize(frame);
     }
 }
@@ -60,14 +70,9 @@ BENCHMARK(BM_GridRedraw)->Unit(benchmark::kMillisecond);
 // A mouse move with the button held over the last rows, and the redraw it causes.
 void BM_GridDragStep(benchmark::State& state)
 {
-    std::vector<std::uint8_t> block = largestBlock();
-    kx::HexGridModel model;
-    model.SetData(block);
-    model.SetMark(kLargestBlock - 200, kLargestBlock - 100);
-    kx::CHexGridWnd grid(model);
-    grid.resize(670, 390);
-    grid.show();
-    QWidget* viewport = grid.viewport();
+    LargestGrid shown;
+    shown.model.SetMark(kLargestBlock - 200, kLargestBlock - 100);
+    QWidget* viewport = shown.grid.viewport();
     const QPoint down(60, 5);
     QMouseEvent press(QEvent::MouseButtonPress, down, viewport->mapToGlobal(down), Qt::LeftButton,
                       Qt::LeftButton, {});
@@ -88,13 +93,9 @@ BENCHMARK(BM_GridDragStep)->Unit(benchmark::kMillisecond);
 // A wheel notch down (7 rows) and the redraw; back to the top when the end is reached.
 void BM_GridWheelNotch(benchmark::State& state)
 {
-    std::vector<std::uint8_t> block = largestBlock();
-    kx::HexGridModel model;
-    model.SetData(block);
-    kx::CHexGridWnd grid(model);
-    grid.resize(670, 390);
-    grid.show();
-    QWidget* viewport = grid.viewport();
+    LargestGrid shown;
+    const kx::HexGridModel& model = shown.model;
+    QWidget* viewport = shown.grid.viewport();
     const QPoint at(100, 100);
     for (auto _ : state) {
         const int delta = model.scrollPosition() + 8 >= model.scrollMaximum() ? 120000 : -120;

@@ -89,6 +89,16 @@ void selectEverySecondRow(kx::ChannelListWidget& list)
     }
 }
 
+// Opens the file and gives the digital TV list the focus, so the commands go to it.
+kx::ChannelListWidget& openDigitalList(Editor& editor)
+{
+    editor.frame().openDocumentFile(editor.path);
+    kx::ChannelListWidget& list = editor.list(kx::ListKind::DigitalTV);
+    list.setFocus();
+    QCoreApplication::processEvents();
+    return list;
+}
+
 using Command = kx::CMainFrame::Command;
 
 // One list command on the 13,107-row digital TV list with every second row selected, then the
@@ -97,10 +107,7 @@ void runCommand(benchmark::State& state, Command command, std::optional<Command>
                 std::optional<Command> after)
 {
     Editor editor;
-    editor.frame().openDocumentFile(editor.path);
-    kx::ChannelListWidget& list = editor.list(kx::ListKind::DigitalTV);
-    list.setFocus();
-    QCoreApplication::processEvents();
+    kx::ChannelListWidget& list = openDigitalList(editor);
     for (auto _ : state) {
         state.PauseTiming();
         selectEverySecondRow(list);
@@ -134,11 +141,8 @@ BENCHMARK(BM_MoveDown)->Unit(benchmark::kMillisecond);
 void BM_Duplicate(benchmark::State& state)
 {
     Editor editor;
-    editor.frame().openDocumentFile(editor.path);
-    kx::ChannelListWidget& list = editor.list(kx::ListKind::DigitalTV);
+    kx::ChannelListWidget& list = openDigitalList(editor);
     kx::ListCtrl& rows = list.list();
-    list.setFocus();
-    QCoreApplication::processEvents();
     const int rowsBefore = rows.itemCount();
     for (auto _ : state) {
         state.PauseTiming();
@@ -179,10 +183,7 @@ BENCHMARK(BM_Undo)->Unit(benchmark::kMillisecond);
 void BM_SelectAll(benchmark::State& state)
 {
     Editor editor;
-    editor.frame().openDocumentFile(editor.path);
-    kx::ChannelListWidget& list = editor.list(kx::ListKind::DigitalTV);
-    list.setFocus();
-    QCoreApplication::processEvents();
+    kx::ChannelListWidget& list = openDigitalList(editor);
     for (auto _ : state) {
         state.PauseTiming();
         list.selectionModel()->select(QItemSelection(), QItemSelectionModel::Clear);

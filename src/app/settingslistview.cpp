@@ -10,16 +10,7 @@ namespace kx {
 
 SettingsListView::SettingsListView(QWidget* parent) : CellEditorTable(parent)
 {
-    setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setTabKeyNavigation(false);
-    setShowGrid(false);
-    setWordWrap(false);
-    setCornerButtonEnabled(false);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     // Rows as tall as a drop-down list, so the editor fits over a cell.
     QStyleOptionComboBox comboOption;
     comboOption.initFrom(this);
@@ -28,10 +19,6 @@ SettingsListView::SettingsListView(QWidget* parent) : CellEditorTable(parent)
                                                    QSize(0, fontMetrics().height()), this)
                                 .height();
     verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height() + 4, comboHeight));
-    horizontalHeader()->setMinimumSectionSize(0);
-    horizontalHeader()->setSectionsMovable(false);
-    horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 bool SettingsListView::placeEditor(QWidget* editor, int row, int column)

@@ -1,5 +1,6 @@
 #include "views/celleditortable.h"
 
+#include <QHeaderView>
 #include <QScrollBar>
 
 #include "views/cellcombo.h"
@@ -9,6 +10,24 @@ namespace kx {
 
 CellEditorTable::CellEditorTable(QWidget* parent) : QTableView(parent)
 {
+    // Lists of whole rows with plain left-aligned headers; cells change only through the
+    // in-place editors.
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    verticalHeader()->hide();
+    // Rows of one height let the view skip measuring them: thousands of rows stay fast.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setStretchLastSection(false);
+    // Columns may be dragged as narrow as the user likes.
+    horizontalHeader()->setMinimumSectionSize(0);
+    horizontalHeader()->setSectionsMovable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(verticalScrollBar(), &QScrollBar::sliderPressed, this,
             &CellEditorTable::takeFocusBeforeScrolling);
     connect(horizontalScrollBar(), &QScrollBar::sliderPressed, this,

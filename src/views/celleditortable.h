@@ -5,7 +5,8 @@
 
 namespace kx {
 
-// A table that opens in-place editors (CCellEdit or CCellCombo) over its cells. At most one
+// A table of whole rows that opens in-place editors (CCellEdit or CCellCombo) over its cells,
+// with its rows' height fixed and its columns free to shrink to nothing. At most one
 // editor is open; it stays the open one until it reports the end of its edit. Rows never move
 // under an open editor: scrolling by wheel, bar or keys first takes the focus back, which ends the
 // edit and commits it.

@@ -85,24 +85,8 @@ ChannelListWidget::ChannelListWidget(ListCtrl& list, QWidget* parent)
     setSelectionModel(m_selection);
     delete qtSelection;
     setItemDelegate(new RowDelegate(*m_selection, this));
-    setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setTabKeyNavigation(false);
-    setShowGrid(false);
-    setWordWrap(false);
-    setCornerButtonEnabled(false);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    verticalHeader()->hide();
-    // Rows of one height let the view skip measuring them: thousands of rows stay fast.
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height() + 4, 18));
-    horizontalHeader()->setStretchLastSection(false);
-    // Columns may be dragged as narrow as the user likes, as in the original list control.
-    horizontalHeader()->setMinimumSectionSize(0);
-    horizontalHeader()->setSectionsMovable(false);
-    horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     applyColumnWidths();
 
     connect(m_selection, &ListSelectionModel::rowsSelectionChanged, this, [this] {
