@@ -69,7 +69,7 @@ private:
 
     [[noreturn]] static void fail(const Option& op, const std::string& why)
     {
-        throw UsageError(op.name + ": " + why);
+        throwUsage(op.name + ": " + why);
     }
 
     int row(const Option& op, const std::string& text)
@@ -80,7 +80,7 @@ private:
         }
         try {
             return parseInt(text, "the row", 0, count - 1);
-        } catch (const UsageError& error) {
+        } catch (const Error& error) {
             fail(op, std::string(error.what()) + " (the " + listName(m_kind) + " list has " +
                          std::to_string(count) + " rows)");
         }
@@ -130,7 +130,7 @@ int run(const Args& args)
         out = longForm;
     }
     if (out == nullptr) {
-        throw UsageError("-o OUT is required");
+        throwUsage("-o OUT is required");
     }
     for (const Option& option : args.options()) {
         if (option.name == "--list") {

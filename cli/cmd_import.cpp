@@ -18,7 +18,7 @@ int run(const Args& args)
         out = longForm;
     }
     if (out == nullptr) {
-        throw UsageError("-o OUT is required");
+        throwUsage("-o OUT is required");
     }
     ImportChoice choice{args.has("--tv"), args.has("--fm"), args.has("--dtv")};
     if (!choice.tv && !choice.fm && !choice.dtv) {

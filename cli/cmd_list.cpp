@@ -29,7 +29,7 @@ int run(const Args& args)
     args.expectPositionals({"FILE"});
     const std::string* which = args.value("--list");
     if (which == nullptr) {
-        throw UsageError("--list analog|radio|dtv is required");
+        throwUsage("--list analog|radio|dtv is required");
     }
     const ListKind kind = parseListKind(*which);
     applyCodecOptions(args);

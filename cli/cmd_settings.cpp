@@ -41,32 +41,32 @@ void takeSetting(const std::string& assignment, CountryPageModel& country, MoreP
 {
     const std::size_t equals = assignment.find('=');
     if (equals == std::string::npos) {
-        throw UsageError("--set wants NAME=VALUE, not '" + assignment + "'");
+        throwUsage("--set wants NAME=VALUE, not '" + assignment + "'");
     }
     const std::string name = assignment.substr(0, equals);
     const std::string value = assignment.substr(equals + 1);
     if (const auto setting = CountryPageModel::settingForKey(name)) {
         if (country.list(*setting).items.empty()) {
-            throw UsageError("'" + name + "' is not a setting of this file");
+            throwUsage("'" + name + "' is not a setting of this file");
         }
         if (!country.chooseText(*setting, value)) {
-            throw UsageError("'" + value + "' is not a value of '" + name + "'");
+            throwUsage("'" + value + "' is not a value of '" + name + "'");
         }
         return;
     }
     if (const auto row = more.findRow(name)) {
         if (more.editorFor(*row) == MorePageModel::Editor::None) {
-            throw UsageError("'" + name + "' cannot be changed in this file");
+            throwUsage("'" + name + "' cannot be changed in this file");
         }
         if (!more.OnEndLabelEdit(*row, value)) {
-            throw UsageError("'" + value + "' is not a value of '" + name + "'" +
-                             (more.editorFor(*row) == MorePageModel::Editor::HexByte
-                                  ? " (two upper-case hex digits)"
-                                  : ""));
+            throwUsage("'" + value + "' is not a value of '" + name + "'" +
+                       (more.editorFor(*row) == MorePageModel::Editor::HexByte
+                            ? " (two upper-case hex digits)"
+                            : ""));
         }
         return;
     }
-    throw UsageError("unknown setting '" + name + "'");
+    throwUsage("unknown setting '" + name + "'");
 }
 
 bool isLanguage(CountrySetting setting)
@@ -97,7 +97,7 @@ int run(const Args& args)
     }
     const bool changes = args.has("--set");
     if (changes && out == nullptr) {
-        throw UsageError("--set needs -o OUT to save the changes to");
+        throwUsage("--set needs -o OUT to save the changes to");
     }
 
     CKanalyxDoc doc;

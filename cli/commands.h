@@ -18,7 +18,7 @@ struct Command
     std::string_view help;
     // The options the command accepts.
     std::vector<OptionSpec> (*options)();
-    // Runs the command; returns the exit code. Throws UsageError or Error.
+    // Runs the command; returns the exit code. Throws Error (ErrorCode::Usage for a usage error).
     int (*run)(const Args& args);
 };
 

@@ -1,7 +1,8 @@
 // kanalyx-cli: the editor's core from the command line, for scripts.
 //
 // Exit codes: 0 success, 1 a file could not be read, written or understood (one line on stderr
-// names the file and the problem), 2 a usage error.
+// names the file and the problem) or a fault of the program, 2 a usage error: the user's mistake
+// only.
 #include <algorithm>
 #include <array>
 #include <iostream>
@@ -108,13 +109,17 @@ int main(int argc, char** argv)
             return kExitFileError;
         }
         return code;
-    } catch (const kx::cli::UsageError& error) {
-        std::cerr << "kanalyx-cli " << command->name << ": " << oneLine(error.what())
-                  << " (see 'kanalyx-cli " << command->name << " --help')\n";
-        return kExitUsage;
     } catch (const kx::Error& error) {
-        std::cerr << "kanalyx-cli " << command->name << ": " << oneLine(error.what()) << "\n";
-        return error.code() == kx::ErrorCode::Usage ? kExitUsage : kExitFileError;
+        if (error.code() == kx::ErrorCode::Usage) {
+            std::cerr << "kanalyx-cli " << command->name << ": " << oneLine(error.what())
+                      << " (see 'kanalyx-cli " << command->name << " --help')\n";
+            return kExitUsage;
+        }
+        // A fault of the program is not the user's mistake: it never exits with the usage code.
+        std::cerr << "kanalyx-cli " << command->name << ": "
+                  << (error.code() == kx::ErrorCode::Internal ? "internal error: " : "")
+                  << oneLine(error.what()) << "\n";
+        return kExitFileError;
     } catch (const std::exception& error) {
         std::cerr << "kanalyx-cli " << command->name << ": " << oneLine(error.what()) << "\n";
         return kExitFileError;

@@ -18,6 +18,11 @@ const OptionSpec kCodecSpecs[] = {
 
 } // namespace
 
+void throwUsage(const std::string& message)
+{
+    throw Error(ErrorCode::Usage, message);
+}
+
 const std::string_view kCodecOptionsHelp =
     "Channel names:\n"
     "  --charset N        character table 0 to 12 (0 None, 1 User, 2 Cyrillic, ... 12 Unicode);\n"
@@ -50,16 +55,16 @@ Args Args::parse(std::span<const std::string> arguments, std::span<const OptionS
             }
         }
         if (known == nullptr) {
-            throw UsageError("unknown option " + name);
+            throwUsage("unknown option " + name);
         }
         if (!values.empty() && known->values != 1) {
-            throw UsageError("option " + name + " takes " + std::to_string(known->values) +
-                             " values, not one after '='");
+            throwUsage("option " + name + " takes " + std::to_string(known->values) +
+                       " values, not one after '='");
         }
         while (static_cast<int>(values.size()) < known->values) {
             if (++i >= arguments.size()) {
-                throw UsageError("option " + name + " needs " + std::to_string(known->values) +
-                                 (known->values == 1 ? " value" : " values"));
+                throwUsage("option " + name + " needs " + std::to_string(known->values) +
+                           (known->values == 1 ? " value" : " values"));
             }
             values.push_back(arguments[i]);
         }
@@ -100,9 +105,9 @@ void Args::expectPositionals(std::initializer_list<std::string_view> names) cons
         expected += name;
     }
     if (m_positionals.size() < names.size()) {
-        throw UsageError("expected " + expected);
+        throwUsage("expected " + expected);
     }
-    throw UsageError("unexpected argument '" + m_positionals[names.size()] + "'");
+    throwUsage("unexpected argument '" + m_positionals[names.size()] + "'");
 }
 
 int parseInt(std::string_view text, std::string_view what, int low, int high)
@@ -111,8 +116,8 @@ int parseInt(std::string_view text, std::string_view what, int low, int high)
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < low ||
         value > high) {
-        throw UsageError(std::string(what) + " must be a number from " + std::to_string(low) +
-                         " to " + std::to_string(high) + ", not '" + std::string(text) + "'");
+        throwUsage(std::string(what) + " must be a number from " + std::to_string(low) + " to " +
+                   std::to_string(high) + ", not '" + std::string(text) + "'");
     }
     return value;
 }
@@ -128,7 +133,7 @@ ListKind parseListKind(std::string_view text)
     if (text == "dtv") {
         return ListKind::DigitalTV;
     }
-    throw UsageError("--list must be analog, radio or dtv, not '" + std::string(text) + "'");
+    throwUsage("--list must be analog, radio or dtv, not '" + std::string(text) + "'");
 }
 
 std::span<const OptionSpec> codecOptionSpecs()

@@ -1,21 +1,17 @@
 #pragma once
 
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "document/kanalyxdoc.h"
+#include "platform/error.h"
 
 namespace kx::cli {
 
-// A command line that cannot be carried out as given: exit code 2.
-class UsageError : public std::runtime_error
-{
-public:
-    using std::runtime_error::runtime_error;
-};
+// A command line that cannot be carried out as given: Error(ErrorCode::Usage), exit code 2.
+[[noreturn]] void throwUsage(const std::string& message);
 
 // An option a command accepts: its name as typed ("--list", "-o") and how many values follow it.
 struct OptionSpec
@@ -36,7 +32,7 @@ struct Option
 class Args
 {
 public:
-    // Throws UsageError for an unknown option or an option without its values. "--name=value"
+    // Throws a usage error for an unknown option or an option without its values. "--name=value"
     // is taken for an option with one value.
     static Args parse(std::span<const std::string> arguments, std::span<const OptionSpec> specs);
 
@@ -46,7 +42,7 @@ public:
     // The value of the last occurrence of a one-value option, or nullptr.
     const std::string* value(std::string_view name) const;
 
-    // Throws UsageError unless exactly these positional arguments were given.
+    // Throws a usage error unless exactly these positional arguments were given.
     void expectPositionals(std::initializer_list<std::string_view> names) const;
 
 private:
@@ -54,7 +50,7 @@ private:
     std::vector<Option> m_options;
 };
 
-// An integer argument in [low, high]; what names it in the message of the UsageError.
+// An integer argument in [low, high]; what names it in the message of the usage error.
 int parseInt(std::string_view text, std::string_view what, int low, int high);
 
 // "analog", "radio" or "dtv".

@@ -25,9 +25,10 @@ ChannelDlgModel::ChannelDlgModel(std::span<std::uint8_t> raw) : m_raw(raw)
     if (!raw.empty()) {
         m_layout = ChannelFieldMap::layoutForSize(raw.size());
         if (!m_layout) {
-            throw Error(ErrorCode::Usage, "the Channel dialog edits records of 164 or 176 bytes, "
-                                          "not of " +
-                                              std::to_string(raw.size()));
+            throw Error(ErrorCode::Internal,
+                        "the Channel dialog edits records of 164 or 176 bytes, "
+                        "not of " +
+                            std::to_string(raw.size()));
         }
     }
     m_controls.reserve(ChannelFieldMap::kFieldCount);
@@ -54,7 +55,7 @@ std::size_t ChannelDlgModel::indexOf(int controlId) const
         return c.field->controlId == controlId;
     });
     if (it == m_controls.end()) {
-        throw Error(ErrorCode::Usage,
+        throw Error(ErrorCode::Internal,
                     "the Channel dialog has no control " + std::to_string(controlId));
     }
     return static_cast<std::size_t>(it - m_controls.begin());

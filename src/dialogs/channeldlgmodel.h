@@ -24,7 +24,7 @@ class ChannelDlgModel
 {
 public:
     // raw: the 164 or 176 bytes of one record, or empty for an empty dialog whose OK writes
-    // nothing. Any other size throws Error(ErrorCode::Usage).
+    // nothing. Any other size throws Error(ErrorCode::Internal).
     explicit ChannelDlgModel(std::span<std::uint8_t> raw);
 
     std::optional<ChannelLayout> layout() const noexcept { return m_layout; }

@@ -12,7 +12,7 @@ namespace {
 void checkWidth(int byteCount)
 {
     if (byteCount < 1 || byteCount > HexByteText::kMaxBytes) {
-        throw Error(ErrorCode::Usage,
+        throw Error(ErrorCode::Internal,
                     "a hex field is 1 to 4 bytes wide, not " + std::to_string(byteCount));
     }
 }

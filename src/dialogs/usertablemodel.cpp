@@ -13,9 +13,9 @@ void checkCell(TableCell cell)
 {
     if (cell.column < 0 || cell.column >= UserTableModel::kColumns || cell.row < 0 ||
         cell.row >= UserTableModel::kRows) {
-        throw Error(ErrorCode::Usage, "the character table has no cell (" +
-                                          std::to_string(cell.column) + ", " +
-                                          std::to_string(cell.row) + ")");
+        throw Error(ErrorCode::Internal, "the character table has no cell (" +
+                                             std::to_string(cell.column) + ", " +
+                                             std::to_string(cell.row) + ")");
     }
 }
 

@@ -24,7 +24,7 @@ const CChannelRec& recordOf(const ListCtrl& rows, int row)
 {
     const CChannelRec* record = rows.itemData(row);
     if (record == nullptr) {
-        throw Error(ErrorCode::Usage, "row " + std::to_string(row) + " holds no channel");
+        throw Error(ErrorCode::Internal, "row " + std::to_string(row) + " holds no channel");
     }
     return *record;
 }

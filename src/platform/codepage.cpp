@@ -202,7 +202,7 @@ int resolve(int codePage)
 
 [[noreturn]] void unsupported(int codePage)
 {
-    throw Error(ErrorCode::Usage, "code page " + std::to_string(codePage) + " is not supported");
+    throw Error(ErrorCode::Internal, "code page " + std::to_string(codePage) + " is not supported");
 }
 
 // 0 while the system code page has not been chosen yet.

@@ -22,12 +22,12 @@ public:
     // True for the code pages listed above (0 included).
     static bool isSupported(int codePage);
 
-    // Bytes in codePage to UTF-8. Throws Error(ErrorCode::Usage) for an unsupported code page.
+    // Bytes in codePage to UTF-8. Throws Error(ErrorCode::Internal) for an unsupported code page.
     static std::string toUtf8(std::string_view bytes, int codePage);
     static void appendUtf8(std::string& out, std::string_view bytes, int codePage);
 
     // UTF-8 text to bytes in codePage. Invalid UTF-8 counts as unconvertible. Throws
-    // Error(ErrorCode::Usage) for an unsupported code page.
+    // Error(ErrorCode::Internal) for an unsupported code page.
     static std::string fromUtf8(std::string_view text, int codePage);
     // The same into out: writes whole characters while they fit and returns the bytes written,
     // so a text that is too long is cut where a character ends.

@@ -12,7 +12,9 @@ enum class ErrorCode
     Format,      // the bytes are not a channel list this program knows
     Truncated,   // the file ends inside a field, record or block
     Unsupported, // a well-formed file of a kind this program does not edit
-    Usage,       // a command or argument that cannot be carried out
+    Usage,       // the user asked for something that cannot be carried out as given
+    Internal,    // a fault of the program (an index out of range, a call its caller must not
+                 // make): never the user's mistake
 };
 
 // The one error type of the core: a code and a message for the user that says what went wrong

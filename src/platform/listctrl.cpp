@@ -72,9 +72,9 @@ void ListCtrl::insertItemsAt(std::span<const int> finalRows,
                              std::vector<std::unique_ptr<CChannelRec>> records)
 {
     if (finalRows.size() != records.size()) {
-        throw Error(ErrorCode::Usage, "insertItemsAt: " + std::to_string(finalRows.size()) +
-                                          " places for " + std::to_string(records.size()) +
-                                          " records");
+        throw Error(ErrorCode::Internal, "insertItemsAt: " + std::to_string(finalRows.size()) +
+                                             " places for " + std::to_string(records.size()) +
+                                             " records");
     }
     if (records.empty()) {
         return;
@@ -83,8 +83,9 @@ void ListCtrl::insertItemsAt(std::span<const int> finalRows,
     for (std::size_t k = 0; k < finalRows.size(); ++k) {
         const bool ascending = k == 0 || finalRows[k] > finalRows[k - 1];
         if (finalRows[k] < 0 || static_cast<std::size_t>(finalRows[k]) >= newCount || !ascending) {
-            throw Error(ErrorCode::Usage, "insertItemsAt: place " + std::to_string(finalRows[k]) +
-                                              " is out of order or out of range");
+            throw Error(ErrorCode::Internal, "insertItemsAt: place " +
+                                                 std::to_string(finalRows[k]) +
+                                                 " is out of order or out of range");
         }
     }
     const int first = finalRows.front();
@@ -361,16 +362,16 @@ void ListCtrl::endUpdate()
 
 void ListCtrl::failRow(int row, const char* operation) const
 {
-    throw Error(ErrorCode::Usage, std::string(operation) + ": row " + std::to_string(row) +
-                                      " does not exist (the list has " +
-                                      std::to_string(itemCount()) + " rows)");
+    throw Error(ErrorCode::Internal, std::string(operation) + ": row " + std::to_string(row) +
+                                         " does not exist (the list has " +
+                                         std::to_string(itemCount()) + " rows)");
 }
 
 void ListCtrl::failColumn(int column, const char* operation) const
 {
-    throw Error(ErrorCode::Usage, std::string(operation) + ": column " + std::to_string(column) +
-                                      " does not exist (the list has " +
-                                      std::to_string(columnCount()) + " columns)");
+    throw Error(ErrorCode::Internal, std::string(operation) + ": column " + std::to_string(column) +
+                                         " does not exist (the list has " +
+                                         std::to_string(columnCount()) + " columns)");
 }
 
 void ListCtrl::applyState(int row, unsigned newState)

@@ -78,7 +78,7 @@ public:
 // the focus. Whole-list operations are linear in the number of rows.
 //
 // Row indexes passed in must exist (0 to itemCount() - 1) unless a function says otherwise;
-// an index out of range throws Error(ErrorCode::Usage).
+// an index out of range throws Error(ErrorCode::Internal).
 class ListCtrl
 {
 public:

@@ -92,7 +92,7 @@ TEST(CodePage, EncodingIntoABuffer_StopsBeforeTheFirstCharacterThatDoesNotFit)
     EXPECT_EQ(CodePage::fromUtf8("abc", 1251, std::span<char>(buffer, 0)), 0u);
 }
 
-TEST(CodePage, UnsupportedPage_IsAUsageError)
+TEST(CodePage, UnsupportedPage_IsAFaultOfTheProgram)
 {
     EXPECT_FALSE(CodePage::isSupported(28602));
     EXPECT_FALSE(CodePage::isSupported(1258));
@@ -101,7 +101,7 @@ TEST(CodePage, UnsupportedPage_IsAUsageError)
         CodePage::toUtf8("x", 28602);
         FAIL() << "ISO 8859-12 does not exist";
     } catch (const Error& error) {
-        EXPECT_EQ(error.code(), ErrorCode::Usage);
+        EXPECT_EQ(error.code(), ErrorCode::Internal);
     }
     EXPECT_THROW(CodePage::fromUtf8("x", 437), Error);
 }
