@@ -1,62 +1,31 @@
 #include "dialogs/settingscompare.h"
 
 #include <algorithm>
-#include <array>
 
 #include "document/descriptionline.h"
+#include "document/tllfile.h"
+#include "model/channelrec.h"
+#include "platform/archive.h"
 #include "platform/error.h"
 #include "platform/file.h"
-#include "platform/littleendian.h"
 
 namespace kx {
-namespace {
-
-constexpr std::uint32_t kMagic = 0x5A5A5A5A;
-
-std::uint32_t readWord(File& file, const char* what)
-{
-    const std::uint64_t start = file.position();
-    std::array<std::uint8_t, 4> bytes{};
-    const std::size_t got = file.read(bytes.data(), bytes.size());
-    if (got < bytes.size()) {
-        throw Error(ErrorCode::Truncated, file.path().string() + ": the file ends at offset " +
-                                              std::to_string(start + got) + ", inside the " + what +
-                                              " that starts at offset " + std::to_string(start));
-    }
-    return readLittleEndian(bytes);
-}
-
-} // namespace
 
 SettingsCompare::Result SettingsCompare::compareWithFile(std::span<const std::uint8_t> block,
                                                          int variant,
                                                          const std::filesystem::path& otherFile)
 {
     if (variant != 1 && variant != 2) {
-        throw Error(ErrorCode::Usage, "only a channel list of variant 1 or 2 can be compared");
+        throw Error(ErrorCode::Internal, "only a channel list of variant 1 or 2 can be compared");
     }
-    File file(otherFile, File::Mode::Read);
-    const std::uint64_t length = file.length();
-    const std::uint32_t first = readWord(file, "first 4-byte field");
-    if ((first == kMagic) != (variant == 2)) {
+    // The whole file is checked as opening it checks it, so that a damaged file is reported
+    // rather than taken for one without differences.
+    Archive ar(File::readAll(otherFile), otherFile.string());
+    const TllContents other = ReadTll(ar);
+    if (other.variant != variant) {
         return {};
     }
-    const std::uint32_t analogSize = variant == 2 ? readWord(file, "analog block size") : first;
-    const std::uint64_t analogStart = file.position();
-    if (analogSize > length - analogStart) {
-        throw Error(ErrorCode::Truncated,
-                    otherFile.string() + ": the analog block of " + std::to_string(analogSize) +
-                        " bytes that starts at offset " + std::to_string(analogStart) +
-                        " runs past the end of the file at offset " + std::to_string(length));
-    }
-    file.skip(analogSize);
-    const std::uint32_t settingsSize = readWord(file, "settings block size");
-    // Only offsets inside this document's block are listed, and only real bytes are read.
-    const std::uint64_t wanted = std::min<std::uint64_t>(
-        {settingsSize, length - file.position(), static_cast<std::uint64_t>(block.size())});
-    std::vector<std::uint8_t> other(static_cast<std::size_t>(wanted));
-    other.resize(file.read(other.data(), other.size()));
-    return {true, differences(block, other)};
+    return {true, differences(block, other.settings.span())};
 }
 
 std::vector<std::string> SettingsCompare::differences(std::span<const std::uint8_t> block,

@@ -1,8 +1,11 @@
 #include "platform/file.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -11,11 +14,35 @@
 
 namespace kx {
 
+namespace {
+
+// What a file that is not a regular file is, for messages.
+std::string kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode)) {
+        return "a folder";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "a device";
+    }
+    if (S_ISFIFO(mode)) {
+        return "a pipe";
+    }
+    if (S_ISSOCK(mode)) {
+        return "a socket";
+    }
+    return "a special file";
+}
+
+} // namespace
+
 File::File(const std::filesystem::path& path, Mode mode)
 {
-    if (!open(path, mode)) {
+    if (mode == Mode::Read) {
+        openForReading(path);
+    } else if (!open(path, mode)) {
         m_path = path;
-        fail(mode == Mode::Read ? "cannot open it for reading" : "cannot create it");
+        fail("cannot create it");
     }
 }
 
@@ -45,12 +72,51 @@ File& File::operator=(File&& other) noexcept
 bool File::open(const std::filesystem::path& path, Mode mode)
 {
     close();
-    m_file = std::fopen(path.c_str(), mode == Mode::Read ? "rb" : "wb");
+    if (mode == Mode::Read) {
+        try {
+            openForReading(path);
+        } catch (const Error&) {
+            return false;
+        }
+        return true;
+    }
+    m_file = std::fopen(path.c_str(), "wb");
     if (m_file == nullptr) {
         return false;
     }
     m_path = path;
     return true;
+}
+
+void File::openForReading(const std::filesystem::path& path)
+{
+    close();
+    m_path = path;
+    // Without O_NONBLOCK opening a pipe would wait for a writer; the check below refuses it.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) {
+        fail("cannot open it for reading");
+    }
+    struct stat status = {};
+    if (::fstat(descriptor, &status) != 0) {
+        const int error = errno;
+        ::close(descriptor);
+        errno = error;
+        fail("cannot open it for reading");
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        errno = 0;
+        fail("it is " + kindOf(status.st_mode) + ", not a regular file");
+    }
+    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    m_file = ::fdopen(descriptor, "rb");
+    if (m_file == nullptr) {
+        const int error = errno;
+        ::close(descriptor);
+        errno = error;
+        fail("cannot open it for reading");
+    }
 }
 
 void File::close()
@@ -103,12 +169,11 @@ std::uint64_t File::position() const
 
 std::uint64_t File::length() const
 {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(m_path, error);
-    if (error) {
+    struct stat status = {};
+    if (::fstat(fileno(m_file), &status) != 0) {
         fail("cannot tell its size");
     }
-    return size;
+    return static_cast<std::uint64_t>(status.st_size);
 }
 
 void File::flush()
@@ -121,16 +186,25 @@ void File::flush()
 std::string File::readAll(const std::filesystem::path& path)
 {
     File file(path, Mode::Read);
-    std::string bytes;
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (!error) {
-        bytes.reserve(size);
+    const std::uint64_t size = file.length();
+    const auto tooLarge = [&file](std::uint64_t byteCount) {
+        errno = 0;
+        file.fail("it is " + std::to_string(byteCount) + " bytes long; files over " +
+                  std::to_string(kMaxReadSize >> 20U) + " MiB are not read");
+    };
+    if (size > kMaxReadSize) {
+        tooLarge(size);
     }
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(size));
     char chunk[65536];
     for (;;) {
         const std::size_t got = file.read(chunk, sizeof chunk);
         bytes.append(chunk, got);
+        // A file that grows while it is read stops at the limit too.
+        if (bytes.size() > kMaxReadSize) {
+            tooLarge(bytes.size());
+        }
         if (got < sizeof chunk) {
             break;
         }
@@ -138,52 +212,215 @@ std::string File::readAll(const std::filesystem::path& path)
     return bytes;
 }
 
+namespace {
+
+// Follows symbolic links from path to the file they lead to, which need not exist yet: saving
+// through a link writes that file and keeps the link. Returns an empty path (errno set) when a
+// link cannot be read or the links go round in a loop.
+std::filesystem::path followLinks(std::filesystem::path path)
+{
+    // The kernel's own limit on links followed in one path.
+    constexpr int kMaxLinks = 40;
+    for (int followed = 0; followed <= kMaxLinks; ++followed) {
+        struct stat status = {};
+        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            return path;
+        }
+        std::error_code error;
+        const std::filesystem::path link = std::filesystem::read_symlink(path, error);
+        if (error) {
+            errno = error.value();
+            return {};
+        }
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    errno = ELOOP;
+    return {};
+}
+
+// A name for the temporary file: hidden, beside the target, and never longer than a file name
+// may be however long the target's name is (cut where a UTF-8 character starts).
+std::string temporaryName(const std::string& targetName, std::string_view suffix)
+{
+    std::string name = "." + targetName;
+    const std::size_t room = NAME_MAX - suffix.size();
+    if (name.size() > room) {
+        std::size_t cut = room;
+        while (cut > 1 && (static_cast<unsigned char>(name[cut]) & 0xC0U) == 0x80U) {
+            --cut;
+        }
+        name.resize(cut);
+    }
+    return name.append(suffix);
+}
+
+// Six characters from the letters and digits, as mkstemp picks them.
+std::string randomSuffix()
+{
+    static constexpr std::string_view kCharacters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::minstd_rand generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, kCharacters.size() - 1);
+    std::string suffix = ".";
+    for (int i = 0; i < 6; ++i) {
+        suffix += kCharacters[pick(generator)];
+    }
+    return suffix;
+}
+
+// The file being written: unnamed (O_TMPFILE) where the file system allows it, otherwise a
+// hidden named file beside the target.
+class TemporaryFile
+{
+public:
+    TemporaryFile(const std::filesystem::path& folder, const std::string& targetName)
+        : m_folder(folder), m_targetName(targetName)
+    {
+        // Naming an unnamed file at the end goes through /proc/self/fd.
+        if (::access("/proc/self/fd", X_OK) == 0) {
+            m_descriptor = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        }
+        if (m_descriptor < 0) {
+            std::string name = (folder / temporaryName(targetName, ".XXXXXX")).string();
+            m_descriptor = ::mkostemp(name.data(), O_CLOEXEC);
+            if (m_descriptor >= 0) {
+                m_name = std::move(name);
+            }
+        }
+    }
+    ~TemporaryFile() { discard(); }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    int descriptor() const { return m_descriptor; }
+    // The stream now owns the descriptor.
+    void releaseDescriptor() { m_descriptor = -1; }
+
+    // Puts the written file in target's place; returns false (errno set) when it cannot.
+    bool moveTo(const std::filesystem::path& target, int descriptor, bool replacing)
+    {
+        if (m_name.empty()) {
+            const std::string source = "/proc/self/fd/" + std::to_string(descriptor);
+            // A new file appears under its name at once, with nothing in between.
+            if (!replacing && ::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(),
+                                       AT_SYMLINK_FOLLOW) == 0) {
+                m_done = true;
+                return true;
+            }
+            if (!replacing && errno != EEXIST) {
+                return false;
+            }
+            // rename() is the only way to replace a file at once, and it needs a name.
+            for (int attempt = 0; m_name.empty(); ++attempt) {
+                const std::string name =
+                    (m_folder / temporaryName(m_targetName, randomSuffix())).string();
+                if (::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) ==
+                    0) {
+                    m_name = name;
+                } else if (errno != EEXIST || attempt == 100) {
+                    return false;
+                }
+            }
+        }
+        if (std::rename(m_name.c_str(), target.c_str()) != 0) {
+            return false;
+        }
+        m_done = true;
+        return true;
+    }
+
+    void discard()
+    {
+        const int error = errno;
+        if (m_descriptor >= 0) {
+            ::close(m_descriptor);
+            m_descriptor = -1;
+        }
+        if (!m_done && !m_name.empty()) {
+            ::unlink(m_name.c_str());
+        }
+        m_done = true;
+        errno = error;
+    }
+
+private:
+    std::filesystem::path m_folder;
+    std::string m_targetName;
+    std::string m_name; // empty while the file has no name
+    int m_descriptor = -1;
+    bool m_done = false;
+};
+
+// Makes a rename in folder survive a power cut.
+bool syncFolder(const std::filesystem::path& folder)
+{
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return false;
+    }
+    // Some file systems cannot sync a folder; they have nothing to lose.
+    const bool synced = ::fsync(descriptor) == 0 || errno == EINVAL;
+    ::close(descriptor);
+    return synced;
+}
+
+} // namespace
+
 void File::writeAtomically(const std::filesystem::path& target,
                            const std::function<void(File&)>& write)
 {
-    const std::filesystem::path folder =
-        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    // A hidden name beside the target, so the rename stays within one file system.
-    std::string hiddenName = target.filename().string();
-    hiddenName.insert(hiddenName.begin(), '.');
-    hiddenName.append(".XXXXXX");
-    std::string temporary = (folder / hiddenName).string();
-    const int descriptor = ::mkstemp(temporary.data());
-    if (descriptor < 0) {
-        const int error = errno;
-        File named;
-        named.m_path = target;
-        errno = error;
-        named.fail("cannot create a temporary file beside it");
+    File file;
+    file.m_path = target;
+    const std::filesystem::path destination = followLinks(target);
+    if (destination.empty()) {
+        file.fail("cannot follow the symbolic link");
     }
     struct stat existing = {};
-    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-        ::fchmod(descriptor, existing.st_mode & 07777);
+    const bool replacing = ::stat(destination.c_str(), &existing) == 0;
+    if (replacing && !S_ISREG(existing.st_mode)) {
+        errno = 0;
+        file.fail("it is " + kindOf(existing.st_mode) +
+                  ", not a regular file; nothing was written");
+    }
+    // Root may write anything, so a file that nobody may write counts as read-only as well.
+    if (replacing &&
+        (::access(destination.c_str(), W_OK) != 0 || (existing.st_mode & 0222U) == 0)) {
+        errno = 0;
+        file.fail("the file is read-only; it was left as it was");
+    }
+
+    const std::filesystem::path folder =
+        destination.has_parent_path() ? destination.parent_path() : std::filesystem::path(".");
+    TemporaryFile temporary(folder, destination.filename().string());
+    const int descriptor = temporary.descriptor();
+    if (descriptor < 0) {
+        file.fail("cannot create a temporary file beside it");
+    }
+    if (replacing) {
+        // Not every process may give a file away; the group alone may still be kept.
+        if (::fchown(descriptor, existing.st_uid, existing.st_gid) != 0) {
+            [[maybe_unused]] const int ignored =
+                ::fchown(descriptor, static_cast<uid_t>(-1), existing.st_gid);
+        }
+        ::fchmod(descriptor, existing.st_mode & 07777U);
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
-        ::fchmod(descriptor, 0666 & ~mask);
+        ::fchmod(descriptor, 0666U & ~mask);
     }
-    File file;
     file.m_file = ::fdopen(descriptor, "wb");
-    file.m_path = target;
     if (file.m_file == nullptr) {
-        const int error = errno;
-        ::close(descriptor);
-        ::unlink(temporary.c_str());
-        errno = error;
         file.fail("cannot create a temporary file beside it");
     }
-    try {
-        write(file);
-        file.flush();
-        file.close();
-        if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-            file.fail("cannot replace it with the new file");
-        }
-    } catch (...) {
-        ::unlink(temporary.c_str());
-        throw;
+    temporary.releaseDescriptor();
+    write(file);
+    file.flush();
+    if (!temporary.moveTo(destination, fileno(file.m_file), replacing)) {
+        file.fail("cannot replace it with the new file");
+    }
+    file.close();
+    if (!syncFolder(folder)) {
+        file.fail("cannot write it to the disk");
     }
 }
 

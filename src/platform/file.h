@@ -30,6 +30,7 @@ public:
     File& operator=(File&& other) noexcept;
 
     // Opens the file; returns false (and leaves this object closed) when it cannot be opened.
+    // Reading opens regular files only: a folder, a device or a pipe is refused at once.
     bool open(const std::filesystem::path& path, Mode mode);
     bool isOpen() const noexcept { return m_file != nullptr; }
     void close();
@@ -49,19 +50,33 @@ public:
 
     const std::filesystem::path& path() const noexcept { return m_path; }
 
-    // Reads a whole file into memory; throws Error(ErrorCode::Io) when it cannot be read.
+    // The largest file that readAll() reads: far above any real channel list or side file, and
+    // small enough that a wrong file (a disk image, say) is refused before it fills the memory.
+    static constexpr std::uint64_t kMaxReadSize = std::uint64_t{64} << 20U;
+
+    // Reads a whole file into memory. Throws Error(ErrorCode::Io) when it cannot be read, when it
+    // is not a regular file, and when it is larger than kMaxReadSize (checked before reading).
     static std::string readAll(const std::filesystem::path& path);
 
-    // Writes a file so that it is never seen half-written: write() fills a temporary file beside
-    // target, which is flushed to the disk and then renamed over target. When anything fails
-    // (write() throws included) the temporary file is removed, target is left as it was and the
-    // error is passed on. The File given to write() reports its errors under target's name. The
-    // new file keeps the permissions of the file it replaces.
+    // Writes a file so that it is never seen half-written: write() fills a temporary file in
+    // target's folder, which is flushed to the disk and then put in target's place; the folder
+    // is synced after that. The temporary file has no name while it is written where the file
+    // system allows it, so a crash leaves nothing behind. When anything fails (write() throws
+    // included) the temporary file goes, target is left as it was and the error is passed on.
+    //
+    // A symbolic link is followed: the file it points to is replaced and the link stays. A
+    // target that is not a regular file (a device, a pipe, a folder) or that is read-only is
+    // refused before anything is written. The new file keeps the permissions, and where the
+    // process may set them the owner and group, of the file it replaces. The File given to
+    // write() reports its errors under target's name.
     static void writeAtomically(const std::filesystem::path& target,
                                 const std::function<void(File&)>& write);
 
 private:
     [[noreturn]] void fail(const char* what) const;
+    [[noreturn]] void fail(const std::string& what) const { fail(what.c_str()); }
+    // Opens for reading; throws Error(ErrorCode::Io) with the reason when that fails.
+    void openForReading(const std::filesystem::path& path);
 
     std::FILE* m_file = nullptr;
     std::filesystem::path m_path;
