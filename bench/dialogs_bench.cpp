@@ -48,7 +48,7 @@ void BM_OpenDataBlockDialog(benchmark::State& state)
     std::vector<std::uint8_t> block = largestBlock();
     const QTemporaryDir folder;
     for (auto _ : state) {
-        kx::CDataBlockDlg dialog(block, 2, folder.path().toStdString());
+        kx::CDataBlockDlg dialog(block, 2, kx::SideFiles({}, {folder.path().toStdString()}));
         dialog.show();
         QPixmap shown = dialog.grab();
         benchmark::DoNotOptimize(shown);

@@ -41,7 +41,7 @@ struct Editor
         std::ofstream(path.toStdString(), std::ios::binary)
             << kx::bench::fullListBytes(kChannels, kSettingsSize);
         app = std::make_unique<kx::CKanalyxApp>(QCoreApplication::applicationDirPath());
-        app->InitInstance({}, {false, true});
+        app->InitInstance({}, {true});
         frame().resize(1200, 700);
         QCoreApplication::processEvents();
     }

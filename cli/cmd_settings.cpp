@@ -9,6 +9,7 @@
 #include "document/kanalyxdoc.h"
 #include "platform/error.h"
 #include "platform/programfolder.h"
+#include "platform/sidefiles.h"
 
 namespace kx::cli {
 
@@ -20,7 +21,8 @@ std::vector<OptionSpec> options()
 }
 
 // The rows of the More page: from the file the user named (which must then exist), or from the
-// variant's file beside the program, which may be missing as it may for the editor.
+// variant's file, the user's copy or else the program's, which may be missing as it may for the
+// editor.
 void loadRows(MorePageModel& more, const Args& args)
 {
     if (const std::string* path = args.value("--descriptions")) {
@@ -32,7 +34,7 @@ void loadRows(MorePageModel& more, const Args& args)
         }
         return;
     }
-    more.OnInitDialog(ProgramFolder());
+    more.OnInitDialog(SideFiles::forProgram(ProgramFolder()));
 }
 
 // Takes one NAME=VALUE into the page that knows NAME: a Country page key first, else the first

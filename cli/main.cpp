@@ -81,6 +81,10 @@ int main(int argc, char** argv)
         printOverview(std::cout);
         return 0;
     }
+    if (arguments.front() == "--version") {
+        std::cout << "kanalyx-cli " KANALYX_VERSION "\n";
+        return 0;
+    }
     const Command* command = findCommand(arguments.front());
     if (command == nullptr) {
         std::cerr << "kanalyx-cli: unknown command '" << arguments.front()

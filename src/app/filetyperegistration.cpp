@@ -1,5 +1,8 @@
 #include "app/filetyperegistration.h"
 
+#include <cstdio>
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,23 +29,34 @@ QString execArgument(const QString& path)
     return '"' + quoted + '"';
 }
 
-// Writes bytes to path unless the file already holds exactly them; true when it wrote.
-bool writeIfChanged(const QString& path, const QByteArray& bytes)
+using Outcome = FileTypeRegistration::Outcome;
+
+// Writes bytes to path unless the file already holds exactly them.
+Outcome writeIfChanged(const QString& path, const QByteArray& bytes)
 {
     QFile current(path);
     if (current.open(QIODevice::ReadOnly) && current.readAll() == bytes) {
-        return false;
+        return Outcome::AlreadyThere;
     }
     current.close();
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        return false;
+        return Outcome::Failed;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+        return Outcome::Failed;
     }
     file.write(bytes);
-    return file.commit();
+    return file.commit() ? Outcome::Written : Outcome::Failed;
+}
+
+// The outcome of several writes: failed if one failed, written if one wrote.
+Outcome combined(Outcome first, Outcome second)
+{
+    if (first == Outcome::Failed || second == Outcome::Failed) {
+        return Outcome::Failed;
+    }
+    return first == Outcome::Written ? first : second;
 }
 
 void startQuietly(const QString& tool, const QStringList& arguments)
@@ -78,22 +92,45 @@ QString FileTypeRegistration::desktopEntry(const QString& executable)
     return entry;
 }
 
-bool FileTypeRegistration::registerForUser(const QString& dataHome, const QString& executable)
+FileTypeRegistration::Outcome FileTypeRegistration::registerForUser(const QString& dataHome,
+                                                                    const QString& executable)
 {
     if (dataHome.isEmpty() || executable.isEmpty()) {
-        return false;
+        return Outcome::Failed;
     }
     const QDir home(dataHome);
-    bool wrote = writeIfChanged(home.filePath(QStringLiteral("mime/packages/kanalyx.xml")),
-                                mimePackage().toUtf8());
-    wrote |= writeIfChanged(home.filePath(QStringLiteral("applications/kanalyx.desktop")),
-                            desktopEntry(executable).toUtf8());
+    Outcome outcome = writeIfChanged(home.filePath(QStringLiteral("mime/packages/kanalyx.xml")),
+                                     mimePackage().toUtf8());
+    outcome = combined(outcome,
+                       writeIfChanged(home.filePath(QStringLiteral("applications/kanalyx.desktop")),
+                                      desktopEntry(executable).toUtf8()));
     const QByteArray icon = resource(QStringLiteral(":/icons/kanalyx.svg"));
     if (!icon.isEmpty()) {
-        wrote |= writeIfChanged(
-            home.filePath(QStringLiteral("icons/hicolor/scalable/apps/kanalyx.svg")), icon);
+        outcome = combined(
+            outcome,
+            writeIfChanged(home.filePath(QStringLiteral("icons/hicolor/scalable/apps/kanalyx.svg")),
+                           icon));
     }
-    return wrote;
+    return outcome;
+}
+
+int FileTypeRegistration::registerFromCommandLine()
+{
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString executable = QCoreApplication::applicationFilePath();
+    const Outcome outcome = registerForUser(dataHome, executable);
+    if (outcome == Outcome::Failed) {
+        std::fprintf(stderr, "kanalyx: cannot register the .tll file type in %s\n",
+                     qPrintable(QDir::toNativeSeparators(dataHome)));
+        return 1;
+    }
+    if (outcome == Outcome::Written) {
+        refreshDatabases(dataHome);
+    }
+    std::printf("The .tll file type %s registered for %s in %s\n",
+                outcome == Outcome::Written ? "is now" : "was already", qPrintable(executable),
+                qPrintable(dataHome));
+    return 0;
 }
 
 void FileTypeRegistration::refreshDatabases(const QString& dataHome)

@@ -9,10 +9,8 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 #include "app/aboutbox.h"
-#include "app/filetyperegistration.h"
 #include "app/mainframe.h"
 #include "app/moresettingssheet.h"
 #include "dialogs/channeldlg.h"
@@ -21,6 +19,8 @@
 #include "document/kanalyxdoc.h"
 #include "model/channelrec.h"
 #include "model/namecodec.h"
+#include "platform/programfolder.h"
+#include "platform/sidefiles.h"
 #include "platform/strings.h"
 
 namespace kx {
@@ -77,15 +77,6 @@ bool CKanalyxApp::InitInstance(const QStringList& arguments, const Options& opti
     installDialogs();
     connectFrame();
 
-    if (options.registerFileType) {
-        const QString dataHome =
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        if (FileTypeRegistration::registerForUser(dataHome,
-                                                  QCoreApplication::applicationFilePath())) {
-            FileTypeRegistration::refreshDatabases(dataHome);
-        }
-    }
-
     if (options.show) {
         m_frame->show();
     }
@@ -103,14 +94,17 @@ bool CKanalyxApp::InitInstance(const QStringList& arguments, const Options& opti
 void CKanalyxApp::installDialogs()
 {
     FrameDialogs dialogs;
-    const std::filesystem::path folder(QFile::encodeName(m_programFolder).toStdString());
-    dialogs.moreSettings = [folder](QWidget* parent, CKanalyxDoc& doc) {
-        return MoreSettingsSheet::run(parent, doc, folder);
+    const SideFiles sideFiles =
+        SideFiles::forProgram(QFile::encodeName(m_programFolder).toStdString());
+    dialogs.moreSettings = [sideFiles](QWidget* parent, CKanalyxDoc& doc) {
+        return MoreSettingsSheet::run(parent, doc, sideFiles);
     };
-    dialogs.dataBlock = [folder](QWidget* parent, CKanalyxDoc& doc) {
-        CDataBlockDlg::run(parent, doc, folder);
+    dialogs.dataBlock = [sideFiles](QWidget* parent, CKanalyxDoc& doc) {
+        CDataBlockDlg::run(parent, doc, sideFiles);
     };
-    dialogs.userSettings = [folder](QWidget* parent) { return CUserTableDlg::run(parent, folder); };
+    dialogs.userSettings = [sideFiles](QWidget* parent) {
+        return CUserTableDlg::run(parent, sideFiles);
+    };
     m_frame->setDialogs(std::move(dialogs));
     CChannelRec::SetEditHook(&CChannelDlg::editRecord);
 }
@@ -121,7 +115,15 @@ void CKanalyxApp::loadLanguageLibrary()
     if (name.isEmpty()) {
         return;
     }
-    m_library.setFileName(QDir(m_programFolder).filePath(name));
+    // Beside the program in a build folder, in the private library folder once installed.
+    const std::filesystem::path programFolder(QFile::encodeName(m_programFolder).toStdString());
+    for (const std::filesystem::path& folder : LibraryFolders(programFolder)) {
+        const QString path = QDir(QFile::decodeName(folder.c_str())).filePath(name);
+        if (QFile::exists(path)) {
+            m_library.setFileName(path);
+            break;
+        }
+    }
     // The translator reads the library's memory: the library must stay until the process ends.
     m_library.setLoadHints(QLibrary::PreventUnloadHint);
     if (!m_library.load()) {

@@ -30,15 +30,13 @@ public:
         German = 2,
     };
 
-    // programFolder: where the language libraries and side files are looked for (the folder of
-    // the running program unless a test says otherwise).
+    // programFolder: the folder of the running program (unless a test says otherwise), from which
+    // the language libraries and the side files that come with the program are found.
     explicit CKanalyxApp(QString programFolder);
     ~CKanalyxApp() override;
 
     struct Options
     {
-        // Register the .tll file type for the user (off in tests that do not check it).
-        bool registerFileType = true;
         // Show the main window (tests may keep it hidden).
         bool show = true;
     };

@@ -7,20 +7,19 @@
 
 namespace kx {
 
-MoreSettingsSheet::MoreSettingsSheet(CKanalyxDoc& doc, const std::filesystem::path& folder,
-                                     QWidget* parent)
+MoreSettingsSheet::MoreSettingsSheet(CKanalyxDoc& doc, const SideFiles& sideFiles, QWidget* parent)
     : PropertySheet(QString::fromStdString(Strings::text(ids::kMoreSettingsCaption)), parent),
       m_country(new CPorperyLang(doc.Settings(), doc.GetVariant())),
-      m_more(new CPropertyMore(doc.Settings(), doc.GetVariant(), folder))
+      m_more(new CPropertyMore(doc.Settings(), doc.GetVariant(), sideFiles))
 {
     setObjectName(QStringLiteral("MoreSettingsSheet"));
     AddPage(m_country);
     AddPage(m_more);
 }
 
-bool MoreSettingsSheet::run(QWidget* parent, CKanalyxDoc& doc, const std::filesystem::path& folder)
+bool MoreSettingsSheet::run(QWidget* parent, CKanalyxDoc& doc, const SideFiles& sideFiles)
 {
-    MoreSettingsSheet sheet(doc, folder, parent);
+    MoreSettingsSheet sheet(doc, sideFiles, parent);
     return sheet.exec() == QDialog::Accepted;
 }
 

@@ -23,10 +23,11 @@ constexpr std::array<int, 3> kColumnWidths = {150, 50, 80};
 
 } // namespace
 
-CPropertyMore::CPropertyMore(std::span<std::uint8_t> settings, int variant,
-                             std::filesystem::path folder, QWidget* parent)
-    : PropertyPage(parent), m_pSettings(settings), m_nVariant(variant), m_folder(std::move(folder)),
-      m_items(new MorePageItemModel(this)), m_list(new SettingsListView(this))
+CPropertyMore::CPropertyMore(std::span<std::uint8_t> settings, int variant, SideFiles sideFiles,
+                             QWidget* parent)
+    : PropertyPage(parent), m_pSettings(settings), m_nVariant(variant),
+      m_sideFiles(std::move(sideFiles)), m_items(new MorePageItemModel(this)),
+      m_list(new SettingsListView(this))
 {
     setObjectName(QStringLiteral("CPropertyMore"));
     m_list->setObjectName(QStringLiteral("settingsList"));
@@ -63,7 +64,7 @@ void CPropertyMore::OnInitDialog()
 {
     m_model = std::make_unique<MorePageModel>(m_pSettings, m_nVariant);
     try {
-        m_model->OnInitDialog(m_folder);
+        m_model->OnInitDialog(m_sideFiles);
     } catch (const std::exception& error) {
         // The page stays empty; a file that is there but cannot be read is worth telling.
         QMessageBox::warning(this, QString::fromStdString(Strings::text(ids::kAppTitle)),

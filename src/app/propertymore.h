@@ -6,6 +6,7 @@
 #include <span>
 
 #include "app/propertypage.h"
+#include "platform/sidefiles.h"
 
 namespace kx {
 
@@ -13,8 +14,8 @@ class MorePageItemModel;
 class MorePageModel;
 class SettingsListView;
 
-// The "More" page of the More Settings sheet: the named settings of the description file beside
-// the program (Name, Address, Data) with their values in the document's settings block, edited
+// The "More" page of the More Settings sheet: the named settings of the description file (Name,
+// Address, Data) with their values in the document's settings block, edited
 // in place (the rules are MorePageModel's). The file is read when the page is first shown. A
 // double-click on a row picks it; a double-click on the picked row's Data cell (or F2) opens a
 // drop-down list for typed settings and a two-digit hexadecimal field for raw bytes.
@@ -24,8 +25,9 @@ class CPropertyMore : public PropertyPage
 
 public:
     // settings: the document's settings block, edited in place on Apply; it must outlive the
-    // page. variant: the document's file variant; folder: where the description file lies.
-    CPropertyMore(std::span<std::uint8_t> settings, int variant, std::filesystem::path folder,
+    // page. variant: the document's file variant; sideFiles: where the description file is
+    // read from.
+    CPropertyMore(std::span<std::uint8_t> settings, int variant, SideFiles sideFiles,
                   QWidget* parent = nullptr);
     ~CPropertyMore() override;
 
@@ -52,7 +54,7 @@ private:
 
     std::span<std::uint8_t> m_pSettings;
     int m_nVariant;
-    std::filesystem::path m_folder;
+    SideFiles m_sideFiles;
     std::unique_ptr<MorePageModel> m_model;
     MorePageItemModel* m_items;
     SettingsListView* m_list;

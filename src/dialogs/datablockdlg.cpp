@@ -23,11 +23,10 @@ constexpr int kControlsWidth = 180;
 
 // The entries of the description file; a file that exists but cannot be read gives none and
 // its reason.
-std::vector<std::string> readEntries(const std::filesystem::path& folder, int variant,
-                                     QString& error)
+std::vector<std::string> readEntries(const SideFiles& sideFiles, int variant, QString& error)
 {
     try {
-        return DataBlockModel::readEntries(folder, variant);
+        return DataBlockModel::readEntries(sideFiles, variant);
     } catch (const std::exception& failure) {
         error = QString::fromUtf8(failure.what());
         return {};
@@ -43,10 +42,10 @@ QPushButton* makeButton(const QString& text, const char* name, QWidget* parent)
 
 } // namespace
 
-CDataBlockDlg::CDataBlockDlg(std::span<std::uint8_t> block, int variant,
-                             std::filesystem::path programFolder, QWidget* parent)
-    : QDialog(parent), m_programFolder(std::move(programFolder)),
-      m_model(block, variant, readEntries(m_programFolder, variant, m_readError)),
+CDataBlockDlg::CDataBlockDlg(std::span<std::uint8_t> block, int variant, SideFiles sideFiles,
+                             QWidget* parent)
+    : QDialog(parent), m_sideFiles(std::move(sideFiles)),
+      m_model(block, variant, readEntries(m_sideFiles, variant, m_readError)),
       m_fileDialogs(std::make_unique<FileDialogs>()), m_grid(new CHexGridWnd(m_model.grid(), this)),
       m_entries(new SimpleCombo(this)), m_differences(new QListWidget(this)),
       m_status(new QLineEdit(this))
@@ -128,10 +127,9 @@ CDataBlockDlg::CDataBlockDlg(std::span<std::uint8_t> block, int variant,
 
 CDataBlockDlg::~CDataBlockDlg() = default;
 
-void CDataBlockDlg::run(QWidget* parent, CKanalyxDoc& doc,
-                        const std::filesystem::path& programFolder)
+void CDataBlockDlg::run(QWidget* parent, CKanalyxDoc& doc, const SideFiles& sideFiles)
 {
-    CDataBlockDlg dialog(doc.Settings(), doc.GetVariant(), programFolder, parent);
+    CDataBlockDlg dialog(doc.Settings(), doc.GetVariant(), sideFiles, parent);
     dialog.exec();
 }
 
@@ -235,7 +233,7 @@ void CDataBlockDlg::accept()
 {
     if (m_readError.isEmpty()) {
         try {
-            m_model.save(m_programFolder);
+            m_model.save(m_sideFiles);
         } catch (const std::exception& error) {
             QMessageBox::warning(this, windowTitle(),
                                  tr("The parameter list could not be saved.") +

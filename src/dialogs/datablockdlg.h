@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include "dialogs/datablockmodel.h"
+#include "platform/sidefiles.h"
 
 class QLineEdit;
 class QListWidget;
@@ -30,13 +31,13 @@ class CDataBlockDlg : public QDialog
 
 public:
     // block: the document's settings block, lent for the dialog's run; variant: the document's
-    // file variant; programFolder: where the description file lies.
-    CDataBlockDlg(std::span<std::uint8_t> block, int variant, std::filesystem::path programFolder,
+    // file variant; sideFiles: where the description file is read from and written to.
+    CDataBlockDlg(std::span<std::uint8_t> block, int variant, SideFiles sideFiles,
                   QWidget* parent = nullptr);
     ~CDataBlockDlg() override;
 
     // The "Data Block" command on a loaded document. The document is not marked modified.
-    static void run(QWidget* parent, CKanalyxDoc& doc, const std::filesystem::path& programFolder);
+    static void run(QWidget* parent, CKanalyxDoc& doc, const SideFiles& sideFiles);
 
     // Replaces the file chooser of Compare (tests answer it without a dialog).
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
@@ -63,7 +64,7 @@ private:
     void showEntries(int selected);
     void showDifferences();
 
-    std::filesystem::path m_programFolder;
+    SideFiles m_sideFiles;
     // Why the description file could not be read; then OK does not overwrite it.
     QString m_readError;
     DataBlockModel m_model;

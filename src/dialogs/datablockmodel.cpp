@@ -6,6 +6,7 @@
 #include "dialogs/settingscompare.h"
 #include "document/descriptionfile.h"
 #include "document/descriptionline.h"
+#include "platform/sidefiles.h"
 
 namespace kx {
 namespace {
@@ -25,15 +26,14 @@ DataBlockModel::DataBlockModel(std::span<std::uint8_t> block, int variant,
     m_grid.SetData(block);
 }
 
-std::vector<std::string> DataBlockModel::readEntries(const std::filesystem::path& folder,
-                                                     int variant)
+std::vector<std::string> DataBlockModel::readEntries(const SideFiles& sideFiles, int variant)
 {
-    return DescriptionFile::read(DescriptionFile::pathFor(folder, variant));
+    return DescriptionFile::read(sideFiles.toRead(DescriptionFile::fileName(variant)));
 }
 
-void DataBlockModel::save(const std::filesystem::path& folder) const
+void DataBlockModel::save(const SideFiles& sideFiles) const
 {
-    DescriptionFile::write(DescriptionFile::pathFor(folder, m_nVariant), m_entries);
+    DescriptionFile::write(sideFiles.toWrite(DescriptionFile::fileName(m_nVariant)), m_entries);
 }
 
 std::string DataBlockModel::entryName(std::size_t index) const

@@ -13,6 +13,8 @@
 
 namespace kx {
 
+class SideFiles;
+
 // The first and last byte of a mark (inclusive); first > last marks nothing, -1, -1 clears.
 struct MarkRange
 {
@@ -47,10 +49,11 @@ public:
     // block leaves the grid empty. variant: the document's file variant (1 or 2).
     DataBlockModel(std::span<std::uint8_t> block, int variant, std::vector<std::string> entries);
 
-    // The entries of the variant's description file in folder; a missing file gives none.
-    static std::vector<std::string> readEntries(const std::filesystem::path& folder, int variant);
-    // Writes every entry, in list order, to the variant's description file in folder.
-    void save(const std::filesystem::path& folder) const;
+    // The entries of the variant's description file, the user's copy or else the program's; no
+    // file gives none.
+    static std::vector<std::string> readEntries(const SideFiles& sideFiles, int variant);
+    // Writes every entry, in list order, to the user's copy of the variant's description file.
+    void save(const SideFiles& sideFiles) const;
 
     HexGridModel& grid() noexcept { return m_grid; }
     const HexGridModel& grid() const noexcept { return m_grid; }

@@ -2,6 +2,7 @@
 
 #include "dialogs/settingcodes.h"
 #include "document/descriptionfile.h"
+#include "platform/sidefiles.h"
 
 namespace kx {
 
@@ -46,10 +47,10 @@ MorePageModel::MorePageModel(std::span<std::uint8_t> settings, int variant)
     : m_settings(settings), m_nVariant(variant)
 {}
 
-void MorePageModel::OnInitDialog(const std::filesystem::path& folder)
+void MorePageModel::OnInitDialog(const SideFiles& sideFiles)
 {
     for (const std::string& line :
-         DescriptionFile::read(DescriptionFile::pathFor(folder, m_nVariant))) {
+         DescriptionFile::read(sideFiles.toRead(DescriptionFile::fileName(m_nVariant)))) {
         AddSettingRow(line);
     }
 }

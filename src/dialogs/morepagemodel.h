@@ -13,6 +13,8 @@
 
 namespace kx {
 
+class SideFiles;
+
 // The rules of the "More" page of the More Settings sheet: one row per line of the settings
 // description file (name, address, current value), the value's editor and choices, and Apply
 // writing edited values back into the settings block. The widget shows rows(), opens the editor
@@ -44,10 +46,10 @@ public:
     // whether country rows are read.
     MorePageModel(std::span<std::uint8_t> settings, int variant);
 
-    // Adds a row for every entry of the variant's description file in folder (normally the
-    // program's folder). A missing file adds none; a file that exists but cannot be read throws
+    // Adds a row for every entry of the variant's description file, the user's copy or else the
+    // program's. No file adds none; a file that exists but cannot be read throws
     // Error(ErrorCode::Io) and adds none.
-    void OnInitDialog(const std::filesystem::path& folder);
+    void OnInitDialog(const SideFiles& sideFiles);
     // Adds a row for line, unless it is empty or a comment (first character '#').
     void AddSettingRow(std::string_view line);
 

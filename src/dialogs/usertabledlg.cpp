@@ -39,12 +39,12 @@ void drawAt(QPainter& painter, PixelPoint at, const std::string& text)
 
 } // namespace
 
-CUserTableDlg::CUserTableDlg(const std::filesystem::path& programFolder, QWidget* parent)
-    : QDialog(parent), m_codeDatPath(programFolder / "code.dat"), m_editChar(new QLineEdit(this))
+CUserTableDlg::CUserTableDlg(SideFiles sideFiles, QWidget* parent)
+    : QDialog(parent), m_sideFiles(std::move(sideFiles)), m_editChar(new QLineEdit(this))
 {
     setWindowTitle(tr("Character User"));
     setObjectName(QStringLiteral("CUserTableDlg"));
-    m_model.load(m_codeDatPath);
+    m_model.load(m_sideFiles.toRead(SideFiles::kUserTable));
 
     m_editChar->setObjectName(QStringLiteral("editChar"));
     m_editChar->setAlignment(Qt::AlignCenter);
@@ -74,9 +74,9 @@ CUserTableDlg::CUserTableDlg(const std::filesystem::path& programFolder, QWidget
     showSelectedCell();
 }
 
-bool CUserTableDlg::run(QWidget* parent, const std::filesystem::path& programFolder)
+bool CUserTableDlg::run(QWidget* parent, const SideFiles& sideFiles)
 {
-    CUserTableDlg dialog(programFolder, parent);
+    CUserTableDlg dialog(sideFiles, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -136,7 +136,7 @@ void CUserTableDlg::mousePressEvent(QMouseEvent* event)
 void CUserTableDlg::accept()
 {
     try {
-        m_model.OnOK(m_editChar->text().toStdString(), m_codeDatPath);
+        m_model.OnOK(m_editChar->text().toStdString(), m_sideFiles.toWrite(SideFiles::kUserTable));
     } catch (const std::exception& error) {
         QMessageBox::warning(this, windowTitle(),
                              tr("The character table could not be saved.") + QStringLiteral("\n") +

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include "dialogs/usertablemodel.h"
+#include "platform/sidefiles.h"
 
 class QLineEdit;
 
@@ -20,11 +21,12 @@ class CUserTableDlg : public QDialog
     Q_OBJECT
 
 public:
-    // programFolder: where code.dat is read from and written to.
-    explicit CUserTableDlg(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
+    // sideFiles: where code.dat is read from (the user's copy or else the program's) and written
+    // to (the user's copy).
+    explicit CUserTableDlg(SideFiles sideFiles, QWidget* parent = nullptr);
 
     // Runs the dialog; true when OK wrote code.dat.
-    static bool run(QWidget* parent, const std::filesystem::path& programFolder);
+    static bool run(QWidget* parent, const SideFiles& sideFiles);
 
     const UserTableModel& model() const { return m_model; }
     QLineEdit* editBox() const { return m_editChar; }
@@ -41,7 +43,7 @@ private:
     // Puts the edit box over the selected cell with the cell's character, focused.
     void showSelectedCell();
 
-    std::filesystem::path m_codeDatPath;
+    SideFiles m_sideFiles;
     UserTableModel m_model;
     QLineEdit* m_editChar;
 };

@@ -8,6 +8,7 @@
 #include "platform/error.h"
 #include "platform/file.h"
 #include "platform/profile.h"
+#include "platform/sidefiles.h"
 
 namespace kx {
 
@@ -127,7 +128,8 @@ void LoadCodecSettings(const std::filesystem::path& programFolder, const Profile
     CodecSettings codec;
     // Without a program folder there is no code.dat: never read one from the current folder.
     if (!programFolder.empty()) {
-        codec.userTable = ReadUserTable(programFolder / "code.dat");
+        codec.userTable =
+            ReadUserTable(SideFiles::forProgram(programFolder).toRead(SideFiles::kUserTable));
     }
     codec.characterTable = profile.getInt(kCodecSection, kCharacterValue, kTableUser);
     codec.prefix = profile.getInt(kCodecSection, kPrefixValue, 0) > 0;

@@ -52,8 +52,8 @@ void SetCodecSettings(const CodecSettings& codec);
 // replaced as the file has bytes (at most 128). A missing or unreadable file gives the identity.
 std::array<std::uint8_t, 128> ReadUserTable(const std::filesystem::path& codeDatPath);
 
-// Loads the user table from programFolder/code.dat (the identity when the folder is empty or the
-// file absent) and the switches from the profile's "LANG"
+// Loads the user table from code.dat, the user's copy or else the program's (SideFiles; the
+// identity when the folder is empty or no file is found) and the switches from the profile's "LANG"
 // section ("CHARACTER" default 1, "KEY" and "UNICODE" on above 0, default off), and sets the
 // system code page from "CODEPAGE".
 void LoadCodecSettings(const std::filesystem::path& programFolder, const Profile& profile);

@@ -12,7 +12,7 @@
 
 namespace kx::test {
 
-CliResult runCli(std::initializer_list<std::string> arguments, const std::filesystem::path& work)
+CliResult runCli(const std::vector<std::string>& arguments, const std::filesystem::path& work)
 {
     TempDir capture;
     const std::string outPath = (capture.path() / "out").string();

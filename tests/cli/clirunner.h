@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace kx::test {
 
@@ -16,8 +17,13 @@ struct CliResult
 
 // Runs kanalyx-cli with the arguments (no shell between them) in the folder work, and collects
 // its exit code, standard output and standard error.
-CliResult runCli(std::initializer_list<std::string> arguments,
+CliResult runCli(const std::vector<std::string>& arguments,
                  const std::filesystem::path& work = std::filesystem::temp_directory_path());
+inline CliResult runCli(std::initializer_list<std::string> arguments,
+                        const std::filesystem::path& work = std::filesystem::temp_directory_path())
+{
+    return runCli(std::vector<std::string>(arguments), work);
+}
 
 // The project's committed sample list.
 std::filesystem::path sampleList();

@@ -104,17 +104,22 @@ TEST_F(DataBlockModelTest, EditedEntryMovesToTheEndDeleteClearsTheMark)
     EXPECT_EQ(model.entries().size(), 3u);
 }
 
-TEST_F(DataBlockModelTest, EntriesComeFromAndGoToTheVariantsFile)
+TEST_F(DataBlockModelTest, EntriesComeFromTheVariantsFileAndGoToTheUsersCopy)
 {
-    test::TempDir folder;
-    folder.write("more10.txt", "# comment\r\n\r\nTuner;01A2;4\r\nMode;0020;1;1;Off,0;On,1;\n");
-    folder.write("more.txt", "Other;0001\r\n");
-    DataBlockModel model(m_block, 2, DataBlockModel::readEntries(folder.path(), 2));
+    test::TempDir shipped;
+    test::TempDir user;
+    const std::string shippedText = "# comment\r\n\r\nTuner;01A2;4\r\nMode;0020;1;1;Off,0;On,1;\n";
+    shipped.write("more10.txt", shippedText);
+    shipped.write("more.txt", "Other;0001\r\n");
+    const SideFiles sideFiles(user.path() / "Kanalyx", {shipped.path()});
+    DataBlockModel model(m_block, 2, DataBlockModel::readEntries(sideFiles, 2));
     EXPECT_EQ(model.entries(), (Lines{"Tuner;01A2;4", "Mode;0020;1;1;Off,0;On,1;"}));
     model.OnDeleteEntry(0);
-    model.save(folder.path());
-    EXPECT_EQ(File::readAll(folder.path() / "more10.txt"), "Mode;0020;1;1;Off,0;On,1;\r\n");
-    EXPECT_EQ(File::readAll(folder.path() / "more.txt"), "Other;0001\r\n");
+    model.save(sideFiles);
+    EXPECT_EQ(File::readAll(user.path() / "Kanalyx/more10.txt"), "Mode;0020;1;1;Off,0;On,1;\r\n");
+    EXPECT_FALSE(fs::exists(user.path() / "Kanalyx/more.txt"));
+    EXPECT_EQ(File::readAll(shipped.path() / "more10.txt"), shippedText) << "never written";
+    EXPECT_EQ(DataBlockModel::readEntries(sideFiles, 2), Lines{"Mode;0020;1;1;Off,0;On,1;"});
 }
 
 TEST(SettingsCompareLines, OtherBytesAndOffsetsOverTheShorterBlock)

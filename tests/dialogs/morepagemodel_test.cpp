@@ -270,7 +270,7 @@ TEST_F(MorePageModelFile, ReadsTheFileOfTheVariant)
     put("more10.txt", "# variant 2\r\n\r\nTwo;02\r\nThree;03;1;4\r\n");
     std::vector<std::uint8_t> block(8, 0);
     MorePageModel second(block, 2);
-    second.OnInitDialog(m_dir);
+    second.OnInitDialog(test::sideFilesIn(m_dir));
     ASSERT_EQ(second.rows().size(), 2u);
     EXPECT_EQ(second.rows()[0].name, "Two");
     EXPECT_EQ(second.rows()[1].data, "Setup");
@@ -278,7 +278,7 @@ TEST_F(MorePageModelFile, ReadsTheFileOfTheVariant)
     EXPECT_FALSE(second.findRow("three"));
 
     MorePageModel first(block, 1);
-    first.OnInitDialog(m_dir);
+    first.OnInitDialog(test::sideFilesIn(m_dir));
     ASSERT_EQ(first.rows().size(), 1u);
     EXPECT_EQ(first.rows()[0].name, "One");
 }
@@ -287,11 +287,11 @@ TEST_F(MorePageModelFile, MissingFileGivesNoRowsUnreadableOneThrows)
 {
     std::vector<std::uint8_t> block(8, 0);
     MorePageModel page(block, 1);
-    page.OnInitDialog(m_dir);
+    page.OnInitDialog(test::sideFilesIn(m_dir));
     EXPECT_TRUE(page.rows().empty());
     std::filesystem::create_directory(m_dir / "more10.txt");
     MorePageModel second(block, 2);
-    EXPECT_THROW(second.OnInitDialog(m_dir), Error);
+    EXPECT_THROW(second.OnInitDialog(test::sideFilesIn(m_dir)), Error);
     EXPECT_TRUE(second.rows().empty());
 }
 

@@ -10,6 +10,7 @@
 #include "dialogs/countrypagemodel.h"
 #include "dialogs/morepagemodel.h"
 #include "document/kanalyxdoc.h"
+#include "platform/sidefiles.h"
 #include "support/realdata.h"
 
 namespace kx {
@@ -25,7 +26,7 @@ std::size_t expectRowsMatchThePage(std::span<std::uint8_t> block, int variant)
     CountryPageModel country(block, variant);
     country.OnInitDialog();
     MorePageModel more(block, variant);
-    more.OnInitDialog(kProgramDir);
+    more.OnInitDialog(SideFiles({}, {kProgramDir}));
     std::size_t compared = 0;
     for (const auto& list : country.lists()) {
         const auto row = more.findRow(list.label);
@@ -70,7 +71,7 @@ TEST(ShippedSettings, Variant2FileDescribesTheSixLanguages)
     EXPECT_EQ(expectRowsMatchThePage(block, 2), 6u);
 
     MorePageModel more(block, 2);
-    more.OnInitDialog(kProgramDir);
+    more.OnInitDialog(SideFiles({}, {kProgramDir}));
     EXPECT_EQ(more.rows().size(), 6u);
 }
 
@@ -78,7 +79,7 @@ TEST(ShippedSettings, MoreRowsEditTheBytesTheCountryPageReads)
 {
     std::vector<std::uint8_t> block(6692, 0);
     MorePageModel more(block, 1);
-    more.OnInitDialog(kProgramDir);
+    more.OnInitDialog(SideFiles({}, {kProgramDir}));
     ASSERT_TRUE(more.OnEndLabelEdit(*more.findRow("Time Zone"), "+3"));
     ASSERT_TRUE(more.OnEndLabelEdit(*more.findRow("Digital Audio Out"), "PCM"));
     ASSERT_TRUE(more.OnEndLabelEdit(*more.findRow("Teletext Language"), "Czech"));

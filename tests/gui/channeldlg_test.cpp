@@ -254,7 +254,7 @@ private slots:
         file.settings(std::string(16, '\0'));
         const auto path = folder.write("list.tll", file.build());
         kx::CKanalyxApp app(kx::guitest::programFolder());
-        QVERIFY(app.InitInstance({QString::fromStdString(path.string())}, {false, true}));
+        QVERIFY(app.InitInstance({QString::fromStdString(path.string())}, {true}));
         QVERIFY(QTest::qWaitForWindowExposed(app.mainFrame()));
         kx::ChannelListWidget* tv = app.mainFrame()->listWidget(kx::ListKind::DigitalTV);
         auto doubleClick = [tv](int row, int column) {

@@ -49,7 +49,7 @@ private slots:
     {
         kx::guitest::clearSettings();
         m_app = std::make_unique<kx::CKanalyxApp>(kx::guitest::programFolder());
-        QVERIFY(m_app->InitInstance({}, {false, true}));
+        QVERIFY(m_app->InitInstance({}, {true}));
         QVERIFY(QTest::qWaitForWindowExposed(m_app->mainFrame()));
         m_bar = m_app->mainFrame()->charsetBar();
     }
@@ -115,7 +115,7 @@ private slots:
         m_app.reset();
 
         kx::CKanalyxApp next(kx::guitest::programFolder());
-        QVERIFY(next.InitInstance({}, {false, false}));
+        QVERIFY(next.InitInstance({}, {false}));
         const kx::CharsetBar* bar = next.mainFrame()->charsetBar();
         QCOMPARE(bar->characterSetCombo()->currentIndex(), 11);
         QVERIFY(bar->prefixBox()->isChecked());
@@ -128,7 +128,7 @@ private slots:
         m_app.reset();
         kx::SettingsProfile().setInt("LANG", "CHARACTER", 13);
         kx::CKanalyxApp next(kx::guitest::programFolder());
-        QVERIFY(next.InitInstance({}, {false, false}));
+        QVERIFY(next.InitInstance({}, {false}));
         const kx::CharsetBar* bar = next.mainFrame()->charsetBar();
         QCOMPARE(bar->characterSetCombo()->currentIndex(), -1);
         QVERIFY(!bar->prefixBox()->isEnabled());

@@ -96,7 +96,7 @@ private slots:
 
     void entries_standInFileOrder_andSelectingOneMarksAndScrolls()
     {
-        CDataBlockDlg dialog(m_block, 2, m_folder->path());
+        CDataBlockDlg dialog(m_block, 2, kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         QCOMPARE(dialog.entryBox()->items(), QStringList({"First", "Second", "Third"}));
         QCOMPARE(dialog.statusBox()->text(), QStringLiteral("Address: -- Count: 0"));
@@ -115,7 +115,7 @@ private slots:
     void ok_writesTheDescriptionFile_cancelDoesNot_typedBytesStayEitherWay()
     {
         {
-            CDataBlockDlg dialog(m_block, 2, m_folder->path());
+            CDataBlockDlg dialog(m_block, 2, kx::test::sideFilesIn(m_folder->path()));
             dialog.show();
             QTest::mouseClick(dialog.grid()->viewport(), Qt::LeftButton, {}, onDigits(3, 0));
             QTest::keyClicks(dialog.grid(), "AB");
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(fileOf(*m_folder, "more10.txt"),
                  std::string("First;0002;2\r\nSecond;0040;3\r\nThird;0041\r\n"));
 
-        CDataBlockDlg dialog(m_block, 2, m_folder->path());
+        CDataBlockDlg dialog(m_block, 2, kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         QTest::mouseClick(dialog.grid()->viewport(), Qt::LeftButton, {}, onDigits(4, 0));
         QTest::keyClicks(dialog.grid(), "cd");
@@ -145,7 +145,7 @@ private slots:
 
     void add_runsTheParameterDialogOnTheSelectedBytes()
     {
-        CDataBlockDlg dialog(m_block, 2, m_folder->path());
+        CDataBlockDlg dialog(m_block, 2, kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         // No name, then a name but no bytes: no dialog opens.
         QTest::mouseClick(button(&dialog, "add"), Qt::LeftButton);
@@ -180,7 +180,7 @@ private slots:
 
     void doubleClickedEntry_isEditedAndMovesToTheEnd()
     {
-        CDataBlockDlg dialog(m_block, 2, m_folder->path());
+        CDataBlockDlg dialog(m_block, 2, kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         m_answers->expect([](QWidget* modal) {
             auto* param = qobject_cast<CParamDlg*>(modal);
@@ -203,7 +203,7 @@ private slots:
         other[0x1A] = 0x05;
         other[0x120] = static_cast<char>(0xFF);
         const auto path = m_folder->write("other.tll", tllWithSettings(2, other));
-        CDataBlockDlg dialog(m_block, 2, m_folder->path());
+        CDataBlockDlg dialog(m_block, 2, kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         QCOMPARE(compareWith(dialog, path), QStringList({"05 : 001A", "FF : 0120"}));
         QCOMPARE(m_filter, QStringLiteral("TLL file( *.tll)"));
@@ -221,7 +221,7 @@ private slots:
     {
         std::string other(300, '\x07');
         const auto path = m_folder->write("old.tll", tllWithSettings(1, other));
-        CDataBlockDlg dialog(m_block, 2, m_folder->path());
+        CDataBlockDlg dialog(m_block, 2, kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         QCOMPARE(compareWith(dialog, path), QStringList());
         QCOMPARE(m_answers->seen.size(), 0);
@@ -235,7 +235,7 @@ private slots:
     void compare_withABrokenFile_saysWhy()
     {
         const auto path = m_folder->write("broken.tll", tllWithSettings(2, "abc").substr(0, 10));
-        CDataBlockDlg dialog(m_block, 2, m_folder->path());
+        CDataBlockDlg dialog(m_block, 2, kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         m_answers->expectButton(QStringLiteral("OK"));
         QCOMPARE(compareWith(dialog, path), QStringList());
@@ -248,7 +248,7 @@ private slots:
         kx::test::TempDir folder;
         std::filesystem::create_directory(folder.file("more.txt"));
         m_answers->expectButton(QStringLiteral("OK"));
-        CDataBlockDlg dialog(m_block, 1, folder.path());
+        CDataBlockDlg dialog(m_block, 1, kx::test::sideFilesIn(folder.path()));
         dialog.show();
         QTRY_COMPARE(m_answers->seen.size(), 1);
         QCOMPARE(dialog.entryBox()->items(), QStringList());
@@ -259,8 +259,9 @@ private slots:
 
     void descriptionFileThatCannotBeWritten_isReportedAndTheDialogStays()
     {
-        const auto missing = m_folder->path() / "no such folder";
-        CDataBlockDlg dialog(m_block, 2, missing);
+        // The user's data folder cannot be made under a file.
+        const auto blocked = m_folder->write("file", "") / "data";
+        CDataBlockDlg dialog(m_block, 2, kx::SideFiles(blocked, {m_folder->path()}));
         dialog.show();
         m_answers->expectButton(QStringLiteral("OK"));
         QTest::mouseClick(button(&dialog, "ok"), Qt::LeftButton);
@@ -274,7 +275,7 @@ private slots:
         kx::guitest::clearSettings();
         const auto path = m_folder->write("list.tll", tllWithSettings(2, std::string(40, '\0')));
         kx::CKanalyxApp app(QString::fromStdString(m_folder->path().string()));
-        QVERIFY(app.InitInstance({QString::fromStdString(path.string())}, {false, false}));
+        QVERIFY(app.InitInstance({QString::fromStdString(path.string())}, {false}));
         QAction* command = app.mainFrame()->action(kx::CMainFrame::Command::DataBlock);
         QVERIFY(command->isEnabled());
         m_answers->expect([](QWidget* modal) {

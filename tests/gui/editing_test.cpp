@@ -78,7 +78,7 @@ private slots:
         file.write(sampleFile());
         file.close();
         m_app = std::make_unique<kx::CKanalyxApp>(kx::guitest::programFolder());
-        QVERIFY(m_app->InitInstance({m_path}, {false, true}));
+        QVERIFY(m_app->InitInstance({m_path}, {true}));
         QVERIFY(QTest::qWaitForWindowExposed(&frame()));
         QApplication::setActiveWindow(&frame());
         list(ListKind::Analog).setFocus();

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "platform/sidefiles.h"
+
 namespace kx::guitest {
 
 void clearSettings()
@@ -17,6 +19,7 @@ void clearSettings()
     QSettings settings(QStringLiteral("Velto"), QStringLiteral("Kanalyx"));
     settings.clear();
     settings.sync();
+    std::filesystem::remove_all(SideFiles::userDataFolder());
 }
 
 QString programFolder()

@@ -12,7 +12,8 @@ class QTimer;
 
 namespace kx::guitest {
 
-// Removes every value the editor stored under "Velto"/"Kanalyx" (the tests' own settings folder).
+// Removes every value the editor stored under "Velto"/"Kanalyx" and the user's side files (the
+// tests' own settings and data folders).
 void clearSettings();
 
 // The folder of the test programs, where the build puts libpelmora.so beside them.

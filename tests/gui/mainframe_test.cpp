@@ -133,7 +133,7 @@ private slots:
         const QString path = write("broken.tll", channelFile(2, 0, 0).left(30));
         m_answers->expectButton("OK");
         m_app = std::make_unique<kx::CKanalyxApp>(kx::guitest::programFolder());
-        QVERIFY(!m_app->InitInstance({path}, {false, false}));
+        QVERIFY(!m_app->InitInstance({path}, {false}));
         QCOMPARE(m_answers->seen.size(), 1);
         QVERIFY2(m_answers->seen.first().contains("broken.tll"),
                  qPrintable(m_answers->seen.first()));
@@ -369,7 +369,7 @@ private:
     void start(const QStringList& arguments)
     {
         m_app = std::make_unique<kx::CKanalyxApp>(kx::guitest::programFolder());
-        QVERIFY(m_app->InitInstance(arguments, {false, false}));
+        QVERIFY(m_app->InitInstance(arguments, {false}));
     }
 
     CMainFrame& frame() { return *m_app->mainFrame(); }

@@ -281,7 +281,7 @@ private slots:
         m_dir->write("more.txt", "Menu Item;01AC;1;4\r\n");
         const std::filesystem::path path = m_dir->write("list.tll", fileWith(1, settingsV1()));
         kx::CKanalyxApp app(QString::fromStdString(m_dir->path().string()));
-        QVERIFY(app.InitInstance({QString::fromStdString(path.string())}, {false, false}));
+        QVERIFY(app.InitInstance({QString::fromStdString(path.string())}, {false}));
         kx::CMainFrame& frame = *app.mainFrame();
         kx::CKanalyxDoc& doc = *app.document();
         QAction* command = frame.action(kx::CMainFrame::Command::MoreSettings);
@@ -336,7 +336,7 @@ private:
         m_sheet.reset();
         m_doc = std::make_unique<kx::CKanalyxDoc>();
         m_doc->OnOpenDocument(m_dir->write("list.tll", fileWith(variant, settings)));
-        m_sheet = std::make_unique<MoreSettingsSheet>(*m_doc, m_dir->path());
+        m_sheet = std::make_unique<MoreSettingsSheet>(*m_doc, kx::test::sideFilesIn(m_dir->path()));
         m_sheet->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_sheet.get()));
     }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
@@ -14,6 +15,7 @@
 #include "app/kanalyxapp.h"
 #include "app/mainframe.h"
 #include "guitestsupport.h"
+#include "platform/sidefiles.h"
 #include "platform/strings.h"
 #include "views/channellistwidget.h"
 
@@ -22,7 +24,7 @@ using Command = kx::CMainFrame::Command;
 
 namespace {
 
-constexpr CKanalyxApp::Options kQuiet{false, false};
+constexpr CKanalyxApp::Options kQuiet{false};
 
 QStringList menuTitles(const QMainWindow& window)
 {
@@ -234,12 +236,38 @@ private slots:
         QVERIFY(hasIcon);
     }
 
+    void start_writesNothingIntoTheUsersDataFolder()
+    {
+        QDir dataHome(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+        QVERIFY(dataHome.removeRecursively());
+        CKanalyxApp app(kx::guitest::programFolder());
+        QVERIFY(app.InitInstance({})); // as main() starts it
+        QVERIFY2(!dataHome.exists(), "the file type is registered only when asked for");
+    }
+
+    void userDataFolder_isQtsAppDataLocation()
+    {
+        // The names the editor's main() gives the application.
+        const QString organization = QCoreApplication::organizationName();
+        const QString application = QCoreApplication::applicationName();
+        QCoreApplication::setOrganizationName(QStringLiteral("Velto"));
+        QCoreApplication::setApplicationName(QStringLiteral("Kanalyx"));
+        const QString qtLocation =
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QCoreApplication::setOrganizationName(organization);
+        QCoreApplication::setApplicationName(application);
+        QCOMPARE(QString::fromStdString(kx::SideFiles::userDataFolder().string()), qtLocation);
+    }
+
     void fileType_writtenOnceAndRefreshedWhenChanged()
     {
         QTemporaryDir dataHome;
         const QString executable = QStringLiteral("/opt/my tools/kanalyx");
-        QVERIFY(kx::FileTypeRegistration::registerForUser(dataHome.path(), executable));
-        QVERIFY(!kx::FileTypeRegistration::registerForUser(dataHome.path(), executable));
+        using Outcome = kx::FileTypeRegistration::Outcome;
+        QCOMPARE(kx::FileTypeRegistration::registerForUser(dataHome.path(), executable),
+                 Outcome::Written);
+        QCOMPARE(kx::FileTypeRegistration::registerForUser(dataHome.path(), executable),
+                 Outcome::AlreadyThere);
 
         QFile entry(dataHome.filePath("applications/kanalyx.desktop"));
         QVERIFY(entry.open(QIODevice::ReadOnly));
@@ -257,7 +285,8 @@ private slots:
         QVERIFY(QFile::exists(dataHome.filePath("icons/hicolor/scalable/apps/kanalyx.svg")));
 
         // The program moved: the entry follows it.
-        QVERIFY(kx::FileTypeRegistration::registerForUser(dataHome.path(), "/usr/bin/kanalyx"));
+        QCOMPARE(kx::FileTypeRegistration::registerForUser(dataHome.path(), "/usr/bin/kanalyx"),
+                 Outcome::Written);
         QVERIFY(entry.open(QIODevice::ReadOnly));
         QVERIFY(entry.readAll().contains("\nExec=\"/usr/bin/kanalyx\" %f\n"));
     }

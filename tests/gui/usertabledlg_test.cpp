@@ -56,7 +56,7 @@ private slots:
 
     void withoutCodeDat_everyCellShowsItsOwnByte()
     {
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         QCOMPARE(dialog.model().cellText({0xA, 4}), std::string("\xC3\x8A")); // 0xCA: Ê
         QCOMPARE(dialog.editBox()->text(), QStringLiteral("€"));              // 0x80
@@ -67,7 +67,7 @@ private slots:
     void shorterCodeDat_replacesOnlyTheEntriesItHolds()
     {
         m_folder->write("code.dat", "AB");
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(kx::test::sideFilesIn(m_folder->path()));
         QCOMPARE(dialog.model().cellText({0, 0}), std::string("A"));
         QCOMPARE(dialog.model().cellText({1, 0}), std::string("B"));
         QCOMPARE(dialog.model().cellText({2, 0}), std::string("\xE2\x80\x9A")); // 0x82: ‚
@@ -75,7 +75,7 @@ private slots:
 
     void click_storesTheTypedCharacterAndMovesTheBoxToTheClickedCell()
     {
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         typeInto(dialog.editBox(), "Q");
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, inCell(3, 2));
@@ -89,7 +89,7 @@ private slots:
 
     void click_withAnEmptyBoxOrTwoCharacters_keepsTheEntry()
     {
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         typeInto(dialog.editBox(), "");
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, inCell(1, 0));
@@ -102,7 +102,7 @@ private slots:
 
     void clickOnTheSelectedCell_storesAndKeepsIt_clickOutsideChangesNothing()
     {
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, inCell(15, 7));
         typeInto(dialog.editBox(), "z");
@@ -121,7 +121,7 @@ private slots:
     void cellWithoutACharacter_showsTheReplacementAndKeepsItsByte()
     {
         // Byte 0x81 has no character in the Western European code page.
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, inCell(1, 0));
         QCOMPARE(dialog.editBox()->text(), QStringLiteral("\uFFFD"));
@@ -131,7 +131,7 @@ private slots:
 
     void repaint_keepsACharacterTypedButNotYetStored()
     {
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         typeInto(dialog.editBox(), "k");
         dialog.repaint();
@@ -140,7 +140,7 @@ private slots:
 
     void gridLines_arePaintedEvery24Pixels()
     {
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         const QImage image = dialog.grab().toImage();
         const QColor line = dialog.palette().color(QPalette::WindowText);
@@ -156,7 +156,7 @@ private slots:
 
     void boxRefusesCharactersTheCodePageCannotHold()
     {
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         typeInto(dialog.editBox(), "");
         QTest::sendKeyEvent(QTest::Click, dialog.editBox(), Qt::Key_unknown, QStringLiteral("Ж"),
@@ -170,7 +170,7 @@ private slots:
     void ok_writes128BytesWithTheLastTypedCharacter_cancelWritesNothing()
     {
         {
-            CUserTableDlg dialog(m_folder->path());
+            CUserTableDlg dialog(kx::test::sideFilesIn(m_folder->path()));
             dialog.show();
             typeInto(dialog.editBox(), "Z");
             QTest::mouseClick(dialog.findChild<QPushButton*>("cancel"), Qt::LeftButton);
@@ -178,7 +178,7 @@ private slots:
         }
         QVERIFY(!std::filesystem::exists(m_folder->file("code.dat")));
 
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(kx::test::sideFilesIn(m_folder->path()));
         dialog.show();
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, inCell(1, 0));
         typeInto(dialog.editBox(), "Z");
@@ -196,8 +196,9 @@ private slots:
     {
         kx::guitest::ModalAnswers answers;
         answers.expectButton(QStringLiteral("OK"));
-        const std::filesystem::path missing = m_folder->path() / "no such folder";
-        CUserTableDlg dialog(missing);
+        // The user's data folder cannot be made under a file.
+        const std::filesystem::path blocked = m_folder->write("file", "") / "data";
+        CUserTableDlg dialog(kx::SideFiles(blocked, {m_folder->path()}));
         dialog.show();
         QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
         QTRY_COMPARE(answers.seen.size(), 1);
@@ -214,7 +215,7 @@ private slots:
         profile.setInt(kx::kCodecSection, kx::kCodePageValue, 1252);
         const QString folder = QString::fromStdString(m_folder->path().string());
         kx::CKanalyxApp app(folder);
-        QVERIFY(app.InitInstance({}, {false, false}));
+        QVERIFY(app.InitInstance({}, {false}));
         QAction* command = app.mainFrame()->action(kx::CMainFrame::Command::UserSettings);
         QVERIFY(command->isEnabled());
 
@@ -226,7 +227,10 @@ private slots:
         });
         command->trigger();
 
-        QCOMPARE(fileBytes(m_folder->file("code.dat")).substr(0, 2), std::string("\xD6\x81"));
+        // The user's copy, beside none of the program's.
+        QCOMPARE(fileBytes(kx::SideFiles::userDataFolder() / "code.dat").substr(0, 2),
+                 std::string("\xD6\x81"));
+        QVERIFY(!std::filesystem::exists(m_folder->file("code.dat")));
         // A stored name byte 0x80 now reads as the character put into the table.
         std::array<std::uint8_t, kx::kNameFieldSize> field{};
         field[0] = 0x80;

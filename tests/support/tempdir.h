@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/sidefiles.h"
+
 namespace kx::test {
 
 // A fresh, empty folder under the system's temporary folder, removed with everything in it when
@@ -24,6 +26,12 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+// Side files read from and written to one folder: the user's copies and the program's alike.
+inline SideFiles sideFilesIn(const std::filesystem::path& folder)
+{
+    return SideFiles(folder, {folder});
+}
 
 // The whole content of a file; throws when it cannot be read.
 std::string readFile(const std::filesystem::path& path);
