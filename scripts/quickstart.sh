@@ -9,7 +9,7 @@ set -euo pipefail
 
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
           qt6-l10n-tools libgl-dev libgtest-dev libbenchmark-dev)
 if [ "${1:-}" = run ]; then
     packages+=(xvfb xauth)
@@ -40,11 +40,18 @@ if [ ${#missing[@]} -gt 0 ]; then
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
+# A build folder made by an older version of the presets (Unix Makefiles) cannot switch to Ninja:
+# start it afresh.
+cache=build/debug/CMakeCache.txt
+if [ -f "$cache" ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$cache"; then
+    rm -rf build/debug
+fi
 cmake --preset debug
+# Ninja runs as many jobs as the machine has cores; so do the tests.
 cmake --build --preset debug
 
 if [ "$1" = test ]; then
-    exec ctest --preset debug
+    CTEST_PARALLEL_LEVEL=$(nproc) exec ctest --preset debug
 fi
 
 sample=resources/samples/sample.tll
