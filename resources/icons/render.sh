@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 for svg in *.svg; do
     name=${svg%.svg}
     case "$name" in
-        kanalyx) sizes="16 32 48 64" ;;
+        kanalyx) sizes="16 32 48 64 128 256" ;;
         checkbox-*) sizes="16" ;;
         *) sizes="16 32" ;;
     esac

@@ -1,0 +1,32 @@
+# The Debian package: `cpack -G DEB` in a Release build folder (or `cpack --preset package`)
+# makes kanalyx_<version>_<arch>.deb, which installs under /usr what `cmake --install` installs.
+set(CPACK_PACKAGE_NAME kanalyx)
+set(CPACK_PACKAGE_VENDOR Velto)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the channel lists of TV receivers (.tll files)")
+# Debian wants the lines of the description shorter than 80 columns.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Kanalyx opens the .tll channel-list files of a family of TV receivers and
+edits their analog, radio and digital TV lists: reorder, rename, duplicate,
+delete, tick and untick channels, edit the raw fields of a channel and the
+receiver settings stored in the file, import lists from another file and
+compare settings. Saving writes the file byte for byte in its own layout.
+
+The package holds the editor (kanalyx), a command-line tool on the same core
+for scripts (kanalyx-cli) and the Russian translation of the editor.")
+set(CPACK_PACKAGE_CONTACT "Kanalyx maintainers <kanalyx@velto.example>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# dpkg-shlibdeps names the libraries the programs link (Qt 6 Core, Gui and Widgets, the C and C++
+# libraries) with their least versions. Qt loads the window-system plugins and its own Russian
+# texts at run time, so they are named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+
+include(CPack)
