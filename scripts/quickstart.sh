@@ -47,11 +47,13 @@ if [ -f "$cache" ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$cache"; then
     rm -rf build/debug
 fi
 cmake --preset debug
-# Ninja runs as many jobs as the machine has cores; so do the tests.
+# As many compile jobs and tests at a time as the machine has cores.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 cmake --build --preset debug
 
 if [ "$1" = test ]; then
-    CTEST_PARALLEL_LEVEL=$(nproc) exec ctest --preset debug
+    exec ctest --preset debug
 fi
 
 sample=resources/samples/sample.tll
