@@ -16,13 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path makeReadOnly(const fs::path& path)
-{
-    std::ofstream(path) << "old";
-    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
-    return path;
-}
-
 std::vector<std::string> namesIn(const fs::path& folder)
 {
     std::vector<std::string> names;
@@ -33,7 +26,8 @@ std::vector<std::string> namesIn(const fs::path& folder)
     return names;
 }
 
-// Makes a file that is not a regular file, or is far too large, at path; returns where it is.
+// Makes a file that is not a regular file, or is far too large, or is read-only at path; returns
+// where it is.
 using MakeSpecial = fs::path (*)(const fs::path& path);
 
 struct SpecialFile
@@ -62,9 +56,22 @@ fs::path device(const fs::path& /*path*/)
 
 fs::path makeOversized(const fs::path& path)
 {
-    std::ofstream{path};
+    std::ofstream file(path);
+    file.close();
     fs::resize_file(path, (std::uintmax_t{64} << 20U) + 1); // sparse: takes no room
     return path;
+}
+
+fs::path makeReadOnly(const fs::path& path)
+{
+    std::ofstream(path) << "old";
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+    return path;
+}
+
+std::string nameOf(const ::testing::TestParamInfo<SpecialFile>& info)
+{
+    return info.param.name;
 }
 
 class CliSpecialInput : public ::testing::TestWithParam<SpecialFile>
@@ -75,13 +82,9 @@ TEST_P(CliSpecialInput, IsRefusedAtOnceWithAMessage)
 {
     TempDir dir;
     const fs::path input = GetParam().make(dir.file("input.tll"));
-    const auto info = runCli({"info", input.string()});
-    EXPECT_EQ(info.exitCode, 1);
-    EXPECT_EQ(info.err, "kanalyx-cli info: " + input.string() + ": " + GetParam().message + "\n");
-
-    const auto compare = runCli({"compare", sampleList().string(), input.string()});
-    EXPECT_EQ(compare.exitCode, 1);
-    EXPECT_NE(compare.err.find(GetParam().message), std::string::npos) << compare.err;
+    const auto result = runCli({"info", input.string()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "kanalyx-cli info: " + input.string() + ": " + GetParam().message + "\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -91,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SpecialFile{"Device", &device, "it is a device, not a regular file"},
                       SpecialFile{"Oversized", &makeOversized,
                                   "it is 67108865 bytes long; files over 64 MiB are not read"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    nameOf);
 
 class CliSpecialOutput : public ::testing::TestWithParam<SpecialFile>
 {};
@@ -102,15 +105,17 @@ TEST_P(CliSpecialOutput, IsRefusedAndLeftAsItWas)
     TempDir dir;
     // Named as an export is named, so that both commands write to it as it is.
     const fs::path output = GetParam().make(dir.file("output.xls"));
-    const auto status = fs::symlink_status(output);
-    const auto before = namesIn(dir.path());
-    for (const char* command : {"save", "export"}) {
+    const auto type = fs::symlink_status(output).type();
+    for (const std::string command : {"save", "export"}) {
         const auto result = runCli({command, sampleList().string(), output.string()});
-        EXPECT_EQ(result.exitCode, 1) << command;
-        EXPECT_EQ(result.err, "kanalyx-cli " + std::string(command) + ": " + output.string() +
-                                  ": " + GetParam().message + "\n");
-        EXPECT_EQ(fs::symlink_status(output).type(), status.type());
-        EXPECT_EQ(namesIn(dir.path()), before) << "no temporary file stays";
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.err, "kanalyx-cli " + command + ": " + output.string() + ": " +
+                                  GetParam().message + "\n");
+        EXPECT_EQ(fs::symlink_status(output).type(), type);
+        EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"output.xls"});
+    }
+    if (type == fs::file_type::regular) {
+        EXPECT_EQ(readFile(output), "old");
     }
 }
 
@@ -121,35 +126,23 @@ INSTANTIATE_TEST_SUITE_P(
                     "it is a folder, not a regular file; nothing was written"},
         SpecialFile{"Pipe", &makePipe, "it is a pipe, not a regular file; nothing was written"},
         SpecialFile{"ReadOnly", &makeReadOnly, "the file is read-only; it was left as it was"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    nameOf);
 
-TEST(CliFiles, ReadOnlyTarget_KeepsItsContent)
-{
-    TempDir dir;
-    const fs::path path = makeReadOnly(dir.file("list.tll"));
-    EXPECT_EQ(runCli({"save", sampleList().string(), path.string()}).exitCode, 1);
-    EXPECT_EQ(readFile(path), "old");
-}
-
-// Links to the file itself, from another folder, and to a file that does not exist yet.
+// Links to a file beside them, in another folder, and to a file that does not exist yet.
 TEST(CliFiles, SavingThroughALink_WritesItsTargetAndKeepsTheLink)
 {
     TempDir dir;
     fs::create_directory(dir.file("lists"));
     fs::create_directory(dir.file("links"));
-    dir.write("lists/a.tll", "old");
     fs::create_symlink("a.tll", dir.file("lists/same.tll"));
     fs::create_symlink("../lists/a.tll", dir.file("links/other.tll"));
     fs::create_symlink("../lists/new.tll", dir.file("links/dangling.tll"));
-    const std::string sample = readFile(sampleList());
     for (const char* link : {"lists/same.tll", "links/other.tll", "links/dangling.tll"}) {
-        SCOPED_TRACE(link);
-        fs::remove(dir.file("lists/a.tll"));
         dir.write("lists/a.tll", "old");
         const auto result = runCli({"save", sampleList().string(), dir.file(link).string()});
         EXPECT_EQ(result.exitCode, 0) << result.err;
-        EXPECT_TRUE(fs::is_symlink(dir.file(link)));
-        EXPECT_EQ(readFile(dir.file(link)), sample);
+        EXPECT_TRUE(fs::is_symlink(dir.file(link))) << link;
+        EXPECT_EQ(readFile(dir.file(link)), readFile(sampleList())) << link;
     }
     EXPECT_EQ(namesIn(dir.file("lists")),
               (std::vector<std::string>{"a.tll", "new.tll", "same.tll"}));
@@ -165,10 +158,8 @@ TEST(CliFiles, NameOf255Bytes_IsSavedWithNothingLeftBeside)
     }
     name.resize(251);
     name += ".tll";
-    ASSERT_EQ(name.size(), 255u);
-    const fs::path path = dir.file(name);
     for (int round = 0; round < 2; ++round) { // a new file, then one replaced
-        const auto result = runCli({"save", sampleList().string(), path.string()});
+        const auto result = runCli({"save", sampleList().string(), dir.file(name).string()});
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{name});
     }
@@ -198,11 +189,10 @@ TEST(CliFiles, ReplacedFile_KeepsItsModeOwnerAndGroup)
 TEST(CliFiles, CompareWithADamagedOther_ExitsOneWithAMessage)
 {
     TempDir dir;
-    const std::string sample = readFile(sampleList());
     // Not a list at all, though its first word reads as a list of the other kind; and a copy
     // that ends inside its settings block.
     const auto garbage = dir.write("garbage.tll", std::string(3000, '\x41'));
-    const auto cut = dir.write("cut.tll", sample.substr(0, 20000));
+    const auto cut = dir.write("cut.tll", readFile(sampleList()).substr(0, 20000));
     for (const fs::path& other : {garbage, cut}) {
         const auto result = runCli({"compare", sampleList().string(), other.string()});
         EXPECT_EQ(result.exitCode, 1);

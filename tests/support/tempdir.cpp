@@ -1,5 +1,6 @@
 #include "support/tempdir.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -16,6 +17,27 @@ TempDir::TempDir()
         throw std::runtime_error("cannot create a temporary folder from " + pattern);
     }
     m_path = pattern;
+}
+
+ScopedEnv::ScopedEnv(const char* name, const char* value) : m_name(name)
+{
+    if (const char* old = std::getenv(name)) {
+        m_saved = old;
+    }
+    if (value == nullptr) {
+        ::unsetenv(name);
+    } else {
+        ::setenv(name, value, 1);
+    }
+}
+
+ScopedEnv::~ScopedEnv()
+{
+    if (m_saved) {
+        ::setenv(m_name.c_str(), m_saved->c_str(), 1);
+    } else {
+        ::unsetenv(m_name.c_str());
+    }
 }
 
 TempDir::~TempDir()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,20 @@ inline SideFiles sideFilesIn(const std::filesystem::path& folder)
 {
     return SideFiles(folder, {folder});
 }
+
+// Sets an environment variable (nullptr: unsets it) for the object's lifetime.
+class ScopedEnv
+{
+public:
+    ScopedEnv(const char* name, const char* value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string m_name;
+    std::optional<std::string> m_saved;
+};
 
 // The whole content of a file; throws when it cannot be read.
 std::string readFile(const std::filesystem::path& path);
