@@ -9,7 +9,7 @@
 #include <QStyledItemDelegate>
 #include <QValidator>
 
-#include "app/icons.h"
+#include "gui/icons.h"
 #include "views/celledit.h"
 #include "views/listctrlmodel.h"
 #include "views/listselectionmodel.h"
