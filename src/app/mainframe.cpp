@@ -117,7 +117,6 @@ CMainFrame::CMainFrame(CKanalyxDoc& doc, SettingsProfile& profile,
                        std::filesystem::path programFolder, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_profile(profile),
       m_programFolder(std::move(programFolder)),
-      m_codec(LoadCodecSettings(m_programFolder, m_profile)),
       m_fileDialogs(std::make_unique<FileDialogs>())
 {
     setObjectName(QStringLiteral("CMainFrame"));
@@ -314,6 +313,7 @@ void CMainFrame::createCharsetBar()
     // The bar stays: no menu offers to hide it.
     m_charsetBar->toggleViewAction()->setVisible(false);
     m_charsetBar->InitCharacterSetBar();
+    takeCodecFromBar();
     connect(m_charsetBar, &CharsetBar::characterSetChanged, this,
             [this] { OnCharacterSetChange(true); });
     connect(m_charsetBar, &CharsetBar::encodingSwitchChanged, this,
@@ -469,8 +469,20 @@ QString CMainFrame::messagePaneText() const
 
 void CMainFrame::reloadCodecSettings()
 {
-    m_codec = LoadCodecSettings(m_programFolder, m_profile);
+    takeCodecFromBar();
     refillNames();
+}
+
+void CMainFrame::takeCodecFromBar()
+{
+    // code.dat and the system code page come from the profile; the table and the switches are
+    // the ones the bar shows, also where it shows the open file's table.
+    CodecSettings codec = LoadCodecSettings(m_programFolder, m_profile);
+    const CharsetBarModel& bar = m_charsetBar->model();
+    codec.characterTable = bar.selection();
+    codec.prefix = bar.prefixChecked();
+    codec.unicode = bar.unicodeChecked();
+    m_codec = codec;
 }
 
 void CMainFrame::refillNames()
@@ -488,18 +500,14 @@ void CMainFrame::followFileCharacterTable()
         if (m_charsetBar->model().followsFile()) {
             // Back to the user's own choice after a file that had one of its own.
             m_charsetBar->showStoredCharacterTable();
-            m_codec = LoadCodecSettings(m_programFolder, m_profile);
-            refillNames();
+            reloadCodecSettings();
         }
         return;
     }
     // Only the bar and this window follow the file; the user's own choice stays saved.
     m_charsetBar->showFileCharacterTable(*row);
     if (m_codec.characterTable != *row || !m_codec.prefix || m_codec.unicode) {
-        m_codec.characterTable = *row;
-        m_codec.prefix = true;
-        m_codec.unicode = false;
-        refillNames();
+        reloadCodecSettings();
     }
 }
 
@@ -907,7 +915,7 @@ void CMainFrame::OnChannelProperties(int list, int row)
 
 void CMainFrame::OnCharacterSetChange(bool namesChanged)
 {
-    m_codec = LoadCodecSettings(m_programFolder, m_profile);
+    takeCodecFromBar();
     if (namesChanged) {
         // Every list shows its names through the new table.
         refillNames();

@@ -180,6 +180,8 @@ private:
     void followFileCharacterTable();
     // Every list shows its names again under m_codec.
     void refillNames();
+    // m_codec becomes the settings the bar shows.
+    void takeCodecFromBar();
     // The character-set bar changed the codec: the active list takes the focus back.
     void OnCharacterSetChange(bool namesChanged);
     void OnOpenRecentFile(int index);
