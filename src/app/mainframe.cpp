@@ -116,8 +116,7 @@ QString droppedFile(const QMimeData* data)
 CMainFrame::CMainFrame(CKanalyxDoc& doc, SettingsProfile& profile,
                        std::filesystem::path programFolder, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_profile(profile),
-      m_programFolder(std::move(programFolder)),
-      m_fileDialogs(std::make_unique<FileDialogs>())
+      m_programFolder(std::move(programFolder)), m_fileDialogs(std::make_unique<FileDialogs>())
 {
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowIcon(programIcon());
