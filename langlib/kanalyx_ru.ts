@@ -975,6 +975,74 @@ Choose another character table on the bar, or change the name.</source>
         <translation>В таблице символов %1 нет этих символов: %2
 Выберите другую таблицу символов на панели или измените название.</translation>
     </message>
+    <message>
+        <source>Move to...</source>
+        <translation>Переместить на...</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to a number</source>
+        <translation>Переместить выбранные каналы на номер</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>Найти...</translation>
+    </message>
+    <message>
+        <source>Show only the channels whose name or number matches</source>
+        <translation>Показать только каналы с подходящим названием или номером</translation>
+    </message>
+    <message>
+        <source>Tick</source>
+        <translation>Отметить</translation>
+    </message>
+    <message>
+        <source>Tick the selected channels</source>
+        <translation>Отметить выбранные каналы</translation>
+    </message>
+    <message>
+        <source>Untick</source>
+        <translation>Снять отметку</translation>
+    </message>
+    <message>
+        <source>Untick the selected channels</source>
+        <translation>Снять отметку с выбранных каналов</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>Rename the focused channel</source>
+        <translation>Переименовать текущий канал</translation>
+    </message>
+    <message>
+        <source>Channel properties...</source>
+        <translation>Свойства канала...</translation>
+    </message>
+    <message>
+        <source>Edit every field of the focused channel</source>
+        <translation>Изменить все поля текущего канала</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Find a channel (Ctrl+F)</source>
+        <translation>Найти канал (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Move to</source>
+        <translation>Переместить</translation>
+    </message>
+    <message>
+        <source>Number for the first of the %1 selected channels:</source>
+        <translation>Номер для первого из выбранных каналов (%1):</translation>
+    </message>
+    <message>
+        <source>By %1</source>
+        <translation>По столбцу «%1»</translation>
+    </message>
 </context>
 <context>
     <name>kx::CParamDlg</name>

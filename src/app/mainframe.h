@@ -15,6 +15,7 @@
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QSplitter;
 class QToolBar;
@@ -85,8 +86,14 @@ public:
         AppAbout,
         NextPane,
         PrevPane,
+        EditMoveTo,
+        EditFind,
+        EditTick,
+        EditUntick,
+        EditRename,
+        ChannelProperties,
     };
-    static constexpr int kCommandCount = static_cast<int>(Command::PrevPane) + 1;
+    static constexpr int kCommandCount = static_cast<int>(Command::ChannelProperties) + 1;
     static constexpr int kRecentFileCount = 4;
 
     // programFolder: where code.dat is read from when the character-set settings are loaded.
@@ -96,6 +103,10 @@ public:
 
     QAction* action(Command command) const { return m_actions.at(static_cast<int>(command)); }
     CharsetBar* charsetBar() const { return m_charsetBar; }
+    // The box whose text filters every list (Find).
+    QLineEdit* filterBox() const { return m_filter; }
+    // The menu of a list's rows, as a right click shows it.
+    QMenu* rowMenu() const { return m_rowMenu; }
     QToolBar* toolBar() const { return m_toolBar; }
     QSplitter* splitter() const { return m_splitter; }
     CKanalyxDoc& document() const { return m_doc; }
@@ -172,7 +183,15 @@ private:
     void showTouchedRows(const std::pair<std::optional<ListKind>, RowSelection>& touched);
     void OnNextPane(int step);
     // Runs a command of the active list's view and shows the result.
-    void runListCommand(void (CKanalyxView::*command)());
+    void runListCommand(const std::function<void(CKanalyxView&)>& command);
+    void OnMoveTo();
+    void OnSpaceInList();
+    void OnRenameFocused();
+    void OnChannelPropertiesOfFocused();
+    // Every list shows only the rows that match the filter box.
+    void applyFilter();
+    // The Sort menu offers the active list's columns.
+    void fillSortMenu();
     void OnCellDoubleClicked(int list, int row, int column, Qt::MouseButton button);
     void OnCellEditEnded(int list, int row, int column, const QString& text, bool cancelled);
     void OnChannelProperties(int list, int row);
@@ -203,6 +222,9 @@ private:
     std::array<QAction*, kCommandCount> m_actions{};
     std::array<QAction*, kRecentFileCount> m_recentActions{};
     QAction* m_noRecentFile = nullptr;
+    QMenu* m_sortMenu = nullptr;
+    QMenu* m_rowMenu = nullptr;
+    QLineEdit* m_filter = nullptr;
     QToolBar* m_toolBar = nullptr;
     CharsetBar* m_charsetBar = nullptr;
     QSplitter* m_splitter = nullptr;
