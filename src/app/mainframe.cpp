@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -19,13 +21,16 @@
 #include <QToolBar>
 
 #include "app/charsetbar.h"
-#include "app/filedialogs.h"
-#include "app/icons.h"
 #include "app/settingsprofile.h"
 #include "dialogs/importdlg.h"
+#include "gui/filedialogs.h"
+#include "gui/icons.h"
+#include "model/channelrec.h"
+#include "model/charactertable.h"
 #include "model/namecodec.h"
 #include "platform/error.h"
 #include "platform/strings.h"
+#include "views/celledit.h"
 #include "views/channellistwidget.h"
 #include "views/dtveditview.h"
 #include "views/fmeditview.h"
@@ -49,6 +54,49 @@ std::filesystem::path toPath(const QString& path)
 QString fromPath(const std::filesystem::path& path)
 {
     return QFile::decodeName(path.native().c_str());
+}
+
+// What a step of the history did, as the Edit menu names it after "Undo" or "Redo".
+QString stepName(const StepLabel& label)
+{
+    const int n = label.count;
+    switch (label.kind) {
+    case StepKind::MoveUp:
+        return n == 1 ? CMainFrame::tr("Move 1 channel up")
+                      : CMainFrame::tr("Move %1 channels up").arg(n);
+    case StepKind::MoveDown:
+        return n == 1 ? CMainFrame::tr("Move 1 channel down")
+                      : CMainFrame::tr("Move %1 channels down").arg(n);
+    case StepKind::Duplicate:
+        return n == 1 ? CMainFrame::tr("Duplicate 1 channel")
+                      : CMainFrame::tr("Duplicate %1 channels").arg(n);
+    case StepKind::Delete:
+        return n == 1 ? CMainFrame::tr("Delete 1 channel")
+                      : CMainFrame::tr("Delete %1 channels").arg(n);
+    case StepKind::Rename:
+        return CMainFrame::tr("Rename channel");
+    case StepKind::Tick:
+        return n == 1 ? CMainFrame::tr("Tick 1 channel")
+                      : CMainFrame::tr("Tick %1 channels").arg(n);
+    case StepKind::Untick:
+        return n == 1 ? CMainFrame::tr("Untick 1 channel")
+                      : CMainFrame::tr("Untick %1 channels").arg(n);
+    case StepKind::ChannelProperties:
+        return CMainFrame::tr("Channel properties");
+    case StepKind::Settings:
+        return CMainFrame::tr("More Settings");
+    case StepKind::DataBlock:
+        return CMainFrame::tr("Data Block");
+    case StepKind::Import:
+        return CMainFrame::tr("Import");
+    case StepKind::MoveTo:
+    case StepKind::Drag:
+        return n == 1 ? CMainFrame::tr("Move 1 channel")
+                      : CMainFrame::tr("Move %1 channels").arg(n);
+    case StepKind::Sort:
+        return CMainFrame::tr("Sort");
+    }
+    return {};
 }
 
 // The first local file among dropped data, or an empty string.
@@ -136,6 +184,10 @@ void CMainFrame::createActions()
     act->setIcon(commandIcon(QStringLiteral("edit-undo")));
     act->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    act = makeAction(Command::EditRedo, tr("&Redo"), tr("Redo the last undone action"), tr("Redo"));
+    act->setIcon(commandIcon(QStringLiteral("edit-redo")));
+    act->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     act = makeAction(Command::EditUp, tr("Up"), tr("Move Up"), tr("Up"));
     act->setIcon(commandIcon(QStringLiteral("go-up")));
@@ -147,6 +199,20 @@ void CMainFrame::createActions()
     act = makeAction(Command::EditDelete, tr("Delete"), tr("Remove Selected"), tr("Delete"));
     act->setIcon(commandIcon(QStringLiteral("edit-delete")));
     act->setShortcut(QKeySequence(Qt::Key_Delete));
+
+    act = makeAction(Command::EditMoveTo, tr("Move to..."),
+                     tr("Move the selected channels to a number"));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    act = makeAction(Command::EditFind, tr("Find..."),
+                     tr("Show only the channels whose name or number matches"));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    makeAction(Command::EditTick, tr("Tick"), tr("Tick the selected channels"));
+    makeAction(Command::EditUntick, tr("Untick"), tr("Untick the selected channels"));
+    makeAction(Command::EditRename, tr("Rename"), tr("Rename the focused channel"));
+    act = makeAction(Command::ChannelProperties, tr("Channel properties..."),
+                     tr("Edit every field of the focused channel"));
+    act->setShortcuts(
+        {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)});
 
     act = makeAction(Command::MoreSettings, tr("More Settings..."), tr("Advanced Settings"),
                      tr("Settings"));
@@ -202,12 +268,22 @@ void CMainFrame::createMenus()
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->addAction(action(Command::EditUndo));
+    edit->addAction(action(Command::EditRedo));
     edit->addSeparator();
     edit->addAction(action(Command::EditUp));
     edit->addAction(action(Command::EditDown));
+    edit->addAction(action(Command::EditMoveTo));
+    m_sortMenu = edit->addMenu(tr("Sort"));
+    m_sortMenu->setObjectName(QStringLiteral("sortMenu"));
+    connect(m_sortMenu, &QMenu::aboutToShow, this, &CMainFrame::fillSortMenu);
     edit->addSeparator();
     edit->addAction(action(Command::EditDuplicate));
     edit->addAction(action(Command::EditDelete));
+    edit->addSeparator();
+    edit->addAction(action(Command::EditTick));
+    edit->addAction(action(Command::EditUntick));
+    edit->addAction(action(Command::ChannelProperties));
+    edit->addAction(action(Command::EditFind));
     edit->addSeparator();
     edit->addAction(action(Command::MoreSettings));
     edit->addAction(action(Command::UserSettings));
@@ -225,6 +301,22 @@ void CMainFrame::createMenus()
 
     QMenu* help = menuBar()->addMenu(tr("&?"));
     help->addAction(action(Command::AppAbout));
+
+    // The menu a right click on a list's rows shows.
+    m_rowMenu = new QMenu(this);
+    m_rowMenu->setObjectName(QStringLiteral("rowMenu"));
+    for (const Command command : {Command::EditUp, Command::EditDown, Command::EditMoveTo}) {
+        m_rowMenu->addAction(action(command));
+    }
+    m_rowMenu->addSeparator();
+    m_rowMenu->addAction(action(Command::EditDuplicate));
+    m_rowMenu->addAction(action(Command::EditDelete));
+    m_rowMenu->addSeparator();
+    for (const Command command : {Command::EditRename, Command::EditTick, Command::EditUntick}) {
+        m_rowMenu->addAction(action(command));
+    }
+    m_rowMenu->addSeparator();
+    m_rowMenu->addAction(action(Command::ChannelProperties));
 }
 
 void CMainFrame::createToolBar()
@@ -242,6 +334,7 @@ void CMainFrame::createToolBar()
     m_toolBar->addAction(action(Command::EditDelete));
     m_toolBar->addSeparator();
     m_toolBar->addAction(action(Command::EditUndo));
+    m_toolBar->addAction(action(Command::EditRedo));
     m_toolBar->addSeparator();
     m_toolBar->addAction(action(Command::MoreSettings));
     m_toolBar->addSeparator();
@@ -251,6 +344,26 @@ void CMainFrame::createToolBar()
     show->setChecked(true);
     connect(show, &QAction::toggled, m_toolBar, &QWidget::setVisible);
     connect(m_toolBar, &QToolBar::visibilityChanged, show, &QAction::setChecked);
+
+    // Find: a filter over every list; Escape in the box clears it.
+    QToolBar* find = addToolBar(tr("Find"));
+    find->setObjectName(QStringLiteral("FindBar"));
+    find->toggleViewAction()->setVisible(false);
+    m_filter = new QLineEdit(find);
+    m_filter->setObjectName(QStringLiteral("filter"));
+    m_filter->setPlaceholderText(tr("Find a channel (Ctrl+F)"));
+    m_filter->setClearButtonEnabled(true);
+    m_filter->setMaximumWidth(220);
+    find->addWidget(m_filter);
+    connect(m_filter, &QLineEdit::textChanged, this, &CMainFrame::applyFilter);
+    auto* clear = new QAction(m_filter);
+    clear->setShortcut(QKeySequence(Qt::Key_Escape));
+    clear->setShortcutContext(Qt::WidgetShortcut);
+    m_filter->addAction(clear);
+    connect(clear, &QAction::triggered, this, [this] {
+        m_filter->clear();
+        activeList()->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void CMainFrame::createCharsetBar()
@@ -260,6 +373,7 @@ void CMainFrame::createCharsetBar()
     // The bar stays: no menu offers to hide it.
     m_charsetBar->toggleViewAction()->setVisible(false);
     m_charsetBar->InitCharacterSetBar();
+    takeCodecFromBar();
     connect(m_charsetBar, &CharsetBar::characterSetChanged, this,
             [this] { OnCharacterSetChange(true); });
     connect(m_charsetBar, &CharsetBar::encodingSwitchChanged, this,
@@ -294,15 +408,25 @@ void CMainFrame::createLists()
     m_splitter->setObjectName(QStringLiteral("lists"));
     m_splitter->setChildrenCollapsible(false);
     // The views make the lists' columns, so they come before the tables that show them.
-    m_views.at(0) = std::make_unique<CTVEditView>(m_doc);
-    m_views.at(1) = std::make_unique<CFMEditView>(m_doc);
-    m_views.at(2) = std::make_unique<CDTVEditView>(m_doc);
+    m_views.at(0) = std::make_unique<CTVEditView>(m_doc, m_codec);
+    m_views.at(1) = std::make_unique<CFMEditView>(m_doc, m_codec);
+    m_views.at(2) = std::make_unique<CDTVEditView>(m_doc, m_codec);
     for (int i = 0; i < kListCount; ++i) {
         CKanalyxView* view = m_views.at(static_cast<std::size_t>(i)).get();
         view->addObserver(this);
         auto* list = new ChannelListWidget(view->GetListCtrl(), m_splitter);
         list->listModel()->setBlueRows(
             [view](int row) { return view->OnCustomDraw(row) == RowColour::Blue; });
+        list->setFieldFits(
+            [this](const QString& text) { return NameFits(text.toStdString(), m_codec); });
+        list->listModel()->setCheckHandler([this, view](int row, bool ticked) {
+            commitCellEdits();
+            try {
+                view->SetCheckBox(row, ticked);
+            } catch (const std::exception& error) {
+                showError(tr("The command could not be carried out."), error);
+            }
+        });
         connect(list, &ChannelListWidget::cellDoubleClicked, this,
                 [this, i](int row, int column, Qt::MouseButton button) {
                     OnCellDoubleClicked(i, row, column, button);
@@ -311,6 +435,19 @@ void CMainFrame::createLists()
                 [this, i](int row, int column, const QString& text, bool cancelled) {
                     OnCellEditEnded(i, row, column, text, cancelled);
                 });
+        connect(list, &ChannelListWidget::rowsDropped, this, [this, i](int gap) {
+            m_activeList = i;
+            runListCommand([gap](CKanalyxView& v) { v.OnDropRows(gap); });
+        });
+        connect(list, &ChannelListWidget::tickRequested, this, [this, i] {
+            m_activeList = i;
+            OnSpaceInList();
+        });
+        connect(list, &ChannelListWidget::contextMenuRequested, this, [this, i](const QPoint& at) {
+            m_activeList = i;
+            updateCommands();
+            m_rowMenu->popup(at);
+        });
         list->setObjectName(QStringLiteral("list%1").arg(i));
         m_splitter->addWidget(list);
         m_lists.at(static_cast<std::size_t>(i)) = list;
@@ -340,15 +477,30 @@ void CMainFrame::connectCommands()
     connect(action(Command::MoreSettings), &QAction::triggered, this, &CMainFrame::OnMoreSettings);
     connect(action(Command::DataBlock), &QAction::triggered, this, &CMainFrame::OnDataBlock);
     connect(action(Command::EditUp), &QAction::triggered, this,
-            [this] { runListCommand(&CKanalyxView::OnMoveUp); });
+            [this] { runListCommand([](CKanalyxView& view) { view.OnMoveUp(); }); });
     connect(action(Command::EditDown), &QAction::triggered, this,
-            [this] { runListCommand(&CKanalyxView::OnMoveDown); });
+            [this] { runListCommand([](CKanalyxView& view) { view.OnMoveDown(); }); });
     connect(action(Command::EditDuplicate), &QAction::triggered, this,
-            [this] { runListCommand(&CKanalyxView::OnDuplicate); });
-    connect(action(Command::EditDelete), &QAction::triggered, this,
-            [this] { runListCommand(&CKanalyxView::OnDeleteRows); });
-    connect(action(Command::EditUndo), &QAction::triggered, this,
-            [this] { runListCommand(&CKanalyxView::OnEditUndo); });
+            [this] { runListCommand([](CKanalyxView& view) { view.OnDuplicate(); }); });
+    // After Delete the row that took the first deleted row's place is selected, so that Delete
+    // can be pressed again.
+    connect(action(Command::EditDelete), &QAction::triggered, this, [this] {
+        runListCommand([](CKanalyxView& view) { view.SelectRows(view.OnDeleteRows()); });
+    });
+    connect(action(Command::EditMoveTo), &QAction::triggered, this, &CMainFrame::OnMoveTo);
+    connect(action(Command::EditTick), &QAction::triggered, this,
+            [this] { runListCommand([](CKanalyxView& view) { view.SetCheckBoxes(true); }); });
+    connect(action(Command::EditUntick), &QAction::triggered, this,
+            [this] { runListCommand([](CKanalyxView& view) { view.SetCheckBoxes(false); }); });
+    connect(action(Command::EditRename), &QAction::triggered, this, &CMainFrame::OnRenameFocused);
+    connect(action(Command::ChannelProperties), &QAction::triggered, this,
+            &CMainFrame::OnChannelPropertiesOfFocused);
+    connect(action(Command::EditFind), &QAction::triggered, this, [this] {
+        m_filter->setFocus(Qt::ShortcutFocusReason);
+        m_filter->selectAll();
+    });
+    connect(action(Command::EditUndo), &QAction::triggered, this, &CMainFrame::OnEditUndo);
+    connect(action(Command::EditRedo), &QAction::triggered, this, &CMainFrame::OnEditRedo);
     connect(action(Command::NextPane), &QAction::triggered, this, [this] { OnNextPane(1); });
     connect(action(Command::PrevPane), &QAction::triggered, this, [this] { OnNextPane(-1); });
 }
@@ -393,11 +545,6 @@ void CMainFrame::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
     m_fileDialogs = std::move(dialogs);
 }
 
-void CMainFrame::setCountPaneText(CountPane pane, const QString& text)
-{
-    m_countPanes.at(static_cast<std::size_t>(pane))->setText(text);
-}
-
 QString CMainFrame::countPaneText(CountPane pane) const
 {
     return m_countPanes.at(static_cast<std::size_t>(pane))->text();
@@ -410,7 +557,46 @@ QString CMainFrame::messagePaneText() const
 
 void CMainFrame::reloadCodecSettings()
 {
-    LoadCodecSettings(m_programFolder, m_profile);
+    takeCodecFromBar();
+    refillNames();
+}
+
+void CMainFrame::takeCodecFromBar()
+{
+    // code.dat and the system code page come from the profile; the table and the switches are
+    // the ones the bar shows, also where it shows the open file's table.
+    CodecSettings codec = LoadCodecSettings(m_programFolder, m_profile);
+    const CharsetBarModel& bar = m_charsetBar->model();
+    codec.characterTable = bar.selection();
+    codec.prefix = bar.prefixChecked();
+    codec.unicode = bar.unicodeChecked();
+    m_codec = codec;
+}
+
+void CMainFrame::refillNames()
+{
+    for (const std::unique_ptr<CKanalyxView>& view : m_views) {
+        view->RefillRows();
+    }
+    emit namesNeedRedraw();
+}
+
+void CMainFrame::followFileCharacterTable()
+{
+    const std::optional<int> row = m_doc.PrevailingCharacterTable();
+    if (!row) {
+        if (m_charsetBar->model().followsFile()) {
+            // Back to the user's own choice after a file that had one of its own.
+            m_charsetBar->showStoredCharacterTable();
+            reloadCodecSettings();
+        }
+        return;
+    }
+    // Only the bar and this window follow the file; the user's own choice stays saved.
+    m_charsetBar->showFileCharacterTable(*row);
+    if (m_codec.characterTable != *row || !m_codec.prefix || m_codec.unicode) {
+        reloadCodecSettings();
+    }
 }
 
 void CMainFrame::updateCommands()
@@ -427,23 +613,37 @@ void CMainFrame::updateCommands()
     const CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
     const bool selection = active.OnUpdateNeedSelection();
     for (const Command command :
-         {Command::EditUp, Command::EditDown, Command::EditDuplicate, Command::EditDelete}) {
+         {Command::EditUp, Command::EditDown, Command::EditDuplicate, Command::EditDelete,
+          Command::EditMoveTo, Command::EditTick, Command::EditUntick}) {
         action(command)->setEnabled(selection);
     }
-    action(Command::EditUndo)->setEnabled(active.OnUpdateEditUndo());
+    const bool focused = active.GetListCtrl().focusedItem() >= 0;
+    action(Command::EditRename)->setEnabled(focused);
+    action(Command::ChannelProperties)->setEnabled(focused && m_dialogs.channel != nullptr);
+    const std::optional<StepLabel> undo = m_doc.UndoLabel();
+    const std::optional<StepLabel> redo = m_doc.RedoLabel();
+    action(Command::EditUndo)->setEnabled(undo.has_value());
+    action(Command::EditUndo)->setText(undo ? tr("&Undo %1").arg(stepName(*undo)) : tr("&Undo"));
+    action(Command::EditRedo)->setEnabled(redo.has_value());
+    action(Command::EditRedo)->setText(redo ? tr("&Redo %1").arg(stepName(*redo)) : tr("&Redo"));
 }
 
 // ---- Documents and files
 
 void CMainFrame::OnInitialUpdate()
 {
+    followFileCharacterTable();
+    applyFilter();
     updateTitle();
     updateCommands();
 }
 
-void CMainFrame::OnUpdate()
+void CMainFrame::historyChanged()
 {
-    updateTitle();
+    // Rows that came, went or moved are matched again.
+    if (!m_filter->text().isEmpty()) {
+        applyFilter();
+    }
     updateCommands();
 }
 
@@ -513,8 +713,7 @@ bool CMainFrame::openDocumentFile(const QString& path)
     try {
         m_doc.OnOpenDocument(toPath(path));
     } catch (const std::exception& error) {
-        updateTitle();
-        updateCommands();
+        // The open document stays as it was.
         showError(tr("The file could not be opened."), error);
         return false;
     }
@@ -677,39 +876,16 @@ void CMainFrame::dropEvent(QDropEvent* event)
 
 // ---- Commands of the frame
 
-// The settings dialogs write into the document's settings block in place, and bytes they wrote
-// stay even when the dialog ends with Cancel (Apply in the sheet, typing in the Data Block grid).
-// The document is marked modified whenever its bytes changed, so that closing the program asks to
-// save them instead of dropping them silently.
-namespace {
-class SettingsChangeWatch
-{
-public:
-    explicit SettingsChangeWatch(const CKanalyxDoc& doc)
-        : m_doc(doc), m_before(doc.Settings().begin(), doc.Settings().end())
-    {}
-    bool changed() const
-    {
-        const auto now = m_doc.Settings();
-        return !std::equal(m_before.begin(), m_before.end(), now.begin(), now.end());
-    }
-
-private:
-    const CKanalyxDoc& m_doc;
-    std::vector<std::uint8_t> m_before;
-};
-} // namespace
-
 void CMainFrame::OnMoreSettings()
 {
     commitCellEdits();
     if (!m_doc.OnUpdateFileCommand() || !m_dialogs.moreSettings) {
         return;
     }
-    const SettingsChangeWatch watch(m_doc);
-    // OK marks the document modified even when nothing changed, as the sheet always did.
-    if (m_dialogs.moreSettings(this, m_doc) || watch.changed()) {
-        m_doc.SetModifiedFlag(true);
+    try {
+        m_dialogs.moreSettings(this, m_doc, m_codec);
+    } catch (const std::exception& error) {
+        showError(tr("The settings could not be changed."), error);
     }
 }
 
@@ -719,33 +895,134 @@ void CMainFrame::OnDataBlock()
     if (!m_doc.OnUpdateFileCommand() || !m_dialogs.dataBlock) {
         return;
     }
-    const SettingsChangeWatch watch(m_doc);
-    m_dialogs.dataBlock(this, m_doc);
-    if (watch.changed()) {
-        m_doc.SetModifiedFlag(true);
+    try {
+        m_dialogs.dataBlock(this, m_doc, m_codec);
+    } catch (const std::exception& error) {
+        showError(tr("The settings could not be changed."), error);
     }
 }
 
 void CMainFrame::OnUserSettings()
 {
     commitCellEdits();
-    if (m_dialogs.userSettings && m_dialogs.userSettings(this)) {
-        // The table may have changed what stored bytes mean; the names on screen change with
-        // the next refresh of the rows.
+    if (m_dialogs.userSettings && m_dialogs.userSettings(this, m_codec)) {
+        // The table may have changed what stored bytes mean.
         reloadCodecSettings();
     }
 }
 
-void CMainFrame::runListCommand(void (CKanalyxView::*command)())
+void CMainFrame::OnEditUndo()
+{
+    commitCellEdits();
+    showTouchedRows(m_doc.Undo());
+}
+
+void CMainFrame::OnEditRedo()
+{
+    commitCellEdits();
+    showTouchedRows(m_doc.Redo());
+}
+
+void CMainFrame::showTouchedRows(const std::pair<std::optional<ListKind>, RowSelection>& touched)
+{
+    if (touched.first) {
+        const auto index = static_cast<std::size_t>(*touched.first);
+        m_views.at(index)->SelectRows(touched.second);
+        m_activeList = static_cast<int>(index);
+        activeList()->setFocus(Qt::OtherFocusReason);
+    }
+    updateCommands();
+}
+
+void CMainFrame::runListCommand(const std::function<void(CKanalyxView&)>& command)
 {
     commitCellEdits();
     CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
     try {
-        (active.*command)();
+        command(active);
     } catch (const std::exception& error) {
         showError(tr("The command could not be carried out."), error);
     }
     updateCommands();
+}
+
+void CMainFrame::OnMoveTo()
+{
+    commitCellEdits();
+    CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
+    const ListCtrl& rows = active.GetListCtrl();
+    const std::vector<int> selected = rows.selectedItems();
+    if (selected.empty()) {
+        return;
+    }
+    bool ok = false;
+    const int number = QInputDialog::getInt(this, tr("Move to"),
+                                            tr("Number for the first of the %1 selected channels:")
+                                                .arg(static_cast<int>(selected.size())),
+                                            selected.front() + 1, 1, rows.itemCount(), 1, &ok);
+    if (ok) {
+        runListCommand([number](CKanalyxView& view) { view.OnMoveTo(number); });
+    }
+}
+
+void CMainFrame::OnSpaceInList()
+{
+    CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
+    const ListCtrl& rows = active.GetListCtrl();
+    const int focused = rows.focusedItem();
+    if (rows.selectedCount() == 0 || focused < 0) {
+        return;
+    }
+    // Like a click on the focused row's box, for every selected row.
+    const bool ticked = rows.itemState(focused, lvis::kStateImageMask) == lvis::kImageTicked;
+    runListCommand([ticked](CKanalyxView& view) { view.SetCheckBoxes(!ticked); });
+}
+
+void CMainFrame::OnRenameFocused()
+{
+    ChannelListWidget* widget = activeList();
+    const int focused = widget->list().focusedItem();
+    if (focused >= 0) {
+        widget->BeginCellEdit(focused, 1);
+    }
+}
+
+void CMainFrame::OnChannelPropertiesOfFocused()
+{
+    commitCellEdits();
+    const int focused = activeList()->list().focusedItem();
+    if (focused >= 0) {
+        try {
+            OnChannelProperties(m_activeList, focused);
+        } catch (const std::exception& error) {
+            showError(tr("The command could not be carried out."), error);
+        }
+        updateCommands();
+    }
+}
+
+void CMainFrame::applyFilter()
+{
+    const std::string filter = m_filter->text().trimmed().toStdString();
+    for (std::size_t i = 0; i < m_lists.size(); ++i) {
+        m_lists.at(i)->showOnlyRows(filter.empty() ? std::vector<char>()
+                                                   : m_views.at(i)->MatchingRows(filter));
+    }
+}
+
+void CMainFrame::fillSortMenu()
+{
+    m_sortMenu->clear();
+    const CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
+    const ListCtrl& rows = active.GetListCtrl();
+    for (int column = 0; column < rows.columnCount(); ++column) {
+        const QString header = coreText(rows.column(column).headerId);
+        QAction* sort = m_sortMenu->addAction(tr("By %1").arg(header));
+        sort->setEnabled(rows.itemCount() > 1);
+        connect(sort, &QAction::triggered, this, [this, column] {
+            runListCommand([column](CKanalyxView& view) { view.OnSort(column); });
+        });
+    }
 }
 
 void CMainFrame::OnCellDoubleClicked(int list, int row, int column, Qt::MouseButton button)
@@ -760,8 +1037,8 @@ void CMainFrame::OnCellDoubleClicked(int list, int row, int column, Qt::MouseBut
                 }
             }
         } else if (button == Qt::RightButton) {
-            if (target.OnRButtonDblClk(row, column) == DoubleClickResult::ChannelConfirmed) {
-                widget->viewport()->update();
+            if (target.OnRButtonDblClk(row, column) == DoubleClickResult::OpenChannelDialog) {
+                OnChannelProperties(list, row);
             }
         }
     } catch (const std::exception& error) {
@@ -773,22 +1050,51 @@ void CMainFrame::OnCellDoubleClicked(int list, int row, int column, Qt::MouseBut
 void CMainFrame::OnCellEditEnded(int list, int row, int column, const QString& text, bool cancelled)
 {
     CKanalyxView& target = *m_views.at(static_cast<std::size_t>(list));
+    const std::string name = text.toStdString();
+    if (!cancelled) {
+        const std::string missing = UnstorableCharacters(name, m_codec);
+        if (!missing.empty()) {
+            // Nothing is lost: the editor opens again on what was typed.
+            QMessageBox::warning(
+                this, coreText(ids::kAppTitle),
+                tr("The character table %1 cannot store these characters: %2\nChoose another "
+                   "character table on the bar, or change the name.")
+                    .arg(QString::fromStdString(CharacterTableText(m_codec.characterTable)),
+                         QString::fromStdString(missing)));
+            ChannelListWidget* widget = m_lists.at(static_cast<std::size_t>(list));
+            if (CCellEdit* editor = widget->BeginCellEdit(row, column)) {
+                editor->setText(text);
+            }
+            return;
+        }
+    }
     try {
-        target.OnEndLabelEdit(row, column,
-                              cancelled ? std::nullopt : std::optional(text.toStdString()));
+        target.OnEndLabelEdit(row, column, cancelled ? std::nullopt : std::optional(name));
     } catch (const std::exception& error) {
         showError(tr("The channel could not be renamed."), error);
     }
     updateCommands();
 }
 
+void CMainFrame::OnChannelProperties(int list, int row)
+{
+    if (!m_dialogs.channel) {
+        return;
+    }
+    const ListKind kind = m_views.at(static_cast<std::size_t>(list))->kind();
+    const std::span<const std::uint8_t> bytes = m_doc.Channel(kind, row).raw();
+    std::vector<std::uint8_t> copy(bytes.begin(), bytes.end());
+    if (m_dialogs.channel(this, copy, m_codec)) {
+        m_doc.SetChannelBytes(kind, row, copy);
+    }
+}
+
 void CMainFrame::OnCharacterSetChange(bool namesChanged)
 {
-    reloadCodecSettings();
+    takeCodecFromBar();
     if (namesChanged) {
         // Every list shows its names through the new table.
-        m_doc.UpdateAllViews();
-        emit namesNeedRedraw();
+        refillNames();
     }
     activeList()->setFocus(Qt::OtherFocusReason);
 }

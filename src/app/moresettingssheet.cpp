@@ -7,20 +7,28 @@
 
 namespace kx {
 
-MoreSettingsSheet::MoreSettingsSheet(CKanalyxDoc& doc, const SideFiles& sideFiles, QWidget* parent)
+MoreSettingsSheet::MoreSettingsSheet(CKanalyxDoc& doc, const SideFiles& sideFiles,
+                                     int systemCodePage, QWidget* parent)
     : PropertySheet(QString::fromStdString(Strings::text(ids::kMoreSettingsCaption)), parent),
-      m_country(new CPorperyLang(doc.Settings(), doc.GetVariant())),
-      m_more(new CPropertyMore(doc.Settings(), doc.GetVariant(), sideFiles))
+      m_doc(doc), m_settings(doc.Settings().begin(), doc.Settings().end()),
+      m_country(new CPorperyLang(m_settings, doc.GetVariant())),
+      m_more(new CPropertyMore(m_settings, doc.GetVariant(), sideFiles, systemCodePage))
 {
     setObjectName(QStringLiteral("MoreSettingsSheet"));
     AddPage(m_country);
     AddPage(m_more);
 }
 
-bool MoreSettingsSheet::run(QWidget* parent, CKanalyxDoc& doc, const SideFiles& sideFiles)
+bool MoreSettingsSheet::run(QWidget* parent, CKanalyxDoc& doc, const SideFiles& sideFiles,
+                            int systemCodePage)
 {
-    MoreSettingsSheet sheet(doc, sideFiles, parent);
+    MoreSettingsSheet sheet(doc, sideFiles, systemCodePage, parent);
     return sheet.exec() == QDialog::Accepted;
+}
+
+void MoreSettingsSheet::pagesApplied()
+{
+    m_doc.SetSettings(m_settings, StepKind::Settings);
 }
 
 } // namespace kx

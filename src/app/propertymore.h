@@ -24,11 +24,11 @@ class CPropertyMore : public PropertyPage
     Q_OBJECT
 
 public:
-    // settings: the document's settings block, edited in place on Apply; it must outlive the
+    // settings: the settings block the sheet edits, written on Apply; it must outlive the
     // page. variant: the document's file variant; sideFiles: where the description file is
-    // read from.
+    // read from; systemCodePage: the code page of named values.
     CPropertyMore(std::span<std::uint8_t> settings, int variant, SideFiles sideFiles,
-                  QWidget* parent = nullptr);
+                  int systemCodePage, QWidget* parent = nullptr);
     ~CPropertyMore() override;
 
     QString caption() const override;

@@ -9,11 +9,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/filedialogs.h"
 #include "dialogs/hexgridwidget.h"
 #include "dialogs/paramdlg.h"
 #include "dialogs/simplecombo.h"
 #include "document/kanalyxdoc.h"
+#include "gui/filedialogs.h"
 
 namespace kx {
 namespace {
@@ -21,12 +21,12 @@ namespace {
 // The width of the column of controls right of the grid.
 constexpr int kControlsWidth = 180;
 
-// The entries of the description file; a file that exists but cannot be read gives none and
-// its reason.
-std::vector<std::string> readEntries(const SideFiles& sideFiles, int variant, QString& error)
+// The text of the description file; a file that exists but cannot be read gives none and its
+// reason.
+std::string readDescriptionText(const SideFiles& sideFiles, int variant, QString& error)
 {
     try {
-        return DataBlockModel::readEntries(sideFiles, variant);
+        return DataBlockModel::readDescriptionText(sideFiles, variant);
     } catch (const std::exception& failure) {
         error = QString::fromUtf8(failure.what());
         return {};
@@ -42,10 +42,11 @@ QPushButton* makeButton(const QString& text, const char* name, QWidget* parent)
 
 } // namespace
 
-CDataBlockDlg::CDataBlockDlg(std::span<std::uint8_t> block, int variant, SideFiles sideFiles,
-                             QWidget* parent)
+CDataBlockDlg::CDataBlockDlg(std::vector<std::uint8_t> block, int variant, SideFiles sideFiles,
+                             int systemCodePage, QWidget* parent)
     : QDialog(parent), m_sideFiles(std::move(sideFiles)),
-      m_model(block, variant, readEntries(m_sideFiles, variant, m_readError)),
+      m_model(std::move(block), variant, readDescriptionText(m_sideFiles, variant, m_readError),
+              systemCodePage),
       m_fileDialogs(std::make_unique<FileDialogs>()), m_grid(new CHexGridWnd(m_model.grid(), this)),
       m_entries(new SimpleCombo(this)), m_differences(new QListWidget(this)),
       m_status(new QLineEdit(this))
@@ -127,10 +128,14 @@ CDataBlockDlg::CDataBlockDlg(std::span<std::uint8_t> block, int variant, SideFil
 
 CDataBlockDlg::~CDataBlockDlg() = default;
 
-void CDataBlockDlg::run(QWidget* parent, CKanalyxDoc& doc, const SideFiles& sideFiles)
+void CDataBlockDlg::run(QWidget* parent, CKanalyxDoc& doc, const SideFiles& sideFiles,
+                        int systemCodePage)
 {
-    CDataBlockDlg dialog(doc.Settings(), doc.GetVariant(), sideFiles, parent);
-    dialog.exec();
+    CDataBlockDlg dialog(std::vector<std::uint8_t>(doc.Settings().begin(), doc.Settings().end()),
+                         doc.GetVariant(), sideFiles, systemCodePage, parent);
+    if (dialog.exec() == QDialog::Accepted) {
+        doc.SetSettings(dialog.model().block(), StepKind::DataBlock);
+    }
 }
 
 void CDataBlockDlg::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)

@@ -23,37 +23,39 @@ struct MarkRange
     friend bool operator==(const MarkRange&, const MarkRange&) = default;
 };
 
-// The Data Block dialog's rules: the document's settings block in a hex grid, the parameter
-// entries of the variant's description file (definition lines in file order), and the
-// differences found by Compare. Bytes typed into the grid change the document's block at once,
-// whichever button closes the dialog; the entries reach the description file only through
-// save(). The widget shows entryName(i) per entry and differences() as list lines, runs the
-// parameter dialog (ParamDlgModel) for Add and for editing an entry, and asks for the file to
+// The Data Block dialog's rules: a copy of the document's settings block in a hex grid, the
+// parameter entries of the variant's description file (definition lines in file order), and the
+// differences found by Compare. Bytes typed into the grid change the copy only; the dialog's OK
+// hands block() to the document as one step, and the entries reach the description file only
+// through save(). The widget shows entryName(i) per entry and differences() as list lines, runs
+// the parameter dialog (ParamDlgModel) for Add and for editing an entry, and asks for the file to
 // compare with.
 class DataBlockModel
 {
 public:
     static constexpr std::string_view kCaption = "Data Block";
     static constexpr DialogRect kDialogSize{0, 0, 577, 254};
-    static constexpr int kGridId = 100;
     static constexpr PixelRect kGridRect{10, 10, 680, 400};
-    static constexpr int kDifferencesId = 1003;
-    static constexpr int kEntriesId = 1004;
-    static constexpr int kAddId = 1007;
-    static constexpr int kDeleteId = 1008;
-    static constexpr int kCompareId = 1009;
-    static constexpr int kStatusId = 1033;
-    static constexpr std::string_view kCompareFilter = "TLL file( *.tll)";
 
-    // block: the document's settings block, lent for the dialog's run; an empty or oversized
-    // block leaves the grid empty. variant: the document's file variant (1 or 2).
-    DataBlockModel(std::span<std::uint8_t> block, int variant, std::vector<std::string> entries);
+    // block: a copy of the document's settings block; an empty or oversized block leaves the
+    // grid empty. variant: the document's file variant (1 or 2). descriptionText: the text of
+    // the variant's description file, whose entries the list shows (empty for a missing file).
+    // systemCodePage: the code page (1250 to 1257) the grid shows characters in.
+    DataBlockModel(std::vector<std::uint8_t> block, int variant, std::string descriptionText,
+                   int systemCodePage);
 
-    // The entries of the variant's description file, the user's copy or else the program's; no
+    // The text of the variant's description file, the user's copy or else the program's; no
     // file gives none.
-    static std::vector<std::string> readEntries(const SideFiles& sideFiles, int variant);
-    // Writes every entry, in list order, to the user's copy of the variant's description file.
+    static std::string readDescriptionText(const SideFiles& sideFiles, int variant);
+    // Whether the entries differ from those the description file held.
+    bool entriesChanged() const;
+    // Writes the entries, in list order, to the user's copy of the variant's description file,
+    // with the comment and empty lines of the file they were read from kept in place; nothing
+    // when no entry changed.
     void save(const SideFiles& sideFiles) const;
+
+    // The settings block with what was typed into the grid.
+    const std::vector<std::uint8_t>& block() const noexcept { return m_block; }
 
     HexGridModel& grid() noexcept { return m_grid; }
     const HexGridModel& grid() const noexcept { return m_grid; }
@@ -92,9 +94,11 @@ public:
     void OnSelectDifference(std::size_t index);
 
 private:
-    std::span<std::uint8_t> m_block;
+    std::vector<std::uint8_t> m_block;
     int m_nVariant = 1;
     HexGridModel m_grid;
+    std::string m_descriptionText;
+    std::vector<std::string> m_openingEntries;
     std::vector<std::string> m_entries;
     std::vector<std::string> m_differences;
 };

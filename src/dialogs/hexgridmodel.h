@@ -37,7 +37,6 @@ public:
     static constexpr int kCharPitch = 12; // width of a character cell
     static constexpr int kDownShift = 12; // the button-down hex box starts this much further left
     static constexpr int kMaxCount = 0xFFFFF;
-    static constexpr int kWheelNotch = 120;
 
     // Mouse buttons and keys held, as the mouse handlers receive them (bits of one flag word).
     static constexpr unsigned kLeftButton = 0x01;
@@ -91,8 +90,8 @@ public:
     // The background of a byte's two cells.
     static Rgb background(bool selected, bool marked);
 
-    // Character cells show bytes as the system code page has them at construction.
-    HexGridModel();
+    // Character cells show bytes as the system code page (1250 to 1257) has them.
+    explicit HexGridModel(int systemCodePage);
 
     // Shows data; false, and nothing changes, for an empty block or one of more than 0xFFFFF
     // bytes. Keeps the selection and the mark, scrolls to the first row.

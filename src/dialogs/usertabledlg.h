@@ -22,11 +22,12 @@ class CUserTableDlg : public QDialog
 
 public:
     // sideFiles: where code.dat is read from (the user's copy or else the program's) and written
-    // to (the user's copy).
-    explicit CUserTableDlg(SideFiles sideFiles, QWidget* parent = nullptr);
+    // to (the user's copy). systemCodePage: the code page (1250 to 1257) of the table's
+    // characters.
+    CUserTableDlg(SideFiles sideFiles, int systemCodePage, QWidget* parent = nullptr);
 
     // Runs the dialog; true when OK wrote code.dat.
-    static bool run(QWidget* parent, const SideFiles& sideFiles);
+    static bool run(QWidget* parent, const SideFiles& sideFiles, int systemCodePage);
 
     const UserTableModel& model() const { return m_model; }
     QLineEdit* editBox() const { return m_editChar; }

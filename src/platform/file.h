@@ -32,7 +32,6 @@ public:
     // Opens the file; returns false (and leaves this object closed) when it cannot be opened.
     // Reading opens regular files only: a folder, a device or a pipe is refused at once.
     bool open(const std::filesystem::path& path, Mode mode);
-    bool isOpen() const noexcept { return m_file != nullptr; }
     void close();
 
     // Reads up to byteCount bytes; returns the number delivered (less only at the end of the file).
