@@ -95,8 +95,7 @@ void CKanalyxApp::installDialogs()
                                        const CodecSettings& codec) {
         return MoreSettingsSheet::run(parent, doc, sideFiles, codec.systemCodePage);
     };
-    dialogs.dataBlock = [sideFiles](QWidget* parent, CKanalyxDoc& doc,
-                                    const CodecSettings& codec) {
+    dialogs.dataBlock = [sideFiles](QWidget* parent, CKanalyxDoc& doc, const CodecSettings& codec) {
         CDataBlockDlg::run(parent, doc, sideFiles, codec.systemCodePage);
     };
     dialogs.userSettings = [sideFiles](QWidget* parent, const CodecSettings& codec) {

@@ -978,7 +978,7 @@ void CMainFrame::OnSpaceInList()
     runListCommand([ticked](CKanalyxView& view) { view.SetCheckBoxes(!ticked); });
 }
 
-void CMainFrame::OnRenameFocused()
+void CMainFrame::OnRenameFocused() const
 {
     ChannelListWidget* widget = activeList();
     const int focused = widget->list().focusedItem();

@@ -186,7 +186,7 @@ private:
     void runListCommand(const std::function<void(CKanalyxView&)>& command);
     void OnMoveTo();
     void OnSpaceInList();
-    void OnRenameFocused();
+    void OnRenameFocused() const;
     void OnChannelPropertiesOfFocused();
     // Every list shows only the rows that match the filter box.
     void applyFilter();

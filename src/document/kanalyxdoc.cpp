@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <exception>
 #include <numeric>
 #include <utility>
 
@@ -33,10 +34,17 @@ public:
     explicit StepBuilder(CKanalyxDoc& doc) : m_doc(doc) {}
     ~StepBuilder()
     {
-        if (!m_committed) {
+        if (m_committed) {
+            return;
+        }
+        // Taking back edits this builder has just made meets no missing row; should it fail all
+        // the same, the document is beyond repair and the program ends here.
+        try {
             for (auto it = m_step.edits.rbegin(); it != m_step.edits.rend(); ++it) {
                 m_doc.apply(*it, false);
             }
+        } catch (...) {
+            std::terminate();
         }
     }
     StepBuilder(const StepBuilder&) = delete;

@@ -269,9 +269,9 @@ std::vector<char> CKanalyxView::MatchingRows(std::string_view filter) const
     }
     const std::u32string wanted = utf8::foldCase(filter);
     for (int row = 0; row < m_list.itemCount(); ++row) {
-        matching[static_cast<std::size_t>(row)] =
+        matching[static_cast<std::size_t>(row)] = static_cast<char>(
             m_list.itemText(row, 0).starts_with(filter) ||
-            utf8::foldCase(m_list.itemText(row, kNameColumn)).find(wanted) != std::u32string::npos;
+            utf8::foldCase(m_list.itemText(row, kNameColumn)).find(wanted) != std::u32string::npos);
     }
     return matching;
 }

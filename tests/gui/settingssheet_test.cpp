@@ -337,7 +337,8 @@ private:
         m_sheet.reset();
         m_doc = std::make_unique<kx::CKanalyxDoc>();
         m_doc->OnOpenDocument(m_dir->write("list.tll", fileWith(variant, settings)));
-        m_sheet = std::make_unique<MoreSettingsSheet>(*m_doc, kx::test::sideFilesIn(m_dir->path()), 1252);
+        m_sheet =
+            std::make_unique<MoreSettingsSheet>(*m_doc, kx::test::sideFilesIn(m_dir->path()), 1252);
         m_sheet->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_sheet.get()));
     }
