@@ -12,8 +12,9 @@
 
 namespace kx {
 
-// The operations of a channel record, written once for both layouts: every field is reached
-// through the offsets of the record's RecordLayout. The concrete layouts only own the raw bytes.
+// The operations of a channel record, written once for every layout: every field is reached
+// through the offsets of the record's RecordLayout, and a field the layout does not have reads
+// as empty and is never written. The concrete classes only own the raw bytes.
 class LayoutChannelRec : public CChannelRec
 {
 public:
@@ -37,13 +38,20 @@ public:
     void WriteToArchive(Archive& ar) const override;
     bool ClassifyKind() override;
     void WriteHexRow(File& file) const override;
+    unsigned GetFlags() const override;
+    void SetFlags(unsigned flags, unsigned mask) override;
+    bool IsDeleted() const override;
+    void MarkDeleted() override;
+    std::string GetServiceIdText() const override;
+    std::string GetServiceTypeText() const override;
+    int GetSource() const override;
 
     virtual const RecordLayout& layout() const = 0;
 
 protected:
     LayoutChannelRec() = default;
 
-    // Copies the kind flags of other (Clone).
+    // Copies the kind flags and the place of other (Clone).
     void copyKindFrom(const CChannelRec& other);
 
 private:
@@ -51,6 +59,9 @@ private:
     std::uint32_t u32(std::size_t offset) const;
     void setU16(std::size_t offset, std::uint16_t value);
     void setU32(std::size_t offset, std::uint32_t value);
+    // Writes the number word and the second number field (number x 4 + kindCode, or a copy of
+    // the word).
+    void storeNumber(std::uint32_t numberWord, std::uint32_t number, std::uint32_t kindCode);
 };
 
 // A layout's record: the raw bytes inline (no allocation beyond the object itself), so a list of
@@ -75,5 +86,28 @@ public:
 private:
     std::array<std::uint8_t, kRecordSize> m_raw{};
 };
+
+// A record of any layout of the table: the layout chosen at run time, the bytes inline in an
+// array as large as the largest record.
+class TableChannelRec final : public LayoutChannelRec
+{
+public:
+    explicit TableChannelRec(const RecordLayout& layout) : m_layout(&layout) {}
+
+    std::unique_ptr<CChannelRec> Clone() const override;
+    std::span<std::uint8_t> raw() override { return {m_raw.data(), m_layout->recordSize}; }
+    std::span<const std::uint8_t> raw() const override
+    {
+        return {m_raw.data(), m_layout->recordSize};
+    }
+    const RecordLayout& layout() const override { return *m_layout; }
+
+private:
+    const RecordLayout* m_layout;
+    std::array<std::uint8_t, kLargestRecordSize> m_raw{};
+};
+
+// A new, zero-filled record of layout.
+std::unique_ptr<CChannelRec> NewChannelRec(const RecordLayout& layout);
 
 } // namespace kx
