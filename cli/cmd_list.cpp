@@ -33,7 +33,7 @@ int run(const Args& args)
     }
     const ListKind kind = parseListKind(*which);
     ListViews views(codecFromOptions(args));
-    views.doc.OnOpenDocument(args.positionals()[0]);
+    openDocument(views.doc, args.positionals()[0]);
     // The cells as the view filled them.
     const ListCtrl& rows = views.view(kind).GetListCtrl();
     std::string out;

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include <charconv>
+#include <iostream>
 
 #include "model/namecodec.h"
 #include "platform/codepage.h"
@@ -128,6 +129,12 @@ ListKind parseListKind(std::string_view text)
     if (text == "dtv") {
         return ListKind::DigitalTV;
     }
+    if (text == "sat-tv") {
+        return ListKind::SatTV;
+    }
+    if (text == "sat-radio") {
+        return ListKind::SatRadio;
+    }
     throw UsageError("--list must be analog, radio or dtv, not '" + std::string(text) + "'");
 }
 
@@ -141,6 +148,14 @@ std::vector<OptionSpec> withCodecOptions(std::initializer_list<OptionSpec> own)
     std::vector<OptionSpec> specs(own);
     specs.insert(specs.end(), std::begin(kCodecSpecs), std::end(kCodecSpecs));
     return specs;
+}
+
+void openDocument(CKanalyxDoc& doc, const std::string& path)
+{
+    doc.OnOpenDocument(path);
+    for (const LoadWarning& warning : doc.LoadWarnings()) {
+        std::cerr << "kanalyx-cli: warning: " << path << ": " << LoadWarningText(warning) << "\n";
+    }
 }
 
 CodecSettings codecFromOptions(const Args& args)

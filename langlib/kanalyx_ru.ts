@@ -467,6 +467,26 @@
         <source>More Settings</source>
         <translation>Дополнительно</translation>
     </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID службы</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Флаги</translation>
+    </message>
+    <message>
+        <source>S-TV-0000</source>
+        <translation>S-TV-0000</translation>
+    </message>
+    <message>
+        <source>S-FM-000</source>
+        <translation>S-FM-000</translation>
+    </message>
 </context>
 <context>
     <name>kx::CAboutBox</name>
@@ -573,6 +593,14 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Both satellite lists, with the rest of the other file's satellite block</source>
+        <translation>Оба спутниковых списка вместе с остальной частью спутникового блока другого файла</translation>
     </message>
 </context>
 <context>
@@ -975,6 +1003,102 @@ Choose another character table on the bar, or change the name.</source>
         <translation>В таблице символов %1 нет этих символов: %2
 Выберите другую таблицу символов на панели или измените название.</translation>
     </message>
+    <message>
+        <source>Set the flags of 1 channel</source>
+        <translation>Изменить флаги канала</translation>
+    </message>
+    <message>
+        <source>Set the flags of %1 channels</source>
+        <translation>Изменить флаги каналов (%1)</translation>
+    </message>
+    <message>
+        <source>Put the selected channels in this favourites group or take them out of it</source>
+        <translation>Добавить выбранные каналы в эту группу избранного или убрать их из неё</translation>
+    </message>
+    <message>
+        <source>Favourite &amp;1</source>
+        <translation>Избранное &amp;1</translation>
+    </message>
+    <message>
+        <source>Favourite &amp;2</source>
+        <translation>Избранное &amp;2</translation>
+    </message>
+    <message>
+        <source>Favourite &amp;3</source>
+        <translation>Избранное &amp;3</translation>
+    </message>
+    <message>
+        <source>Favourite &amp;4</source>
+        <translation>Избранное &amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>&amp;Блокировка</translation>
+    </message>
+    <message>
+        <source>Lock or unlock the selected channels</source>
+        <translation>Заблокировать или разблокировать выбранные каналы</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Пропуск</translation>
+    </message>
+    <message>
+        <source>Let the receiver skip the selected channels when zapping, or not</source>
+        <translation>Пропускать или не пропускать выбранные каналы при переключении</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Скрыть</translation>
+    </message>
+    <message>
+        <source>Hide or show the selected channels</source>
+        <translation>Скрыть или показать выбранные каналы</translation>
+    </message>
+    <message>
+        <source>&amp;Flags</source>
+        <translation>&amp;Флаги</translation>
+    </message>
+    <message>
+        <source>The record layout of the open file and the receivers that use it</source>
+        <translation>Формат записей открытого файла и приёмники, которые его используют</translation>
+    </message>
+    <message>
+        <source>&amp;Cable and antenna</source>
+        <translation>&amp;Кабель и антенна</translation>
+    </message>
+    <message>
+        <source>Sa&amp;tellite</source>
+        <translation>С&amp;путник</translation>
+    </message>
+    <message>
+        <source>The satellite TV and radio lists</source>
+        <translation>Списки спутникового ТВ и радио</translation>
+    </message>
+    <message>
+        <source>The satellite block of this file holds no channels this editor can show; it is kept as it is</source>
+        <translation>Спутниковый блок этого файла не содержит каналов, которые может показать редактор; он сохраняется без изменений</translation>
+    </message>
+    <message>
+        <source>This file has no satellite channels</source>
+        <translation>В этом файле нет спутниковых каналов</translation>
+    </message>
+    <message>
+        <source>Record size unknown</source>
+        <translation>Размер записи неизвестен</translation>
+    </message>
+    <message>
+        <source>%1-byte records: %2</source>
+        <translation>Записи по %1 байт: %2</translation>
+    </message>
+    <message>
+        <source>The satellite block of this file has 0xFF in place of its header and checksums. It is kept as it is and shows no satellite channels. Some receivers are reported to reject such a file, even unchanged.</source>
+        <translation>Спутниковый блок этого файла содержит 0xFF вместо заголовка и контрольных сумм. Он сохраняется без изменений, спутниковые каналы не показываются. По сообщениям, некоторые приёмники отвергают такой файл, даже неизменённый.</translation>
+    </message>
+    <message>
+        <source>The satellite block of this file (%1 bytes) has a layout this editor does not know. It is kept as it is and its channels are not shown.</source>
+        <translation>Спутниковый блок этого файла (%1 байт) имеет неизвестный редактору формат. Он сохраняется без изменений, его каналы не показываются.</translation>
+    </message>
 </context>
 <context>
     <name>kx::CParamDlg</name>
@@ -1036,6 +1160,10 @@ Choose another character table on the bar, or change the name.</source>
     <message>
         <source>Country</source>
         <translation>Страна</translation>
+    </message>
+    <message>
+        <source>Where the receiver of this file keeps this setting is not known, so it cannot be changed here.</source>
+        <translation>Неизвестно, где приёмник этого файла хранит эту настройку, поэтому её нельзя изменить здесь.</translation>
     </message>
 </context>
 <context>

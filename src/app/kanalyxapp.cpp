@@ -109,8 +109,8 @@ void CKanalyxApp::installDialogs()
         return CUserTableDlg::run(parent, folder, codec.systemCodePage);
     };
     dialogs.channel = [](QWidget* parent, std::span<std::uint8_t> record,
-                         const CodecSettings& codec) {
-        CChannelDlg dialog(record, codec.systemCodePage, parent);
+                         const RecordLayout& layout, const CodecSettings& codec) {
+        CChannelDlg dialog(record, layout, codec.systemCodePage, parent);
         return dialog.exec() == QDialog::Accepted;
     };
     m_frame->setDialogs(std::move(dialogs));

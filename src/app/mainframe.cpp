@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QToolBar>
 
 #include "app/charsetbar.h"
@@ -23,9 +24,12 @@
 #include "app/icons.h"
 #include "app/settingsprofile.h"
 #include "dialogs/importdlg.h"
+#include "document/satelliteblock.h"
+#include "model/channelflags.h"
 #include "model/channelrec.h"
 #include "model/charactertable.h"
 #include "model/namecodec.h"
+#include "model/recordlayout.h"
 #include "platform/error.h"
 #include "platform/strings.h"
 #include "views/celledit.h"
@@ -33,6 +37,7 @@
 #include "views/dtveditview.h"
 #include "views/fmeditview.h"
 #include "views/listctrlmodel.h"
+#include "views/sateditview.h"
 #include "views/tveditview.h"
 
 namespace kx {
@@ -53,6 +58,21 @@ QString fromPath(const std::filesystem::path& path)
 {
     return QFile::decodeName(path.native().c_str());
 }
+
+// The flag commands with the flag each sets.
+constexpr std::pair<CMainFrame::Command, unsigned> kFlagCommands[] = {
+    {CMainFrame::Command::Favourite1, channelflags::kFavourite1},
+    {CMainFrame::Command::Favourite2, channelflags::kFavourite1 << 1},
+    {CMainFrame::Command::Favourite3, channelflags::kFavourite1 << 2},
+    {CMainFrame::Command::Favourite4, channelflags::kFavourite1 << 3},
+    {CMainFrame::Command::FlagLock, channelflags::kLock},
+    {CMainFrame::Command::FlagSkip, channelflags::kSkip},
+    {CMainFrame::Command::FlagHide, channelflags::kHide},
+};
+
+// The tab of the satellite lists, after that of the cable and antenna lists.
+constexpr int kSatelliteTab = 1;
+constexpr int kFirstSatelliteList = static_cast<int>(ListKind::SatTV);
 
 // What a step of the history did, as the Edit menu names it after "Undo" or "Redo".
 QString stepName(const StepLabel& label)
@@ -93,6 +113,9 @@ QString stepName(const StepLabel& label)
                       : CMainFrame::tr("Move %1 channels").arg(n);
     case StepKind::Sort:
         return CMainFrame::tr("Sort");
+    case StepKind::Flags:
+        return n == 1 ? CMainFrame::tr("Set the flags of 1 channel")
+                      : CMainFrame::tr("Set the flags of %1 channels").arg(n);
     }
     return {};
 }
@@ -229,6 +252,23 @@ void CMainFrame::createActions()
     act = makeAction(Command::PrevPane, tr("Previous Pane"), tr("Switch to the previous list"));
     act->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
     addAction(act);
+
+    const QString favouriteTip = tr("Put the selected channels in this favourites group or take "
+                                    "them out of it");
+    makeAction(Command::Favourite1, tr("Favourite &1"), favouriteTip);
+    makeAction(Command::Favourite2, tr("Favourite &2"), favouriteTip);
+    makeAction(Command::Favourite3, tr("Favourite &3"), favouriteTip);
+    makeAction(Command::Favourite4, tr("Favourite &4"), favouriteTip);
+    makeAction(Command::FlagLock, tr("&Lock"), tr("Lock or unlock the selected channels"));
+    makeAction(Command::FlagSkip, tr("&Skip"),
+               tr("Let the receiver skip the selected channels when zapping, or not"));
+    makeAction(Command::FlagHide, tr("&Hide"), tr("Hide or show the selected channels"));
+    for (const auto& [command, flag] : kFlagCommands) {
+        QAction* flagAction = action(command);
+        flagAction->setCheckable(true);
+        connect(flagAction, &QAction::triggered, this,
+                [this, flag = flag](bool checked) { OnFlag(flag, checked); });
+    }
 }
 
 void CMainFrame::createMenus()
@@ -261,6 +301,11 @@ void CMainFrame::createMenus()
     edit->addSeparator();
     edit->addAction(action(Command::EditDuplicate));
     edit->addAction(action(Command::EditDelete));
+    QMenu* flags = edit->addMenu(tr("&Flags"));
+    flags->setObjectName(QStringLiteral("flagsMenu"));
+    for (const auto& entry : kFlagCommands) {
+        flags->addAction(action(entry.first));
+    }
     edit->addSeparator();
     edit->addAction(action(Command::MoreSettings));
     edit->addAction(action(Command::UserSettings));
@@ -326,7 +371,13 @@ void CMainFrame::createStatusBar()
     m_messagePane = new QLabel(tr("Ready"), bar);
     m_messagePane->setObjectName(QStringLiteral("messagePane"));
     bar->addWidget(m_messagePane, 1);
-    const std::array<int, 3> samples = {ids::kPaneTV, ids::kPaneFM, ids::kPaneDTV};
+    m_layoutPane = new QLabel(bar);
+    m_layoutPane->setObjectName(QStringLiteral("layoutPane"));
+    m_layoutPane->setToolTip(
+        tr("The record layout of the open file and the receivers that use it"));
+    bar->addPermanentWidget(m_layoutPane);
+    const std::array<int, 5> samples = {ids::kPaneTV, ids::kPaneFM, ids::kPaneDTV, ids::kPaneSatTV,
+                                        ids::kPaneSatFM};
     for (std::size_t i = 0; i < m_countPanes.size(); ++i) {
         auto* pane = new QLabel(coreText(samples.at(i)), bar);
         pane->setObjectName(QStringLiteral("countPane%1").arg(i + 1));
@@ -336,6 +387,9 @@ void CMainFrame::createStatusBar()
         bar->addPermanentWidget(pane);
         m_countPanes.at(i) = pane;
     }
+    // The satellite counts show only for files with satellite channels.
+    m_countPanes.at(3)->hide();
+    m_countPanes.at(4)->hide();
 
     QAction* show = action(Command::ViewStatusBar);
     show->setChecked(true);
@@ -344,17 +398,28 @@ void CMainFrame::createStatusBar()
 
 void CMainFrame::createLists()
 {
-    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("listTabs"));
+    m_tabs->setDocumentMode(true);
+    m_splitter = new QSplitter(Qt::Horizontal, m_tabs);
     m_splitter->setObjectName(QStringLiteral("lists"));
     m_splitter->setChildrenCollapsible(false);
+    m_satSplitter = new QSplitter(Qt::Horizontal, m_tabs);
+    m_satSplitter->setObjectName(QStringLiteral("satelliteLists"));
+    m_satSplitter->setChildrenCollapsible(false);
+    m_tabs->addTab(m_splitter, tr("&Cable and antenna"));
+    m_tabs->addTab(m_satSplitter, tr("Sa&tellite"));
     // The views make the lists' columns, so they come before the tables that show them.
     m_views.at(0) = std::make_unique<CTVEditView>(m_doc, m_codec);
     m_views.at(1) = std::make_unique<CFMEditView>(m_doc, m_codec);
     m_views.at(2) = std::make_unique<CDTVEditView>(m_doc, m_codec);
+    m_views.at(3) = std::make_unique<CSatEditView>(m_doc, ListKind::SatTV, m_codec);
+    m_views.at(4) = std::make_unique<CSatEditView>(m_doc, ListKind::SatRadio, m_codec);
     for (int i = 0; i < kListCount; ++i) {
         CKanalyxView* view = m_views.at(static_cast<std::size_t>(i)).get();
         view->addObserver(this);
-        auto* list = new ChannelListWidget(view->GetListCtrl(), m_splitter);
+        QSplitter* parent = i < kFirstSatelliteList ? m_splitter : m_satSplitter;
+        auto* list = new ChannelListWidget(view->GetListCtrl(), parent);
         list->listModel()->setBlueRows(
             [view](int row) { return view->OnCustomDraw(row) == RowColour::Blue; });
         list->setFieldFits(
@@ -376,7 +441,7 @@ void CMainFrame::createLists()
                     OnCellEditEnded(i, row, column, text, cancelled);
                 });
         list->setObjectName(QStringLiteral("list%1").arg(i));
-        m_splitter->addWidget(list);
+        parent->addWidget(list);
         m_lists.at(static_cast<std::size_t>(i)) = list;
         connect(list, &ChannelListWidget::focusEntered, this, [this, i] {
             m_activeList = i;
@@ -384,7 +449,7 @@ void CMainFrame::createLists()
         });
         connect(list, &ChannelListWidget::selectedRowsChanged, this, &CMainFrame::updateCommands);
     }
-    setCentralWidget(m_splitter);
+    setCentralWidget(m_tabs);
     // The analog and radio lists start at a third of the width each; the digital TV list takes
     // the rest.
     const int third = width() / 3;
@@ -392,6 +457,18 @@ void CMainFrame::createLists()
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setStretchFactor(2, 1);
+    // The satellite TV list is the long one.
+    m_satSplitter->setSizes({2 * third, width() - 2 * third});
+    m_satSplitter->setStretchFactor(0, 2);
+    m_satSplitter->setStretchFactor(1, 1);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        const bool satellite = tab == kSatelliteTab;
+        if (satellite != (m_activeList >= kFirstSatelliteList)) {
+            m_activeList = satellite ? kFirstSatelliteList : 0;
+            updateCommands();
+        }
+    });
+    updateLayoutDisplay();
 }
 
 void CMainFrame::connectCommands()
@@ -521,9 +598,21 @@ void CMainFrame::updateCommands()
 
     const CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
     const bool selection = active.OnUpdateNeedSelection();
-    for (const Command command :
-         {Command::EditUp, Command::EditDown, Command::EditDuplicate, Command::EditDelete}) {
+    for (const Command command : {Command::EditUp, Command::EditDown, Command::EditDelete}) {
         action(command)->setEnabled(selection);
+    }
+    // Where the file keeps each record in its place, a channel cannot be duplicated.
+    action(Command::EditDuplicate)->setEnabled(active.OnUpdateDuplicate());
+    // The flag commands show the flags of the focused (else the first selected) row.
+    const bool flags = selection && active.ShowsFlags();
+    const ListCtrl& rows = active.GetListCtrl();
+    const int shown = rows.focusedItem() >= 0 && rows.itemState(rows.focusedItem(), lvis::kSelected)
+                          ? rows.focusedItem()
+                          : (selection ? rows.selectedItems().front() : -1);
+    const unsigned current = flags ? rows.itemData(shown)->GetFlags() : 0U;
+    for (const auto& [command, flag] : kFlagCommands) {
+        action(command)->setEnabled(flags);
+        action(command)->setChecked((current & flag) != 0);
     }
     const std::optional<StepLabel> undo = m_doc.UndoLabel();
     const std::optional<StepLabel> redo = m_doc.RedoLabel();
@@ -538,8 +627,44 @@ void CMainFrame::updateCommands()
 void CMainFrame::OnInitialUpdate()
 {
     followFileCharacterTable();
+    updateLayoutDisplay();
     updateTitle();
     updateCommands();
+}
+
+QString CMainFrame::layoutPaneText() const
+{
+    return m_layoutPane->text();
+}
+
+void CMainFrame::updateLayoutDisplay()
+{
+    const bool satellite = m_doc.GetSatelliteLayout() != nullptr;
+    m_tabs->setTabEnabled(kSatelliteTab, satellite);
+    m_tabs->setTabToolTip(kSatelliteTab,
+                          satellite ? tr("The satellite TV and radio lists")
+                          : m_doc.HasSatelliteBlock()
+                              ? tr("The satellite block of this file holds no channels this "
+                                   "editor can show; it is kept as it is")
+                              : tr("This file has no satellite channels"));
+    if (!satellite && m_tabs->currentIndex() == kSatelliteTab) {
+        m_tabs->setCurrentIndex(0);
+    }
+    m_countPanes.at(3)->setVisible(satellite);
+    m_countPanes.at(4)->setVisible(satellite);
+
+    const RecordLayout* layout = m_doc.Layout();
+    if (!m_doc.OnUpdateFileCommand()) {
+        m_layoutPane->clear();
+    } else if (layout == nullptr) {
+        m_layoutPane->setText(tr("Record size unknown"));
+    } else {
+        m_layoutPane->setText(
+            tr("%1-byte records: %2")
+                .arg(layout->recordSize)
+                .arg(QString::fromUtf8(layout->models.data(),
+                                       static_cast<qsizetype>(layout->models.size()))));
+    }
 }
 
 void CMainFrame::historyChanged()
@@ -621,7 +746,23 @@ bool CMainFrame::openDocumentFile(const QString& path)
     updateRecentFileMenu();
     updateTitle();
     updateCommands();
+    showLoadWarnings();
     return true;
+}
+
+void CMainFrame::showLoadWarnings()
+{
+    for (const LoadWarning& warning : m_doc.LoadWarnings()) {
+        const QString text =
+            warning.kind == LoadWarning::Kind::SatelliteFilled
+                ? tr("The satellite block of this file has 0xFF in place of its header and "
+                     "checksums. It is kept as it is and shows no satellite channels. Some "
+                     "receivers are reported to reject such a file, even unchanged.")
+                : tr("The satellite block of this file (%1 bytes) has a layout this editor does "
+                     "not know. It is kept as it is and its channels are not shown.")
+                      .arg(warning.size);
+        QMessageBox::warning(this, coreText(ids::kAppTitle), text);
+    }
 }
 
 void CMainFrame::OnFileOpen()
@@ -698,7 +839,7 @@ void CMainFrame::OnFileImport()
     if (path.isEmpty()) {
         return;
     }
-    CImportDlg dialog(this);
+    CImportDlg dialog(this, m_doc.GetSatelliteLayout() != nullptr);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -828,8 +969,26 @@ void CMainFrame::showTouchedRows(const std::pair<std::optional<ListKind>, RowSel
     if (touched.first) {
         const auto index = static_cast<std::size_t>(*touched.first);
         m_views.at(index)->SelectRows(touched.second);
-        m_activeList = static_cast<int>(index);
-        activeList()->setFocus(Qt::OtherFocusReason);
+        activateList(static_cast<int>(index));
+    }
+    updateCommands();
+}
+
+void CMainFrame::activateList(int list)
+{
+    m_tabs->setCurrentIndex(list >= kFirstSatelliteList ? kSatelliteTab : 0);
+    m_activeList = list;
+    activeList()->setFocus(Qt::OtherFocusReason);
+}
+
+void CMainFrame::OnFlag(unsigned flag, bool set)
+{
+    commitCellEdits();
+    CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
+    try {
+        active.OnSetFlags(set ? flag : 0U, flag);
+    } catch (const std::exception& error) {
+        showError(tr("The command could not be carried out."), error);
     }
     updateCommands();
 }
@@ -903,9 +1062,14 @@ void CMainFrame::OnChannelProperties(int list, int row)
         return;
     }
     const ListKind kind = m_views.at(static_cast<std::size_t>(list))->kind();
+    const RecordLayout* layout =
+        IsSatelliteList(kind) ? m_doc.GetSatelliteLayout()->record : m_doc.Layout();
+    if (layout == nullptr) {
+        return;
+    }
     const std::span<const std::uint8_t> bytes = m_doc.Channel(kind, row).raw();
     std::vector<std::uint8_t> copy(bytes.begin(), bytes.end());
-    if (m_dialogs.channel(this, copy, m_codec)) {
+    if (m_dialogs.channel(this, copy, *layout, m_codec)) {
         m_doc.SetChannelBytes(kind, row, copy);
     }
 }
@@ -922,7 +1086,12 @@ void CMainFrame::OnCharacterSetChange(bool namesChanged)
 
 void CMainFrame::OnNextPane(int step)
 {
-    m_activeList = (m_activeList + step + kListCount) % kListCount;
+    // The lists of the tab on show, in turn.
+    const bool satellite = m_tabs->currentIndex() == kSatelliteTab;
+    const int first = satellite ? kFirstSatelliteList : 0;
+    const int count = satellite ? kListCount - kFirstSatelliteList : kFirstSatelliteList;
+    const int current = std::clamp(m_activeList - first, 0, count - 1);
+    m_activeList = first + (current + step + count) % count;
     activeList()->setFocus(Qt::OtherFocusReason);
     updateCommands();
 }

@@ -17,6 +17,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QSplitter;
+class QTabWidget;
 class QToolBar;
 
 namespace kx {
@@ -37,15 +38,19 @@ struct FrameDialogs
     std::function<void(QWidget* parent, CKanalyxDoc& doc, const CodecSettings& codec)> dataBlock;
     // "User Settings...": runs the user character table dialog; true on OK (code.dat written).
     std::function<bool(QWidget* parent, const CodecSettings& codec)> userSettings;
-    // The Channel dialog on a copy of a record's bytes; true when OK stored the boxes in them.
-    std::function<bool(QWidget* parent, std::span<std::uint8_t> record, const CodecSettings& codec)>
+    // The Channel dialog on a copy of a record's bytes, of layout; true when OK stored the boxes
+    // in them.
+    std::function<bool(QWidget* parent, std::span<std::uint8_t> record, const RecordLayout& layout,
+                       const CodecSettings& codec)>
         channel;
 };
 
-// The editor's main window: the three channel lists side by side (analog, radio, digital TV),
-// the toolbar, the character-set bar, the menus with their accelerators and the four-pane status
-// bar. List commands go to the list that last had the focus, file commands to the document.
-// Every command handler catches the core's errors and shows them in a message box.
+// The editor's main window: the three channel lists side by side (analog, radio, digital TV) on
+// one tab, the two satellite lists (TV, radio) on another that opens only for files with
+// satellite channels, the toolbar, the character-set bar, the menus with their accelerators and
+// the status bar (messages, the record layout, the channel counts). List commands go to the
+// list that last had the focus, file commands to the document. Every command handler catches
+// the core's errors and shows them in a message box.
 class CMainFrame : public QMainWindow, private DocumentObserver, private ViewObserver
 {
     Q_OBJECT
@@ -57,6 +62,8 @@ public:
         TV,
         FM,
         DTV,
+        SatTV,
+        SatFM,
     };
 
     // The commands of the menus, toolbar and accelerators.
@@ -85,8 +92,15 @@ public:
         AppAbout,
         NextPane,
         PrevPane,
+        Favourite1,
+        Favourite2,
+        Favourite3,
+        Favourite4,
+        FlagLock,
+        FlagSkip,
+        FlagHide,
     };
-    static constexpr int kCommandCount = static_cast<int>(Command::PrevPane) + 1;
+    static constexpr int kCommandCount = static_cast<int>(Command::FlagHide) + 1;
     static constexpr int kRecentFileCount = 4;
 
     // programFolder: where code.dat is read from when the character-set settings are loaded.
@@ -97,7 +111,13 @@ public:
     QAction* action(Command command) const { return m_actions.at(static_cast<int>(command)); }
     CharsetBar* charsetBar() const { return m_charsetBar; }
     QToolBar* toolBar() const { return m_toolBar; }
+    // The cable and antenna lists, and the satellite lists.
     QSplitter* splitter() const { return m_splitter; }
+    QSplitter* satelliteSplitter() const { return m_satSplitter; }
+    // The tabs that switch between the two.
+    QTabWidget* listTabs() const { return m_tabs; }
+    // The status bar pane that names the open file's record layout.
+    QString layoutPaneText() const;
     CKanalyxDoc& document() const { return m_doc; }
     ChannelListWidget* listWidget(ListKind kind) const;
     // The view logic of a list.
@@ -172,6 +192,12 @@ private:
     // Shows what an Undo or Redo touched: its rows selected in their list, which takes the focus.
     void showTouchedRows(const std::pair<std::optional<ListKind>, RowSelection>& touched);
     void OnNextPane(int step);
+    // Sets or clears a flag of the active list's selected rows.
+    void OnFlag(unsigned flag, bool set);
+    // Makes a list the active one, showing its tab.
+    void activateList(int list);
+    // The satellite tab, the satellite count panes and the layout pane follow the open file.
+    void updateLayoutDisplay();
     // Runs a command of the active list's view and shows the result.
     void runListCommand(void (CKanalyxView::*command)());
     void OnCellDoubleClicked(int list, int row, int column, Qt::MouseButton button);
@@ -192,6 +218,8 @@ private:
     void updateTitle();
     QString documentTitle() const;
     void showError(const QString& headline, const std::exception& error);
+    // Tells the user what the loaded file holds that they should know about.
+    void showLoadWarnings();
 
     CKanalyxDoc& m_doc;
     SettingsProfile& m_profile;
@@ -204,12 +232,15 @@ private:
     QAction* m_noRecentFile = nullptr;
     QToolBar* m_toolBar = nullptr;
     CharsetBar* m_charsetBar = nullptr;
+    QTabWidget* m_tabs = nullptr;
     QSplitter* m_splitter = nullptr;
+    QSplitter* m_satSplitter = nullptr;
     std::array<std::unique_ptr<CKanalyxView>, kListCount> m_views;
     std::array<ChannelListWidget*, kListCount> m_lists{};
     int m_activeList = 0;
     QLabel* m_messagePane = nullptr;
-    std::array<QLabel*, 3> m_countPanes{};
+    QLabel* m_layoutPane = nullptr;
+    std::array<QLabel*, 5> m_countPanes{};
 };
 
 } // namespace kx

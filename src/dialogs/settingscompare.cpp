@@ -32,16 +32,19 @@ SettingsCompare::Result SettingsCompare::compareWithFile(std::span<const std::ui
                                                          int variant,
                                                          const std::filesystem::path& otherFile)
 {
-    if (variant != 1 && variant != 2) {
-        throw Error(ErrorCode::Usage, "only a channel list of variant 1 or 2 can be compared");
+    if (variant < 1 || variant > 3) {
+        throw Error(ErrorCode::Usage, "only a channel list of variant 1, 2 or 3 can be compared");
     }
     File file(otherFile, File::Mode::Read);
     const std::uint64_t length = file.length();
     const std::uint32_t first = readWord(file, "first 4-byte field");
-    if ((first == kMagic) != (variant == 2)) {
+    // Files of the newer receivers start with the magic word as those of variant 2 do, and
+    // keep their settings block in the same place.
+    const bool magic = first == kMagic || first == ~kMagic;
+    if (magic != (variant != 1)) {
         return {};
     }
-    const std::uint32_t analogSize = variant == 2 ? readWord(file, "analog block size") : first;
+    const std::uint32_t analogSize = magic ? readWord(file, "analog block size") : first;
     const std::uint64_t analogStart = file.position();
     if (analogSize > length - analogStart) {
         throw Error(ErrorCode::Truncated,

@@ -23,11 +23,11 @@ public:
         std::vector<std::string> lines;
     };
 
-    // Reads the settings block of otherFile (variant 1 or 2, as the document's) and compares
+    // Reads the settings block of otherFile (variant 1, 2 or 3, as the document's) and compares
     // it with block over the shorter of the two: offsets past the end of block are not listed.
     // Reads only bytes that the file really holds. Throws Error(ErrorCode::Io) when the file
     // cannot be read, Error(ErrorCode::Truncated) when it ends before its settings block size,
-    // Error(ErrorCode::Usage) for a variant other than 1 and 2.
+    // Error(ErrorCode::Usage) for a variant other than 1, 2 and 3.
     static Result compareWithFile(std::span<const std::uint8_t> block, int variant,
                                   const std::filesystem::path& otherFile);
 

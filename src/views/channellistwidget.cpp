@@ -125,6 +125,12 @@ ChannelListWidget::ChannelListWidget(ListCtrl& list, QWidget* parent)
         }
     });
     connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { endCellEdit(); });
+    // A list shows other columns for the files of other receivers.
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        if (this->list().columns() != m_shownColumns) {
+            applyColumnWidths();
+        }
+    });
 }
 
 ListCtrl& ChannelListWidget::list() const
@@ -144,6 +150,7 @@ void ChannelListWidget::applyColumnWidths()
         }
         horizontalHeader()->resizeSection(column, width);
     }
+    m_shownColumns = listCtrl.columns();
 }
 
 CCellEdit* ChannelListWidget::BeginCellEdit(int row, int column)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "views/celleditortable.h"
 #include "views/listctrl.h"
@@ -72,6 +73,7 @@ private:
     bool m_showingListSelection = false;
     bool m_scrollSideways = false;
     std::function<bool(const QString&)> m_fits;
+    std::vector<ListColumn> m_shownColumns; // the columns the widths were last applied to
 };
 
 } // namespace kx

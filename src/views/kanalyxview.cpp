@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <utility>
 
+#include "model/channelflags.h"
 #include "model/channelrec.h"
+#include "model/recordlayout.h"
+#include "platform/strings.h"
 
 namespace kx {
 
@@ -38,7 +41,8 @@ std::string firstCharacters(const std::string& text, std::size_t maxCharacters)
 
 CKanalyxView::CKanalyxView(CKanalyxDoc& doc, ListKind kind, const std::vector<ListColumn>& columns,
                            const CodecSettings& codec)
-    : m_doc(doc), m_kind(kind), m_codec(codec)
+    : m_doc(doc), m_kind(kind), m_codec(codec), m_columns(columns),
+      m_showsFlags(IsSatelliteList(kind))
 {
     for (const ListColumn& column : columns) {
         m_list.insertColumn(m_list.columnCount(), column);
@@ -97,6 +101,36 @@ void CKanalyxView::fillDigitalCells(int row, const CChannelRec& rec)
     m_list.setItemText(row, 5, rec.GetModulationText());
 }
 
+std::vector<ListColumn> CKanalyxView::ColumnsFor(bool /*flags*/) const
+{
+    return m_columns;
+}
+
+const std::vector<ListColumn>& CKanalyxView::ServiceColumns()
+{
+    static const std::vector<ListColumn> columns = {
+        {ids::kColumnNumber, 40, ColumnAlign::Left},
+        {ids::kColumnName, 200, ColumnAlign::Left},
+        {ids::kColumnCharacter, 70, ColumnAlign::Left},
+        {ids::kColumnServiceId, 65, ColumnAlign::Left},
+        {ids::kColumnServiceType, 40, ColumnAlign::Left},
+        {ids::kColumnFlags, 60, ColumnAlign::Left},
+    };
+    return columns;
+}
+
+void CKanalyxView::fillServiceCells(int row, const CChannelRec& rec)
+{
+    m_list.setItemText(row, 3, rec.GetServiceIdText());
+    m_list.setItemText(row, 4, rec.GetServiceTypeText());
+    fillFlagsCell(row, 5, rec);
+}
+
+void CKanalyxView::fillFlagsCell(int row, int column, const CChannelRec& rec)
+{
+    m_list.setItemText(row, column, ChannelFlagsText(rec.GetFlags()));
+}
+
 void CKanalyxView::fillCheckBox(int row, const CChannelRec& rec)
 {
     m_list.setItemState(row, rec.IsUnchecked() ? lvis::kImageUnticked : lvis::kImageTicked,
@@ -105,6 +139,12 @@ void CKanalyxView::fillCheckBox(int row, const CChannelRec& rec)
 
 void CKanalyxView::OnInitialUpdate()
 {
+    const RecordLayout* layout = m_doc.Layout();
+    const bool flags = IsSatelliteList(m_kind) || (layout != nullptr && layout->flagsShown());
+    if (flags != m_showsFlags) {
+        m_showsFlags = flags;
+        m_list.setColumns(ColumnsFor(flags));
+    }
     std::vector<CChannelRec*> records;
     const int count = m_doc.ChannelCount(m_kind);
     records.reserve(static_cast<std::size_t>(count));
@@ -202,6 +242,17 @@ void CKanalyxView::OnEndLabelEdit(int row, int column, const std::optional<std::
         return;
     }
     m_doc.Rename(m_kind, row, firstCharacters(*text, kMaxNameCharacters), m_codec);
+}
+
+void CKanalyxView::OnSetFlags(unsigned flags, unsigned mask)
+{
+    m_doc.SetFlags(m_kind, m_list.selectedItems(), flags, mask);
+}
+
+void CKanalyxView::SetRowFlags(int row, unsigned flags)
+{
+    const int rows[] = {row};
+    m_doc.SetFlags(m_kind, rows, flags, channelflags::kAll);
 }
 
 RowColour CKanalyxView::OnCustomDraw(int row) const

@@ -25,6 +25,16 @@ void ListCtrl::insertColumn(int column, const ListColumn& definition)
     }
 }
 
+void ListCtrl::setColumns(std::vector<ListColumn> columns)
+{
+    notify([](ListCtrlObserver& o) { o.listAboutToBeReset(); });
+    m_columns = std::move(columns);
+    for (Row& row : m_rows) {
+        row.texts.clear();
+    }
+    notify([](ListCtrlObserver& o) { o.listReset(); });
+}
+
 const ListColumn& ListCtrl::column(int column) const
 {
     checkColumn(column, "column");

@@ -170,17 +170,29 @@ TEST(TllFile, HugeCountThatTheBlockSizeAgreesWith_IsRefusedBeforeAllocating)
 
 TEST(TllFile, BlockSizeThatDoesNotFitTheRecordSize_IsRefusedAsUnknownRecords)
 {
-    // Records of 180 bytes behind the magic.
-    std::string file = TllBuilder(2).analogBlockSize(4 + 180 * 2).build();
+    // Records of 178 bytes behind the magic: no receiver writes them.
+    std::string file = TllBuilder(2).analogBlockSize(4 + 178 * 2).build();
     file.replace(8, 4, u32le(2));
-    file.insert(12, std::string(360, 'r'));
+    file.insert(12, std::string(356, 'r'));
     Error error = loadError(file);
     EXPECT_EQ(error.code(), ErrorCode::Unsupported);
     EXPECT_STREQ(error.what(),
-                 "list.tll: the analog block at offset 4 says it is 364 bytes long, but 2 records "
+                 "list.tll: the analog block at offset 4 holds 2 records of 178 bytes, a record "
+                 "size no known receiver writes: the file holds channel records this editor does "
+                 "not know, or it is not a channel list");
+
+    // A size that divides into no whole records.
+    file = TllBuilder(2).analogBlockSize(4 + 176 * 2 + 1).build();
+    file.replace(8, 4, u32le(2));
+    file.insert(12, std::string(353, 'r'));
+    error = loadError(file);
+    EXPECT_EQ(error.code(), ErrorCode::Unsupported);
+    EXPECT_STREQ(error.what(),
+                 "list.tll: the analog block at offset 4 says it is 357 bytes long, but 2 records "
                  "of 176 bytes take 356: the file holds channel records this editor does not "
                  "know, or it is not a channel list");
 
+    // Files without the magic hold 164-byte records only, although newer files have 212.
     const std::string digital =
         TllBuilder(1).digital(RecordBytes(1)).digitalBlockSize(4 + 212).build();
     error = loadError(digital);
@@ -196,17 +208,25 @@ TEST(TllFile, ForeignFiles_AreRefusedWithWhatTheyAre)
     EXPECT_EQ(error.code(), ErrorCode::Format);
     EXPECT_STREQ(error.what(), "list.tll: the file is XML text, not a TLL channel list");
     EXPECT_EQ(loadError("\xEF\xBB\xBF<?xml version=\"1.0\"?>").code(), ErrorCode::Format);
+}
 
-    std::string satellite = std::string("\x10\x00\x00\x00", 4) + "DVBS-S2" + std::string(20, '\0');
+TEST(TllFile, SatelliteBlockOfAnUnknownFamily_IsKeptAsItIsWithAWarning)
+{
+    const std::string satellite =
+        std::string("\x10\x00\x00\x00", 4) + "DVBS-S2" + std::string(20, '\0');
     const std::string file = TllBuilder(2)
                                  .settings(std::string(8, 's'))
                                  .trailing(satellite)
                                  .tail(std::string("\x01\x00\x00\x00\x00", 5))
                                  .build();
-    error = loadError(file);
-    EXPECT_EQ(error.code(), ErrorCode::Unsupported);
-    EXPECT_STREQ(error.what(), "list.tll: the block at offset 32 holds satellite channels "
-                               "(DVBS-S2), a layout this editor does not know");
+    CKanalyxDoc doc;
+    EXPECT_EQ(roundTrip(file, doc), file);
+    ASSERT_EQ(doc.LoadWarnings().size(), 1u);
+    EXPECT_EQ(LoadWarningText(doc.LoadWarnings().front()),
+              "the satellite block at offset 32 is 31 bytes long, a layout this editor does not "
+              "know: it is kept as it is and its channels are not shown");
+    EXPECT_EQ(doc.Trailing().size(), 1u) << "the block after it is the trailing block";
+    EXPECT_TRUE(doc.Tail().empty());
 }
 
 } // namespace

@@ -251,7 +251,8 @@ private slots:
     {
         int opened = 0;
         kx::FrameDialogs dialogs;
-        dialogs.channel = [&](QWidget*, std::span<std::uint8_t> raw, const kx::CodecSettings&) {
+        dialogs.channel = [&](QWidget*, std::span<std::uint8_t> raw, const kx::RecordLayout&,
+                              const kx::CodecSettings&) {
             ++opened;
             raw[0] ^= 0xFF;
             return raw.size() == 164;
