@@ -1099,6 +1099,74 @@ Choose another character table on the bar, or change the name.</source>
         <source>The satellite block of this file (%1 bytes) has a layout this editor does not know. It is kept as it is and its channels are not shown.</source>
         <translation>Спутниковый блок этого файла (%1 байт) имеет неизвестный редактору формат. Он сохраняется без изменений, его каналы не показываются.</translation>
     </message>
+    <message>
+        <source>Move to...</source>
+        <translation>Переместить на...</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to a number</source>
+        <translation>Переместить выбранные каналы на номер</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>Найти...</translation>
+    </message>
+    <message>
+        <source>Show only the channels whose name or number matches</source>
+        <translation>Показать только каналы с подходящим названием или номером</translation>
+    </message>
+    <message>
+        <source>Tick</source>
+        <translation>Отметить</translation>
+    </message>
+    <message>
+        <source>Tick the selected channels</source>
+        <translation>Отметить выбранные каналы</translation>
+    </message>
+    <message>
+        <source>Untick</source>
+        <translation>Снять отметку</translation>
+    </message>
+    <message>
+        <source>Untick the selected channels</source>
+        <translation>Снять отметку с выбранных каналов</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>Rename the focused channel</source>
+        <translation>Переименовать текущий канал</translation>
+    </message>
+    <message>
+        <source>Channel properties...</source>
+        <translation>Свойства канала...</translation>
+    </message>
+    <message>
+        <source>Edit every field of the focused channel</source>
+        <translation>Изменить все поля текущего канала</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Find a channel (Ctrl+F)</source>
+        <translation>Найти канал (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Move to</source>
+        <translation>Переместить</translation>
+    </message>
+    <message>
+        <source>Number for the first of the %1 selected channels:</source>
+        <translation>Номер для первого из выбранных каналов (%1):</translation>
+    </message>
+    <message>
+        <source>By %1</source>
+        <translation>По столбцу «%1»</translation>
+    </message>
 </context>
 <context>
     <name>kx::CParamDlg</name>

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/icons.h"
+#include "gui/icons.h"
 
 namespace kx {
 

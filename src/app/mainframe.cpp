@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -20,11 +22,11 @@
 #include <QToolBar>
 
 #include "app/charsetbar.h"
-#include "app/filedialogs.h"
-#include "app/icons.h"
 #include "app/settingsprofile.h"
 #include "dialogs/importdlg.h"
 #include "document/satelliteblock.h"
+#include "gui/filedialogs.h"
+#include "gui/icons.h"
 #include "model/channelflags.h"
 #include "model/channelrec.h"
 #include "model/charactertable.h"
@@ -139,9 +141,7 @@ QString droppedFile(const QMimeData* data)
 CMainFrame::CMainFrame(CKanalyxDoc& doc, SettingsProfile& profile,
                        std::filesystem::path programFolder, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_profile(profile),
-      m_programFolder(std::move(programFolder)),
-      m_codec(LoadCodecSettings(m_programFolder, m_profile)),
-      m_fileDialogs(std::make_unique<FileDialogs>())
+      m_programFolder(std::move(programFolder)), m_fileDialogs(std::make_unique<FileDialogs>())
 {
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowIcon(programIcon());
@@ -223,6 +223,20 @@ void CMainFrame::createActions()
     act->setIcon(commandIcon(QStringLiteral("edit-delete")));
     act->setShortcut(QKeySequence(Qt::Key_Delete));
 
+    act = makeAction(Command::EditMoveTo, tr("Move to..."),
+                     tr("Move the selected channels to a number"));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    act = makeAction(Command::EditFind, tr("Find..."),
+                     tr("Show only the channels whose name or number matches"));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    makeAction(Command::EditTick, tr("Tick"), tr("Tick the selected channels"));
+    makeAction(Command::EditUntick, tr("Untick"), tr("Untick the selected channels"));
+    makeAction(Command::EditRename, tr("Rename"), tr("Rename the focused channel"));
+    act = makeAction(Command::ChannelProperties, tr("Channel properties..."),
+                     tr("Edit every field of the focused channel"));
+    act->setShortcuts(
+        {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)});
+
     act = makeAction(Command::MoreSettings, tr("More Settings..."), tr("Advanced Settings"),
                      tr("Settings"));
     act->setIcon(commandIcon(QStringLiteral("preferences-system")));
@@ -298,6 +312,10 @@ void CMainFrame::createMenus()
     edit->addSeparator();
     edit->addAction(action(Command::EditUp));
     edit->addAction(action(Command::EditDown));
+    edit->addAction(action(Command::EditMoveTo));
+    m_sortMenu = edit->addMenu(tr("Sort"));
+    m_sortMenu->setObjectName(QStringLiteral("sortMenu"));
+    connect(m_sortMenu, &QMenu::aboutToShow, this, &CMainFrame::fillSortMenu);
     edit->addSeparator();
     edit->addAction(action(Command::EditDuplicate));
     edit->addAction(action(Command::EditDelete));
@@ -306,6 +324,11 @@ void CMainFrame::createMenus()
     for (const auto& entry : kFlagCommands) {
         flags->addAction(action(entry.first));
     }
+    edit->addSeparator();
+    edit->addAction(action(Command::EditTick));
+    edit->addAction(action(Command::EditUntick));
+    edit->addAction(action(Command::ChannelProperties));
+    edit->addAction(action(Command::EditFind));
     edit->addSeparator();
     edit->addAction(action(Command::MoreSettings));
     edit->addAction(action(Command::UserSettings));
@@ -323,6 +346,22 @@ void CMainFrame::createMenus()
 
     QMenu* help = menuBar()->addMenu(tr("&?"));
     help->addAction(action(Command::AppAbout));
+
+    // The menu a right click on a list's rows shows.
+    m_rowMenu = new QMenu(this);
+    m_rowMenu->setObjectName(QStringLiteral("rowMenu"));
+    for (const Command command : {Command::EditUp, Command::EditDown, Command::EditMoveTo}) {
+        m_rowMenu->addAction(action(command));
+    }
+    m_rowMenu->addSeparator();
+    m_rowMenu->addAction(action(Command::EditDuplicate));
+    m_rowMenu->addAction(action(Command::EditDelete));
+    m_rowMenu->addSeparator();
+    for (const Command command : {Command::EditRename, Command::EditTick, Command::EditUntick}) {
+        m_rowMenu->addAction(action(command));
+    }
+    m_rowMenu->addSeparator();
+    m_rowMenu->addAction(action(Command::ChannelProperties));
 }
 
 void CMainFrame::createToolBar()
@@ -350,6 +389,26 @@ void CMainFrame::createToolBar()
     show->setChecked(true);
     connect(show, &QAction::toggled, m_toolBar, &QWidget::setVisible);
     connect(m_toolBar, &QToolBar::visibilityChanged, show, &QAction::setChecked);
+
+    // Find: a filter over every list; Escape in the box clears it.
+    QToolBar* find = addToolBar(tr("Find"));
+    find->setObjectName(QStringLiteral("FindBar"));
+    find->toggleViewAction()->setVisible(false);
+    m_filter = new QLineEdit(find);
+    m_filter->setObjectName(QStringLiteral("filter"));
+    m_filter->setPlaceholderText(tr("Find a channel (Ctrl+F)"));
+    m_filter->setClearButtonEnabled(true);
+    m_filter->setMaximumWidth(220);
+    find->addWidget(m_filter);
+    connect(m_filter, &QLineEdit::textChanged, this, &CMainFrame::applyFilter);
+    auto* clear = new QAction(m_filter);
+    clear->setShortcut(QKeySequence(Qt::Key_Escape));
+    clear->setShortcutContext(Qt::WidgetShortcut);
+    m_filter->addAction(clear);
+    connect(clear, &QAction::triggered, this, [this] {
+        m_filter->clear();
+        activeList()->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void CMainFrame::createCharsetBar()
@@ -359,6 +418,7 @@ void CMainFrame::createCharsetBar()
     // The bar stays: no menu offers to hide it.
     m_charsetBar->toggleViewAction()->setVisible(false);
     m_charsetBar->InitCharacterSetBar();
+    takeCodecFromBar();
     connect(m_charsetBar, &CharsetBar::characterSetChanged, this,
             [this] { OnCharacterSetChange(true); });
     connect(m_charsetBar, &CharsetBar::encodingSwitchChanged, this,
@@ -440,6 +500,19 @@ void CMainFrame::createLists()
                 [this, i](int row, int column, const QString& text, bool cancelled) {
                     OnCellEditEnded(i, row, column, text, cancelled);
                 });
+        connect(list, &ChannelListWidget::rowsDropped, this, [this, i](int gap) {
+            m_activeList = i;
+            runListCommand([gap](CKanalyxView& v) { v.OnDropRows(gap); });
+        });
+        connect(list, &ChannelListWidget::tickRequested, this, [this, i] {
+            m_activeList = i;
+            OnSpaceInList();
+        });
+        connect(list, &ChannelListWidget::contextMenuRequested, this, [this, i](const QPoint& at) {
+            m_activeList = i;
+            updateCommands();
+            m_rowMenu->popup(at);
+        });
         list->setObjectName(QStringLiteral("list%1").arg(i));
         parent->addWidget(list);
         m_lists.at(static_cast<std::size_t>(i)) = list;
@@ -481,13 +554,28 @@ void CMainFrame::connectCommands()
     connect(action(Command::MoreSettings), &QAction::triggered, this, &CMainFrame::OnMoreSettings);
     connect(action(Command::DataBlock), &QAction::triggered, this, &CMainFrame::OnDataBlock);
     connect(action(Command::EditUp), &QAction::triggered, this,
-            [this] { runListCommand(&CKanalyxView::OnMoveUp); });
+            [this] { runListCommand([](CKanalyxView& view) { view.OnMoveUp(); }); });
     connect(action(Command::EditDown), &QAction::triggered, this,
-            [this] { runListCommand(&CKanalyxView::OnMoveDown); });
+            [this] { runListCommand([](CKanalyxView& view) { view.OnMoveDown(); }); });
     connect(action(Command::EditDuplicate), &QAction::triggered, this,
-            [this] { runListCommand(&CKanalyxView::OnDuplicate); });
-    connect(action(Command::EditDelete), &QAction::triggered, this,
-            [this] { runListCommand(&CKanalyxView::OnDeleteRows); });
+            [this] { runListCommand([](CKanalyxView& view) { view.OnDuplicate(); }); });
+    // After Delete the row that took the first deleted row's place is selected, so that Delete
+    // can be pressed again.
+    connect(action(Command::EditDelete), &QAction::triggered, this, [this] {
+        runListCommand([](CKanalyxView& view) { view.SelectRows(view.OnDeleteRows()); });
+    });
+    connect(action(Command::EditMoveTo), &QAction::triggered, this, &CMainFrame::OnMoveTo);
+    connect(action(Command::EditTick), &QAction::triggered, this,
+            [this] { runListCommand([](CKanalyxView& view) { view.SetCheckBoxes(true); }); });
+    connect(action(Command::EditUntick), &QAction::triggered, this,
+            [this] { runListCommand([](CKanalyxView& view) { view.SetCheckBoxes(false); }); });
+    connect(action(Command::EditRename), &QAction::triggered, this, &CMainFrame::OnRenameFocused);
+    connect(action(Command::ChannelProperties), &QAction::triggered, this,
+            &CMainFrame::OnChannelPropertiesOfFocused);
+    connect(action(Command::EditFind), &QAction::triggered, this, [this] {
+        m_filter->setFocus(Qt::ShortcutFocusReason);
+        m_filter->selectAll();
+    });
     connect(action(Command::EditUndo), &QAction::triggered, this, &CMainFrame::OnEditUndo);
     connect(action(Command::EditRedo), &QAction::triggered, this, &CMainFrame::OnEditRedo);
     connect(action(Command::NextPane), &QAction::triggered, this, [this] { OnNextPane(1); });
@@ -534,11 +622,6 @@ void CMainFrame::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
     m_fileDialogs = std::move(dialogs);
 }
 
-void CMainFrame::setCountPaneText(CountPane pane, const QString& text)
-{
-    m_countPanes.at(static_cast<std::size_t>(pane))->setText(text);
-}
-
 QString CMainFrame::countPaneText(CountPane pane) const
 {
     return m_countPanes.at(static_cast<std::size_t>(pane))->text();
@@ -551,8 +634,20 @@ QString CMainFrame::messagePaneText() const
 
 void CMainFrame::reloadCodecSettings()
 {
-    m_codec = LoadCodecSettings(m_programFolder, m_profile);
+    takeCodecFromBar();
     refillNames();
+}
+
+void CMainFrame::takeCodecFromBar()
+{
+    // code.dat and the system code page come from the profile; the table and the switches are
+    // the ones the bar shows, also where it shows the open file's table.
+    CodecSettings codec = LoadCodecSettings(m_programFolder, m_profile);
+    const CharsetBarModel& bar = m_charsetBar->model();
+    codec.characterTable = bar.selection();
+    codec.prefix = bar.prefixChecked();
+    codec.unicode = bar.unicodeChecked();
+    m_codec = codec;
 }
 
 void CMainFrame::refillNames()
@@ -570,18 +665,14 @@ void CMainFrame::followFileCharacterTable()
         if (m_charsetBar->model().followsFile()) {
             // Back to the user's own choice after a file that had one of its own.
             m_charsetBar->showStoredCharacterTable();
-            m_codec = LoadCodecSettings(m_programFolder, m_profile);
-            refillNames();
+            reloadCodecSettings();
         }
         return;
     }
     // Only the bar and this window follow the file; the user's own choice stays saved.
     m_charsetBar->showFileCharacterTable(*row);
     if (m_codec.characterTable != *row || !m_codec.prefix || m_codec.unicode) {
-        m_codec.characterTable = *row;
-        m_codec.prefix = true;
-        m_codec.unicode = false;
-        refillNames();
+        reloadCodecSettings();
     }
 }
 
@@ -598,11 +689,15 @@ void CMainFrame::updateCommands()
 
     const CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
     const bool selection = active.OnUpdateNeedSelection();
-    for (const Command command : {Command::EditUp, Command::EditDown, Command::EditDelete}) {
+    for (const Command command : {Command::EditUp, Command::EditDown, Command::EditDelete,
+                                  Command::EditMoveTo, Command::EditTick, Command::EditUntick}) {
         action(command)->setEnabled(selection);
     }
     // Where the file keeps each record in its place, a channel cannot be duplicated.
     action(Command::EditDuplicate)->setEnabled(active.OnUpdateDuplicate());
+    const bool focused = active.GetListCtrl().focusedItem() >= 0;
+    action(Command::EditRename)->setEnabled(focused);
+    action(Command::ChannelProperties)->setEnabled(focused && m_dialogs.channel != nullptr);
     // The flag commands show the flags of the focused (else the first selected) row.
     const bool flags = selection && active.ShowsFlags();
     const ListCtrl& rows = active.GetListCtrl();
@@ -628,6 +723,7 @@ void CMainFrame::OnInitialUpdate()
 {
     followFileCharacterTable();
     updateLayoutDisplay();
+    applyFilter();
     updateTitle();
     updateCommands();
 }
@@ -669,6 +765,10 @@ void CMainFrame::updateLayoutDisplay()
 
 void CMainFrame::historyChanged()
 {
+    // Rows that came, went or moved are matched again.
+    if (!m_filter->text().isEmpty()) {
+        applyFilter();
+    }
     updateCommands();
 }
 
@@ -993,16 +1093,95 @@ void CMainFrame::OnFlag(unsigned flag, bool set)
     updateCommands();
 }
 
-void CMainFrame::runListCommand(void (CKanalyxView::*command)())
+void CMainFrame::runListCommand(const std::function<void(CKanalyxView&)>& command)
 {
     commitCellEdits();
     CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
     try {
-        (active.*command)();
+        command(active);
     } catch (const std::exception& error) {
         showError(tr("The command could not be carried out."), error);
     }
     updateCommands();
+}
+
+void CMainFrame::OnMoveTo()
+{
+    commitCellEdits();
+    CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
+    const ListCtrl& rows = active.GetListCtrl();
+    const std::vector<int> selected = rows.selectedItems();
+    if (selected.empty()) {
+        return;
+    }
+    bool ok = false;
+    const int number = QInputDialog::getInt(this, tr("Move to"),
+                                            tr("Number for the first of the %1 selected channels:")
+                                                .arg(static_cast<int>(selected.size())),
+                                            selected.front() + 1, 1, rows.itemCount(), 1, &ok);
+    if (ok) {
+        runListCommand([number](CKanalyxView& view) { view.OnMoveTo(number); });
+    }
+}
+
+void CMainFrame::OnSpaceInList()
+{
+    CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
+    const ListCtrl& rows = active.GetListCtrl();
+    const int focused = rows.focusedItem();
+    if (rows.selectedCount() == 0 || focused < 0) {
+        return;
+    }
+    // Like a click on the focused row's box, for every selected row.
+    const bool ticked = rows.itemState(focused, lvis::kStateImageMask) == lvis::kImageTicked;
+    runListCommand([ticked](CKanalyxView& view) { view.SetCheckBoxes(!ticked); });
+}
+
+void CMainFrame::OnRenameFocused()
+{
+    ChannelListWidget* widget = activeList();
+    const int focused = widget->list().focusedItem();
+    if (focused >= 0) {
+        widget->BeginCellEdit(focused, 1);
+    }
+}
+
+void CMainFrame::OnChannelPropertiesOfFocused()
+{
+    commitCellEdits();
+    const int focused = activeList()->list().focusedItem();
+    if (focused >= 0) {
+        try {
+            OnChannelProperties(m_activeList, focused);
+        } catch (const std::exception& error) {
+            showError(tr("The command could not be carried out."), error);
+        }
+        updateCommands();
+    }
+}
+
+void CMainFrame::applyFilter()
+{
+    const std::string filter = m_filter->text().trimmed().toStdString();
+    for (std::size_t i = 0; i < m_lists.size(); ++i) {
+        m_lists.at(i)->showOnlyRows(filter.empty() ? std::vector<char>()
+                                                   : m_views.at(i)->MatchingRows(filter));
+    }
+}
+
+void CMainFrame::fillSortMenu()
+{
+    m_sortMenu->clear();
+    const CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
+    const ListCtrl& rows = active.GetListCtrl();
+    for (int column = 0; column < rows.columnCount(); ++column) {
+        const QString header = coreText(rows.column(column).headerId);
+        QAction* sort = m_sortMenu->addAction(tr("By %1").arg(header));
+        sort->setEnabled(rows.itemCount() > 1);
+        connect(sort, &QAction::triggered, this, [this, column] {
+            runListCommand([column](CKanalyxView& view) { view.OnSort(column); });
+        });
+    }
 }
 
 void CMainFrame::OnCellDoubleClicked(int list, int row, int column, Qt::MouseButton button)
@@ -1076,7 +1255,7 @@ void CMainFrame::OnChannelProperties(int list, int row)
 
 void CMainFrame::OnCharacterSetChange(bool namesChanged)
 {
-    m_codec = LoadCodecSettings(m_programFolder, m_profile);
+    takeCodecFromBar();
     if (namesChanged) {
         // Every list shows its names through the new table.
         refillNames();

@@ -15,6 +15,7 @@
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QSplitter;
 class QTabWidget;
@@ -92,6 +93,12 @@ public:
         AppAbout,
         NextPane,
         PrevPane,
+        EditMoveTo,
+        EditFind,
+        EditTick,
+        EditUntick,
+        EditRename,
+        ChannelProperties,
         Favourite1,
         Favourite2,
         Favourite3,
@@ -110,6 +117,10 @@ public:
 
     QAction* action(Command command) const { return m_actions.at(static_cast<int>(command)); }
     CharsetBar* charsetBar() const { return m_charsetBar; }
+    // The box whose text filters every list (Find).
+    QLineEdit* filterBox() const { return m_filter; }
+    // The menu of a list's rows, as a right click shows it.
+    QMenu* rowMenu() const { return m_rowMenu; }
     QToolBar* toolBar() const { return m_toolBar; }
     // The cable and antenna lists, and the satellite lists.
     QSplitter* splitter() const { return m_splitter; }
@@ -131,8 +142,7 @@ public:
     // Replaces the file choosers (tests answer them without a dialog).
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
 
-    // Writes a channel count pane ("TV-%d" and so on); the views call it through their observer.
-    void setCountPaneText(CountPane pane, const QString& text);
+    // The text of a channel count pane ("TV-%d" and so on).
     QString countPaneText(CountPane pane) const;
     // The message pane's idle text.
     QString messagePaneText() const;
@@ -199,7 +209,15 @@ private:
     // The satellite tab, the satellite count panes and the layout pane follow the open file.
     void updateLayoutDisplay();
     // Runs a command of the active list's view and shows the result.
-    void runListCommand(void (CKanalyxView::*command)());
+    void runListCommand(const std::function<void(CKanalyxView&)>& command);
+    void OnMoveTo();
+    void OnSpaceInList();
+    void OnRenameFocused();
+    void OnChannelPropertiesOfFocused();
+    // Every list shows only the rows that match the filter box.
+    void applyFilter();
+    // The Sort menu offers the active list's columns.
+    void fillSortMenu();
     void OnCellDoubleClicked(int list, int row, int column, Qt::MouseButton button);
     void OnCellEditEnded(int list, int row, int column, const QString& text, bool cancelled);
     void OnChannelProperties(int list, int row);
@@ -207,6 +225,8 @@ private:
     void followFileCharacterTable();
     // Every list shows its names again under m_codec.
     void refillNames();
+    // m_codec becomes the settings the bar shows.
+    void takeCodecFromBar();
     // The character-set bar changed the codec: the active list takes the focus back.
     void OnCharacterSetChange(bool namesChanged);
     void OnOpenRecentFile(int index);
@@ -230,6 +250,9 @@ private:
     std::array<QAction*, kCommandCount> m_actions{};
     std::array<QAction*, kRecentFileCount> m_recentActions{};
     QAction* m_noRecentFile = nullptr;
+    QMenu* m_sortMenu = nullptr;
+    QMenu* m_rowMenu = nullptr;
+    QLineEdit* m_filter = nullptr;
     QToolBar* m_toolBar = nullptr;
     CharsetBar* m_charsetBar = nullptr;
     QTabWidget* m_tabs = nullptr;

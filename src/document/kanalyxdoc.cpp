@@ -603,6 +603,66 @@ RowSelection CKanalyxDoc::Delete(ListKind list, std::span<const int> rows)
     return {after, after.empty() ? -1 : after.front()};
 }
 
+bool CKanalyxDoc::reorder(ListKind list, std::span<const int> order, StepLabel label,
+                          std::vector<int> rowsBefore, std::vector<int> rowsAfter)
+{
+    std::vector<std::pair<int, int>> moves;
+    for (std::size_t row = 0; row < order.size(); ++row) {
+        if (order[row] != static_cast<int>(row)) {
+            moves.emplace_back(order[row], static_cast<int>(row));
+        }
+    }
+    StepBuilder step(*this);
+    step.move(list, std::move(moves));
+    step.renumber(list);
+    return step.commit(label, list, std::move(rowsBefore), std::move(rowsAfter));
+}
+
+RowSelection CKanalyxDoc::MoveRowsTo(ListKind list, std::span<const int> rows, int firstRow,
+                                     StepKind kind)
+{
+    checkRows(list, rows);
+    const int count = ChannelCount(list);
+    const int moved = static_cast<int>(rows.size());
+    if (moved == 0) {
+        return {};
+    }
+    const int first = std::clamp(firstRow, 0, count - moved);
+    // The rows that stay, in order, with the block put in at first.
+    std::vector<int> order;
+    order.reserve(static_cast<std::size_t>(count));
+    std::size_t next = 0;
+    for (int row = 0; row < count; ++row) {
+        if (next < rows.size() && rows[next] == row) {
+            ++next;
+        } else {
+            order.push_back(row);
+        }
+    }
+    order.insert(order.begin() + first, rows.begin(), rows.end());
+    std::vector<int> block(rows.size());
+    std::iota(block.begin(), block.end(), first);
+    reorder(list, order, {kind, moved}, std::vector<int>(rows.begin(), rows.end()), block);
+    return {block, first};
+}
+
+void CKanalyxDoc::SortRows(ListKind list, std::span<const int> order)
+{
+    const int count = ChannelCount(list);
+    std::vector<char> seen(static_cast<std::size_t>(count), 0);
+    bool complete = static_cast<int>(order.size()) == count;
+    for (const int row : order) {
+        complete = complete && row >= 0 && row < count && seen[static_cast<std::size_t>(row)] == 0;
+        if (complete) {
+            seen[static_cast<std::size_t>(row)] = 1;
+        }
+    }
+    if (!complete) {
+        throw Error(ErrorCode::Internal, "a new order must name every row of the list once");
+    }
+    reorder(list, order, {StepKind::Sort, count}, {}, {});
+}
+
 RowSelection CKanalyxDoc::Rename(ListKind list, int row, std::string_view text,
                                  const CodecSettings& codec)
 {

@@ -149,6 +149,13 @@ public:
     // Deletes the rows and renumbers. The selection names the row that took the first deleted
     // row's place, if any.
     RowSelection Delete(ListKind list, std::span<const int> rows);
+    // Moves the rows as one block, in their order, so that the first lands at row firstRow of
+    // the list (taken as at most count - rows), and renumbers. kind is MoveTo or Drag. The
+    // selection names the block.
+    RowSelection MoveRowsTo(ListKind list, std::span<const int> rows, int firstRow, StepKind kind);
+    // Puts the rows in a new order and renumbers: order[k] is the row that becomes row k (every
+    // row exactly once).
+    void SortRows(ListKind list, std::span<const int> order);
     // Stores text as the channel's name under codec. A name with a character the settings
     // cannot store is refused (Error(ErrorCode::Usage), nothing changes).
     RowSelection Rename(ListKind list, int row, std::string_view text, const CodecSettings& codec);
@@ -200,8 +207,6 @@ public:
     // The settings block; change it with SetSettings.
     std::span<const std::uint8_t> Settings() const noexcept { return m_frame.settings.span(); }
     std::span<const std::uint8_t> Trailing() const noexcept { return m_frame.trailing.span(); }
-    // Bytes that followed the last block of the loaded file; written back after it.
-    std::span<const std::uint8_t> Tail() const noexcept { return m_frame.tail.span(); }
     // The hospitality block of hotel receivers; empty when there is none.
     std::span<const std::uint8_t> Hospitality() const noexcept
     {
@@ -228,6 +233,10 @@ private:
         return m_channels[static_cast<std::size_t>(list)];
     }
     void checkRows(ListKind list, std::span<const int> rows) const;
+    // Moves every row to its place in order (order[k] is the row that becomes row k), renumbers
+    // and keeps it all as one step.
+    bool reorder(ListKind list, std::span<const int> order, StepLabel label,
+                 std::vector<int> rowsBefore, std::vector<int> rowsAfter);
     void store(Archive& ar) const;
     Records& deleted(ListKind list) { return m_deleted[static_cast<std::size_t>(list)]; }
 

@@ -79,6 +79,63 @@ std::u32string toCodePoints(std::string_view text)
     return out;
 }
 
+char32_t foldCase(char32_t c)
+{
+    if (c < 0x80) {
+        return c >= 'A' && c <= 'Z' ? c + 32 : c;
+    }
+    // Latin-1 capitals, but the multiplication sign.
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) {
+        return c + 32;
+    }
+    // Latin Extended-A: capital and small letters alternate, in two runs.
+    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) {
+        return c | 1;
+    }
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) {
+        return (c & 1) != 0 ? c + 1 : c;
+    }
+    if (c == 0x178) {
+        return 0xFF; // Ÿ
+    }
+    // Greek capitals; the accented ones first.
+    if (c == 0x386) {
+        return 0x3AC;
+    }
+    if (c >= 0x388 && c <= 0x38A) {
+        return c + 37;
+    }
+    if (c == 0x38C) {
+        return 0x3CC;
+    }
+    if (c == 0x38E || c == 0x38F) {
+        return c + 63;
+    }
+    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) {
+        return c + 32;
+    }
+    // Cyrillic: Ѐ to Џ, А to Я, then pairs from Ѡ on.
+    if (c >= 0x400 && c <= 0x40F) {
+        return c + 80;
+    }
+    if (c >= 0x410 && c <= 0x42F) {
+        return c + 32;
+    }
+    if ((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x52F)) {
+        return c | 1;
+    }
+    return c;
+}
+
+std::u32string foldCase(std::string_view text)
+{
+    std::u32string folded = toCodePoints(text);
+    for (char32_t& c : folded) {
+        c = foldCase(c);
+    }
+    return folded;
+}
+
 std::string fromCodePoints(std::u32string_view text)
 {
     std::string out;

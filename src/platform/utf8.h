@@ -22,4 +22,11 @@ std::u32string toCodePoints(std::string_view text);
 // The UTF-8 form of code points.
 std::string fromCodePoints(std::u32string_view text);
 
+// The lower-case form of a letter of the Latin, Greek and Cyrillic scripts (the scripts channel
+// names are written in); any other code point as it is. Enough to compare names without regard
+// to case.
+char32_t foldCase(char32_t c);
+// The text with every code point folded.
+std::u32string foldCase(std::string_view text);
+
 } // namespace kx::utf8

@@ -1,7 +1,10 @@
 #include "views/channellistwidget.h"
 
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QScrollBar>
@@ -9,7 +12,7 @@
 #include <QStyledItemDelegate>
 #include <QValidator>
 
-#include "app/icons.h"
+#include "gui/icons.h"
 #include "views/celledit.h"
 #include "views/listctrlmodel.h"
 #include "views/listselectionmodel.h"
@@ -108,6 +111,13 @@ ChannelListWidget::ChannelListWidget(ListCtrl& list, QWidget* parent)
     delete qtSelection;
     setItemDelegate(new RowDelegate(*m_selection, this));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Selected rows can be dragged to another place in the list; a line shows where they go.
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDropIndicatorShown(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
     verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height() + 4, 18));
     applyColumnWidths();
 
@@ -271,13 +281,80 @@ void ChannelListWidget::keyPressEvent(QKeyEvent* event)
             return;
         }
         if (event->key() == Qt::Key_Space) {
-            const QModelIndex box = m_model->index(row, 0);
-            const bool ticked = box.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
-            m_model->setData(box, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+            emit tickRequested();
             return;
         }
     }
     QTableView::keyPressEvent(event);
+}
+
+void ChannelListWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    emit contextMenuRequested(event->globalPos());
+}
+
+int ChannelListWidget::dropGapAt(const QPoint& position) const
+{
+    const QModelIndex index = indexAt(position);
+    if (!index.isValid()) {
+        return position.y() < 0 ? 0 : m_model->rowCount();
+    }
+    const QRect rect = visualRect(index);
+    return position.y() < rect.center().y() ? index.row() : index.row() + 1;
+}
+
+bool ChannelListWidget::isOwnDrag(const QDropEvent* event) const
+{
+    return event->mimeData()->data(QLatin1String(ListCtrlModel::kRowsMimeType)) ==
+           m_model->dragIdentity();
+}
+
+void ChannelListWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (isOwnDrag(event)) {
+        CellEditorTable::dragEnterEvent(event);
+    } else {
+        event->ignore();
+    }
+}
+
+void ChannelListWidget::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (isOwnDrag(event)) {
+        CellEditorTable::dragMoveEvent(event);
+    } else {
+        event->ignore();
+    }
+}
+
+void ChannelListWidget::dropEvent(QDropEvent* event)
+{
+    stopAutoScroll();
+    setState(NoState);
+    viewport()->update();
+    if (!isOwnDrag(event)) {
+        event->ignore();
+        return;
+    }
+    // The view logic moves the rows; nothing is left for the drag to remove afterwards.
+    event->setDropAction(Qt::IgnoreAction);
+    event->accept();
+    emit rowsDropped(dropGapAt(event->position().toPoint()));
+}
+
+void ChannelListWidget::showOnlyRows(const std::vector<char>& shown)
+{
+    ListCtrl& listCtrl = list();
+    ListCtrl::UpdateGuard update(listCtrl);
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const bool hidden = !shown.empty() && shown[static_cast<std::size_t>(row)] == 0;
+        if (isRowHidden(row) != hidden) {
+            setRowHidden(row, hidden);
+        }
+        if (hidden && listCtrl.itemState(row, lvis::kSelectedFocused) != 0) {
+            listCtrl.setItemState(row, 0, lvis::kSelectedFocused);
+        }
+    }
 }
 
 QModelIndex ChannelListWidget::moveCursor(CursorAction cursorAction,

@@ -46,6 +46,13 @@ public:
     // clicking a cell or moving through the rows keeps the columns where they are.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
+    // Shows only the rows whose flag is set (all rows for an empty vector); hidden rows leave
+    // the selection, so that commands act on visible rows only.
+    void showOnlyRows(const std::vector<char>& shown);
+    // The gap a drop at a point of the viewport goes into: the row before which the dragged
+    // rows land, or the row count for after the last row.
+    int dropGapAt(const QPoint& position) const;
+
 signals:
     // The list took the keyboard focus (commands go to the list that had it last).
     void focusEntered(ChannelListWidget* list);
@@ -55,12 +62,22 @@ signals:
     void cellDoubleClicked(int row, int column, Qt::MouseButton button);
     // An in-place edit ended: with the text typed, or cancelled with Escape.
     void cellEditEnded(int row, int column, const QString& text, bool cancelled);
+    // The selected rows were dragged and dropped into the gap before row gap.
+    void rowsDropped(int gap);
+    // The user asked for the row menu (a right click or the menu key), at a point of the screen.
+    void contextMenuRequested(const QPoint& globalPosition);
+    // Space: tick or untick the selected rows.
+    void tickRequested();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
@@ -74,6 +91,9 @@ private:
     bool m_scrollSideways = false;
     std::function<bool(const QString&)> m_fits;
     std::vector<ListColumn> m_shownColumns; // the columns the widths were last applied to
+
+    // Whether dragged data holds rows of this very list.
+    bool isOwnDrag(const QDropEvent* event) const;
 };
 
 } // namespace kx

@@ -1,13 +1,16 @@
 #include "views/kanalyxview.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
+#include <numeric>
 #include <utility>
 
 #include "model/channelflags.h"
 #include "model/channelrec.h"
 #include "model/recordlayout.h"
 #include "platform/strings.h"
+#include "platform/utf8.h"
 
 namespace kx {
 
@@ -228,9 +231,89 @@ void CKanalyxView::OnDuplicate()
     }
 }
 
-void CKanalyxView::OnDeleteRows()
+RowSelection CKanalyxView::OnDeleteRows()
 {
-    m_doc.Delete(m_kind, m_list.selectedItems());
+    return m_doc.Delete(m_kind, m_list.selectedItems());
+}
+
+void CKanalyxView::OnMoveTo(int number)
+{
+    const std::vector<int> rows = m_list.selectedItems();
+    const RowSelection block = m_doc.MoveRowsTo(m_kind, rows, number - 1, StepKind::MoveTo);
+    if (!block.rows.empty()) {
+        SelectRows(block);
+    }
+}
+
+void CKanalyxView::OnDropRows(int gap)
+{
+    const std::vector<int> rows = m_list.selectedItems();
+    // The block's first row lands where the gap is once the rows above it have left.
+    const auto above =
+        std::count_if(rows.begin(), rows.end(), [gap](int row) { return row < gap; });
+    const RowSelection block =
+        m_doc.MoveRowsTo(m_kind, rows, gap - static_cast<int>(above), StepKind::Drag);
+    if (!block.rows.empty()) {
+        SelectRows(block);
+    }
+}
+
+void CKanalyxView::OnSort(int column)
+{
+    if (column < 0 || column >= m_list.columnCount()) {
+        return;
+    }
+    struct Key
+    {
+        std::optional<long long> number;
+        std::u32string text;
+    };
+    std::vector<Key> keys;
+    keys.reserve(static_cast<std::size_t>(m_list.itemCount()));
+    for (int row = 0; row < m_list.itemCount(); ++row) {
+        const std::string& cell = m_list.itemText(row, column);
+        Key key;
+        long long value = 0;
+        const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+        if (!cell.empty() && error == std::errc() && end == cell.data() + cell.size()) {
+            key.number = value;
+        } else {
+            key.text = utf8::foldCase(cell);
+        }
+        keys.push_back(std::move(key));
+    }
+    std::vector<int> order(keys.size());
+    std::iota(order.begin(), order.end(), 0);
+    // Numbers before texts, each in their own order.
+    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
+        const Key& x = keys[static_cast<std::size_t>(a)];
+        const Key& y = keys[static_cast<std::size_t>(b)];
+        if (x.number.has_value() != y.number.has_value()) {
+            return x.number.has_value();
+        }
+        return x.number ? *x.number < *y.number : x.text < y.text;
+    });
+    m_doc.SortRows(m_kind, order);
+}
+
+void CKanalyxView::SetCheckBoxes(bool ticked)
+{
+    m_doc.SetChecked(m_kind, m_list.selectedItems(), ticked);
+}
+
+std::vector<char> CKanalyxView::MatchingRows(std::string_view filter) const
+{
+    std::vector<char> matching(static_cast<std::size_t>(m_list.itemCount()), 1);
+    if (filter.empty()) {
+        return matching;
+    }
+    const std::u32string wanted = utf8::foldCase(filter);
+    for (int row = 0; row < m_list.itemCount(); ++row) {
+        matching[static_cast<std::size_t>(row)] =
+            m_list.itemText(row, 0).starts_with(filter) ||
+            utf8::foldCase(m_list.itemText(row, kNameColumn)).find(wanted) != std::u32string::npos;
+    }
+    return matching;
 }
 
 void CKanalyxView::OnEndLabelEdit(int row, int column, const std::optional<std::string>& text)

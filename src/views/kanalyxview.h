@@ -64,7 +64,6 @@ public:
     CKanalyxView(const CKanalyxView&) = delete;
     CKanalyxView& operator=(const CKanalyxView&) = delete;
 
-    CKanalyxDoc& GetDocument() noexcept { return m_doc; }
     ListCtrl& GetListCtrl() noexcept { return m_list; }
     const ListCtrl& GetListCtrl() const noexcept { return m_list; }
     ListKind kind() const noexcept { return m_kind; }
@@ -99,8 +98,23 @@ public:
     void OnMoveDown();
     // Puts a copy of every selected row right below it; the rows and the copies end selected.
     void OnDuplicate();
-    // Deletes the selected rows; no row is selected afterwards.
-    void OnDeleteRows();
+    // Deletes the selected rows; no row is selected afterwards. Returns the row that took the
+    // first deleted row's place, for a window that selects it.
+    RowSelection OnDeleteRows();
+    // The selected rows move as one block so that the first gets number (1 to the count; a
+    // number beyond the rows puts the block at the end). They stay selected.
+    void OnMoveTo(int number);
+    // The selected rows, dragged, are dropped as one block into the gap before row gap (the
+    // count for after the last row). They stay selected.
+    void OnDropRows(int gap);
+    // Orders the list by the texts of a column (numbers by value, other texts without regard to
+    // case; equal texts keep their order) and renumbers it.
+    void OnSort(int column);
+    // Ticks or unticks the check boxes of every selected row, as one step.
+    void SetCheckBoxes(bool ticked);
+    // Which rows match a filter (one flag per row): those whose name holds the text, without
+    // regard to case, or whose number begins with it. An empty filter matches every row.
+    std::vector<char> MatchingRows(std::string_view filter) const;
 
     // End of an in-place edit of (row, column): text is the edited text, or no value when the
     // edit was left with Escape. The name is cut to 37 characters. A name the codec settings

@@ -1,5 +1,7 @@
 #include "views/listctrlmodel.h"
 
+#include <QMimeData>
+
 #include <algorithm>
 
 #include <QBrush>
@@ -27,6 +29,8 @@ Qt::Alignment alignmentOf(ColumnAlign align)
 }
 
 } // namespace
+
+const char* const ListCtrlModel::kRowsMimeType = "application/x-kanalyx-rows";
 
 ListCtrlModel::ListCtrlModel(ListCtrl& list, QObject* parent)
     : QAbstractTableModel(parent), m_list(list)
@@ -96,14 +100,33 @@ bool ListCtrlModel::setData(const QModelIndex& index, const QVariant& value, int
 
 Qt::ItemFlags ListCtrlModel::flags(const QModelIndex& index) const
 {
+    // Rows go between rows, never onto one: only the list as a whole takes drops.
     if (!index.isValid()) {
-        return Qt::NoItemFlags;
+        return Qt::ItemIsDropEnabled;
     }
-    Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
     if (index.column() == 0) {
         result |= Qt::ItemIsUserCheckable;
     }
     return result;
+}
+
+QStringList ListCtrlModel::mimeTypes() const
+{
+    return {QLatin1String(kRowsMimeType)};
+}
+
+QMimeData* ListCtrlModel::mimeData(const QModelIndexList& /*indexes*/) const
+{
+    // What moves is the list's selection; the data only says from which list.
+    auto* data = new QMimeData;
+    data->setData(QLatin1String(kRowsMimeType), dragIdentity());
+    return data;
+}
+
+QByteArray ListCtrlModel::dragIdentity() const
+{
+    return QByteArray::number(reinterpret_cast<quintptr>(&m_list));
 }
 
 QVariant ListCtrlModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -127,13 +150,6 @@ bool ListCtrlModel::isBlue(int row) const
         return m_isBlue(row);
     }
     return m_list.itemState(row, lvis::kStateImageMask) == lvis::kImageUnticked;
-}
-
-void ListCtrlModel::refreshHeaders()
-{
-    if (m_list.columnCount() > 0) {
-        emit headerDataChanged(Qt::Horizontal, 0, m_list.columnCount() - 1);
-    }
 }
 
 void ListCtrlModel::rowsAboutToBeInserted(int first, int last)

@@ -25,6 +25,9 @@ public:
     explicit ListCtrlModel(ListCtrl& list, QObject* parent = nullptr);
     ~ListCtrlModel() override;
 
+    // The format of dragged rows.
+    static const char* const kRowsMimeType;
+
     ListCtrl& list() const { return m_list; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -32,10 +35,14 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Rows are dragged within their list only; the widget carries out the drop.
+    Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
+    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    // What the dragged data of this list's rows holds: rows dropped elsewhere are refused.
+    QByteArray dragIdentity() const;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
-    // Reads the column headers again (after a change of user-interface language).
-    void refreshHeaders();
 
     // Says which rows are drawn in blue; without it, the unticked ones are.
     void setBlueRows(std::function<bool(int row)> isBlue) { m_isBlue = std::move(isBlue); }

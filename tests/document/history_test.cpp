@@ -89,6 +89,18 @@ const Command kCommands[] = {
      [](CKanalyxDoc& doc, const auto&) {
          doc.Duplicate(ListKind::Analog, rows({0, 2, 4}));
      }},
+    {"MoveToTheTop", StepKind::MoveTo,
+     [](CKanalyxDoc& doc, const auto&) {
+         doc.MoveRowsTo(ListKind::Analog, rows({2, 4}), 0, StepKind::MoveTo);
+     }},
+    {"DragBeyondTheEnd", StepKind::Drag,
+     [](CKanalyxDoc& doc, const auto&) {
+         doc.MoveRowsTo(ListKind::Analog, rows({0, 1}), 99, StepKind::Drag);
+     }},
+    {"Sort", StepKind::Sort,
+     [](CKanalyxDoc& doc, const auto&) {
+         doc.SortRows(ListKind::Analog, rows({4, 3, 2, 1, 0}));
+     }},
     {"DeleteSome", StepKind::Delete,
      [](CKanalyxDoc& doc, const auto&) {
          doc.Delete(ListKind::Analog, rows({0, 2, 3}));

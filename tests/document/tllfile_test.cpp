@@ -109,7 +109,6 @@ TEST(TllFile, BytesAfterTheLastBlock_AreKeptAndWrittenBack)
                                      .build();
         CKanalyxDoc doc;
         EXPECT_EQ(roundTrip(file, doc), file);
-        EXPECT_EQ(doc.Tail().size(), 5u);
     }
 }
 
@@ -226,7 +225,6 @@ TEST(TllFile, SatelliteBlockOfAnUnknownFamily_IsKeptAsItIsWithAWarning)
               "the satellite block at offset 32 is 31 bytes long, a layout this editor does not "
               "know: it is kept as it is and its channels are not shown");
     EXPECT_EQ(doc.Trailing().size(), 1u) << "the block after it is the trailing block";
-    EXPECT_TRUE(doc.Tail().empty());
 }
 
 } // namespace

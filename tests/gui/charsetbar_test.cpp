@@ -135,6 +135,26 @@ private slots:
         QVERIFY(bar->unicodeBox()->isEnabled());
     }
 
+    // A file whose prefixed names mostly use one table shows that table, with Prefix, without
+    // storing it; a file without one brings the stored choice back.
+    void openedFile_setsTheBarToTheTableItsNamesUse()
+    {
+        KX_REQUIRE_REALDATA_QT();
+        pickRow(m_bar->characterSetCombo(), 4);
+        kx::CMainFrame& frame = *m_app->mainFrame();
+        QVERIFY(frame.openDocumentFile(kx::guitest::realDataDir() + "/xxLH5000-ZB00002.TLL.in"));
+        QCOMPARE(m_bar->characterSetCombo()->currentIndex(), 12);
+        QVERIFY(m_bar->prefixBox()->isChecked());
+        QCOMPARE(frame.codec().characterTable, 12);
+        QVERIFY(frame.codec().prefix);
+        QCOMPARE(stored(), (Stored{4, 0, 0}));
+
+        QVERIFY(frame.openDocumentFile(kx::guitest::realDataDir() + "/xxLE5500-ZA00002.TLL.in"));
+        QCOMPARE(m_bar->characterSetCombo()->currentIndex(), 4);
+        QCOMPARE(frame.codec().characterTable, 4);
+        QVERIFY(!frame.codec().prefix);
+    }
+
 private:
     std::unique_ptr<kx::CKanalyxApp> m_app;
     kx::CharsetBar* m_bar = nullptr;

@@ -8,7 +8,6 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "app/filedialogs.h"
 #include "app/kanalyxapp.h"
 #include "app/mainframe.h"
 #include "dialogs/datablockdlg.h"
@@ -16,6 +15,7 @@
 #include "dialogs/paramdlg.h"
 #include "dialogs/simplecombo.h"
 #include "document/kanalyxdoc.h"
+#include "gui/filedialogs.h"
 #include "guitestsupport.h"
 #include "support/tempdir.h"
 #include "support/tllbuilder.h"

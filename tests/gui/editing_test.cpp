@@ -3,6 +3,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -168,6 +172,75 @@ private slots:
         QCOMPARE(analog.list().focusedItem(), 1);
     }
 
+    // Rows dragged and dropped between rows move there as one step.
+    void droppedRows_moveToTheGapAsOneStep()
+    {
+        ChannelListWidget& tv = list(ListKind::DigitalTV);
+        QTest::mouseClick(tv.viewport(), Qt::LeftButton, {}, cellCentre(tv, 0, 1));
+        QMimeData* data = tv.model()->mimeData({tv.model()->index(0, 0)});
+        const QPoint below = tv.visualRect(tv.model()->index(2, 1)).bottomLeft() + QPoint(4, -2);
+        QDragEnterEvent enter(below, Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(tv.viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(below, Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(tv.viewport(), &drop);
+        QCOMPARE(cell(tv, 2, 1), QStringLiteral("News"));
+        QCOMPARE(cell(tv, 2, 0), QStringLiteral("3"));
+        QCOMPARE(tv.list().selectedItems(), std::vector<int>({2}));
+        QCOMPARE(doc().UndoLabel()->kind, kx::StepKind::Drag);
+
+        // Rows of another list are not taken.
+        ChannelListWidget& analog = list(ListKind::Analog);
+        QDragEnterEvent foreign(cellCentre(analog, 0, 1), Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(analog.viewport(), &foreign);
+        QVERIFY(!foreign.isAccepted());
+        QCOMPARE(doc().UndoLabel()->kind, kx::StepKind::Drag);
+        delete data;
+    }
+
+    // The keys and the row menu reach the list commands: Ctrl+M, Space over the selection,
+    // Ctrl+F with Escape, and Alt+Enter.
+    void keysAndRowMenu_reachTheListCommands()
+    {
+        ChannelListWidget& tv = list(ListKind::DigitalTV);
+        tv.setFocus();
+        QTest::mouseClick(tv.viewport(), Qt::LeftButton, {}, cellCentre(tv, 0, 1));
+        QTest::mouseClick(tv.viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(tv, 1, 1));
+        m_answers->expect([](QWidget* modal) {
+            auto* input = qobject_cast<QInputDialog*>(modal);
+            QVERIFY(input != nullptr);
+            input->setIntValue(2);
+            input->accept();
+        });
+        QTest::keyClick(&tv, Qt::Key_M, Qt::ControlModifier);
+        QCOMPARE(cell(tv, 0, 1), QStringLiteral("\u00BF\u00D5\u00E0\u00D2\u00EB\u00D9"));
+        QCOMPARE(cell(tv, 1, 1), QStringLiteral("News"));
+        QCOMPARE(tv.list().selectedItems(), std::vector<int>({1, 2}));
+
+        QTest::keyClick(&tv, Qt::Key_Space);
+        QCOMPARE(doc().UndoLabel()->kind, kx::StepKind::Untick);
+        QCOMPARE(doc().UndoLabel()->count, 2);
+
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, cellCentre(tv, 1, 1),
+                                  tv.viewport()->mapToGlobal(cellCentre(tv, 1, 1)));
+        QApplication::sendEvent(&tv, &menuKey);
+        QTRY_VERIFY(frame().rowMenu()->isVisible());
+        QVERIFY(frame().rowMenu()->actions().contains(frame().action(Command::ChannelProperties)));
+        frame().rowMenu()->hide();
+        QApplication::setActiveWindow(&frame());
+
+        QTest::keyClick(&tv, Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), frame().filterBox());
+        QTest::keyClicks(frame().filterBox(), "new");
+        QVERIFY(!tv.isRowHidden(1));
+        QVERIFY(tv.isRowHidden(0));
+        QVERIFY(list(ListKind::Analog).isRowHidden(0));
+        QCOMPARE(tv.list().selectedItems(), std::vector<int>({1})); // hidden rows leave
+        QTest::keyClick(frame().filterBox(), Qt::Key_Escape);
+        QVERIFY(frame().filterBox()->text().isEmpty());
+        QVERIFY(!tv.isRowHidden(0));
+    }
+
     void deleteKey_removesTheSelectedRowsAndUndoBringsThemBack()
     {
         ChannelListWidget& tv = list(ListKind::DigitalTV);
@@ -181,6 +254,8 @@ private slots:
         QCOMPARE(cell(tv, 0, 1), QStringLiteral("Sport"));
         QCOMPARE(cell(tv, 0, 0), QStringLiteral("1"));
         QVERIFY(doc().IsModified());
+        // The row that took the deleted row's place, ready for another Delete.
+        QCOMPARE(tv.list().selectedItems(), std::vector<int>({0}));
 
         QCOMPARE(frame().action(Command::EditUndo)->text(),
                  QStringLiteral("&Undo Delete 1 channel"));

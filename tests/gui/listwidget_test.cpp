@@ -174,7 +174,7 @@ private slots:
             }
             insertRow(*m_list, m_list->itemCount(), 101);
         }
-        m_list->deleteAllItems();
+        m_list->setItems({});
         fill(*m_list, 3);
         QCOMPARE(m_widget->model()->rowCount(), 3);
     }
@@ -246,15 +246,11 @@ private slots:
 
     void keys_tickWithSpaceAndRenameWithF2()
     {
-        StateSpy spy;
-        m_list->addObserver(&spy);
+        QSignalSpy ticks(m_widget, &ChannelListWidget::tickRequested);
         QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 3, 4));
         QTest::keyClick(m_widget, Qt::Key_Space);
         QTest::keyClick(m_widget, Qt::Key_Space);
-        m_list->removeObserver(&spy);
-        QCOMPARE(spy.images.size(), 2);
-        QCOMPARE(spy.images.at(0), std::make_tuple(3, lvis::kImageUnticked, lvis::kImageTicked));
-        QCOMPARE(spy.images.at(1), std::make_tuple(3, lvis::kImageTicked, lvis::kImageUnticked));
+        QCOMPARE(ticks.count(), 2);
         // Space does not change the selection.
         QCOMPARE(selectedRowsOf(*m_list), QList<int>({3}));
 

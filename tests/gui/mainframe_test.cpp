@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/filedialogs.h"
 #include "app/kanalyxapp.h"
 #include "app/mainframe.h"
 #include "document/kanalyxdoc.h"
+#include "gui/filedialogs.h"
 #include "guitestsupport.h"
 #include "support/tllbuilder.h"
 #include "views/channellistwidget.h"

