@@ -157,8 +157,9 @@ private:
     }
 
     // The hospitality block of hotel receivers stands between the settings and the digital
-    // block; it is taken for one only where a whole block with a fitting digital block after it
-    // is there, so that a damaged digital block is still refused as such. The receivers of the
+    // block, where a block that is no channel block stands. It is taken for one where a fitting
+    // digital block follows it, or where the file ends before one could, so that a cut file is
+    // refused as cut; a damaged digital block is still refused as such. The receivers of the
     // 176-byte layout have none.
     bool hospitalityFollows() const
     {
@@ -166,12 +167,12 @@ private:
             return false;
         }
         const auto size = m_ar.peekU32(0);
-        if (!size || *size > m_ar.remaining() - 4) {
+        if (!size) {
             return false;
         }
         const auto digitalSize = m_ar.peekU32(4 + std::uint64_t{*size});
         const auto digitalCount = m_ar.peekU32(8 + std::uint64_t{*size});
-        return digitalSize && digitalCount && fitsChannelBlock(*digitalSize, *digitalCount);
+        return !digitalSize || !digitalCount || fitsChannelBlock(*digitalSize, *digitalCount);
     }
 
     void readRecords(const char* block, std::uint32_t blockSize, std::uint64_t blockOffset,
