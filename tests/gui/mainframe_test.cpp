@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -11,6 +12,8 @@
 #include "document/kanalyxdoc.h"
 #include "gui/filedialogs.h"
 #include "guitestsupport.h"
+#include "model/channelflags.h"
+#include "model/channelrec.h"
 #include "support/tllbuilder.h"
 #include "views/channellistwidget.h"
 
@@ -138,6 +141,38 @@ private slots:
         QVERIFY2(m_answers->seen.first().contains("broken.tll"),
                  qPrintable(m_answers->seen.first()));
         QCOMPARE(doc().GetVariant(), 0);
+    }
+
+    void satelliteFile_opensTheSatelliteTabAndNamesTheLayout()
+    {
+        const std::string bytes = kx::test::newerList(true);
+        start({write("xxLM620S-ZE00001.TLL",
+                     QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())))});
+        QTabWidget* tabs = frame().listTabs();
+        QVERIFY(tabs->isTabEnabled(1));
+        QCOMPARE(frame().layoutPaneText(), QStringLiteral("192-byte records: LM, LS, PM"));
+        QCOMPARE(frame().countPaneText(CMainFrame::CountPane::SatTV), QStringLiteral("S-TV-2"));
+        QCOMPARE(rowsOf(frame(), kx::ListKind::SatTV), 2);
+
+        // The lock flag of a selected satellite channel, through the Edit menu's action.
+        frame().view(kx::ListKind::SatTV).SelectRows({{1}, 1});
+        tabs->setCurrentIndex(1);
+        frame().listWidget(kx::ListKind::SatTV)->setFocus();
+        frame().updateCommands();
+        QVERIFY(!frame().action(Command::EditDuplicate)->isEnabled());
+        QAction* lock = frame().action(Command::FlagLock);
+        QVERIFY(lock->isEnabled());
+        QVERIFY(!lock->isChecked());
+        lock->trigger();
+        QCOMPARE(doc().Channel(kx::ListKind::SatTV, 1).GetFlags(), kx::channelflags::kLock);
+        QVERIFY(lock->isChecked());
+
+        // A file without satellite channels closes the tab again.
+        frame().openDocumentFile(write("list.tll", channelFile(1, 1, 1)));
+        QVERIFY(!tabs->isTabEnabled(1));
+        QCOMPARE(tabs->currentIndex(), 0);
+        QCOMPARE(frame().layoutPaneText(),
+                 QStringLiteral("176-byte records: LD, LE, LX, LK450, LW4500"));
     }
 
     void splitter_givesAThirdToAnalogAndRadio()
