@@ -1,7 +1,7 @@
 // Every channel list of the real-data folder, whatever its record layout: it loads with the
 // lists and blocks its description names, saves byte for byte, lists every channel of an
-// independent reference list under the same number, and the same move another editor made gives
-// that editor's saved bytes but for its own housekeeping.
+// independent reference list under the same number with the same flags, and the same move
+// another editor made gives that editor's saved bytes but for its own housekeeping.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +12,7 @@
 
 #include "document/kanalyxdoc.h"
 #include "document/satelliteblock.h"
+#include "model/channelflags.h"
 #include "model/channelrec.h"
 #include "model/namecodec.h"
 #include "model/recordlayout.h"
@@ -139,15 +140,27 @@ TEST_P(AllLayouts, LoadsItsListsAndSavesByteForByte)
     EXPECT_TRUE(save(m_doc) == File::readAll(m_in)) << "saved bytes differ";
 }
 
-TEST_P(AllLayouts, ListsEveryPlainNamedChannelOfTheReferenceListUnderItsNumber)
+// The flags in one order, so that the reference list's "SH" and ours "HS" compare equal.
+std::string sortedFlags(std::string flags)
+{
+    std::sort(flags.begin(), flags.end());
+    return flags;
+}
+
+TEST_P(AllLayouts, ListsEveryPlainNamedChannelOfTheReferenceListUnderItsNumberWithItsFlags)
 {
     CodecSettings codec;
     codec.characterTable = 6;
-    std::multiset<std::tuple<ListKind, int, std::string>> ours;
+    // Where the lists show flags, they are the reference list's flags too.
+    const auto showsFlags = [this](ListKind list) {
+        return IsSatelliteList(list) || (m_doc.Layout() != nullptr && m_doc.Layout()->flagsShown());
+    };
+    std::multiset<std::tuple<ListKind, int, std::string, std::string>> ours;
     for (const ListKind list : kListKinds) {
         for (int row = 0; row < m_doc.ChannelCount(list); ++row) {
             const CChannelRec& rec = m_doc.Channel(list, row);
-            ours.emplace(list, rec.GetNumber(), withoutControlCodes(rec.GetName(codec)));
+            ours.emplace(list, rec.GetNumber(), withoutControlCodes(rec.GetName(codec)),
+                         showsFlags(list) ? sortedFlags(ChannelFlagsText(rec.GetFlags())) : "");
         }
     }
     int checked = 0;
@@ -158,9 +171,11 @@ TEST_P(AllLayouts, ListsEveryPlainNamedChannelOfTheReferenceListUnderItsNumber)
         if (!plain) {
             continue;
         }
-        const auto found = ours.find({listOfCode(channel.list), channel.number, channel.name});
+        const ListKind list = listOfCode(channel.list);
+        const auto found = ours.find({list, channel.number, channel.name,
+                                      showsFlags(list) ? sortedFlags(channel.flags) : ""});
         ASSERT_NE(found, ours.end())
-            << channel.list << " " << channel.number << " " << channel.name;
+            << channel.list << " " << channel.number << " " << channel.name << " " << channel.flags;
         ours.erase(found);
         ++checked;
     }
