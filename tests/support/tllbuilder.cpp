@@ -45,6 +45,14 @@ RecordBytes::RecordBytes(int variant) : m_variant(variant), m_bytes(sizeFor(vari
     }
 }
 
+RecordBytes RecordBytes::ofSize(std::size_t size)
+{
+    RecordBytes record(3);
+    record.m_bytes.assign(size, '\0');
+    record.m_variant = 0; // no field this builder knows lies where it would set it
+    return record;
+}
+
 RecordBytes& RecordBytes::numberWord(std::uint16_t word)
 {
     if (m_variant == 3) {
@@ -158,7 +166,11 @@ TllBuilder& TllBuilder::digitalBlockSize(std::uint32_t size)
 
 std::string TllBuilder::build() const
 {
-    const auto recordSize = static_cast<std::uint32_t>(RecordBytes::sizeFor(m_variant));
+    const std::string* first = !m_analog.empty()    ? &m_analog.front()
+                               : !m_digital.empty() ? &m_digital.front()
+                                                    : nullptr;
+    const auto recordSize = static_cast<std::uint32_t>(
+        first != nullptr ? first->size() : RecordBytes::sizeFor(m_variant));
     const auto blockSize = [recordSize](std::size_t count) {
         return 4 + recordSize * static_cast<std::uint32_t>(count);
     };

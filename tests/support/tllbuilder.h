@@ -25,6 +25,9 @@ class RecordBytes
 {
 public:
     explicit RecordBytes(int variant);
+    // A zero-filled record of another size of the newer receivers, whose fields the caller sets
+    // with u8, u16 and u32.
+    static RecordBytes ofSize(std::size_t size);
 
     static std::size_t sizeFor(int variant)
     {
