@@ -467,6 +467,10 @@
         <source>More Settings</source>
         <translation>Дополнительно</translation>
     </message>
+    <message>
+        <source>Short name</source>
+        <translation>Краткое имя</translation>
+    </message>
 </context>
 <context>
     <name>kx::CAboutBox</name>

@@ -115,6 +115,7 @@ const std::vector<std::pair<int, const char*>> kEnglish = {
     {ids::kRestartMessage,
      KX_TRANSLATE_NOOP("Strings", "You must restart programm to change language")},
     {ids::kMoreSettingsCaption, KX_TRANSLATE_NOOP("Strings", "More Settings")},
+    {ids::kColumnShortName, KX_TRANSLATE_NOOP("Strings", "Short name")},
 };
 
 } // namespace

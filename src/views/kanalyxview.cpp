@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "model/channelrec.h"
+#include "model/namecontrolcodes.h"
+#include "platform/strings.h"
 
 namespace kx {
 
@@ -17,6 +19,8 @@ constexpr std::size_t kMaxNameCharacters = 37;
 constexpr int kMinEditableWidth = 5;
 constexpr int kNameColumn = 1;
 constexpr int kCharacterColumn = 2;
+// Short names are narrow: a few letters of the name.
+constexpr int kShortNameWidth = 80;
 
 // The first maxCharacters characters of UTF-8 text, never splitting one.
 std::string firstCharacters(const std::string& text, std::size_t maxCharacters)
@@ -49,6 +53,7 @@ CKanalyxView::CKanalyxView(CKanalyxDoc& doc, ListKind kind, const std::vector<Li
         for (const ListColumn& column : columns) {
             m_list.insertColumn(m_list.columnCount(), column);
         }
+        m_list.insertColumn(kShortNameColumn, {ids::kColumnShortName, kShortNameWidth});
     }
     m_list.addObserver(this);
     m_doc.addObserver(this);
@@ -91,8 +96,15 @@ void CKanalyxView::FillRow(int /*row*/, CChannelRec* /*rec*/)
 void CKanalyxView::fillCommonCells(int row, const CChannelRec& rec)
 {
     m_list.setItemText(row, 0, std::to_string(rec.GetNumber()));
-    m_list.setItemText(row, kNameColumn, rec.GetName());
+    fillNameCells(row, rec);
     m_list.setItemText(row, kCharacterColumn, rec.GetCharacterText());
+}
+
+void CKanalyxView::fillNameCells(int row, const CChannelRec& rec)
+{
+    DisplayName shown = DisplayNameOf(rec);
+    m_list.setItemText(row, kNameColumn, std::move(shown.name));
+    m_list.setItemText(row, kShortNameColumn, std::move(shown.shortName));
 }
 
 void CKanalyxView::fillDigitalCells(int row, const CChannelRec& rec)
@@ -282,7 +294,7 @@ void CKanalyxView::OnEndLabelEdit(int row, int column, const std::optional<std::
     m_bCanUndo = true;
 
     rec->SetName(firstCharacters(*text, kMaxNameCharacters));
-    m_list.setItemText(row, column, rec->GetName());
+    fillNameCells(row, *rec);
     m_list.setItemText(row, kCharacterColumn, rec->GetCharacterText());
     m_doc.SetModifiedFlag();
 }

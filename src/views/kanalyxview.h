@@ -63,6 +63,10 @@ enum class DoubleClickResult
 class CKanalyxView : public ListCtrlObserver, public DocumentObserver
 {
 public:
+    // After the columns of each list comes the short name (the emphasised part of a name); the
+    // command-line tool does not print it.
+    static constexpr int kShortNameColumn = 6;
+
     ~CKanalyxView() override;
     CKanalyxView(const CKanalyxView&) = delete;
     CKanalyxView& operator=(const CKanalyxView&) = delete;
@@ -138,7 +142,8 @@ protected:
     // Attaches to doc's list of kind and creates its columns.
     CKanalyxView(CKanalyxDoc& doc, ListKind kind, const std::vector<ListColumn>& columns);
 
-    // Writes the number, name and character cells; the derived views add their three columns.
+    // Writes the number, name, short name and character cells; the derived views add their three
+    // columns.
     void fillCommonCells(int row, const CChannelRec& rec);
     // Writes the frequency, symbol rate and modulation cells of the radio and digital TV lists.
     void fillDigitalCells(int row, const CChannelRec& rec);
@@ -147,6 +152,8 @@ protected:
     void notifyCountPane(int pane, const std::string& text);
 
 private:
+    // The name and short name as the lists show them (without the names' control codes).
+    void fillNameCells(int row, const CChannelRec& rec);
     void dropUndoHistory();
     void selectAndFocus(int row);
 
