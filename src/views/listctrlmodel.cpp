@@ -6,6 +6,7 @@
 #include <QColor>
 
 #include "platform/strings.h"
+#include "views/modulationtext.h"
 
 namespace kx {
 
@@ -56,8 +57,14 @@ QVariant ListCtrlModel::data(const QModelIndex& index, int role) const
     }
     const int row = index.row();
     switch (role) {
-    case Qt::DisplayRole:
-        return QString::fromStdString(m_list.itemText(row, index.column()));
+    case Qt::DisplayRole: {
+        const std::string& text = m_list.itemText(row, index.column());
+        if (m_list.column(index.column()).headerId == ids::kColumnModulation) {
+            const std::string_view shown = ModulationOnScreen(text);
+            return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
+        }
+        return QString::fromStdString(text);
+    }
     case Qt::CheckStateRole:
         if (index.column() == 0) {
             const unsigned image = m_list.itemState(row, lvis::kStateImageMask);

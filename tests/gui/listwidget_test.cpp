@@ -181,6 +181,21 @@ private slots:
         QCOMPARE(changes.last().at(1).toModelIndex().row(), 7);
     }
 
+    void modulationColumn_showsOnlyModulations()
+    {
+        ListCtrl list;
+        list.insertColumn(0, {61216, 70});
+        for (const char* text : {"QAM64", "QAM17179869184"}) {
+            const int row = list.insertItem(list.itemCount(), kx::test::FakeRec::make(0));
+            list.setItemText(row, 0, text);
+        }
+        kx::ListCtrlModel model(list);
+        QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("QAM64"));
+        QCOMPARE(model.index(1, 0).data().toString(), QString());
+        // The cell keeps its text for the command-line tool.
+        QCOMPARE(list.itemText(1, 0), std::string("QAM17179869184"));
+    }
+
     void rows_showTextsHeadersWidthsAndColours()
     {
         const QAbstractItemModel& model = *m_widget->model();
