@@ -22,6 +22,7 @@
 #include "app/filedialogs.h"
 #include "app/icons.h"
 #include "app/settingsprofile.h"
+#include "app/windowmemory.h"
 #include "dialogs/importdlg.h"
 #include "model/namecodec.h"
 #include "platform/error.h"
@@ -35,6 +36,9 @@
 namespace kx {
 
 namespace {
+
+// Splitter sizes in these units stand for parts of the height.
+constexpr int kHeightShare = 100;
 
 QString coreText(int id)
 {
@@ -83,7 +87,7 @@ CMainFrame::CMainFrame(CKanalyxDoc& doc, SettingsProfile& profile,
     createLists();
     connectCommands();
     m_doc.addObserver(this);
-    resize(1100, 650);
+    WindowMemory::restore(*this, m_profile);
     updateRecentFileMenu();
     updateTitle();
     updateCommands();
@@ -290,9 +294,16 @@ void CMainFrame::createStatusBar()
 
 void CMainFrame::createLists()
 {
-    m_splitter = new QSplitter(Qt::Horizontal, this);
+    // The analog and radio lists side by side above the digital TV list, which has the most rows
+    // and the longest names and gets the whole width: so every column fits a window 1280 pixels
+    // wide.
+    m_splitter = new QSplitter(Qt::Vertical, this);
     m_splitter->setObjectName(QStringLiteral("lists"));
     m_splitter->setChildrenCollapsible(false);
+    auto* analogAndRadio = new QSplitter(Qt::Horizontal, m_splitter);
+    analogAndRadio->setObjectName(QStringLiteral("analogAndRadio"));
+    analogAndRadio->setChildrenCollapsible(false);
+    m_splitter->addWidget(analogAndRadio);
     // The views make the lists' columns, so they come before the tables that show them.
     m_views.at(0) = std::make_unique<CTVEditView>(m_doc);
     m_views.at(1) = std::make_unique<CFMEditView>(m_doc);
@@ -300,7 +311,8 @@ void CMainFrame::createLists()
     for (int i = 0; i < kListCount; ++i) {
         CKanalyxView* view = m_views.at(static_cast<std::size_t>(i)).get();
         view->addObserver(this);
-        auto* list = new ChannelListWidget(view->GetListCtrl(), m_splitter);
+        QSplitter* place = i < 2 ? analogAndRadio : m_splitter;
+        auto* list = new ChannelListWidget(view->GetListCtrl(), place);
         list->listModel()->setBlueRows(
             [view](int row) { return view->OnCustomDraw(row) == RowColour::Blue; });
         connect(list, &ChannelListWidget::cellDoubleClicked, this,
@@ -312,7 +324,7 @@ void CMainFrame::createLists()
                     OnCellEditEnded(i, row, column, text, cancelled);
                 });
         list->setObjectName(QStringLiteral("list%1").arg(i));
-        m_splitter->addWidget(list);
+        place->addWidget(list);
         m_lists.at(static_cast<std::size_t>(i)) = list;
         connect(list, &ChannelListWidget::focusEntered, this, [this, i] {
             m_activeList = i;
@@ -321,13 +333,15 @@ void CMainFrame::createLists()
         connect(list, &ChannelListWidget::selectedRowsChanged, this, &CMainFrame::updateCommands);
     }
     setCentralWidget(m_splitter);
-    // The analog and radio lists start at a third of the width each; the digital TV list takes
-    // the rest.
-    const int third = width() / 3;
-    m_splitter->setSizes({third, third, width() - 2 * third});
-    m_splitter->setStretchFactor(0, 1);
-    m_splitter->setStretchFactor(1, 1);
-    m_splitter->setStretchFactor(2, 1);
+    // The analog and radio lists start as wide as their columns, the digital TV list with three
+    // fifths of the height.
+    analogAndRadio->setSizes({WindowMemory::widthForAllColumns(*m_lists.at(0)),
+                              WindowMemory::widthForAllColumns(*m_lists.at(1))});
+    m_splitter->setSizes({2 * kHeightShare, 3 * kHeightShare});
+    for (QSplitter* splitter : {m_splitter, analogAndRadio}) {
+        splitter->setStretchFactor(0, 1);
+        splitter->setStretchFactor(1, 1);
+    }
 }
 
 void CMainFrame::connectCommands()
@@ -431,6 +445,9 @@ void CMainFrame::updateCommands()
         action(command)->setEnabled(selection);
     }
     action(Command::EditUndo)->setEnabled(active.OnUpdateEditUndo());
+    for (int i = 0; i < kListCount; ++i) {
+        m_lists.at(static_cast<std::size_t>(i))->setMarkedActive(i == m_activeList);
+    }
 }
 
 // ---- Documents and files
@@ -649,6 +666,7 @@ void CMainFrame::updateRecentFileMenu()
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     if (SaveModified()) {
+        WindowMemory::save(*this, m_profile);
         event->accept();
     } else {
         event->ignore();

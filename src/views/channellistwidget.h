@@ -34,8 +34,19 @@ public:
 
     // Shows the list's selected and focused bits after the list changed them.
     void showListSelection();
-    // Sets the column widths of the list's columns.
+    // Sets each column's width: the list's width for it, widened to its widest expected text
+    // (five-digit numbers, character-table names) and to its header text.
     void applyColumnWidths();
+
+    // Takes up to pixels from the name column's width, keeping it at least kNarrowestNameColumn
+    // wide, so that the other columns fit a narrower window.
+    void narrowNameColumn(int pixels);
+    static constexpr int kNarrowestNameColumn = 90;
+
+    // Marks the list as the one that commands act on: a frame in the highlight colour, where
+    // the other lists have a plain one.
+    void setMarkedActive(bool active);
+    bool isMarkedActive() const { return m_markedActive; }
 
     // Scrolls a row into view; the list scrolls sideways only to show a cell being edited, so
     // clicking a cell or moving through the rows keeps the columns where they are.
@@ -67,6 +78,7 @@ private:
     ListSelectionModel* m_selection;
     bool m_showingListSelection = false;
     bool m_scrollSideways = false;
+    bool m_markedActive = false;
 };
 
 } // namespace kx

@@ -65,6 +65,12 @@ QVariant ListCtrlModel::data(const QModelIndex& index, int role) const
         }
         return QString::fromStdString(text);
     }
+    case Qt::ToolTipRole:
+        // A name cut short by a narrow column shows whole under the pointer.
+        if (m_list.column(index.column()).headerId == ids::kColumnName) {
+            return QString::fromStdString(m_list.itemText(row, index.column()));
+        }
+        return {};
     case Qt::CheckStateRole:
         if (index.column() == 0) {
             const unsigned image = m_list.itemState(row, lvis::kStateImageMask);

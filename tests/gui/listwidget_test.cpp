@@ -122,7 +122,7 @@ private slots:
         m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
         m_window->addAction(m_delete);
         m_window->addAction(m_undo);
-        m_window->resize(420, 400);
+        m_window->resize(560, 400);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         m_widget->setFocus();
@@ -202,10 +202,13 @@ private slots:
         QCOMPARE(model.columnCount(), 6);
         QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Name"));
         QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Character"));
-        // The number column also holds the check box, which gets room of its own.
-        QCOMPARE(m_widget->columnWidth(0), 35 + 20);
+        // The number column also holds the check box, which gets room of its own beside five
+        // digits; the character column fits every table's name, the names keep their width.
+        const QFontMetrics metrics = m_widget->fontMetrics();
+        QVERIFY(m_widget->columnWidth(0) >= metrics.horizontalAdvance("16383") + 20);
+        QVERIFY(m_widget->columnWidth(2) > metrics.horizontalAdvance("Hebrew (ISO-Visual)"));
         QCOMPARE(m_widget->columnWidth(1), 200);
-        QCOMPARE(m_widget->columnWidth(5), 50);
+        QVERIFY(m_widget->columnWidth(5) >= m_widget->horizontalHeader()->sectionSizeHint(5));
         QCOMPARE(model.index(2, 1).data().toString(), QStringLiteral("Channel 2"));
         QCOMPARE(model.index(0, 0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
         QCOMPARE(model.index(1, 0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -9,6 +10,7 @@
 #include "app/filedialogs.h"
 #include "app/kanalyxapp.h"
 #include "app/mainframe.h"
+#include "app/windowmemory.h"
 #include "document/kanalyxdoc.h"
 #include "guitestsupport.h"
 #include "support/tllbuilder.h"
@@ -140,17 +142,49 @@ private slots:
         QCOMPARE(doc().GetVariant(), 0);
     }
 
-    void splitter_givesAThirdToAnalogAndRadio()
+    void lists_analogAndRadioAboveDigital_everyColumnInA1280Window()
     {
         start({});
-        frame().resize(900, 500);
+        QSplitter* lists = frame().splitter();
+        QCOMPARE(lists->orientation(), Qt::Vertical);
+        QCOMPARE(lists->count(), 2);
+        auto* top = qobject_cast<QSplitter*>(lists->widget(0));
+        QVERIFY(top != nullptr && top->orientation() == Qt::Horizontal);
+        QCOMPARE(top->widget(0), frame().listWidget(kx::ListKind::Analog));
+        QCOMPARE(top->widget(1), frame().listWidget(kx::ListKind::Radio));
+        QCOMPARE(lists->widget(1), frame().listWidget(kx::ListKind::DigitalTV));
+
+        kx::WindowMemory::fitNameColumns(*frame().centralWidget(), 1272);
+        frame().resize(1272, 700);
         frame().show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame()));
-        const QList<int> sizes = frame().splitter()->sizes();
-        QCOMPARE(sizes.size(), 3);
-        const int total = sizes[0] + sizes[1] + sizes[2];
-        QVERIFY(std::abs(sizes[0] - total / 3) <= 2);
-        QVERIFY(std::abs(sizes[1] - total / 3) <= 2);
+        for (const auto kind :
+             {kx::ListKind::Analog, kx::ListKind::Radio, kx::ListKind::DigitalTV}) {
+            kx::ChannelListWidget* list = frame().listWidget(kind);
+            QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+            QVERIFY(list->columnWidth(1) >= kx::ChannelListWidget::kNarrowestNameColumn);
+        }
+        // The digital TV list has three fifths of the height.
+        QVERIFY(std::abs(lists->sizes()[1] * 2 - lists->sizes()[0] * 3) <= 5);
+    }
+
+    void layout_isRememberedForTheNextRun()
+    {
+        start({});
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        frame().resize(900, 600);
+        frame().splitter()->setSizes({150, 350});
+        frame().listWidget(kx::ListKind::Radio)->setColumnWidth(1, 171);
+        QVERIFY(frame().close());
+        const QList<int> heights = frame().splitter()->sizes();
+
+        start({});
+        QCOMPARE(frame().size(), QSize(900, 600));
+        QCOMPARE(frame().listWidget(kx::ListKind::Radio)->columnWidth(1), 171);
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        QCOMPARE(frame().splitter()->sizes(), heights);
     }
 
     void open_asksToSaveAModifiedDocumentFirst()
@@ -332,8 +366,11 @@ private slots:
         frame().show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame()));
         QCOMPARE(frame().activeList(), frame().listWidget(kx::ListKind::Analog));
+        QVERIFY(frame().listWidget(kx::ListKind::Analog)->isMarkedActive());
         frame().action(Command::NextPane)->trigger();
         QCOMPARE(frame().activeList(), frame().listWidget(kx::ListKind::Radio));
+        QVERIFY(frame().listWidget(kx::ListKind::Radio)->isMarkedActive());
+        QVERIFY(!frame().listWidget(kx::ListKind::Analog)->isMarkedActive());
         frame().action(Command::NextPane)->trigger();
         frame().action(Command::NextPane)->trigger();
         QCOMPARE(frame().activeList(), frame().listWidget(kx::ListKind::Analog));
