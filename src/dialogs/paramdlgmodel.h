@@ -44,8 +44,9 @@ public:
 
     // A choice in the type list (kNoType for text typed into it instead).
     void selectType(int index);
-    // Appends the value box's text as an item, also when it is empty.
-    void addValue(std::string text);
+    // Appends the value box's text as an item; false, and nothing is added, for an empty text or
+    // while the value list is disabled (Enter in any box of the dialog comes here).
+    bool addValue(std::string text);
     // Removes the item at index; an index outside the list removes nothing.
     void deleteValue(int index);
 
