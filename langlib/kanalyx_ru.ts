@@ -540,6 +540,14 @@
         <source>The parameter list could not be saved.</source>
         <translation>Не удалось сохранить список параметров.</translation>
     </message>
+    <message>
+        <source>Other file&apos;s byte : offset</source>
+        <translation>Байт другого файла : адрес</translation>
+    </message>
+    <message>
+        <source>Differences: %1</source>
+        <translation>Различий: %1</translation>
+    </message>
 </context>
 <context>
     <name>kx::CHexGridWnd</name>

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -207,6 +208,7 @@ private slots:
         dialog.show();
         QCOMPARE(compareWith(dialog, path), QStringList({"05 : 001A", "FF : 0120"}));
         QCOMPARE(m_filter, QStringLiteral("TLL file( *.tll)"));
+        QCOMPARE(dialog.differenceCount()->text(), QStringLiteral("Differences: 2"));
 
         // Choosing a line marks the offset of its second part and scrolls to it.
         QListWidget* differences = dialog.differenceList();
@@ -225,6 +227,7 @@ private slots:
         dialog.show();
         QCOMPARE(compareWith(dialog, path), QStringList());
         QCOMPARE(m_answers->seen.size(), 0);
+        QCOMPARE(dialog.differenceCount()->text(), QString());
         // A dismissed file chooser leaves the list of an earlier comparison empty too.
         other[3] = 0;
         const auto same = m_folder->write("same.tll", tllWithSettings(2, other));
