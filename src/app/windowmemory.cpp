@@ -62,11 +62,11 @@ void applyWidths(QHeaderView& header, const QByteArray& stored)
 void WindowMemory::fitNameColumns(QWidget& widget, int width)
 {
     const int missing = widthForAllColumns(widget) - width;
-    if (missing <= 0) {
+    if (missing == 0) {
         return;
     }
     if (auto* list = qobject_cast<ChannelListWidget*>(&widget)) {
-        list->narrowNameColumn(missing);
+        list->resizeNameColumns(-missing);
         return;
     }
     auto* splitter = qobject_cast<QSplitter*>(&widget);
@@ -74,7 +74,8 @@ void WindowMemory::fitNameColumns(QWidget& widget, int width)
         return;
     }
     const bool sideBySide = splitter->orientation() == Qt::Horizontal;
-    const int share = (missing + splitter->count() - 1) / splitter->count();
+    const int share = missing > 0 ? (missing + splitter->count() - 1) / splitter->count()
+                                  : missing / splitter->count();
     QList<int> widths;
     for (int i = 0; i < splitter->count(); ++i) {
         QWidget& part = *splitter->widget(i);
@@ -101,7 +102,8 @@ void WindowMemory::restore(QMainWindow& window, const SettingsProfile& profile)
     }
     if (!window.restoreGeometry(profile.getBytes(kSection, kGeometryValue))) {
         const QSize size = defaultSize(window);
-        // On a small screen the names give up room first, so that the other columns stay in view.
+        // On a small screen the names give up room first, so that the other columns stay in view;
+        // on a large one they take the room that is left.
         if (QWidget* central = window.centralWidget()) {
             fitNameColumns(*central, size.width());
         }

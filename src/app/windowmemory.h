@@ -25,8 +25,8 @@ public:
     // The width a widget needs to show every column of the lists inside it: the lists' own widths,
     // side by side in a horizontal splitter and one above the other in a vertical one.
     static int widthForAllColumns(const QWidget& widget);
-    // Narrows the name columns of the lists inside widget (never below their narrowest) so that
-    // every column fits width pixels, sharing what is missing among the parts side by side.
+    // Narrows or widens the name columns of the lists inside widget (within their limits) so
+    // that the columns fill width pixels, sharing the difference among the parts side by side.
     static void fitNameColumns(QWidget& widget, int width);
 };
 

@@ -175,13 +175,25 @@ void ChannelListWidget::applyColumnWidths()
     }
 }
 
-void ChannelListWidget::narrowNameColumn(int pixels)
+void ChannelListWidget::resizeNameColumns(int pixels)
 {
     QHeaderView* header = horizontalHeader();
-    if (header->count() > kNameColumn) {
-        const int width = header->sectionSize(kNameColumn);
-        header->resizeSection(kNameColumn, std::max(width - std::max(pixels, 0),
-                                                    std::min(width, kNarrowestNameColumn)));
+    if (header->count() <= kNameColumn) {
+        return;
+    }
+    // Each column changes by what its limits allow and leaves the rest to the next.
+    const auto change = [&](int column, int narrowest, int widest) {
+        const int width = header->sectionSize(column);
+        const int changed =
+            std::clamp(width + pixels, std::min(width, narrowest), std::max(width, widest));
+        header->resizeSection(column, changed);
+        pixels -= changed - width;
+    };
+    change(kNameColumn, kNarrowestNameColumn, kWidestNameColumn);
+    for (int column = 0; column < header->count() && pixels > 0; ++column) {
+        if (list().column(column).headerId == ids::kColumnShortName) {
+            change(column, 0, kWidestShortNameColumn);
+        }
     }
 }
 

@@ -38,10 +38,14 @@ public:
     // (five-digit numbers, character-table names) and to its header text.
     void applyColumnWidths();
 
-    // Takes up to pixels from the name column's width, keeping it at least kNarrowestNameColumn
-    // wide, so that the other columns fit a narrower window.
-    void narrowNameColumn(int pixels);
+    // Gives the name columns pixels more room, or takes it from them for a negative count, so
+    // that the columns fill the list's width: the name column takes it first, between
+    // kNarrowestNameColumn and kWidestNameColumn; then the short name, up to
+    // kWidestShortNameColumn.
+    void resizeNameColumns(int pixels);
     static constexpr int kNarrowestNameColumn = 90;
+    static constexpr int kWidestNameColumn = 300;
+    static constexpr int kWidestShortNameColumn = 150;
 
     // Marks the list as the one that commands act on: a frame in the highlight colour, where
     // the other lists have a plain one.
