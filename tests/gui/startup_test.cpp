@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -146,6 +147,21 @@ private slots:
         QCOMPARE(languageCommandMessage(frame, Command::LanguageRussian),
                  QStringLiteral("Для вступления изменений в силу\n"
                                 "необходимо перезапустить прогмамму."));
+    }
+
+    void russian_qtsOwnTextsFollow()
+    {
+        const QString qtTexts =
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ru.qm");
+        if (!QFile::exists(qtTexts)) {
+            QSKIP("Qt's translations are not installed (Debian: qt6-translations-l10n)");
+        }
+        kx::SettingsProfile().setInt("INTERFEIS", "LANG", 1);
+        CKanalyxApp app(kx::guitest::programFolder());
+        QVERIFY(app.InitInstance({}, kQuiet));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"),
+                 QStringLiteral("&Имя файла:"));
     }
 
     void russianRunEnded_englishTextsComeBack()
