@@ -127,13 +127,15 @@ void CMainFrame::createActions()
     act->setIcon(commandIcon(QStringLiteral("document-save")));
     act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
-    makeAction(Command::FileSaveAs, tr("Save &as..."),
-               tr("Save the active document with a new name"));
+    act = makeAction(Command::FileSaveAs, tr("Save &as..."),
+                     tr("Save the active document with a new name"));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     makeAction(Command::FileImport, tr("Import..."),
                tr("Replace channel lists with those of another file"));
     makeAction(Command::FileExport, tr("Export..."),
                tr("Write every channel record as tab-separated hexadecimal text"));
     act = makeAction(Command::FileExit, tr("E&xit"), tr("Quit the application"));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(act, &QAction::triggered, this, &QWidget::close);
 
     act = makeAction(Command::EditUndo, tr("&Undo"), tr("Undo last action"), tr("Undo"));
@@ -143,11 +145,14 @@ void CMainFrame::createActions()
 
     act = makeAction(Command::EditUp, tr("Up"), tr("Move Up"), tr("Up"));
     act->setIcon(commandIcon(QStringLiteral("go-up")));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
     act = makeAction(Command::EditDown, tr("Down"), tr("Move Down"), tr("Down"));
     act->setIcon(commandIcon(QStringLiteral("go-down")));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
     act = makeAction(Command::EditDuplicate, tr("Duplicate"), tr("Duplicate Selected"),
                      tr("Duplicate"));
     act->setIcon(commandIcon(QStringLiteral("edit-copy")));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     act = makeAction(Command::EditDelete, tr("Delete"), tr("Remove Selected"), tr("Delete"));
     act->setIcon(commandIcon(QStringLiteral("edit-delete")));
     act->setShortcut(QKeySequence(Qt::Key_Delete));
@@ -169,11 +174,14 @@ void CMainFrame::createActions()
     const QString languageTip = tr("Use this language from the next start");
     makeAction(Command::LanguageEnglish, tr("English"), languageTip)->setCheckable(true);
     makeAction(Command::LanguageRussian, tr("Russian"), languageTip)->setCheckable(true);
-    makeAction(Command::LanguageGerman, tr("Germany"), languageTip)->setCheckable(true);
+    makeAction(Command::LanguageGerman, tr("German"), languageTip)->setCheckable(true);
 
     act = makeAction(Command::AppAbout, tr("&About..."),
                      tr("Display program information, version number and copyright"), tr("About"));
     act->setIcon(commandIcon(QStringLiteral("help-about")));
+    act = makeAction(Command::HelpManual, tr("&Manual"),
+                     tr("Show what the lists, commands and dialogs do"));
+    act->setShortcut(QKeySequence(Qt::Key_F1));
 
     act = makeAction(Command::NextPane, tr("Next Pane"), tr("Switch to the next list"));
     act->setShortcut(QKeySequence(Qt::Key_F6));
@@ -227,7 +235,9 @@ void CMainFrame::createMenus()
     language->addAction(action(Command::LanguageRussian));
     language->addAction(action(Command::LanguageGerman));
 
-    QMenu* help = menuBar()->addMenu(tr("&?"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(action(Command::HelpManual));
+    help->addSeparator();
     help->addAction(action(Command::AppAbout));
 }
 
@@ -282,6 +292,8 @@ void CMainFrame::createStatusBar()
         pane->setObjectName(QStringLiteral("countPane%1").arg(i + 1));
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         pane->setMinimumWidth(pane->sizeHint().width());
+        // The sample text only sets the width: there is nothing to count before a file is open.
+        pane->clear();
         pane->setAlignment(Qt::AlignCenter);
         bar->addPermanentWidget(pane);
         m_countPanes.at(i) = pane;
@@ -472,7 +484,8 @@ void CMainFrame::modifiedChanged(bool modified)
 void CMainFrame::countPaneChanged(int pane, const std::string& text)
 {
     if (pane >= 1 && pane <= static_cast<int>(m_countPanes.size())) {
-        m_countPanes.at(static_cast<std::size_t>(pane - 1))->setText(QString::fromStdString(text));
+        m_countPanes.at(static_cast<std::size_t>(pane - 1))
+            ->setText(m_doc.OnUpdateFileCommand() ? QString::fromStdString(text) : QString());
     }
 }
 
@@ -548,7 +561,7 @@ void CMainFrame::OnFileOpen()
         return;
     }
     const QString path = m_fileDialogs->openFile(
-        this, tr("Open"), tr("Kanaly Files (*.tll)") + QStringLiteral(";;") + tr("All Files (*)"));
+        this, tr("Open"), tr("Kanalyx Files (*.tll)") + QStringLiteral(";;") + tr("All Files (*)"));
     if (!path.isEmpty()) {
         openDocumentFile(path);
     }
@@ -587,7 +600,7 @@ bool CMainFrame::OnFileSaveAs()
         return false;
     }
     const QString path =
-        m_fileDialogs->saveFile(this, tr("Save As"), tr("Kanaly Files (*.tll)"),
+        m_fileDialogs->saveFile(this, tr("Save As"), tr("Kanalyx Files (*.tll)"),
                                 QStringLiteral("tll"), fromPath(m_doc.GetPathName()));
     return !path.isEmpty() && saveDocumentAs(path);
 }

@@ -78,8 +78,9 @@ public:
         AppAbout,
         NextPane,
         PrevPane,
+        HelpManual,
     };
-    static constexpr int kCommandCount = static_cast<int>(Command::PrevPane) + 1;
+    static constexpr int kCommandCount = static_cast<int>(Command::HelpManual) + 1;
     static constexpr int kRecentFileCount = 4;
 
     // programFolder: where code.dat is read from when the character-set settings are reloaded.

@@ -29,7 +29,7 @@ CParamDlg::CParamDlg(std::string& line, int variant, QWidget* parent)
     m_type->setEditable(true);
     m_type->setInsertPolicy(QComboBox::NoInsert);
 
-    auto* addValue = new QPushButton(tr("Add Parametr"), this);
+    auto* addValue = new QPushButton(tr("Add Parameter"), this);
     addValue->setObjectName(QStringLiteral("addParametr"));
     auto* remove = new QPushButton(tr("Delete"), this);
     remove->setObjectName(QStringLiteral("delete"));
@@ -37,7 +37,7 @@ CParamDlg::CParamDlg(std::string& line, int variant, QWidget* parent)
     ok->setObjectName(QStringLiteral("ok"));
     auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancel"));
-    // Enter always presses "Add Parametr", whichever button has the focus.
+    // Enter always presses "Add Parameter", whichever button has the focus.
     for (QPushButton* button : {addValue, remove, ok, cancel}) {
         button->setAutoDefault(false);
     }
@@ -52,7 +52,7 @@ CParamDlg::CParamDlg(std::string& line, int variant, QWidget* parent)
     nameLabel->setBuddy(m_name);
     auto* typeLabel = new QLabel(tr("Type"), this);
     typeLabel->setBuddy(m_type);
-    auto* valuesLabel = new QLabel(tr("Parametr"), this);
+    auto* valuesLabel = new QLabel(tr("Parameter"), this);
     valuesLabel->setBuddy(m_values);
     grid->addWidget(nameLabel, 0, 0);
     grid->addWidget(m_name, 0, 1);

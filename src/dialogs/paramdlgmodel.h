@@ -13,7 +13,7 @@ namespace kx {
 // the name, the address, the type and (for type 1) the labelled values, and written back on OK.
 // The address passes through unchanged; the length field follows from the type. The widget
 // shows m_strName, the type items with typeIndex() selected, and values(), enabled while
-// valuesEnabled(); it forwards the type choice, "Add Parametr" (and Enter), "Delete", and on OK
+// valuesEnabled(); it forwards the type choice, "Add Parameter" (and Enter), "Delete", and on OK
 // takes line().
 class ParamDlgModel
 {

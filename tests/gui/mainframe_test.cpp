@@ -207,7 +207,7 @@ private slots:
         frame().action(Command::FileOpen)->trigger();
         QCOMPARE(rowsOf(frame(), kx::ListKind::Analog), 3);
         QVERIFY(!doc().IsModified());
-        QCOMPARE(dialogs->filters.last(), QStringLiteral("Kanaly Files (*.tll);;All Files (*)"));
+        QCOMPARE(dialogs->filters.last(), QStringLiteral("Kanalyx Files (*.tll);;All Files (*)"));
     }
 
     void saveInThePrompt_writesTheFileBeforeReplacingIt()

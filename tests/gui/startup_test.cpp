@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QtTest>
 
@@ -14,6 +15,7 @@
 #include "app/filetyperegistration.h"
 #include "app/kanalyxapp.h"
 #include "app/mainframe.h"
+#include "app/manualdialog.h"
 #include "guitestsupport.h"
 #include "platform/strings.h"
 #include "views/channellistwidget.h"
@@ -77,11 +79,13 @@ private slots:
         const kx::CMainFrame& frame = *app.mainFrame();
         QCOMPARE(app.language(), 0);
         QVERIFY(!app.languageLibraryLoaded());
-        QCOMPARE(menuTitles(frame), QStringList({"&File", "&Edit", "&View", "&?"}));
+        QCOMPARE(menuTitles(frame), QStringList({"&File", "&Edit", "&View", "&Help"}));
         QCOMPARE(frame.messagePaneText(), QStringLiteral("Ready"));
-        QCOMPARE(frame.countPaneText(kx::CMainFrame::CountPane::TV), QStringLiteral("TV-000"));
-        QCOMPARE(frame.countPaneText(kx::CMainFrame::CountPane::FM), QStringLiteral("FM-000"));
-        QCOMPARE(frame.countPaneText(kx::CMainFrame::CountPane::DTV), QStringLiteral("DTV-0000"));
+        // Nothing is counted before a file is open.
+        for (const auto pane : {kx::CMainFrame::CountPane::TV, kx::CMainFrame::CountPane::FM,
+                                kx::CMainFrame::CountPane::DTV}) {
+            QCOMPARE(frame.countPaneText(pane), QString());
+        }
         const LanguageChecks checks = languageChecks(frame);
         QVERIFY(checks.english && !checks.russian && !checks.german);
     }
@@ -109,6 +113,14 @@ private slots:
         QCOMPARE(frame.action(Command::FileOpen)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
         QCOMPARE(frame.action(Command::FileSave)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
         QCOMPARE(frame.action(Command::EditDelete)->shortcut(), QKeySequence(Qt::Key_Delete));
+        QCOMPARE(frame.action(Command::EditUp)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Up));
+        QCOMPARE(frame.action(Command::EditDown)->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_Down));
+        QCOMPARE(frame.action(Command::EditDuplicate)->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_D));
+        QCOMPARE(frame.action(Command::FileSaveAs)->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+        QCOMPARE(frame.action(Command::FileExit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
         QCOMPARE(frame.action(Command::EditUndo)->shortcuts(),
                  QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::Key_Z),
                                       QKeySequence(Qt::ALT | Qt::Key_Backspace)}));
@@ -121,13 +133,12 @@ private slots:
         QVERIFY(app.InitInstance({}, kQuiet));
         QVERIFY(app.languageLibraryLoaded());
         const kx::CMainFrame& frame = *app.mainFrame();
-        QCOMPARE(menuTitles(frame), QStringList({"&Файл", "&Правка", "&Вид", "&?"}));
+        QCOMPARE(menuTitles(frame), QStringList({"&Файл", "&Правка", "&Вид", "&Справка"}));
         QCOMPARE(frame.action(Command::LanguageEnglish)->text(),
-                 QStringLiteral("Английский( English)"));
+                 QStringLiteral("Английский(English)"));
         QCOMPARE(frame.action(Command::LanguageRussian)->text(),
                  QStringLiteral("Русский(Russian)"));
-        QCOMPARE(frame.action(Command::LanguageGerman)->text(),
-                 QStringLiteral("Немецкий(Germany)"));
+        QCOMPARE(frame.action(Command::LanguageGerman)->text(), QStringLiteral("Немецкий(German)"));
         QCOMPARE(frame.action(Command::EditDuplicate)->statusTip(),
                  QStringLiteral("Дублировать выделенное"));
         QCOMPARE(frame.action(Command::EditDuplicate)->toolTip(), QStringLiteral("Дублировать"));
@@ -146,7 +157,7 @@ private slots:
 
         QCOMPARE(languageCommandMessage(frame, Command::LanguageRussian),
                  QStringLiteral("Для вступления изменений в силу\n"
-                                "необходимо перезапустить прогмамму."));
+                                "необходимо перезапустить программу."));
     }
 
     void russian_qtsOwnTextsFollow()
@@ -164,6 +175,24 @@ private slots:
                  QStringLiteral("&Имя файла:"));
     }
 
+    void helpMenu_opensTheManualInTheLanguageOfTheRun()
+    {
+        for (const int language : {0, 1}) {
+            kx::SettingsProfile().setInt("INTERFEIS", "LANG", language);
+            CKanalyxApp app(kx::guitest::programFolder());
+            QVERIFY(app.InitInstance({}, kQuiet));
+            QAction* manual = app.mainFrame()->action(Command::HelpManual);
+            QCOMPARE(manual->shortcut(), QKeySequence(Qt::Key_F1));
+            manual->trigger();
+            QVERIFY(app.manual() != nullptr && app.manual()->isVisible());
+            const QString text = app.manual()->browser()->toPlainText();
+            QVERIFY(text.contains(language == 0 ? QStringLiteral("Ctrl+Shift+S")
+                                                : QStringLiteral("Сохранить как")));
+            QVERIFY(!text.contains(language == 0 ? QStringLiteral("Сохранить")
+                                                 : QStringLiteral("Save As")));
+        }
+    }
+
     void russianRunEnded_englishTextsComeBack()
     {
         {
@@ -178,7 +207,7 @@ private slots:
         QCOMPARE(QString::fromStdString(kx::Strings::text(61225)), QStringLiteral("Cyrillic"));
     }
 
-    void germanWithoutItsLibrary_staysEnglishWithGermanyChecked()
+    void germanWithoutItsLibrary_staysEnglishWithGermanChecked()
     {
         kx::SettingsProfile().setInt("INTERFEIS", "LANG", 2);
         CKanalyxApp app(kx::guitest::programFolder());
@@ -225,7 +254,7 @@ private slots:
         const kx::CMainFrame& frame = *app.mainFrame();
 
         QCOMPARE(languageCommandMessage(frame, Command::LanguageRussian),
-                 QStringLiteral("You must restart programm to change language"));
+                 QStringLiteral("You must restart the program to change language"));
         QCOMPARE(kx::SettingsProfile().getInt("INTERFEIS", "LANG", -9), 1);
         LanguageChecks checks = languageChecks(frame);
         QVERIFY(checks.english && !checks.russian && !checks.german);
