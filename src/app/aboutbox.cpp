@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/icons.h"
+#include "dialogs/fixedsizedialog.h"
 
 namespace kx {
 
@@ -41,7 +42,7 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    makeFixedSize(*this, *layout);
 }
 
 } // namespace kx

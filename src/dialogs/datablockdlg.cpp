@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/filedialogs.h"
+#include "dialogs/fixedsizedialog.h"
 #include "dialogs/hexgridwidget.h"
 #include "dialogs/paramdlg.h"
 #include "dialogs/simplecombo.h"
@@ -118,7 +119,7 @@ CDataBlockDlg::CDataBlockDlg(std::span<std::uint8_t> block, int variant,
     layout->setSpacing(gridRect.left + 2);
     layout->addWidget(m_grid, 0, Qt::AlignTop);
     layout->addWidget(controlsBox);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    makeFixedSize(*this, *layout);
 
     showEntries(-1);
     if (!m_readError.isEmpty()) {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/fixedsizedialog.h"
 #include "dialogs/simplecombo.h"
 
 namespace kx {
@@ -72,7 +73,7 @@ CParamDlg::CParamDlg(std::string& line, int variant, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    makeFixedSize(*this, *layout);
 
     m_name->setText(QString::fromStdString(m_model.m_strName));
     m_type->setCurrentIndex(m_model.typeIndex());
