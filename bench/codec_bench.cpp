@@ -37,32 +37,33 @@ std::vector<std::string> makeNames()
     return names;
 }
 
-void useCyrillicTable(bool prefix)
+kx::CodecSettings cyrillicTable(bool prefix)
 {
-    kx::CodePage::setSystemCodePage(1251);
     kx::CodecSettings codec;
+    codec.systemCodePage = 1251;
     codec.characterTable = 2;
     codec.prefix = prefix;
-    kx::SetCodecSettings(codec);
+    return codec;
 }
 
-std::vector<std::array<std::uint8_t, 40>> encodedFields(const std::vector<std::string>& names)
+std::vector<std::array<std::uint8_t, 40>> encodedFields(const std::vector<std::string>& names,
+                                                        const kx::CodecSettings& codec)
 {
     std::vector<std::array<std::uint8_t, 40>> fields(names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
-        kx::Encode(fields[i], names[i]);
+        kx::Encode(fields[i], names[i], codec);
     }
     return fields;
 }
 
 void BM_DecodeList(benchmark::State& state)
 {
-    useCyrillicTable(true);
-    const auto fields = encodedFields(makeNames());
+    const kx::CodecSettings codec = cyrillicTable(true);
+    const auto fields = encodedFields(makeNames(), codec);
     for (auto _ : state) {
         std::size_t total = 0;
         for (const auto& field : fields) {
-            total += kx::Decode(field, 40).size();
+            total += kx::Decode(field, 40, codec).size();
         }
         benchmark::DoNotOptimize(total);
     }
@@ -72,13 +73,13 @@ BENCHMARK(BM_DecodeList)->Unit(benchmark::kMillisecond);
 
 void BM_EncodeList(benchmark::State& state)
 {
-    useCyrillicTable(true);
+    const kx::CodecSettings codec = cyrillicTable(true);
     const auto names = makeNames();
     std::vector<std::array<std::uint8_t, 40>> fields(names.size());
     for (auto _ : state) {
         int total = 0;
         for (std::size_t i = 0; i < names.size(); ++i) {
-            total += kx::Encode(fields[i], names[i]);
+            total += kx::Encode(fields[i], names[i], codec);
         }
         benchmark::DoNotOptimize(total);
     }
@@ -89,14 +90,14 @@ BENCHMARK(BM_EncodeList)->Unit(benchmark::kMillisecond);
 // Both directions, as the 5 ms budget counts them.
 void BM_DecodeAndEncodeList(benchmark::State& state)
 {
-    useCyrillicTable(true);
+    const kx::CodecSettings codec = cyrillicTable(true);
     const auto names = makeNames();
-    auto fields = encodedFields(names);
+    auto fields = encodedFields(names, codec);
     for (auto _ : state) {
         std::size_t total = 0;
         for (std::size_t i = 0; i < names.size(); ++i) {
-            total += kx::Decode(fields[i], 40).size();
-            total += static_cast<std::size_t>(kx::Encode(fields[i], names[i]));
+            total += kx::Decode(fields[i], 40, codec).size();
+            total += static_cast<std::size_t>(kx::Encode(fields[i], names[i], codec));
         }
         benchmark::DoNotOptimize(total);
     }
@@ -107,18 +108,18 @@ BENCHMARK(BM_DecodeAndEncodeList)->Unit(benchmark::kMillisecond);
 // The same through the records, with renaming: what a list view does.
 void BM_RecordsGetAndSetName(benchmark::State& state)
 {
-    useCyrillicTable(false);
+    const kx::CodecSettings codec = cyrillicTable(false);
     const auto names = makeNames();
     std::vector<std::unique_ptr<kx::CChannelRec>> records;
     for (const std::string& name : names) {
         records.push_back(std::make_unique<kx::CChannelRecV2>());
-        records.back()->SetName(name);
+        records.back()->SetName(name, codec);
     }
     for (auto _ : state) {
         std::size_t total = 0;
         for (std::size_t i = 0; i < records.size(); ++i) {
-            total += records[i]->GetName().size();
-            records[i]->SetName(names[i]);
+            total += records[i]->GetName(codec).size();
+            records[i]->SetName(names[i], codec);
         }
         benchmark::DoNotOptimize(total);
     }

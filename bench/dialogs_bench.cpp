@@ -39,7 +39,7 @@ struct LargestGrid
     }
 
     std::vector<std::uint8_t> block;
-    kx::HexGridModel model;
+    kx::HexGridModel model{1252};
     kx::CHexGridWnd grid;
 };
 
@@ -48,7 +48,7 @@ void BM_OpenDataBlockDialog(benchmark::State& state)
     std::vector<std::uint8_t> block = largestBlock();
     const QTemporaryDir folder;
     for (auto _ : state) {
-        kx::CDataBlockDlg dialog(block, 2, folder.path().toStdString());
+        kx::CDataBlockDlg dialog(block, 2, folder.path().toStdString(), 1252);
         dialog.show();
         QPixmap shown = dialog.grab();
         benchmark::DoNotOptimize(shown);
@@ -114,7 +114,7 @@ void BM_OpenChannelDialog(benchmark::State& state)
     record[30] = 0;
     record[128] = 0;
     for (auto _ : state) {
-        kx::CChannelDlg dialog(record);
+        kx::CChannelDlg dialog(record, 1252);
         dialog.show();
         QPixmap shown = dialog.grab();
         benchmark::DoNotOptimize(shown);

@@ -20,8 +20,8 @@
 #include "app/mainframe.h"
 #include "document/kanalyxdoc.h"
 #include "fulllist.h"
-#include "platform/listctrl.h"
 #include "views/channellistwidget.h"
+#include "views/listctrl.h"
 
 namespace {
 

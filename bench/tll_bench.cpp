@@ -137,7 +137,7 @@ void BM_Load(benchmark::State& state)
     for (auto _ : state) {
         kx::CKanalyxDoc doc;
         doc.OnOpenDocument(files().input);
-        benchmark::DoNotOptimize(doc.list(kx::ListKind::DigitalTV).itemCount());
+        benchmark::DoNotOptimize(doc.ChannelCount(kx::ListKind::DigitalTV));
     }
 }
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);

@@ -1,8 +1,10 @@
-// The list commands on a full list (16,383 rows): Up with every second row selected, Delete of
-// every row followed by Undo, and renumbering. Core only, no widget.
+// The list commands on a full list (16,383 rows), through the document's history and the view
+// that mirrors the list: Up with every second row selected, Delete of every row, its Undo and
+// Redo, refilling every row, and what a history of 1,000 Up steps holds. Core only, no widget.
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "document/kanalyxdoc.h"
 #include "fulllist.h"
@@ -21,23 +23,25 @@ struct Lists
 {
     Lists()
     {
-        kx::SetCodecSettings(kx::CodecSettings{});
         std::string bytes = kx::bench::fullListBytes(kRows, 20 * 1024);
         for (std::size_t i = 0; i < kRows; ++i) {
             bytes[kFirstRecord + i * 176 + 13] &= 0x3F;
         }
         kx::Archive in(std::move(bytes), "bench");
         doc.Serialize(in);
-        dtv.OnInitialUpdate();
-        fm.OnInitialUpdate();
-        tv.OnInitialUpdate();
+    }
+
+    void selectAll()
+    {
+        dtv.GetListCtrl().setAllItemStates(kx::lvis::kSelected, kx::lvis::kSelected);
     }
 
     static constexpr std::size_t kFirstRecord = 4 + 8 + 4 + 20 * 1024 + 8;
+    kx::CodecSettings codec;
     kx::CKanalyxDoc doc;
-    kx::CTVEditView tv{doc};
-    kx::CFMEditView fm{doc};
-    kx::CDTVEditView dtv{doc};
+    kx::CTVEditView tv{doc, codec};
+    kx::CFMEditView fm{doc, codec};
+    kx::CDTVEditView dtv{doc, codec};
 };
 
 void BM_MoveUpEverySecondRow(benchmark::State& state)
@@ -60,31 +64,76 @@ void BM_MoveUpEverySecondRow(benchmark::State& state)
 }
 BENCHMARK(BM_MoveUpEverySecondRow)->Unit(benchmark::kMillisecond);
 
-void BM_DeleteAllThenUndo(benchmark::State& state)
+void BM_DeleteAllRows(benchmark::State& state)
 {
     Lists lists;
-    kx::ListCtrl& list = lists.dtv.GetListCtrl();
     for (auto _ : state) {
         state.PauseTiming();
-        list.setAllItemStates(kx::lvis::kSelected, kx::lvis::kSelected);
+        lists.selectAll();
         state.ResumeTiming();
         lists.dtv.OnDeleteRows();
-        lists.dtv.OnEditUndo();
+        state.PauseTiming();
+        lists.doc.Undo();
+        state.ResumeTiming();
     }
-    if (list.itemCount() != kRows) {
+}
+BENCHMARK(BM_DeleteAllRows)->Unit(benchmark::kMillisecond);
+
+void BM_UndoDeleteAllRows(benchmark::State& state)
+{
+    Lists lists;
+    for (auto _ : state) {
+        state.PauseTiming();
+        lists.selectAll();
+        lists.dtv.OnDeleteRows();
+        state.ResumeTiming();
+        lists.doc.Undo();
+    }
+    if (lists.dtv.GetListCtrl().itemCount() != kRows) {
         state.SkipWithError("rows were lost");
     }
 }
-BENCHMARK(BM_DeleteAllThenUndo)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoDeleteAllRows)->Unit(benchmark::kMillisecond);
 
-void BM_RenumberRows(benchmark::State& state)
+void BM_RedoDeleteAllRows(benchmark::State& state)
+{
+    Lists lists;
+    lists.selectAll();
+    lists.dtv.OnDeleteRows();
+    lists.doc.Undo();
+    for (auto _ : state) {
+        lists.doc.Redo();
+        state.PauseTiming();
+        lists.doc.Undo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RedoDeleteAllRows)->Unit(benchmark::kMillisecond);
+
+void BM_RefillRows(benchmark::State& state)
 {
     Lists lists;
     for (auto _ : state) {
-        lists.dtv.RenumberRows();
+        lists.dtv.RefillRows();
     }
 }
-BENCHMARK(BM_RenumberRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefillRows)->Unit(benchmark::kMillisecond);
+
+// 1,000 steps of Up on a single row (the first renumbering of the list counts in the first
+// step); the counter says how many bytes the history holds for them.
+void BM_ThousandUpSteps(benchmark::State& state)
+{
+    Lists lists;
+    for (auto _ : state) {
+        for (int step = 0; step < 1000; ++step) {
+            const int moving[] = {kRows - 1 - step};
+            lists.doc.MoveUp(kx::ListKind::DigitalTV, moving);
+        }
+    }
+    state.counters["history_bytes"] = static_cast<double>(lists.doc.history().memoryBytes());
+    state.counters["steps"] = static_cast<double>(lists.doc.history().stepCount());
+}
+BENCHMARK(BM_ThousandUpSteps)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "listviews.h"
+#include "platform/error.h"
 
 namespace kx::cli {
 
@@ -17,6 +18,7 @@ std::vector<OptionSpec> options()
                              {"--duplicate", 0},
                              {"--delete", 0},
                              {"--undo", 0},
+                             {"--redo", 0},
                              {"--rename", 2},
                              {"--tick", 1},
                              {"--untick", 1},
@@ -51,14 +53,31 @@ public:
             } else {
                 view().OnDeleteRows();
             }
-        } else if (name == "--undo") {
-            if (!view().OnUpdateEditUndo()) {
-                fail(op,
-                     "there is nothing to undo in the " + std::string(listName(m_kind)) + " list");
+        } else if (name == "--undo" || name == "--redo") {
+            CKanalyxDoc& doc = m_views.doc;
+            const bool undo = name == "--undo";
+            if (undo ? !doc.CanUndo() : !doc.CanRedo()) {
+                fail(op, undo ? "there is nothing to undo" : "there is nothing to redo");
             }
-            view().OnEditUndo();
+            if (undo) {
+                doc.Undo();
+            } else {
+                doc.Redo();
+            }
+            // The next list command names its rows afresh.
+            for (const ListKind kind : kListKinds) {
+                m_views.view(kind).SelectRows({});
+            }
         } else if (name == "--rename") {
-            view().OnEndLabelEdit(row(op, op.values[0]), 1, op.values[1]);
+            const int renamed = row(op, op.values[0]);
+            try {
+                view().OnEndLabelEdit(renamed, 1, op.values[1]);
+            } catch (const Error& error) {
+                if (error.code() != ErrorCode::Usage) {
+                    throw;
+                }
+                fail(op, error.what());
+            }
         } else if (name == "--tick" || name == "--untick") {
             view().SetCheckBox(row(op, op.values[0]), name == "--tick");
         }
@@ -137,8 +156,7 @@ int run(const Args& args)
             parseListKind(option.values[0]);
         }
     }
-    applyCodecOptions(args);
-    ListViews views;
+    ListViews views(codecFromOptions(args));
     views.doc.OnOpenDocument(args.positionals()[0]);
     Editor editor(views);
     for (const Option& option : args.options()) {
@@ -160,11 +178,14 @@ const Command kEditCommand{
     "  --up, --down             move the selected rows one place\n"
     "  --duplicate              put a copy below every selected row\n"
     "  --delete                 delete the selected rows\n"
-    "  --undo                   undo the list's last rename or deletion\n"
+    "  --undo                   undo the last step of the document, whatever list it was in;\n"
+    "                           no row is selected afterwards\n"
+    "  --redo                   redo the last undone step; no row is selected afterwards\n"
     "  --rename ROW TEXT        rename a channel, as an edit of its name cell (UTF-8)\n"
     "  --tick ROW, --untick ROW click the row's check box to tick or untick it\n"
-    "An operation the editor would not run (nothing selected, nothing to undo, a row that does\n"
-    "not exist) stops with exit code 2, and no output file is written.\n\n",
+    "An operation the editor would not run (nothing selected, nothing to undo or redo, a row\n"
+    "that does not exist, a name the character table cannot store) stops with exit code 2,\n"
+    "and no output file is written. An operation that changes nothing adds no step to undo.\n\n",
     &options, &run};
 
 } // namespace kx::cli

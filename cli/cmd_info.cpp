@@ -13,9 +13,9 @@ int run(const Args& args)
     CKanalyxDoc doc;
     doc.OnOpenDocument(args.positionals()[0]);
     std::cout << "variant: " << doc.GetVariant() << "\n"
-              << "analog: " << doc.list(ListKind::Analog).itemCount() << "\n"
-              << "radio: " << doc.list(ListKind::Radio).itemCount() << "\n"
-              << "dtv: " << doc.list(ListKind::DigitalTV).itemCount() << "\n"
+              << "analog: " << doc.ChannelCount(ListKind::Analog) << "\n"
+              << "radio: " << doc.ChannelCount(ListKind::Radio) << "\n"
+              << "dtv: " << doc.ChannelCount(ListKind::DigitalTV) << "\n"
               << "settings: " << doc.Settings().size() << "\n"
               << "trailing: " << doc.Trailing().size() << "\n";
     return 0;

@@ -32,8 +32,7 @@ int run(const Args& args)
         throw UsageError("--list analog|radio|dtv is required");
     }
     const ListKind kind = parseListKind(*which);
-    applyCodecOptions(args);
-    ListViews views;
+    ListViews views(codecFromOptions(args));
     views.doc.OnOpenDocument(args.positionals()[0]);
     // The cells as the view filled them.
     const ListCtrl& rows = views.view(kind).GetListCtrl();

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "commands.h"
@@ -79,8 +80,7 @@ void setName(CChannelRec& rec, std::string_view name, int table)
     codec.characterTable = table == kUtf8 ? kPlain : table;
     codec.prefix = table != kPlain;
     codec.unicode = table == kUtf8;
-    SetCodecSettings(codec);
-    rec.SetName(name);
+    rec.SetName(name, codec);
 }
 
 std::vector<std::unique_ptr<CChannelRec>> analogChannels()
@@ -188,14 +188,13 @@ std::string emptyList()
 int run(const Args& args)
 {
     args.expectPositionals({"OUT"});
-    CKanalyxDoc doc;
     Archive in(emptyList(), "sample");
-    doc.Serialize(in);
-    const CodecSettings saved = CurrentCodecSettings();
-    doc.list(ListKind::Analog).appendItems(analogChannels());
-    doc.list(ListKind::DigitalTV).appendItems(digitalChannels(false));
-    doc.list(ListKind::Radio).appendItems(digitalChannels(true));
-    SetCodecSettings(saved);
+    TllContents contents = ReadTll(in);
+    ListOf(contents, ListKind::Analog) = analogChannels();
+    ListOf(contents, ListKind::DigitalTV) = digitalChannels(false);
+    ListOf(contents, ListKind::Radio) = digitalChannels(true);
+    CKanalyxDoc doc;
+    doc.SetContents(std::move(contents));
     doc.OnSaveDocument(args.positionals()[0]);
     return 0;
 }

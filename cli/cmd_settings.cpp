@@ -103,9 +103,11 @@ int run(const Args& args)
     CKanalyxDoc doc;
     doc.OnOpenDocument(args.positionals()[0]);
     const int variant = doc.GetVariant();
-    CountryPageModel country(doc.Settings(), variant);
+    // The pages work on a copy that goes back to the document as one change.
+    std::vector<std::uint8_t> settings(doc.Settings().begin(), doc.Settings().end());
+    CountryPageModel country(settings, variant);
     country.OnInitDialog();
-    MorePageModel more(doc.Settings(), variant);
+    MorePageModel more(settings, variant);
     loadRows(more, args);
 
     for (const Option& option : args.options()) {
@@ -117,6 +119,7 @@ int run(const Args& args)
     country.OnApply();
     more.OnApply();
     country.OnInitDialog();
+    doc.SetSettings(settings, StepKind::Settings);
 
     if (out != nullptr) {
         doc.OnSaveDocument(*out);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/kanalyxdoc.h"
+#include "model/namecodec.h"
 #include "views/dtveditview.h"
 #include "views/fmeditview.h"
 #include "views/tveditview.h"
@@ -11,10 +12,13 @@ namespace kx::cli {
 // file is opened and carry out the list commands.
 struct ListViews
 {
+    explicit ListViews(const CodecSettings& settings) : codec(settings) {}
+
+    CodecSettings codec;
     CKanalyxDoc doc;
-    CTVEditView tv{doc};
-    CFMEditView fm{doc};
-    CDTVEditView dtv{doc};
+    CTVEditView tv{doc, codec};
+    CFMEditView fm{doc, codec};
+    CDTVEditView dtv{doc, codec};
 
     CKanalyxView& view(ListKind kind)
     {

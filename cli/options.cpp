@@ -143,7 +143,7 @@ std::vector<OptionSpec> withCodecOptions(std::initializer_list<OptionSpec> own)
     return specs;
 }
 
-void applyCodecOptions(const Args& args)
+CodecSettings codecFromOptions(const Args& args)
 {
     MemoryProfile profile;
     if (const std::string* charset = args.value("--charset")) {
@@ -155,15 +155,14 @@ void applyCodecOptions(const Args& args)
         profile.setInt(kCodecSection, kCodePageValue,
                        parseInt(*codePage, "--codepage", 1250, 1257));
     }
-    LoadCodecSettings(ProgramFolder(), profile);
+    CodecSettings codec = LoadCodecSettings(ProgramFolder(), profile);
     if (const std::string* userTable = args.value("--user-table")) {
         // A table named on the command line must be there; only the default may be missing.
         File check(*userTable, File::Mode::Read);
         check.close();
-        CodecSettings codec = CurrentCodecSettings();
         codec.userTable = ReadUserTable(*userTable);
-        SetCodecSettings(codec);
     }
+    return codec;
 }
 
 } // namespace kx::cli

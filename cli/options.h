@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document/kanalyxdoc.h"
+#include "model/namecodec.h"
 
 namespace kx::cli {
 
@@ -64,10 +65,10 @@ ListKind parseListKind(std::string_view text);
 std::span<const OptionSpec> codecOptionSpecs();
 // Their lines for a command's help text.
 extern const std::string_view kCodecOptionsHelp;
-// Sets up the name codec from the options: --charset N (0 to 12, default 1), --prefix,
+// The name codec settings the options give: --charset N (0 to 12, default 1), --prefix,
 // --unicode, --codepage CP (1250 to 1257; default: the locale's), --user-table PATH (default:
 // code.dat beside the program).
-void applyCodecOptions(const Args& args);
+CodecSettings codecFromOptions(const Args& args);
 
 // Specs made of the command's own and the shared codec options.
 std::vector<OptionSpec> withCodecOptions(std::initializer_list<OptionSpec> own);

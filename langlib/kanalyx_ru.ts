@@ -893,6 +893,108 @@
         <source>Kanalyx Files (*.tll)</source>
         <translation>Файлы Kanalyx (*.tll)</translation>
     </message>
+    <message>
+        <source>Move 1 channel up</source>
+        <translation>Переместить канал вверх</translation>
+    </message>
+    <message>
+        <source>Move %1 channels up</source>
+        <translation>Переместить каналы вверх (%1)</translation>
+    </message>
+    <message>
+        <source>Move 1 channel down</source>
+        <translation>Переместить канал вниз</translation>
+    </message>
+    <message>
+        <source>Move %1 channels down</source>
+        <translation>Переместить каналы вниз (%1)</translation>
+    </message>
+    <message>
+        <source>Duplicate 1 channel</source>
+        <translation>Дублировать канал</translation>
+    </message>
+    <message>
+        <source>Duplicate %1 channels</source>
+        <translation>Дублировать каналы (%1)</translation>
+    </message>
+    <message>
+        <source>Delete 1 channel</source>
+        <translation>Удалить канал</translation>
+    </message>
+    <message>
+        <source>Delete %1 channels</source>
+        <translation>Удалить каналы (%1)</translation>
+    </message>
+    <message>
+        <source>Rename channel</source>
+        <translation>Переименовать канал</translation>
+    </message>
+    <message>
+        <source>Tick 1 channel</source>
+        <translation>Отметить канал</translation>
+    </message>
+    <message>
+        <source>Tick %1 channels</source>
+        <translation>Отметить каналы (%1)</translation>
+    </message>
+    <message>
+        <source>Untick 1 channel</source>
+        <translation>Снять отметку с канала</translation>
+    </message>
+    <message>
+        <source>Untick %1 channels</source>
+        <translation>Снять отметку с каналов (%1)</translation>
+    </message>
+    <message>
+        <source>Channel properties</source>
+        <translation>Свойства канала</translation>
+    </message>
+    <message>
+        <source>More Settings</source>
+        <translation>Дополнительные настройки</translation>
+    </message>
+    <message>
+        <source>Move 1 channel</source>
+        <translation>Переместить канал</translation>
+    </message>
+    <message>
+        <source>Move %1 channels</source>
+        <translation>Переместить каналы (%1)</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Сортировка</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Повторить</translation>
+    </message>
+    <message>
+        <source>Redo the last undone action</source>
+        <translation>Повторить последнее отменённое действие</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Отменить: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Повторить: %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be changed.</source>
+        <translation>Не удалось изменить настройки.</translation>
+    </message>
+    <message>
+        <source>The character table %1 cannot store these characters: %2
+Choose another character table on the bar, or change the name.</source>
+        <translation>В таблице символов %1 нет этих символов: %2
+Выберите другую таблицу символов на панели или измените название.</translation>
+    </message>
 </context>
 <context>
     <name>kx::CParamDlg</name>

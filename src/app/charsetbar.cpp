@@ -47,6 +47,18 @@ void CharsetBar::InitCharacterSetBar()
     showModel();
 }
 
+void CharsetBar::showFileCharacterTable(int row)
+{
+    m_model.showFileTable(row);
+    showModel();
+}
+
+void CharsetBar::showStoredCharacterTable()
+{
+    m_model.InitCharacterSetBar();
+    showModel();
+}
+
 void CharsetBar::OnCharacterSetChange(int row)
 {
     m_model.OnCharacterSetChange(row);

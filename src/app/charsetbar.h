@@ -21,6 +21,10 @@ public:
 
     // Fills the combo box and sets every control from the profile.
     void InitCharacterSetBar();
+    // Shows the table of the open file with "Prefix" checked, without storing it.
+    void showFileCharacterTable(int row);
+    // Shows the stored choice again after a file's table.
+    void showStoredCharacterTable();
 
     const CharsetBarModel& model() const { return m_model; }
     QComboBox* characterSetCombo() const { return m_combo; }

@@ -40,11 +40,8 @@ CKanalyxApp::CKanalyxApp(QString programFolder) : m_programFolder(std::move(prog
 
 CKanalyxApp::~CKanalyxApp()
 {
-    CChannelRec::SetEditHook(nullptr);
     m_frame.reset();
     m_doc.reset();
-    // The Channel dialog's hook belongs to this run's window.
-    CChannelRec::SetEditHook(nullptr);
     QCoreApplication::removeTranslator(&m_qtTranslator);
     if (m_libraryLoaded) {
         QCoreApplication::removeTranslator(&m_translator);
@@ -69,10 +66,7 @@ bool CKanalyxApp::InitInstance(const QStringList& arguments, const Options& opti
     m_language = m_profile.getInt(kLanguageSection, kLanguageValue, English);
     loadLanguageLibrary();
 
-    // The character-set settings in force before the first name is shown.
     const std::filesystem::path programFolder(QFile::encodeName(m_programFolder).toStdString());
-    LoadCodecSettings(programFolder, m_profile);
-
     m_doc = std::make_unique<CKanalyxDoc>();
     m_frame = std::make_unique<CMainFrame>(*m_doc, m_profile, programFolder);
     installDialogs();
@@ -92,10 +86,11 @@ bool CKanalyxApp::InitInstance(const QStringList& arguments, const Options& opti
     }
 
     // The first argument that is not an option names the file to open. A file that cannot be
-    // opened ends the program, after its message was shown.
+    // opened is reported, and the window stays open without it.
     for (const QString& argument : arguments) {
         if (!argument.startsWith('-')) {
-            return m_frame->openDocumentFile(argument);
+            m_frame->openDocumentFile(argument);
+            break;
         }
     }
     return true;
@@ -105,15 +100,21 @@ void CKanalyxApp::installDialogs()
 {
     FrameDialogs dialogs;
     const std::filesystem::path folder(QFile::encodeName(m_programFolder).toStdString());
-    dialogs.moreSettings = [folder](QWidget* parent, CKanalyxDoc& doc) {
-        return MoreSettingsSheet::run(parent, doc, folder);
+    dialogs.moreSettings = [folder](QWidget* parent, CKanalyxDoc& doc, const CodecSettings& codec) {
+        return MoreSettingsSheet::run(parent, doc, folder, codec.systemCodePage);
     };
-    dialogs.dataBlock = [folder](QWidget* parent, CKanalyxDoc& doc) {
-        CDataBlockDlg::run(parent, doc, folder);
+    dialogs.dataBlock = [folder](QWidget* parent, CKanalyxDoc& doc, const CodecSettings& codec) {
+        CDataBlockDlg::run(parent, doc, folder, codec.systemCodePage);
     };
-    dialogs.userSettings = [folder](QWidget* parent) { return CUserTableDlg::run(parent, folder); };
+    dialogs.userSettings = [folder](QWidget* parent, const CodecSettings& codec) {
+        return CUserTableDlg::run(parent, folder, codec.systemCodePage);
+    };
+    dialogs.channel = [](QWidget* parent, std::span<std::uint8_t> record,
+                         const CodecSettings& codec) {
+        CChannelDlg dialog(record, codec.systemCodePage, parent);
+        return dialog.exec() == QDialog::Accepted;
+    };
     m_frame->setDialogs(std::move(dialogs));
-    CChannelRec::SetEditHook(&CChannelDlg::editRecord);
 }
 
 void CKanalyxApp::loadLanguageLibrary()

@@ -24,9 +24,12 @@
 #include "app/settingsprofile.h"
 #include "app/windowmemory.h"
 #include "dialogs/importdlg.h"
+#include "model/channelrec.h"
+#include "model/charactertable.h"
 #include "model/namecodec.h"
 #include "platform/error.h"
 #include "platform/strings.h"
+#include "views/celledit.h"
 #include "views/channellistwidget.h"
 #include "views/dtveditview.h"
 #include "views/fmeditview.h"
@@ -55,6 +58,49 @@ QString fromPath(const std::filesystem::path& path)
     return QFile::decodeName(path.native().c_str());
 }
 
+// What a step of the history did, as the Edit menu names it after "Undo" or "Redo".
+QString stepName(const StepLabel& label)
+{
+    const int n = label.count;
+    switch (label.kind) {
+    case StepKind::MoveUp:
+        return n == 1 ? CMainFrame::tr("Move 1 channel up")
+                      : CMainFrame::tr("Move %1 channels up").arg(n);
+    case StepKind::MoveDown:
+        return n == 1 ? CMainFrame::tr("Move 1 channel down")
+                      : CMainFrame::tr("Move %1 channels down").arg(n);
+    case StepKind::Duplicate:
+        return n == 1 ? CMainFrame::tr("Duplicate 1 channel")
+                      : CMainFrame::tr("Duplicate %1 channels").arg(n);
+    case StepKind::Delete:
+        return n == 1 ? CMainFrame::tr("Delete 1 channel")
+                      : CMainFrame::tr("Delete %1 channels").arg(n);
+    case StepKind::Rename:
+        return CMainFrame::tr("Rename channel");
+    case StepKind::Tick:
+        return n == 1 ? CMainFrame::tr("Tick 1 channel")
+                      : CMainFrame::tr("Tick %1 channels").arg(n);
+    case StepKind::Untick:
+        return n == 1 ? CMainFrame::tr("Untick 1 channel")
+                      : CMainFrame::tr("Untick %1 channels").arg(n);
+    case StepKind::ChannelProperties:
+        return CMainFrame::tr("Channel properties");
+    case StepKind::Settings:
+        return CMainFrame::tr("More Settings");
+    case StepKind::DataBlock:
+        return CMainFrame::tr("Data Block");
+    case StepKind::Import:
+        return CMainFrame::tr("Import");
+    case StepKind::MoveTo:
+    case StepKind::Drag:
+        return n == 1 ? CMainFrame::tr("Move 1 channel")
+                      : CMainFrame::tr("Move %1 channels").arg(n);
+    case StepKind::Sort:
+        return CMainFrame::tr("Sort");
+    }
+    return {};
+}
+
 // The first local file among dropped data, or an empty string.
 QString droppedFile(const QMimeData* data)
 {
@@ -74,7 +120,9 @@ QString droppedFile(const QMimeData* data)
 CMainFrame::CMainFrame(CKanalyxDoc& doc, SettingsProfile& profile,
                        std::filesystem::path programFolder, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_profile(profile),
-      m_programFolder(std::move(programFolder)), m_fileDialogs(std::make_unique<FileDialogs>())
+      m_programFolder(std::move(programFolder)),
+      m_codec(LoadCodecSettings(m_programFolder, m_profile)),
+      m_fileDialogs(std::make_unique<FileDialogs>())
 {
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowIcon(programIcon());
@@ -142,6 +190,10 @@ void CMainFrame::createActions()
     act->setIcon(commandIcon(QStringLiteral("edit-undo")));
     act->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    act = makeAction(Command::EditRedo, tr("&Redo"), tr("Redo the last undone action"), tr("Redo"));
+    act->setIcon(commandIcon(QStringLiteral("edit-redo")));
+    act->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     act = makeAction(Command::EditUp, tr("Up"), tr("Move Up"), tr("Up"));
     act->setIcon(commandIcon(QStringLiteral("go-up")));
@@ -214,6 +266,7 @@ void CMainFrame::createMenus()
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->addAction(action(Command::EditUndo));
+    edit->addAction(action(Command::EditRedo));
     edit->addSeparator();
     edit->addAction(action(Command::EditUp));
     edit->addAction(action(Command::EditDown));
@@ -256,6 +309,7 @@ void CMainFrame::createToolBar()
     m_toolBar->addAction(action(Command::EditDelete));
     m_toolBar->addSeparator();
     m_toolBar->addAction(action(Command::EditUndo));
+    m_toolBar->addAction(action(Command::EditRedo));
     m_toolBar->addSeparator();
     m_toolBar->addAction(action(Command::MoreSettings));
     m_toolBar->addSeparator();
@@ -317,9 +371,9 @@ void CMainFrame::createLists()
     analogAndRadio->setChildrenCollapsible(false);
     m_splitter->addWidget(analogAndRadio);
     // The views make the lists' columns, so they come before the tables that show them.
-    m_views.at(0) = std::make_unique<CTVEditView>(m_doc);
-    m_views.at(1) = std::make_unique<CFMEditView>(m_doc);
-    m_views.at(2) = std::make_unique<CDTVEditView>(m_doc);
+    m_views.at(0) = std::make_unique<CTVEditView>(m_doc, m_codec);
+    m_views.at(1) = std::make_unique<CFMEditView>(m_doc, m_codec);
+    m_views.at(2) = std::make_unique<CDTVEditView>(m_doc, m_codec);
     for (int i = 0; i < kListCount; ++i) {
         CKanalyxView* view = m_views.at(static_cast<std::size_t>(i)).get();
         view->addObserver(this);
@@ -327,6 +381,16 @@ void CMainFrame::createLists()
         auto* list = new ChannelListWidget(view->GetListCtrl(), place);
         list->listModel()->setBlueRows(
             [view](int row) { return view->OnCustomDraw(row) == RowColour::Blue; });
+        list->setFieldFits(
+            [this](const QString& text) { return NameFits(text.toStdString(), m_codec); });
+        list->listModel()->setCheckHandler([this, view](int row, bool ticked) {
+            commitCellEdits();
+            try {
+                view->SetCheckBox(row, ticked);
+            } catch (const std::exception& error) {
+                showError(tr("The command could not be carried out."), error);
+            }
+        });
         connect(list, &ChannelListWidget::cellDoubleClicked, this,
                 [this, i](int row, int column, Qt::MouseButton button) {
                     OnCellDoubleClicked(i, row, column, button);
@@ -373,8 +437,8 @@ void CMainFrame::connectCommands()
             [this] { runListCommand(&CKanalyxView::OnDuplicate); });
     connect(action(Command::EditDelete), &QAction::triggered, this,
             [this] { runListCommand(&CKanalyxView::OnDeleteRows); });
-    connect(action(Command::EditUndo), &QAction::triggered, this,
-            [this] { runListCommand(&CKanalyxView::OnEditUndo); });
+    connect(action(Command::EditUndo), &QAction::triggered, this, &CMainFrame::OnEditUndo);
+    connect(action(Command::EditRedo), &QAction::triggered, this, &CMainFrame::OnEditRedo);
     connect(action(Command::NextPane), &QAction::triggered, this, [this] { OnNextPane(1); });
     connect(action(Command::PrevPane), &QAction::triggered, this, [this] { OnNextPane(-1); });
 }
@@ -436,7 +500,38 @@ QString CMainFrame::messagePaneText() const
 
 void CMainFrame::reloadCodecSettings()
 {
-    LoadCodecSettings(m_programFolder, m_profile);
+    m_codec = LoadCodecSettings(m_programFolder, m_profile);
+    refillNames();
+}
+
+void CMainFrame::refillNames()
+{
+    for (const std::unique_ptr<CKanalyxView>& view : m_views) {
+        view->RefillRows();
+    }
+    emit namesNeedRedraw();
+}
+
+void CMainFrame::followFileCharacterTable()
+{
+    const std::optional<int> row = m_doc.PrevailingCharacterTable();
+    if (!row) {
+        if (m_charsetBar->model().followsFile()) {
+            // Back to the user's own choice after a file that had one of its own.
+            m_charsetBar->showStoredCharacterTable();
+            m_codec = LoadCodecSettings(m_programFolder, m_profile);
+            refillNames();
+        }
+        return;
+    }
+    // Only the bar and this window follow the file; the user's own choice stays saved.
+    m_charsetBar->showFileCharacterTable(*row);
+    if (m_codec.characterTable != *row || !m_codec.prefix || m_codec.unicode) {
+        m_codec.characterTable = *row;
+        m_codec.prefix = true;
+        m_codec.unicode = false;
+        refillNames();
+    }
 }
 
 void CMainFrame::updateCommands()
@@ -456,7 +551,12 @@ void CMainFrame::updateCommands()
          {Command::EditUp, Command::EditDown, Command::EditDuplicate, Command::EditDelete}) {
         action(command)->setEnabled(selection);
     }
-    action(Command::EditUndo)->setEnabled(active.OnUpdateEditUndo());
+    const std::optional<StepLabel> undo = m_doc.UndoLabel();
+    const std::optional<StepLabel> redo = m_doc.RedoLabel();
+    action(Command::EditUndo)->setEnabled(undo.has_value());
+    action(Command::EditUndo)->setText(undo ? tr("&Undo %1").arg(stepName(*undo)) : tr("&Undo"));
+    action(Command::EditRedo)->setEnabled(redo.has_value());
+    action(Command::EditRedo)->setText(redo ? tr("&Redo %1").arg(stepName(*redo)) : tr("&Redo"));
     for (int i = 0; i < kListCount; ++i) {
         m_lists.at(static_cast<std::size_t>(i))->setMarkedActive(i == m_activeList);
     }
@@ -466,13 +566,13 @@ void CMainFrame::updateCommands()
 
 void CMainFrame::OnInitialUpdate()
 {
+    followFileCharacterTable();
     updateTitle();
     updateCommands();
 }
 
-void CMainFrame::OnUpdate()
+void CMainFrame::historyChanged()
 {
-    updateTitle();
     updateCommands();
 }
 
@@ -543,8 +643,7 @@ bool CMainFrame::openDocumentFile(const QString& path)
     try {
         m_doc.OnOpenDocument(toPath(path));
     } catch (const std::exception& error) {
-        updateTitle();
-        updateCommands();
+        // The open document stays as it was.
         showError(tr("The file could not be opened."), error);
         return false;
     }
@@ -708,39 +807,16 @@ void CMainFrame::dropEvent(QDropEvent* event)
 
 // ---- Commands of the frame
 
-// The settings dialogs write into the document's settings block in place, and bytes they wrote
-// stay even when the dialog ends with Cancel (Apply in the sheet, typing in the Data Block grid).
-// The document is marked modified whenever its bytes changed, so that closing the program asks to
-// save them instead of dropping them silently.
-namespace {
-class SettingsChangeWatch
-{
-public:
-    explicit SettingsChangeWatch(const CKanalyxDoc& doc)
-        : m_doc(doc), m_before(doc.Settings().begin(), doc.Settings().end())
-    {}
-    bool changed() const
-    {
-        const auto now = m_doc.Settings();
-        return !std::equal(m_before.begin(), m_before.end(), now.begin(), now.end());
-    }
-
-private:
-    const CKanalyxDoc& m_doc;
-    std::vector<std::uint8_t> m_before;
-};
-} // namespace
-
 void CMainFrame::OnMoreSettings()
 {
     commitCellEdits();
     if (!m_doc.OnUpdateFileCommand() || !m_dialogs.moreSettings) {
         return;
     }
-    const SettingsChangeWatch watch(m_doc);
-    // OK marks the document modified even when nothing changed, as the sheet always did.
-    if (m_dialogs.moreSettings(this, m_doc) || watch.changed()) {
-        m_doc.SetModifiedFlag(true);
+    try {
+        m_dialogs.moreSettings(this, m_doc, m_codec);
+    } catch (const std::exception& error) {
+        showError(tr("The settings could not be changed."), error);
     }
 }
 
@@ -750,21 +826,43 @@ void CMainFrame::OnDataBlock()
     if (!m_doc.OnUpdateFileCommand() || !m_dialogs.dataBlock) {
         return;
     }
-    const SettingsChangeWatch watch(m_doc);
-    m_dialogs.dataBlock(this, m_doc);
-    if (watch.changed()) {
-        m_doc.SetModifiedFlag(true);
+    try {
+        m_dialogs.dataBlock(this, m_doc, m_codec);
+    } catch (const std::exception& error) {
+        showError(tr("The settings could not be changed."), error);
     }
 }
 
 void CMainFrame::OnUserSettings()
 {
     commitCellEdits();
-    if (m_dialogs.userSettings && m_dialogs.userSettings(this)) {
-        // The table may have changed what stored bytes mean; the names on screen change with
-        // the next refresh of the rows.
+    if (m_dialogs.userSettings && m_dialogs.userSettings(this, m_codec)) {
+        // The table may have changed what stored bytes mean.
         reloadCodecSettings();
     }
+}
+
+void CMainFrame::OnEditUndo()
+{
+    commitCellEdits();
+    showTouchedRows(m_doc.Undo());
+}
+
+void CMainFrame::OnEditRedo()
+{
+    commitCellEdits();
+    showTouchedRows(m_doc.Redo());
+}
+
+void CMainFrame::showTouchedRows(const std::pair<std::optional<ListKind>, RowSelection>& touched)
+{
+    if (touched.first) {
+        const auto index = static_cast<std::size_t>(*touched.first);
+        m_views.at(index)->SelectRows(touched.second);
+        m_activeList = static_cast<int>(index);
+        activeList()->setFocus(Qt::OtherFocusReason);
+    }
+    updateCommands();
 }
 
 void CMainFrame::runListCommand(void (CKanalyxView::*command)())
@@ -791,8 +889,8 @@ void CMainFrame::OnCellDoubleClicked(int list, int row, int column, Qt::MouseBut
                 }
             }
         } else if (button == Qt::RightButton) {
-            if (target.OnRButtonDblClk(row, column) == DoubleClickResult::ChannelConfirmed) {
-                widget->viewport()->update();
+            if (target.OnRButtonDblClk(row, column) == DoubleClickResult::OpenChannelDialog) {
+                OnChannelProperties(list, row);
             }
         }
     } catch (const std::exception& error) {
@@ -804,22 +902,51 @@ void CMainFrame::OnCellDoubleClicked(int list, int row, int column, Qt::MouseBut
 void CMainFrame::OnCellEditEnded(int list, int row, int column, const QString& text, bool cancelled)
 {
     CKanalyxView& target = *m_views.at(static_cast<std::size_t>(list));
+    const std::string name = text.toStdString();
+    if (!cancelled) {
+        const std::string missing = UnstorableCharacters(name, m_codec);
+        if (!missing.empty()) {
+            // Nothing is lost: the editor opens again on what was typed.
+            QMessageBox::warning(
+                this, coreText(ids::kAppTitle),
+                tr("The character table %1 cannot store these characters: %2\nChoose another "
+                   "character table on the bar, or change the name.")
+                    .arg(QString::fromStdString(CharacterTableText(m_codec.characterTable)),
+                         QString::fromStdString(missing)));
+            ChannelListWidget* widget = m_lists.at(static_cast<std::size_t>(list));
+            if (CCellEdit* editor = widget->BeginCellEdit(row, column)) {
+                editor->setText(text);
+            }
+            return;
+        }
+    }
     try {
-        target.OnEndLabelEdit(row, column,
-                              cancelled ? std::nullopt : std::optional(text.toStdString()));
+        target.OnEndLabelEdit(row, column, cancelled ? std::nullopt : std::optional(name));
     } catch (const std::exception& error) {
         showError(tr("The channel could not be renamed."), error);
     }
     updateCommands();
 }
 
+void CMainFrame::OnChannelProperties(int list, int row)
+{
+    if (!m_dialogs.channel) {
+        return;
+    }
+    const ListKind kind = m_views.at(static_cast<std::size_t>(list))->kind();
+    const std::span<const std::uint8_t> bytes = m_doc.Channel(kind, row).raw();
+    std::vector<std::uint8_t> copy(bytes.begin(), bytes.end());
+    if (m_dialogs.channel(this, copy, m_codec)) {
+        m_doc.SetChannelBytes(kind, row, copy);
+    }
+}
+
 void CMainFrame::OnCharacterSetChange(bool namesChanged)
 {
-    reloadCodecSettings();
+    m_codec = LoadCodecSettings(m_programFolder, m_profile);
     if (namesChanged) {
         // Every list shows its names through the new table.
-        m_doc.UpdateAllViews();
-        emit namesNeedRedraw();
+        refillNames();
     }
     activeList()->setFocus(Qt::OtherFocusReason);
 }

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <span>
 
 #include <QMainWindow>
 
 #include "document/kanalyxdoc.h"
+#include "model/namecodec.h"
 #include "views/kanalyxview.h"
 
 class QAction;
@@ -24,15 +27,19 @@ class FileDialogs;
 class SettingsProfile;
 
 // Dialogs of the window that other parts of the program supply. A command whose dialog is not
-// supplied stays disabled.
+// supplied stays disabled. codec: the character-set settings the window shows names with.
 struct FrameDialogs
 {
-    // "More Settings...": runs the settings sheet on the document's settings block; true on OK.
-    std::function<bool(QWidget* parent, CKanalyxDoc& doc)> moreSettings;
-    // "Data Block": runs the settings-block dialog.
-    std::function<void(QWidget* parent, CKanalyxDoc& doc)> dataBlock;
+    // "More Settings...": runs the settings sheet, which applies its changes to the document as
+    // steps of its history; true on OK.
+    std::function<bool(QWidget* parent, CKanalyxDoc& doc, const CodecSettings& codec)> moreSettings;
+    // "Data Block": runs the settings-block dialog, which applies OK as a step.
+    std::function<void(QWidget* parent, CKanalyxDoc& doc, const CodecSettings& codec)> dataBlock;
     // "User Settings...": runs the user character table dialog; true on OK (code.dat written).
-    std::function<bool(QWidget* parent)> userSettings;
+    std::function<bool(QWidget* parent, const CodecSettings& codec)> userSettings;
+    // The Channel dialog on a copy of a record's bytes; true when OK stored the boxes in them.
+    std::function<bool(QWidget* parent, std::span<std::uint8_t> record, const CodecSettings& codec)>
+        channel;
 };
 
 // The editor's main window: the analog and radio lists side by side above the digital TV list,
@@ -63,6 +70,7 @@ public:
         FileExport,
         FileExit,
         EditUndo,
+        EditRedo,
         EditUp,
         EditDown,
         EditDuplicate,
@@ -83,7 +91,7 @@ public:
     static constexpr int kCommandCount = static_cast<int>(Command::HelpManual) + 1;
     static constexpr int kRecentFileCount = 4;
 
-    // programFolder: where code.dat is read from when the character-set settings are reloaded.
+    // programFolder: where code.dat is read from when the character-set settings are loaded.
     CMainFrame(CKanalyxDoc& doc, SettingsProfile& profile, std::filesystem::path programFolder,
                QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -118,8 +126,11 @@ public:
     // cancelled or the save failed, so the document must stay.
     bool SaveModified();
 
-    // Re-reads the character-set settings from the profile and code.dat.
+    // Re-reads the character-set settings from the profile and code.dat, and shows every name
+    // with them.
     void reloadCodecSettings();
+    // The character-set settings names are shown and stored with.
+    const CodecSettings& codec() const { return m_codec; }
     // Enables, disables and checks every command by the rules of the document and the lists.
     void updateCommands();
 
@@ -135,7 +146,7 @@ protected:
 private:
     // DocumentObserver
     void OnInitialUpdate() override;
-    void OnUpdate() override;
+    void historyChanged() override;
     void modifiedChanged(bool modified) override;
     // ViewObserver
     void countPaneChanged(int pane, const std::string& text) override;
@@ -158,11 +169,20 @@ private:
     void OnMoreSettings();
     void OnDataBlock();
     void OnUserSettings();
+    void OnEditUndo();
+    void OnEditRedo();
+    // Shows what an Undo or Redo touched: its rows selected in their list, which takes the focus.
+    void showTouchedRows(const std::pair<std::optional<ListKind>, RowSelection>& touched);
     void OnNextPane(int step);
     // Runs a command of the active list's view and shows the result.
     void runListCommand(void (CKanalyxView::*command)());
     void OnCellDoubleClicked(int list, int row, int column, Qt::MouseButton button);
     void OnCellEditEnded(int list, int row, int column, const QString& text, bool cancelled);
+    void OnChannelProperties(int list, int row);
+    // The bar shows the table most prefixed names of the open file use, if one prevails.
+    void followFileCharacterTable();
+    // Every list shows its names again under m_codec.
+    void refillNames();
     // The character-set bar changed the codec: the active list takes the focus back.
     void OnCharacterSetChange(bool namesChanged);
     void OnOpenRecentFile(int index);
@@ -178,6 +198,7 @@ private:
     CKanalyxDoc& m_doc;
     SettingsProfile& m_profile;
     std::filesystem::path m_programFolder;
+    CodecSettings m_codec;
     std::unique_ptr<FileDialogs> m_fileDialogs;
     FrameDialogs m_dialogs;
     std::array<QAction*, kCommandCount> m_actions{};

@@ -5,16 +5,8 @@
 
 namespace kx {
 
-namespace {
-
-QString fileText(const std::string& bytes)
-{
-    return QString::fromStdString(systemBytesToText(bytes));
-}
-
-} // namespace
-
-MorePageItemModel::MorePageItemModel(QObject* parent) : QAbstractTableModel(parent)
+MorePageItemModel::MorePageItemModel(int systemCodePage, QObject* parent)
+    : QAbstractTableModel(parent), m_systemCodePage(systemCodePage)
 {}
 
 void MorePageItemModel::setPageModel(const MorePageModel* page)
@@ -48,9 +40,10 @@ int MorePageItemModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QString MorePageItemModel::valueText(SettingKind kind, const std::string& value)
+QString MorePageItemModel::valueText(SettingKind kind, const std::string& value) const
 {
-    return kind == SettingKind::NamedValues ? fileText(value) : QString::fromStdString(value);
+    return QString::fromStdString(
+        kind == SettingKind::NamedValues ? systemBytesToText(value, m_systemCodePage) : value);
 }
 
 QVariant MorePageItemModel::data(const QModelIndex& index, int role) const
@@ -68,9 +61,9 @@ QVariant MorePageItemModel::data(const QModelIndex& index, int role) const
     const MorePageModel::Row& shown = m_page->rows().at(row);
     switch (index.column()) {
     case NameColumn:
-        return fileText(shown.name);
+        return QString::fromStdString(systemBytesToText(shown.name, m_systemCodePage));
     case AddressColumn:
-        return fileText(shown.address);
+        return QString::fromStdString(systemBytesToText(shown.address, m_systemCodePage));
     default:
         return valueText(m_page->kind(row), shown.data);
     }

@@ -28,7 +28,8 @@ public:
         ColumnCount,
     };
 
-    explicit MorePageItemModel(QObject* parent = nullptr);
+    // Named values are text of systemCodePage (1250 to 1257).
+    explicit MorePageItemModel(int systemCodePage, QObject* parent = nullptr);
 
     // Shows the rows of page (not owned; null shows none) from now on.
     void setPageModel(const MorePageModel* page);
@@ -42,10 +43,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     // The display form of a Data text or a drop-down choice of a row of kind.
-    static QString valueText(SettingKind kind, const std::string& value);
+    QString valueText(SettingKind kind, const std::string& value) const;
 
 private:
     const MorePageModel* m_page = nullptr;
+    int m_systemCodePage;
 };
 
 } // namespace kx

@@ -8,20 +8,27 @@
 namespace kx {
 
 MoreSettingsSheet::MoreSettingsSheet(CKanalyxDoc& doc, const std::filesystem::path& folder,
-                                     QWidget* parent)
+                                     int systemCodePage, QWidget* parent)
     : PropertySheet(QString::fromStdString(Strings::text(ids::kMoreSettingsCaption)), parent),
-      m_country(new CPorperyLang(doc.Settings(), doc.GetVariant())),
-      m_more(new CPropertyMore(doc.Settings(), doc.GetVariant(), folder))
+      m_doc(doc), m_settings(doc.Settings().begin(), doc.Settings().end()),
+      m_country(new CPorperyLang(m_settings, doc.GetVariant())),
+      m_more(new CPropertyMore(m_settings, doc.GetVariant(), folder, systemCodePage))
 {
     setObjectName(QStringLiteral("MoreSettingsSheet"));
     AddPage(m_country);
     AddPage(m_more);
 }
 
-bool MoreSettingsSheet::run(QWidget* parent, CKanalyxDoc& doc, const std::filesystem::path& folder)
+bool MoreSettingsSheet::run(QWidget* parent, CKanalyxDoc& doc, const std::filesystem::path& folder,
+                            int systemCodePage)
 {
-    MoreSettingsSheet sheet(doc, folder, parent);
+    MoreSettingsSheet sheet(doc, folder, systemCodePage, parent);
     return sheet.exec() == QDialog::Accepted;
+}
+
+void MoreSettingsSheet::pagesApplied()
+{
+    m_doc.SetSettings(m_settings, StepKind::Settings);
 }
 
 } // namespace kx

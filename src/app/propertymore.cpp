@@ -24,9 +24,9 @@ constexpr std::array<int, 3> kColumnWidths = {150, 50, 80};
 } // namespace
 
 CPropertyMore::CPropertyMore(std::span<std::uint8_t> settings, int variant,
-                             std::filesystem::path folder, QWidget* parent)
+                             std::filesystem::path folder, int systemCodePage, QWidget* parent)
     : PropertyPage(parent), m_pSettings(settings), m_nVariant(variant), m_folder(std::move(folder)),
-      m_items(new MorePageItemModel(this)), m_list(new SettingsListView(this))
+      m_items(new MorePageItemModel(systemCodePage, this)), m_list(new SettingsListView(this))
 {
     setObjectName(QStringLiteral("CPropertyMore"));
     m_list->setObjectName(QStringLiteral("settingsList"));
@@ -97,7 +97,7 @@ void CPropertyMore::EditDataCell(int row, int column)
     case MorePageModel::Editor::Choices: {
         QStringList choices;
         for (const std::string& choice : m_model->choices(modelRow)) {
-            choices << MorePageItemModel::valueText(m_model->kind(modelRow), choice);
+            choices << m_items->valueText(m_model->kind(modelRow), choice);
         }
         auto* combo = new CCellCombo(row, column, cellText, choices,
                                      m_model->initialChoice(modelRow), m_list->viewport(), m_list);
@@ -130,7 +130,7 @@ void CPropertyMore::OnEndLabelEditList(int row, int /*column*/, const QString& t
         // the display text).
         value.clear();
         for (const std::string& choice : m_model->choices(modelRow)) {
-            if (MorePageItemModel::valueText(m_model->kind(modelRow), choice) == text) {
+            if (m_items->valueText(m_model->kind(modelRow), choice) == text) {
                 value = choice;
                 break;
             }

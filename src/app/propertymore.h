@@ -23,10 +23,11 @@ class CPropertyMore : public PropertyPage
     Q_OBJECT
 
 public:
-    // settings: the document's settings block, edited in place on Apply; it must outlive the
-    // page. variant: the document's file variant; folder: where the description file lies.
+    // settings: the settings block the sheet edits, written on Apply; it must outlive the
+    // page. variant: the document's file variant; folder: where the description file lies;
+    // systemCodePage: the code page of named values.
     CPropertyMore(std::span<std::uint8_t> settings, int variant, std::filesystem::path folder,
-                  QWidget* parent = nullptr);
+                  int systemCodePage, QWidget* parent = nullptr);
     ~CPropertyMore() override;
 
     QString caption() const override;

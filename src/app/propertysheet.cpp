@@ -75,6 +75,7 @@ bool PropertySheet::applyPages()
             return false;
         }
     }
+    pagesApplied();
     for (PropertyPage* page : m_pages) {
         if (page->isInitialized()) {
             page->SetModified(false);

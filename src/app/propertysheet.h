@@ -37,6 +37,10 @@ public:
     // Initialises the current page before the sheet first takes its size from the pages.
     void setVisible(bool visible) override;
 
+protected:
+    // Every initialised page has applied its values; before the pages show them again.
+    virtual void pagesApplied() {}
+
 private:
     void initializeCurrentPage();
     void updateApplyButton();

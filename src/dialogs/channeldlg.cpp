@@ -60,8 +60,8 @@ std::map<int, int> gridPlaces(std::vector<int> coordinates, int tolerance)
 
 } // namespace
 
-CChannelDlg::CChannelDlg(std::span<std::uint8_t> raw, QWidget* parent)
-    : QDialog(parent), m_model(raw)
+CChannelDlg::CChannelDlg(std::span<std::uint8_t> raw, int systemCodePage, QWidget* parent)
+    : QDialog(parent), m_model(raw, systemCodePage)
 {
     // The dialog keeps its English texts in every language.
     setWindowTitle(QString::fromUtf8(ChannelFieldMap::kCaption));
@@ -153,12 +153,6 @@ void CChannelDlg::createControls()
     }
 }
 
-bool CChannelDlg::editRecord(std::span<std::uint8_t> raw)
-{
-    CChannelDlg dialog(raw, QApplication::activeWindow());
-    return dialog.exec() == QDialog::Accepted;
-}
-
 QLineEdit* CChannelDlg::control(int controlId) const
 {
     const auto it = std::find_if(m_controls.begin(), m_controls.end(),
@@ -174,7 +168,7 @@ QLineEdit* CChannelDlg::unstorableName() const
         }
         const std::string text = control(id)->text().toStdString();
         // An unchanged name is stored as it stands, whatever the code page makes of it.
-        if (text != m_model.text(id) && !ChannelDlgModel::canStoreName(text)) {
+        if (text != m_model.text(id) && !m_model.canStoreName(text)) {
             return control(id);
         }
     }

@@ -22,12 +22,9 @@ class CChannelDlg : public QDialog
     Q_OBJECT
 
 public:
-    // raw: the 164 or 176 bytes of one record; they must outlive the dialog.
-    explicit CChannelDlg(std::span<std::uint8_t> raw, QWidget* parent = nullptr);
-
-    // Runs the dialog on a record's bytes over the active window; true when OK stored them.
-    // This is the records' edit hook.
-    static bool editRecord(std::span<std::uint8_t> raw);
+    // raw: the 164 or 176 bytes of one record (the caller's copy); they must outlive the
+    // dialog. systemCodePage: the code page (1250 to 1257) the names show in.
+    CChannelDlg(std::span<std::uint8_t> raw, int systemCodePage, QWidget* parent = nullptr);
 
     // The box of a control id (a CHexBytesEdit for the hex fields), or null.
     QLineEdit* control(int controlId) const;

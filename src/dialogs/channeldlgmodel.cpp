@@ -20,7 +20,8 @@ std::string_view nameBytes(std::span<const std::uint8_t> field)
 
 } // namespace
 
-ChannelDlgModel::ChannelDlgModel(std::span<std::uint8_t> raw) : m_raw(raw)
+ChannelDlgModel::ChannelDlgModel(std::span<std::uint8_t> raw, int systemCodePage)
+    : m_raw(raw), m_systemCodePage(systemCodePage)
 {
     if (!raw.empty()) {
         m_layout = ChannelFieldMap::layoutForSize(raw.size());
@@ -40,7 +41,7 @@ ChannelDlgModel::ChannelDlgModel(std::span<std::uint8_t> raw) : m_raw(raw)
         c.place = field.place(*m_layout);
         const auto bytes = raw.subspan(c.place->offset, c.place->storedBytes);
         if (field.isName) {
-            c.openingText = systemBytesToText(nameBytes(bytes));
+            c.openingText = systemBytesToText(nameBytes(bytes), systemCodePage);
         } else {
             c.openingText = c.hex.SetValue(readLittleEndian(bytes), c.place->displayBytes);
         }
@@ -99,9 +100,9 @@ std::optional<HexByteText::Entry> ChannelDlgModel::OnChar(int controlId, std::st
     return c.hex.OnChar(text, caret, ch);
 }
 
-bool ChannelDlgModel::canStoreName(std::string_view text)
+bool ChannelDlgModel::canStoreName(std::string_view text) const
 {
-    return textToSystemBytes(text).has_value();
+    return textToSystemBytes(text, m_systemCodePage).has_value();
 }
 
 void ChannelDlgModel::setText(int controlId, std::string text)
@@ -120,7 +121,7 @@ void ChannelDlgModel::OnOK()
         if (!c.place || !c.field->isName || c.text == c.openingText) {
             continue;
         }
-        auto bytes = textToSystemBytes(c.text);
+        auto bytes = textToSystemBytes(c.text, m_systemCodePage);
         if (!bytes) {
             throw Error(ErrorCode::Usage, std::string(c.field->label) +
                                               ": the name holds a character that the system "

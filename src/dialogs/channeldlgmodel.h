@@ -25,7 +25,8 @@ class ChannelDlgModel
 public:
     // raw: the 164 or 176 bytes of one record, or empty for an empty dialog whose OK writes
     // nothing. Any other size throws Error(ErrorCode::Usage).
-    explicit ChannelDlgModel(std::span<std::uint8_t> raw);
+    // Names show and store as text of systemCodePage (1250 to 1257).
+    ChannelDlgModel(std::span<std::uint8_t> raw, int systemCodePage);
 
     std::optional<ChannelLayout> layout() const noexcept { return m_layout; }
     // Whether the open layout has a field for the control; unused controls stay empty.
@@ -41,7 +42,7 @@ public:
     std::optional<HexByteText::Entry> OnChar(int controlId, std::string_view text, int caret,
                                              char32_t ch) const;
     // Whether a name box's text can be stored: every character exists in the system code page.
-    static bool canStoreName(std::string_view text);
+    bool canStoreName(std::string_view text) const;
 
     // What a control shows when OK is pressed. Ignored for unused controls.
     void setText(int controlId, std::string text);
@@ -69,6 +70,7 @@ private:
     Control& control(int controlId);
 
     std::span<std::uint8_t> m_raw;
+    int m_systemCodePage;
     std::optional<ChannelLayout> m_layout;
     std::vector<Control> m_controls;
 };

@@ -27,6 +27,12 @@ public:
     void OnPrefixClicked(bool checked);
     // The user set "Unicode" to checked: stores "UNICODE".
     void OnUnicodeClicked(bool checked);
+    // Shows row (2 to 12) with "Prefix" checked for the open file without storing it: the
+    // profile keeps the user's own choice until the user changes the bar, which then stores the
+    // row shown as well.
+    void showFileTable(int row);
+    // Whether the bar shows a file's table rather than the stored choice.
+    bool followsFile() const { return m_followsFile; }
 
     int selection() const { return m_selection; }
     bool prefixChecked() const { return m_prefixChecked; }
@@ -35,6 +41,8 @@ public:
     bool unicodeEnabled() const;
 
 private:
+    // A change of the switches while the bar follows a file makes what it shows the choice.
+    void storeFileTable();
     // The rows below 2 ("None", "User") have no table byte to prefix.
     bool rowHasPrefix() const { return m_selection >= 2; }
 
@@ -42,6 +50,7 @@ private:
     int m_selection = kNoSelection;
     bool m_prefixChecked = false;
     bool m_unicodeChecked = false;
+    bool m_followsFile = false;
 };
 
 } // namespace kx

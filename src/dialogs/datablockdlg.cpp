@@ -23,13 +23,12 @@ namespace {
 // The width of the column of controls right of the grid.
 constexpr int kControlsWidth = 180;
 
-// The entries of the description file; a file that exists but cannot be read gives none and
-// its reason.
-std::vector<std::string> readEntries(const std::filesystem::path& folder, int variant,
-                                     QString& error)
+// The text of the description file; a file that exists but cannot be read gives none and its
+// reason.
+std::string readDescriptionText(const std::filesystem::path& folder, int variant, QString& error)
 {
     try {
-        return DataBlockModel::readEntries(folder, variant);
+        return DataBlockModel::readDescriptionText(folder, variant);
     } catch (const std::exception& failure) {
         error = QString::fromUtf8(failure.what());
         return {};
@@ -45,10 +44,12 @@ QPushButton* makeButton(const QString& text, const char* name, QWidget* parent)
 
 } // namespace
 
-CDataBlockDlg::CDataBlockDlg(std::span<std::uint8_t> block, int variant,
-                             std::filesystem::path programFolder, QWidget* parent)
+CDataBlockDlg::CDataBlockDlg(std::vector<std::uint8_t> block, int variant,
+                             std::filesystem::path programFolder, int systemCodePage,
+                             QWidget* parent)
     : QDialog(parent), m_programFolder(std::move(programFolder)),
-      m_model(block, variant, readEntries(m_programFolder, variant, m_readError)),
+      m_model(std::move(block), variant, readDescriptionText(m_programFolder, variant, m_readError),
+              systemCodePage),
       m_fileDialogs(std::make_unique<FileDialogs>()), m_grid(new CHexGridWnd(m_model.grid(), this)),
       m_entries(new SimpleCombo(this)), m_differences(new QListWidget(this)),
       m_differenceCount(new QLabel(this)), m_status(new QLineEdit(this))
@@ -137,10 +138,13 @@ CDataBlockDlg::CDataBlockDlg(std::span<std::uint8_t> block, int variant,
 CDataBlockDlg::~CDataBlockDlg() = default;
 
 void CDataBlockDlg::run(QWidget* parent, CKanalyxDoc& doc,
-                        const std::filesystem::path& programFolder)
+                        const std::filesystem::path& programFolder, int systemCodePage)
 {
-    CDataBlockDlg dialog(doc.Settings(), doc.GetVariant(), programFolder, parent);
-    dialog.exec();
+    CDataBlockDlg dialog(std::vector<std::uint8_t>(doc.Settings().begin(), doc.Settings().end()),
+                         doc.GetVariant(), programFolder, systemCodePage, parent);
+    if (dialog.exec() == QDialog::Accepted) {
+        doc.SetSettings(dialog.model().block(), StepKind::DataBlock);
+    }
 }
 
 void CDataBlockDlg::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include <QDialog>
 
@@ -21,23 +22,26 @@ class CKanalyxDoc;
 class FileDialogs;
 class SimpleCombo;
 
-// The Data Block dialog: the document's settings block in the hex grid, the named parameters of
-// the variant's description file, Add and Delete for them, and Compare with the settings block of
-// another file. Bytes typed into the grid change the document's block at once, whichever button
-// closes the dialog; OK writes the description file, Cancel does not.
+// The Data Block dialog: a copy of the document's settings block in the hex grid, the named
+// parameters of the variant's description file, Add and Delete for them, and Compare with the
+// settings block of another file. OK hands the typed bytes to the document as one step and writes
+// the description file when its entries changed; Cancel drops both.
 class CDataBlockDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    // block: the document's settings block, lent for the dialog's run; variant: the document's
-    // file variant; programFolder: where the description file lies.
-    CDataBlockDlg(std::span<std::uint8_t> block, int variant, std::filesystem::path programFolder,
-                  QWidget* parent = nullptr);
+    // block: a copy of the document's settings block; variant: the document's file variant;
+    // programFolder: where the description file lies; systemCodePage: the code page of the
+    // grid's characters.
+    CDataBlockDlg(std::vector<std::uint8_t> block, int variant, std::filesystem::path programFolder,
+                  int systemCodePage, QWidget* parent = nullptr);
     ~CDataBlockDlg() override;
 
-    // The "Data Block" command on a loaded document. The document is not marked modified.
-    static void run(QWidget* parent, CKanalyxDoc& doc, const std::filesystem::path& programFolder);
+    // The "Data Block" command on a loaded document: on OK the typed bytes become one step of
+    // the document's history (none when no byte changed).
+    static void run(QWidget* parent, CKanalyxDoc& doc, const std::filesystem::path& programFolder,
+                    int systemCodePage);
 
     // Replaces the file chooser of Compare (tests answer it without a dialog).
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);

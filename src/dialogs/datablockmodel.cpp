@@ -18,22 +18,31 @@ int clampedToInt(std::int64_t value)
 
 } // namespace
 
-DataBlockModel::DataBlockModel(std::span<std::uint8_t> block, int variant,
-                               std::vector<std::string> entries)
-    : m_block(block), m_nVariant(variant), m_entries(std::move(entries))
+DataBlockModel::DataBlockModel(std::vector<std::uint8_t> block, int variant,
+                               std::string descriptionText, int systemCodePage)
+    : m_block(std::move(block)), m_nVariant(variant), m_grid(systemCodePage),
+      m_descriptionText(std::move(descriptionText)),
+      m_openingEntries(DescriptionFile::parse(m_descriptionText)), m_entries(m_openingEntries)
 {
-    m_grid.SetData(block);
+    m_grid.SetData(m_block);
 }
 
-std::vector<std::string> DataBlockModel::readEntries(const std::filesystem::path& folder,
-                                                     int variant)
+std::string DataBlockModel::readDescriptionText(const std::filesystem::path& folder, int variant)
 {
-    return DescriptionFile::read(DescriptionFile::pathFor(folder, variant));
+    return DescriptionFile::readText(DescriptionFile::pathFor(folder, variant));
+}
+
+bool DataBlockModel::entriesChanged() const
+{
+    return m_entries != m_openingEntries;
 }
 
 void DataBlockModel::save(const std::filesystem::path& folder) const
 {
-    DescriptionFile::write(DescriptionFile::pathFor(folder, m_nVariant), m_entries);
+    if (entriesChanged()) {
+        DescriptionFile::write(DescriptionFile::pathFor(folder, m_nVariant), m_descriptionText,
+                               m_entries);
+    }
 }
 
 std::string DataBlockModel::entryName(std::size_t index) const

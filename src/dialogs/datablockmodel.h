@@ -21,12 +21,12 @@ struct MarkRange
     friend bool operator==(const MarkRange&, const MarkRange&) = default;
 };
 
-// The Data Block dialog's rules: the document's settings block in a hex grid, the parameter
-// entries of the variant's description file (definition lines in file order), and the
-// differences found by Compare. Bytes typed into the grid change the document's block at once,
-// whichever button closes the dialog; the entries reach the description file only through
-// save(). The widget shows entryName(i) per entry and differences() as list lines, runs the
-// parameter dialog (ParamDlgModel) for Add and for editing an entry, and asks for the file to
+// The Data Block dialog's rules: a copy of the document's settings block in a hex grid, the
+// parameter entries of the variant's description file (definition lines in file order), and the
+// differences found by Compare. Bytes typed into the grid change the copy only; the dialog's OK
+// hands block() to the document as one step, and the entries reach the description file only
+// through save(). The widget shows entryName(i) per entry and differences() as list lines, runs
+// the parameter dialog (ParamDlgModel) for Add and for editing an entry, and asks for the file to
 // compare with.
 class DataBlockModel
 {
@@ -43,14 +43,23 @@ public:
     static constexpr int kStatusId = 1033;
     static constexpr std::string_view kCompareFilter = "TLL file( *.tll)";
 
-    // block: the document's settings block, lent for the dialog's run; an empty or oversized
-    // block leaves the grid empty. variant: the document's file variant (1 or 2).
-    DataBlockModel(std::span<std::uint8_t> block, int variant, std::vector<std::string> entries);
+    // block: a copy of the document's settings block; an empty or oversized block leaves the
+    // grid empty. variant: the document's file variant (1 or 2). descriptionText: the text of
+    // the variant's description file, whose entries the list shows (empty for a missing file).
+    // systemCodePage: the code page (1250 to 1257) the grid shows characters in.
+    DataBlockModel(std::vector<std::uint8_t> block, int variant, std::string descriptionText,
+                   int systemCodePage);
 
-    // The entries of the variant's description file in folder; a missing file gives none.
-    static std::vector<std::string> readEntries(const std::filesystem::path& folder, int variant);
-    // Writes every entry, in list order, to the variant's description file in folder.
+    // The text of the variant's description file in folder; a missing file gives none.
+    static std::string readDescriptionText(const std::filesystem::path& folder, int variant);
+    // Whether the entries differ from those the description file held.
+    bool entriesChanged() const;
+    // Writes the entries, in list order, to the variant's description file in folder, with the
+    // file's comment and empty lines kept in place; nothing when no entry changed.
     void save(const std::filesystem::path& folder) const;
+
+    // The settings block with what was typed into the grid.
+    const std::vector<std::uint8_t>& block() const noexcept { return m_block; }
 
     HexGridModel& grid() noexcept { return m_grid; }
     const HexGridModel& grid() const noexcept { return m_grid; }
@@ -89,9 +98,11 @@ public:
     void OnSelectDifference(std::size_t index);
 
 private:
-    std::span<std::uint8_t> m_block;
+    std::vector<std::uint8_t> m_block;
     int m_nVariant = 1;
     HexGridModel m_grid;
+    std::string m_descriptionText;
+    std::vector<std::string> m_openingEntries;
     std::vector<std::string> m_entries;
     std::vector<std::string> m_differences;
 };

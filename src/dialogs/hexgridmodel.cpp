@@ -32,11 +32,11 @@ Rgb HexGridModel::background(bool selected, bool marked)
     return marked ? kMarked : kWhite;
 }
 
-HexGridModel::HexGridModel()
+HexGridModel::HexGridModel(int systemCodePage)
 {
     for (std::size_t value = 0; value < m_charTexts.size(); ++value) {
         const auto byte = static_cast<char>(value);
-        m_charTexts[value] = systemBytesToText(std::string_view(&byte, 1));
+        m_charTexts[value] = systemBytesToText(std::string_view(&byte, 1), systemCodePage);
     }
 }
 

@@ -108,8 +108,8 @@ public:
     // The background of a byte's two cells.
     static Rgb background(bool selected, bool marked);
 
-    // Character cells show bytes as the system code page has them at construction.
-    HexGridModel();
+    // Character cells show bytes as the system code page (1250 to 1257) has them.
+    explicit HexGridModel(int systemCodePage);
 
     // Shows data; false, and nothing changes, for an empty block or one of more than 0xFFFFF
     // bytes. Keeps the selection and the mark, scrolls to the first row.

@@ -21,12 +21,17 @@ QRect toQRect(const PixelRect& r)
 class CodePageValidator : public QValidator
 {
 public:
-    using QValidator::QValidator;
+    CodePageValidator(const UserTableModel& model, QObject* parent)
+        : QValidator(parent), m_model(model)
+    {}
 
     State validate(QString& input, int& /*pos*/) const override
     {
-        return UserTableModel::acceptsText(input.toStdString()) ? Acceptable : Invalid;
+        return m_model.acceptsText(input.toStdString()) ? Acceptable : Invalid;
     }
+
+private:
+    const UserTableModel& m_model;
 };
 
 // Draws text with its top-left corner at a point, as the table's positions give it.
@@ -39,8 +44,10 @@ void drawAt(QPainter& painter, PixelPoint at, const std::string& text)
 
 } // namespace
 
-CUserTableDlg::CUserTableDlg(const std::filesystem::path& programFolder, QWidget* parent)
-    : QDialog(parent), m_codeDatPath(programFolder / "code.dat"), m_editChar(new QLineEdit(this))
+CUserTableDlg::CUserTableDlg(const std::filesystem::path& programFolder, int systemCodePage,
+                             QWidget* parent)
+    : QDialog(parent), m_codeDatPath(programFolder / "code.dat"), m_model(systemCodePage),
+      m_editChar(new QLineEdit(this))
 {
     setWindowTitle(tr("Character User"));
     setObjectName(QStringLiteral("CUserTableDlg"));
@@ -48,7 +55,7 @@ CUserTableDlg::CUserTableDlg(const std::filesystem::path& programFolder, QWidget
 
     m_editChar->setObjectName(QStringLiteral("editChar"));
     m_editChar->setAlignment(Qt::AlignCenter);
-    m_editChar->setValidator(new CodePageValidator(m_editChar));
+    m_editChar->setValidator(new CodePageValidator(m_model, m_editChar));
     m_editChar->setTextMargins(0, 0, 0, 0);
 
     auto* ok = new QPushButton(tr("OK"), this);
@@ -74,9 +81,10 @@ CUserTableDlg::CUserTableDlg(const std::filesystem::path& programFolder, QWidget
     showSelectedCell();
 }
 
-bool CUserTableDlg::run(QWidget* parent, const std::filesystem::path& programFolder)
+bool CUserTableDlg::run(QWidget* parent, const std::filesystem::path& programFolder,
+                        int systemCodePage)
 {
-    CUserTableDlg dialog(programFolder, parent);
+    CUserTableDlg dialog(programFolder, systemCodePage, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -21,10 +21,13 @@ class CUserTableDlg : public QDialog
 
 public:
     // programFolder: where code.dat is read from and written to.
-    explicit CUserTableDlg(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
+    // systemCodePage: the code page (1250 to 1257) of the table's characters.
+    CUserTableDlg(const std::filesystem::path& programFolder, int systemCodePage,
+                  QWidget* parent = nullptr);
 
     // Runs the dialog; true when OK wrote code.dat.
-    static bool run(QWidget* parent, const std::filesystem::path& programFolder);
+    static bool run(QWidget* parent, const std::filesystem::path& programFolder,
+                    int systemCodePage);
 
     const UserTableModel& model() const { return m_model; }
     QLineEdit* editBox() const { return m_editChar; }

@@ -21,7 +21,8 @@ void checkCell(TableCell cell)
 
 } // namespace
 
-UserTableModel::UserTableModel() : m_table(CodecSettings::identityUserTable())
+UserTableModel::UserTableModel(int systemCodePage)
+    : m_table(CodecSettings::identityUserTable()), m_systemCodePage(systemCodePage)
 {}
 
 void UserTableModel::load(const std::filesystem::path& codeDatPath)
@@ -38,19 +39,19 @@ std::size_t UserTableModel::entryIndex(TableCell cell)
 std::string UserTableModel::cellText(TableCell cell) const
 {
     const auto byte = static_cast<char>(m_table[entryIndex(cell)]);
-    return systemBytesToText(std::string_view(&byte, 1));
+    return systemBytesToText(std::string_view(&byte, 1), m_systemCodePage);
 }
 
-bool UserTableModel::acceptsText(std::string_view text)
+bool UserTableModel::acceptsText(std::string_view text) const
 {
-    return textToSystemBytes(text).has_value();
+    return textToSystemBytes(text, m_systemCodePage).has_value();
 }
 
 void UserTableModel::storeInto(TableCell cell, std::string_view editText)
 {
     // Exactly one character of the code page is one byte; anything else (empty, two characters,
     // a character the code page lacks) leaves the entry.
-    const auto bytes = textToSystemBytes(editText);
+    const auto bytes = textToSystemBytes(editText, m_systemCodePage);
     if (bytes && bytes->size() == 1) {
         m_table[entryIndex(cell)] = static_cast<std::uint8_t>((*bytes)[0]);
     }

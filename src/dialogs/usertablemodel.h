@@ -38,8 +38,9 @@ public:
     static constexpr DialogRect kCancelRect{229, 145, 50, 14};
     static constexpr std::string_view kCaption = "Character User";
 
-    // The identity table (entry k = 128 + k) with cell (0, 0) selected.
-    UserTableModel();
+    // The identity table (entry k = 128 + k) with cell (0, 0) selected. Characters are those of
+    // the system code page (1250 to 1257).
+    explicit UserTableModel(int systemCodePage);
 
     // Reads code.dat: up to 128 bytes replace the leading entries; a missing, unreadable or
     // short file leaves the identity for the rest.
@@ -58,7 +59,7 @@ public:
     // Whether the edit box may hold text: refuses any character that the system code page
     // cannot hold. The box may still hold several characters or none; a click then stores
     // nothing.
-    static bool acceptsText(std::string_view text);
+    bool acceptsText(std::string_view text) const;
 
     // A left click at (x, y) with the edit box showing editText. On a cell: stores editText
     // into the selected cell when it is exactly one character, selects the clicked cell and
@@ -88,6 +89,7 @@ private:
     void storeInto(TableCell cell, std::string_view editText);
 
     std::array<std::uint8_t, 128> m_table{};
+    int m_systemCodePage;
     TableCell m_selected;
 };
 

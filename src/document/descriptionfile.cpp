@@ -16,9 +16,11 @@ std::filesystem::path DescriptionFile::pathFor(const std::filesystem::path& fold
     return folder / fileName(variant);
 }
 
-std::vector<std::string> DescriptionFile::parse(std::string_view text)
+namespace {
+
+// Calls visit(line, lineEnd, isEntry) for every line of text; line is without its end.
+template <typename Visit> void forEachLine(std::string_view text, Visit&& visit)
 {
-    std::vector<std::string> entries;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
@@ -30,37 +32,68 @@ std::vector<std::string> DescriptionFile::parse(std::string_view text)
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        if (!line.empty() && line.front() != '#') {
-            entries.emplace_back(line);
-        }
+        const std::string_view lineEnd =
+            text.substr(start + line.size(), next - start - line.size());
+        visit(line, lineEnd, !line.empty() && line.front() != '#');
         start = next;
     }
+}
+
+} // namespace
+
+std::vector<std::string> DescriptionFile::parse(std::string_view text)
+{
+    std::vector<std::string> entries;
+    forEachLine(text, [&entries](std::string_view line, std::string_view, bool isEntry) {
+        if (isEntry) {
+            entries.emplace_back(line);
+        }
+    });
     return entries;
 }
 
-std::vector<std::string> DescriptionFile::read(const std::filesystem::path& path)
+std::string DescriptionFile::readText(const std::filesystem::path& path)
 {
     std::error_code error;
     if (!std::filesystem::exists(path, error) && !error) {
         return {};
     }
-    return parse(File::readAll(path));
+    return File::readAll(path);
 }
 
-std::string DescriptionFile::format(const std::vector<std::string>& entries)
+std::vector<std::string> DescriptionFile::read(const std::filesystem::path& path)
+{
+    return parse(readText(path));
+}
+
+std::string DescriptionFile::format(std::string_view original,
+                                    const std::vector<std::string>& entries)
 {
     std::string text;
-    for (const std::string& entry : entries) {
-        text += entry;
+    std::size_t next = 0;
+    forEachLine(original, [&](std::string_view line, std::string_view lineEnd, bool isEntry) {
+        if (!isEntry) {
+            text += line;
+            text += lineEnd;
+        } else if (next < entries.size()) {
+            text += entries[next++];
+            text += "\r\n";
+        }
+    });
+    if (next < entries.size() && !text.empty() && text.back() != '\n') {
+        text += "\r\n"; // a last comment without a line end gets one before the new entries
+    }
+    for (; next < entries.size(); ++next) {
+        text += entries[next];
         text += "\r\n";
     }
     return text;
 }
 
-void DescriptionFile::write(const std::filesystem::path& path,
+void DescriptionFile::write(const std::filesystem::path& path, std::string_view original,
                             const std::vector<std::string>& entries)
 {
-    const std::string text = format(entries);
+    const std::string text = format(original, entries);
     File::writeAtomically(path, [&text](File& file) { file.write(text); });
 }
 

@@ -3,25 +3,24 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <span>
+#include <string_view>
+#include <utility>
 #include <vector>
 
+#include "document/history.h"
+#include "document/listkind.h"
 #include "document/tllfile.h"
-#include "platform/listctrl.h"
 #include "platform/observerlist.h"
 
 namespace kx {
 
 class Archive;
-
-// The three channel lists of a document, in the document's order.
-enum class ListKind
-{
-    Analog = 0,
-    Radio = 1,
-    DigitalTV = 2,
-};
-inline constexpr int kListCount = 3;
+class CChannelRec;
+struct CodecSettings;
 
 // Which lists an import replaces.
 struct ImportChoice
@@ -31,26 +30,48 @@ struct ImportChoice
     bool dtv = true;
 };
 
-// Told about the document's life: the views and the main window observe it. All functions have
-// empty defaults.
+// Rows to select in a list after a command, and the row to give the focus (-1 for none).
+struct RowSelection
+{
+    std::vector<int> rows;
+    int focus = -1;
+};
+
+// Told about the document's life and about every change of its lists: the list views mirror the
+// lists from these calls, the main window follows the file, the modified flag and the history.
+// Rows are 0-based. All functions have empty defaults.
 class DocumentObserver
 {
 public:
     virtual ~DocumentObserver() = default;
-    // A file was loaded (or the document emptied): refill everything, forget what was before.
+    // A file was loaded (or the lists replaced as a whole): refill everything.
     virtual void OnInitialUpdate() {}
-    // The lists changed as a whole (import, a failed open): refill the rows.
-    virtual void OnUpdate() {}
+    // Rows left the list; rows are ascending and counted in the list before they left.
+    virtual void rowsRemoved(ListKind /*list*/, std::span<const int> /*rows*/) {}
+    // Rows came into the list; rows are ascending and counted in the list after they came.
+    virtual void rowsInserted(ListKind /*list*/, std::span<const int> /*rows*/) {}
+    // Rows changed places: (row before, row after) for each row that moved.
+    virtual void rowsMoved(ListKind /*list*/, std::span<const std::pair<int, int>> /*moves*/) {}
+    // The bytes of these records changed (ascending rows).
+    virtual void rowsChanged(ListKind /*list*/, std::span<const int> /*rows*/) {}
+    // The settings block changed.
+    virtual void settingsChanged() {}
+    // What Undo and Redo would do changed.
+    virtual void historyChanged() {}
     // The modified flag changed.
     virtual void modifiedChanged(bool /*modified*/) {}
 };
 
-// The one open TLL file: the three channel lists (analog, radio, digital TV, whose rows own the
-// records), the raw settings and trailing blocks, the file variant and the modified flag.
+// The one open TLL file: the channel lists (analog, radio, digital TV), the raw blocks, the file
+// variant, the undo/redo history and the modified flag.
 //
-// Every command is a "do" function that takes paths and choices; asking the user is the GUI's
-// part. Failures throw Error with a message that names the file. The codec settings that names
-// are shown with are loaded by the program's start-up (LoadCodecSettings), not here.
+// Every change of the document is a command applied here: it becomes one step of the history,
+// and Undo and Redo restore exactly the bytes and the row order the step changed. A command that
+// changes no byte and no row order adds no step. The modified flag follows the history: undoing
+// back to the saved state clears it. Loading a file clears the history.
+//
+// Commands take rows and choices; asking the user is the GUI's part. Failures throw Error with a
+// message that names the file; a command that fails changes nothing.
 class CKanalyxDoc
 {
 public:
@@ -59,24 +80,27 @@ public:
     CKanalyxDoc(const CKanalyxDoc&) = delete;
     CKanalyxDoc& operator=(const CKanalyxDoc&) = delete;
 
-    // The lists, each shown by one view; rows are made and read by the document and the views.
-    ListCtrl& list(ListKind kind) { return m_lists[static_cast<std::size_t>(kind)]; }
-    const ListCtrl& list(ListKind kind) const { return m_lists[static_cast<std::size_t>(kind)]; }
-
     // Observers are not owned and must be removed before they die.
     void addObserver(DocumentObserver* observer) { m_observers.add(observer); }
     void removeObserver(DocumentObserver* observer) { m_observers.remove(observer); }
 
-    // Loads (loading archive) or saves (storing archive) the whole file. A load empties the
-    // lists first; when the file is refused the lists stay empty, the raw blocks are freed and the
-    // variant is 0, and the Error is passed on. A save writes nothing while no file is loaded.
-    void Serialize(Archive& ar);
-    // Frees the raw blocks; leaves the variant and the lists alone.
-    void DeleteContents();
+    // The channels of a list in their order.
+    int ChannelCount(ListKind list) const noexcept
+    {
+        return static_cast<int>(channels(list).size());
+    }
+    // The record of a row; row must exist (Error(ErrorCode::Internal) otherwise).
+    const CChannelRec& Channel(ListKind list, int row) const;
 
-    // Opens a file. When the file cannot be read at all nothing changes; when it is refused the
-    // document ends empty with variant 0. On success the modified flag is cleared and the
-    // observers get OnInitialUpdate.
+    // Loads (loading archive) or saves (storing archive) the whole file. A load that is refused
+    // changes nothing and passes the Error on. A save writes nothing while no file is loaded.
+    void Serialize(Archive& ar);
+    // Replaces everything with what a file holds: clears the history and the modified flag and
+    // tells the observers OnInitialUpdate.
+    void SetContents(TllContents contents);
+
+    // Opens a file. The file is read and checked in full first: a file that cannot be read or is
+    // refused leaves the open document, its history, path and modified flag as they were.
     void OnOpenDocument(const std::filesystem::path& path);
     // Saves to path through a temporary file beside it, so a failed save leaves the file on
     // disk and the document as they were. On success the path is remembered and the modified
@@ -86,20 +110,59 @@ public:
     const std::filesystem::path& GetPathName() const noexcept { return m_pathName; }
 
     bool IsModified() const noexcept { return m_bModified; }
+    // Clearing the flag makes the state now the saved one; setting it makes no state of the
+    // history the saved one.
     void SetModifiedFlag(bool modified = true);
+
+    // The row of the character-table list that more than half of the names with a prefix byte
+    // name, or none when no table prevails (or no name has a prefix byte).
+    std::optional<int> PrevailingCharacterTable() const;
 
     // Whether Save, Save As, Import, Export, Data Block and More Settings can run: only while a
     // file is loaded.
     bool OnUpdateFileCommand() const noexcept { return m_nVariant != 0; }
 
-    // Calls OnUpdate of every observer.
-    void UpdateAllViews();
+    // ---- Commands. rows: ascending, distinct, existing rows of the list (Error(Internal) for
+    // anything else). Each returns the rows to select afterwards; an empty selection with no
+    // change means the command did nothing.
 
-    // Replaces the chosen lists with those of another file of the same variant. The other file
-    // is read and checked whole before anything changes: an unreadable, damaged or truncated
-    // file, or one of the other variant, throws Error and changes nothing. Sets the modified flag
-    // when a list was replaced.
+    // Each selected row moves up (down) one place; a block moves as a whole. Nothing happens
+    // when the first (last) row is among them. The list is renumbered 1 to n.
+    RowSelection MoveUp(ListKind list, std::span<const int> rows);
+    RowSelection MoveDown(ListKind list, std::span<const int> rows);
+    // Puts a copy of every row right below it and renumbers; the rows and the copies end
+    // selected, the focus on the last copy.
+    RowSelection Duplicate(ListKind list, std::span<const int> rows);
+    // Deletes the rows and renumbers. The selection names the row that took the first deleted
+    // row's place, if any.
+    RowSelection Delete(ListKind list, std::span<const int> rows);
+    // Stores text as the channel's name under codec. A name with a character the settings
+    // cannot store is refused (Error(ErrorCode::Usage), nothing changes).
+    RowSelection Rename(ListKind list, int row, std::string_view text, const CodecSettings& codec);
+    // Ticks (or unticks) the channels' check boxes.
+    RowSelection SetChecked(ListKind list, std::span<const int> rows, bool ticked);
+    // Replaces a record's bytes (the Channel dialog's OK); bytes must be the record's size.
+    RowSelection SetChannelBytes(ListKind list, int row, std::span<const std::uint8_t> bytes);
+    // Replaces the settings block (same size) as one step of the given kind (Settings or
+    // DataBlock).
+    void SetSettings(std::span<const std::uint8_t> bytes, StepKind kind);
+
+    // Replaces the chosen lists with those of another file of the same variant, as one step.
+    // The other file is read and checked whole before anything changes: an unreadable, damaged
+    // or truncated file, or one of the other variant, throws Error and changes nothing.
     void OnFileImport(const std::filesystem::path& other, ImportChoice choice);
+
+    // ---- History
+    bool CanUndo() const noexcept { return m_history.canUndo(); }
+    bool CanRedo() const noexcept { return m_history.canRedo(); }
+    std::optional<StepLabel> UndoLabel() const;
+    std::optional<StepLabel> RedoLabel() const;
+    // Undoes (redoes) the last undone (done) step. Returns the list the step acted on, with the
+    // rows it touched as they stand now; no list for a step that acted on none. Nothing happens
+    // when there is nothing to undo (redo).
+    std::pair<std::optional<ListKind>, RowSelection> Undo();
+    std::pair<std::optional<ListKind>, RowSelection> Redo();
+    const History& history() const noexcept { return m_history; }
 
     // The name the export is written under when the user chose `chosen`: ".xls" is appended
     // unless the name already ends with it (in any case).
@@ -112,33 +175,40 @@ public:
 
     // 0 no file loaded, 1 records of 164 bytes, 2 records of 176 bytes.
     int GetVariant() const noexcept { return m_nVariant; }
-    // The settings block, edited in place by the settings dialogs (they set the modified flag
-    // themselves where they should).
-    std::span<std::uint8_t> Settings() noexcept { return {m_pSettings.get(), m_nSettingsSize}; }
-    std::span<const std::uint8_t> Settings() const noexcept
-    {
-        return {m_pSettings.get(), m_nSettingsSize};
-    }
-    std::span<const std::uint8_t> Trailing() const noexcept
-    {
-        return {m_pTrailing.get(), m_nTrailingSize};
-    }
+    // The settings block; change it with SetSettings.
+    std::span<const std::uint8_t> Settings() const noexcept { return m_settings.span(); }
+    std::span<const std::uint8_t> Trailing() const noexcept { return m_trailing.span(); }
     // Bytes that followed the last block of the loaded file; written back after it.
     std::span<const std::uint8_t> Tail() const noexcept { return m_tail.span(); }
 
 private:
-    void load(Archive& ar);
-    void store(Archive& ar) const;
-    void emptyLists();
+    class StepBuilder;
+    using Records = std::vector<std::unique_ptr<CChannelRec>>;
 
-    std::unique_ptr<std::uint8_t[]> m_pSettings;
-    std::uint32_t m_nSettingsSize = 0;
-    std::unique_ptr<std::uint8_t[]> m_pTrailing;
-    std::uint32_t m_nTrailingSize = 0;
+    Records& channels(ListKind list) { return m_channels[static_cast<std::size_t>(list)]; }
+    const Records& channels(ListKind list) const
+    {
+        return m_channels[static_cast<std::size_t>(list)];
+    }
+    void checkRows(ListKind list, std::span<const int> rows) const;
+    void store(Archive& ar) const;
+
+    // Applies one edit forward or backward and tells the observers.
+    void apply(Edit& edit, bool forward);
+    void applyMove(MoveRowsEdit& edit, bool forward);
+    void applyRowSet(RowSetEdit& edit, bool forward);
+    void applyRecordBytes(RecordBytesEdit& edit, bool forward);
+    void applySettingsBytes(SettingsBytesEdit& edit, bool forward);
+    // After a step was done, undone or redone.
+    void afterHistoryChange();
+
+    std::array<Records, kListCount> m_channels;
+    RawBlock m_settings;
+    RawBlock m_trailing;
+    RawBlock m_tail;
     int m_nVariant = 0;
 
-    RawBlock m_tail;
-    std::array<ListCtrl, kListCount> m_lists;
+    History m_history;
     ObserverList<DocumentObserver> m_observers;
     std::filesystem::path m_pathName;
     bool m_bModified = false;

@@ -47,7 +47,7 @@ public:
         m_recordSize = RecordSizeOf(contents.variant);
         m_variant = contents.variant;
 
-        readRecords("analog", analogSize, analogSizeOffset, contents.analog);
+        readRecords("analog", analogSize, analogSizeOffset, ListOf(contents, ListKind::Analog));
         contents.settings = readBlock("settings");
 
         std::vector<std::unique_ptr<CChannelRec>> digital;
@@ -55,7 +55,7 @@ public:
         const std::uint32_t digitalSize = field("digital block size");
         readRecords("digital", digitalSize, digitalSizeOffset, digital);
         for (auto& record : digital) {
-            (record->ClassifyKind() ? contents.radio : contents.digitalTV)
+            ListOf(contents, record->ClassifyKind() ? ListKind::Radio : ListKind::DigitalTV)
                 .push_back(std::move(record));
         }
 

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
 #include <vector>
+
+#include "document/listkind.h"
 
 namespace kx {
 
@@ -28,6 +31,7 @@ struct RawBlock
     std::uint32_t size = 0;
 
     std::span<const std::uint8_t> span() const noexcept { return {bytes.get(), size}; }
+    std::span<std::uint8_t> span() noexcept { return {bytes.get(), size}; }
 };
 
 // Everything a TLL file holds, read and checked. The digital block's records are already sorted
@@ -35,9 +39,8 @@ struct RawBlock
 struct TllContents
 {
     int variant = 0;
-    std::vector<std::unique_ptr<CChannelRec>> analog;
-    std::vector<std::unique_ptr<CChannelRec>> radio;
-    std::vector<std::unique_ptr<CChannelRec>> digitalTV;
+    // Indexed by ListKind.
+    std::array<std::vector<std::unique_ptr<CChannelRec>>, kListCount> lists;
     RawBlock settings;
     RawBlock trailing; // variant 2 only
     RawBlock tail;     // bytes after the last block, kept so that none is lost
@@ -49,5 +52,11 @@ struct TllContents
 // Unsupported when a block size does not fit the variant's record size, or the file carries a
 // block this program does not know; Format when the bytes are no channel list at all.
 TllContents ReadTll(Archive& ar);
+
+// The records of one list of contents.
+inline std::vector<std::unique_ptr<CChannelRec>>& ListOf(TllContents& contents, ListKind list)
+{
+    return contents.lists[static_cast<std::size_t>(list)];
+}
 
 } // namespace kx

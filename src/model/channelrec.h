@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -11,6 +10,7 @@ namespace kx {
 
 class Archive;
 class File;
+struct CodecSettings;
 
 // One channel of a TLL file: the record's raw bytes exactly as they stand in the file, plus the
 // three kind flags that say which list it belongs to. All knowledge of where a field lies is in
@@ -21,10 +21,6 @@ class File;
 class CChannelRec
 {
 public:
-    // Opens the raw field editor on the record's bytes; returns true when the user confirmed it.
-    // The GUI installs it; without a hook Edit() returns false.
-    using EditHook = std::function<bool(std::span<std::uint8_t> raw)>;
-
     CChannelRec() = default;
     virtual ~CChannelRec() = default;
     CChannelRec(const CChannelRec&) = delete;
@@ -38,17 +34,21 @@ public:
     virtual void SetChecked(bool /*ticked*/) {}
     virtual std::string GetBandText() const { return {}; }
     virtual std::string GetCharacterText() const { return {}; }
+    // The row of the character-table list that the name's prefix byte names, or -1 for a name
+    // without a prefix byte (or with one that names no table of the list).
+    virtual int GetCharacterTable() const { return -1; }
     virtual int GetNumber() const { return 0; }
     virtual void SetNumber(int /*number*/) {}
     virtual std::string GetSystemText() const { return {}; }
-    virtual void SetName(std::string_view /*text*/) {}
-    virtual std::string GetName() const { return {}; }
+    // Names are decoded and encoded under the caller's settings. SetName refuses a text with a
+    // character the settings cannot store (Error(ErrorCode::Usage)) and then changes no byte.
+    virtual void SetName(std::string_view /*text*/, const CodecSettings& /*codec*/) {}
+    virtual std::string GetName(const CodecSettings& /*codec*/) const { return {}; }
     virtual void ReadFromFile(File& /*file*/) {}
     virtual void ReadFromArchive(Archive& /*ar*/) {}
     virtual void WriteToFile(File& /*file*/) const {}
     virtual void WriteToArchive(Archive& /*ar*/) const {}
     virtual bool ClassifyKind() { return false; }
-    virtual bool Edit() { return false; }
     virtual std::unique_ptr<CChannelRec> Clone() const { return nullptr; }
     virtual void WriteHexRow(File& /*file*/) const {}
 
@@ -56,16 +56,10 @@ public:
     virtual std::span<std::uint8_t> raw() { return {}; }
     virtual std::span<const std::uint8_t> raw() const { return {}; }
 
-    static void SetEditHook(EditHook hook);
-
     // Kind flags: exactly one is true in every record in use. Not part of the file.
     bool m_bTV = true;
     bool m_bFM = false;
     bool m_bDTV = false;
-
-protected:
-    // Runs the installed edit hook on bytes; false when none is installed.
-    static bool runEditHook(std::span<std::uint8_t> bytes);
 };
 
 } // namespace kx

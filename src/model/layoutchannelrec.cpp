@@ -105,6 +105,12 @@ std::string LayoutChannelRec::GetCharacterText() const
     return prefix < 32 ? std::to_string(prefix) + " - " + none : none;
 }
 
+int LayoutChannelRec::GetCharacterTable() const
+{
+    const std::uint8_t prefix = raw()[layout().nameField];
+    return prefix > 0 && prefix < 32 ? CharacterTableForPrefix(prefix) : -1;
+}
+
 int LayoutChannelRec::GetNumber() const
 {
     return u16(layout().numberWord) & kNumberMask;
@@ -150,12 +156,12 @@ std::string LayoutChannelRec::GetSystemText() const
     }
 }
 
-void LayoutChannelRec::SetName(std::string_view text)
+void LayoutChannelRec::SetName(std::string_view text, const CodecSettings& codec)
 {
     const RecordLayout& l = layout();
     const auto bytes = raw();
     const NameField field(bytes.data() + l.nameField, kNameFieldSize);
-    const int length = Encode(field, text);
+    const int length = Encode(field, text, codec);
     // Only the low byte is the length; receivers keep a field of their own in the byte after it.
     bytes[l.nameLength] = static_cast<std::uint8_t>(length);
     const auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
@@ -164,11 +170,12 @@ void LayoutChannelRec::SetName(std::string_view text)
     std::copy_n(field.begin(), copied, bytes.begin() + static_cast<std::ptrdiff_t>(l.nameCopy));
 }
 
-std::string LayoutChannelRec::GetName() const
+std::string LayoutChannelRec::GetName(const CodecSettings& codec) const
 {
     const RecordLayout& l = layout();
     const auto bytes = raw();
-    return Decode(ConstNameField(bytes.data() + l.nameField, kNameFieldSize), bytes[l.nameLength]);
+    return Decode(ConstNameField(bytes.data() + l.nameField, kNameFieldSize), bytes[l.nameLength],
+                  codec);
 }
 
 void LayoutChannelRec::ReadFromFile(File& file)
@@ -202,11 +209,6 @@ bool LayoutChannelRec::ClassifyKind()
     m_bFM = radio;
     m_bDTV = !radio;
     return radio;
-}
-
-bool LayoutChannelRec::Edit()
-{
-    return runEditHook(raw());
 }
 
 void LayoutChannelRec::WriteHexRow(File& file) const

@@ -25,17 +25,17 @@ public:
     void SetChecked(bool ticked) override;
     std::string GetBandText() const override;
     std::string GetCharacterText() const override;
+    int GetCharacterTable() const override;
     int GetNumber() const override;
     void SetNumber(int number) override;
     std::string GetSystemText() const override;
-    void SetName(std::string_view text) override;
-    std::string GetName() const override;
+    void SetName(std::string_view text, const CodecSettings& codec) override;
+    std::string GetName(const CodecSettings& codec) const override;
     void ReadFromFile(File& file) override;
     void ReadFromArchive(Archive& ar) override;
     void WriteToFile(File& file) const override;
     void WriteToArchive(Archive& ar) const override;
     bool ClassifyKind() override;
-    bool Edit() override;
     void WriteHexRow(File& file) const override;
 
     virtual const RecordLayout& layout() const = 0;

@@ -8,6 +8,7 @@
 #include "platform/error.h"
 #include "platform/file.h"
 #include "platform/profile.h"
+#include "platform/utf8.h"
 
 namespace kx {
 
@@ -20,12 +21,6 @@ constexpr std::size_t kConvertedTextMax = 37;
 // terminator in the field.
 constexpr std::size_t kNoneTextMax = 38;
 constexpr std::size_t kUserTextMax = kNameFieldSize - 1;
-
-CodecSettings& settings()
-{
-    static CodecSettings instance;
-    return instance;
-}
 
 // A "CHARACTER" value outside the list acts as "None".
 int effectiveRow(int characterTable)
@@ -63,7 +58,7 @@ std::string decodeUnprefixedByLength(const CodecSettings& codec, int row, ConstN
     const auto limit = static_cast<std::size_t>(std::clamp(storedLength, 0, int{kNameFieldSize}));
     const std::size_t end = std::min(limit, terminatorIndex(field, 0));
     if (row == kTableNone) {
-        return CodePage::toUtf8(bytesOf(field, 0, end), CodePage::kSystem);
+        return CodePage::toUtf8(bytesOf(field, 0, end), codec.systemCodePage);
     }
     std::array<char, kNameFieldSize> mapped{};
     std::size_t count = 0;
@@ -75,7 +70,7 @@ std::string decodeUnprefixedByLength(const CodecSettings& codec, int row, ConstN
         }
         mapped[count] = static_cast<char>(c);
     }
-    return CodePage::toUtf8(std::string_view(mapped.data(), count), CodePage::kSystem);
+    return CodePage::toUtf8(std::string_view(mapped.data(), count), codec.systemCodePage);
 }
 
 // "None" and "User" without the Unicode switch: system-code-page bytes, under "User" with bytes
@@ -84,7 +79,7 @@ int encodeSystemBytes(const CodecSettings& codec, int row, NameField field, std:
 {
     std::array<char, kUserTextMax> bytes{};
     const std::size_t count = CodePage::fromUtf8(
-        text, CodePage::kSystem,
+        text, codec.systemCodePage,
         std::span<char>(bytes.data(), row == kTableNone ? kNoneTextMax : kUserTextMax));
     for (std::size_t i = 0; i < count; ++i) {
         const auto b = static_cast<std::uint8_t>(bytes[i]);
@@ -94,16 +89,81 @@ int encodeSystemBytes(const CodecSettings& codec, int row, NameField field, std:
     return static_cast<int>(count);
 }
 
-} // namespace
-
-const CodecSettings& CurrentCodecSettings()
+// How a text is stored under the settings: the code page its characters are converted to, the
+// prefix byte written in front (0 for none) and how many text bytes the field keeps.
+struct Storage
 {
-    return settings();
+    int codePage;
+    std::uint8_t prefix;
+    std::size_t textMax;
+    bool systemBytes; // "None" or "User" without the Unicode switch
+};
+
+Storage storageOf(const CodecSettings& codec)
+{
+    const int row = effectiveRow(codec.characterTable);
+    const bool tableRow = row > kTableUser;
+    if (!tableRow && !codec.unicode) {
+        return {codec.systemCodePage, 0, row == kTableNone ? kNoneTextMax : kUserTextMax, true};
+    }
+    // "None" and "User" reach here only with the Unicode switch, and then always mark the text.
+    const bool withPrefix = !tableRow || codec.prefix;
+    const CharacterTable& table = kCharacterTables[static_cast<std::size_t>(row)];
+    const std::uint8_t prefix = codec.unicode ? kUnicodePrefix : table.prefix;
+    return {codec.unicode ? CodePage::kUtf8 : table.codePage, withPrefix ? prefix : std::uint8_t{0},
+            kConvertedTextMax, false};
 }
 
-void SetCodecSettings(const CodecSettings& codec)
+std::string_view untilZero(std::string_view text)
 {
-    settings() = codec;
+    return text.substr(0, text.find('\0'));
+}
+
+} // namespace
+
+std::string UnstorableCharacters(std::string_view text, const CodecSettings& codec)
+{
+    text = untilZero(text);
+    const Storage storage = storageOf(codec);
+    std::string missing = CodePage::unencodableCharacters(text, storage.codePage);
+    if (!storage.systemBytes || effectiveRow(codec.characterTable) != kTableUser ||
+        !missing.empty()) {
+        return missing;
+    }
+    // Under "User" a system-code-page byte from 128 up must also stand in the user table. Every
+    // character is one byte of a single-byte page, so byte i is character i.
+    const std::string bytes = CodePage::fromUtf8(text, storage.codePage);
+    const std::u32string characters = utf8::toCodePoints(text);
+    std::u32string lacking;
+    for (std::size_t i = 0; i < bytes.size() && i < characters.size(); ++i) {
+        const auto b = static_cast<std::uint8_t>(bytes[i]);
+        if (b >= 128 && userTableByte(codec, b) == '?' &&
+            lacking.find(characters[i]) == std::u32string::npos) {
+            lacking += characters[i];
+        }
+    }
+    return utf8::fromCodePoints(lacking);
+}
+
+std::string UnstorableNameMessage(std::string_view characters, const CodecSettings& codec)
+{
+    const int row = effectiveRow(codec.characterTable);
+    std::string where = "the character table \"" + CharacterTableText(row) + "\"";
+    if (storageOf(codec).systemBytes) {
+        where += " (code page " + std::to_string(codec.systemCodePage) + ")";
+    }
+    return "the name cannot be stored: " + where + " has no code for \"" + std::string(characters) +
+           "\"";
+}
+
+bool NameFits(std::string_view text, const CodecSettings& codec)
+{
+    text = untilZero(text);
+    const Storage storage = storageOf(codec);
+    // One byte more than the field keeps tells a text that fits from one that is cut.
+    std::array<char, kNameFieldSize + 1> scratch{};
+    const std::size_t room = storage.textMax + 1;
+    return CodePage::fromUtf8(text, storage.codePage, std::span<char>(scratch.data(), room)) < room;
 }
 
 std::array<std::uint8_t, 128> ReadUserTable(const std::filesystem::path& codeDatPath)
@@ -122,7 +182,7 @@ std::array<std::uint8_t, 128> ReadUserTable(const std::filesystem::path& codeDat
     return table;
 }
 
-void LoadCodecSettings(const std::filesystem::path& programFolder, const Profile& profile)
+CodecSettings LoadCodecSettings(const std::filesystem::path& programFolder, const Profile& profile)
 {
     CodecSettings codec;
     // Without a program folder there is no code.dat: never read one from the current folder.
@@ -132,11 +192,12 @@ void LoadCodecSettings(const std::filesystem::path& programFolder, const Profile
     codec.characterTable = profile.getInt(kCodecSection, kCharacterValue, kTableUser);
     codec.prefix = profile.getInt(kCodecSection, kPrefixValue, 0) > 0;
     codec.unicode = profile.getInt(kCodecSection, kUnicodeValue, 0) > 0;
-    CodePage::setSystemCodePage(profile.getInt(kCodecSection, kCodePageValue, 0));
-    settings() = codec;
+    codec.systemCodePage =
+        CodePage::systemCodePageFor(profile.getInt(kCodecSection, kCodePageValue, 0));
+    return codec;
 }
 
-std::string Decode(ConstNameField field, int storedLength)
+std::string Decode(ConstNameField field, int storedLength, const CodecSettings& codec)
 {
     const std::uint8_t first = field[0];
     if (first < 32) {
@@ -146,11 +207,10 @@ std::string Decode(ConstNameField field, int storedLength)
         // The first byte names the table of the bytes after it. A byte that names no table of
         // the list leaves the rest to the system code page.
         const int row = CharacterTableForPrefix(first);
-        const int codePage =
-            row < 0 ? CodePage::kSystem : kCharacterTables[static_cast<std::size_t>(row)].codePage;
+        const int codePage = row < 0 ? codec.systemCodePage
+                                     : kCharacterTables[static_cast<std::size_t>(row)].codePage;
         return CodePage::toUtf8(bytesOf(field, 1, terminatorIndex(field, 1)), codePage);
     }
-    const CodecSettings& codec = settings();
     const int row = effectiveRow(codec.characterTable);
     if (row == kTableNone || row == kTableUser) {
         return decodeUnprefixedByLength(codec, row, field, storedLength);
@@ -159,26 +219,23 @@ std::string Decode(ConstNameField field, int storedLength)
                             kCharacterTables[static_cast<std::size_t>(row)].codePage);
 }
 
-int Encode(NameField field, std::string_view text)
+int Encode(NameField field, std::string_view text, const CodecSettings& codec)
 {
-    text = text.substr(0, text.find('\0'));
-    const CodecSettings& codec = settings();
-    const int row = effectiveRow(codec.characterTable);
-    const bool tableRow = row > kTableUser;
-    if (!tableRow && !codec.unicode) {
-        return encodeSystemBytes(codec, row, field, text);
+    text = untilZero(text);
+    if (const std::string missing = UnstorableCharacters(text, codec); !missing.empty()) {
+        throw Error(ErrorCode::Usage, UnstorableNameMessage(missing, codec));
     }
-    // "None" and "User" reach here only with the Unicode switch, and then always mark the text.
-    const bool withPrefix = !tableRow || codec.prefix;
-    const CharacterTable& table = kCharacterTables[static_cast<std::size_t>(row)];
-    const int codePage = codec.unicode ? CodePage::kUtf8 : table.codePage;
+    const Storage storage = storageOf(codec);
+    if (storage.systemBytes) {
+        return encodeSystemBytes(codec, effectiveRow(codec.characterTable), field, text);
+    }
     std::size_t position = 0;
-    if (withPrefix) {
-        field[position++] = codec.unicode ? kUnicodePrefix : table.prefix;
+    if (storage.prefix != 0) {
+        field[position++] = storage.prefix;
     }
     position += CodePage::fromUtf8(
-        text, codePage,
-        std::span<char>(reinterpret_cast<char*>(field.data()) + position, kConvertedTextMax));
+        text, storage.codePage,
+        std::span<char>(reinterpret_cast<char*>(field.data()) + position, storage.textMax));
     field[position] = 0;
     return static_cast<int>(position + 1);
 }

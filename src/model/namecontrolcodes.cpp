@@ -129,21 +129,20 @@ NameWithoutControlCodes SplitControlCodes(ConstNameField field, int storedLength
     return out;
 }
 
-DisplayName DisplayNameOf(const CChannelRec& rec)
+DisplayName DisplayNameOf(const CChannelRec& rec, const CodecSettings& codec)
 {
     const auto* layoutRec = dynamic_cast<const LayoutChannelRec*>(&rec);
     if (layoutRec == nullptr) {
-        return {rec.GetName(), {}};
+        return {rec.GetName(codec), {}};
     }
     const RecordLayout& layout = layoutRec->layout();
     const auto bytes = rec.raw();
-    const CodecSettings& codec = CurrentCodecSettings();
     const NameWithoutControlCodes split = SplitControlCodes(
         ConstNameField(bytes.data() + layout.nameField, kNameFieldSize), bytes[layout.nameLength],
         codec.characterTable == kTableUnicode ? UnprefixedCoding::Utf8
                                               : UnprefixedCoding::SingleByte);
-    return {Decode(split.full.field, split.full.length),
-            Decode(split.shortName.field, split.shortName.length)};
+    return {Decode(split.full.field, split.full.length, codec),
+            Decode(split.shortName.field, split.shortName.length, codec)};
 }
 
 } // namespace kx

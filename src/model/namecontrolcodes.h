@@ -50,8 +50,8 @@ struct DisplayName
     std::string shortName;
 };
 
-// The record's name and short name as the lists show them, decoded with the current codec
-// settings. A record without a layout shows GetName() and no short name.
-DisplayName DisplayNameOf(const CChannelRec& rec);
+// The record's name and short name as the lists show them, decoded under codec. A record without
+// a layout shows GetName() and no short name.
+DisplayName DisplayNameOf(const CChannelRec& rec, const CodecSettings& codec);
 
 } // namespace kx

@@ -195,18 +195,10 @@ const SingleByteTable& singleByteTable(int slot)
     return *tables[index];
 }
 
-int resolve(int codePage)
-{
-    return codePage == CodePage::kSystem ? CodePage::systemCodePage() : codePage;
-}
-
 [[noreturn]] void unsupported(int codePage)
 {
     throw Error(ErrorCode::Usage, "code page " + std::to_string(codePage) + " is not supported");
 }
-
-// 0 while the system code page has not been chosen yet.
-std::atomic<int> g_systemCodePage{0};
 
 bool isWindowsAnsiPage(int codePage)
 {
@@ -217,12 +209,11 @@ bool isWindowsAnsiPage(int codePage)
 
 bool CodePage::isSupported(int codePage)
 {
-    return codePage == kSystem || codePage == kUtf8 || pageSlot(codePage) >= 0;
+    return codePage == kUtf8 || pageSlot(codePage) >= 0;
 }
 
 void CodePage::appendUtf8(std::string& out, std::string_view bytes, int codePage)
 {
-    codePage = resolve(codePage);
     if (codePage == kUtf8) {
         const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
         const auto* end = p + bytes.size();
@@ -264,7 +255,6 @@ std::string CodePage::fromUtf8(std::string_view text, int codePage)
 
 std::size_t CodePage::fromUtf8(std::string_view text, int codePage, std::span<char> out)
 {
-    codePage = resolve(codePage);
     const SingleByteTable* table = nullptr;
     if (codePage != kUtf8) {
         const int slot = pageSlot(codePage);
@@ -313,20 +303,41 @@ std::size_t CodePage::fromUtf8(std::string_view text, int codePage, std::span<ch
     return written;
 }
 
-int CodePage::systemCodePage()
+std::string CodePage::unencodableCharacters(std::string_view text, int codePage)
 {
-    int codePage = g_systemCodePage.load(std::memory_order_relaxed);
-    if (codePage == 0) {
-        codePage = localeCodePage();
-        g_systemCodePage.store(codePage, std::memory_order_relaxed);
+    const SingleByteTable* table = nullptr;
+    if (codePage != kUtf8) {
+        const int slot = pageSlot(codePage);
+        if (slot < 0) {
+            unsupported(codePage);
+        }
+        table = &singleByteTable(slot);
     }
-    return codePage;
+    std::u32string missing;
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = p + text.size();
+    while (p < end) {
+        char32_t c = 0;
+        const bool valid = nextCodePoint(p, end, c);
+        if (!valid) {
+            c = kReplacement;
+        }
+        // '?' is the byte the table gives for a character it lacks, and a character of its own.
+        const bool stored = valid && (table == nullptr || c == U'?' || table->encode(c) != '?');
+        if (!stored && missing.find(c) == std::u32string::npos) {
+            missing += c;
+        }
+    }
+    std::string out;
+    for (const char32_t c : missing) {
+        appendCodePoint(out, c);
+    }
+    return out;
 }
 
-void CodePage::setSystemCodePage(int codePage)
+int CodePage::systemCodePageFor(int chosen)
 {
-    g_systemCodePage.store(isWindowsAnsiPage(codePage) ? codePage : localeCodePage(),
-                           std::memory_order_relaxed);
+    return isWindowsAnsiPage(chosen) ? chosen : localeCodePage();
 }
 
 int CodePage::localeCodePage()

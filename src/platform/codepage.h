@@ -9,17 +9,17 @@ namespace kx {
 
 // Conversions between UTF-8 and the code pages channel names are stored in. Code pages are named
 // by their Windows numbers: 1250 to 1257 (CP125x), 28595 to 28605 (ISO 8859-5 to -15, as the
-// character-table list uses them), 65001 (UTF-8), and 0 for the system code page.
+// character-table list uses them) and 65001 (UTF-8). The "system code page" of names shown without
+// a table is one of 1250 to 1257, chosen by the caller (see systemCodePageFor) and passed in.
 //
 // Conversions never fail: a byte that has no character decodes to U+FFFD, and a character the code
 // page cannot hold encodes to '?'; the rest of the text still converts.
 class CodePage
 {
 public:
-    static constexpr int kSystem = 0;
     static constexpr int kUtf8 = 65001;
 
-    // True for the code pages listed above (0 included).
+    // True for the code pages listed above.
     static bool isSupported(int codePage);
 
     // Bytes in codePage to UTF-8. Throws Error(ErrorCode::Usage) for an unsupported code page.
@@ -33,12 +33,14 @@ public:
     // so a text that is too long is cut where a character ends.
     static std::size_t fromUtf8(std::string_view text, int codePage, std::span<char> out);
 
-    // The single-byte Windows code page that stands for the system code page: the one set with
-    // setSystemCodePage, or else the one the locale selects.
-    static int systemCodePage();
-    // Sets the system code page: 1250 to 1257 are taken; anything else (0 included) follows the
-    // locale.
-    static void setSystemCodePage(int codePage);
+    // The characters of UTF-8 text that codePage has no byte for, each once, in the order they
+    // first appear (UTF-8). A broken UTF-8 sequence counts as U+FFFD. Empty when every character
+    // can be stored. Throws Error(ErrorCode::Usage) for an unsupported code page.
+    static std::string unencodableCharacters(std::string_view text, int codePage);
+
+    // The single-byte Windows code page that stands for the system code page: chosen when it is
+    // one of 1250 to 1257, else (0 included) the one the locale selects.
+    static int systemCodePageFor(int chosen);
 
     // The code page the process's locale selects (LC_ALL, LC_CTYPE, then LANG), chosen the way
     // Windows picks its ANSI code page from the language.

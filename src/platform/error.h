@@ -13,6 +13,7 @@ enum class ErrorCode
     Truncated,   // the file ends inside a field, record or block
     Unsupported, // a well-formed file of a kind this program does not edit
     Usage,       // a command or argument that cannot be carried out
+    Internal,    // a fault of the program itself, never of the user or the file
 };
 
 // The one error type of the core: a code and a message for the user that says what went wrong

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QStyleOptionViewItem>
 #include <QStyledItemDelegate>
+#include <QValidator>
 
 #include "app/icons.h"
 #include "model/charactertable.h"
@@ -16,6 +17,27 @@
 #include "views/listselectionmodel.h"
 
 namespace kx {
+
+namespace {
+
+// Takes no text that the edited field cannot hold.
+class FieldValidator : public QValidator
+{
+public:
+    FieldValidator(std::function<bool(const QString&)> fits, QObject* parent)
+        : QValidator(parent), m_fits(std::move(fits))
+    {}
+
+    State validate(QString& input, int& /*pos*/) const override
+    {
+        return m_fits(input) ? Acceptable : Invalid;
+    }
+
+private:
+    std::function<bool(const QString&)> m_fits;
+};
+
+} // namespace
 
 namespace {
 
@@ -226,6 +248,9 @@ CCellEdit* ChannelListWidget::BeginCellEdit(int row, int column)
                                  viewport(), this, viewport()->width());
     editor->setFont(font());
     editor->setAlignment(m_model->data(index, Qt::TextAlignmentRole).value<Qt::Alignment>());
+    if (m_fits) {
+        editor->setValidator(new FieldValidator(m_fits, editor));
+    }
     showCellEditor(editor, index);
     // After the table's own connection, so the editor is no longer the open one when the report
     // goes on.

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "platform/listctrl.h"
+#include <functional>
+
 #include "views/celleditortable.h"
+#include "views/listctrl.h"
 
 namespace kx {
 
@@ -29,6 +31,8 @@ public:
     // Opens the in-place editor over a cell with the cell's text. Returns null, and opens
     // nothing, when the row or column does not exist or the column is narrower than 5 pixels.
     CCellEdit* BeginCellEdit(int row, int column);
+    // Says whether a text fits the field an editor edits; an editor takes no text that does not.
+    void setFieldFits(std::function<bool(const QString& text)> fits) { m_fits = std::move(fits); }
     // The open in-place editor, or null.
     CCellEdit* cellEdit() const;
 
@@ -83,6 +87,7 @@ private:
     bool m_showingListSelection = false;
     bool m_scrollSideways = false;
     bool m_markedActive = false;
+    std::function<bool(const QString&)> m_fits;
 };
 
 } // namespace kx

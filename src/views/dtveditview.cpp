@@ -5,8 +5,11 @@
 
 namespace kx {
 
-CDTVEditView::CDTVEditView(CKanalyxDoc& doc) : CKanalyxView(doc, ListKind::DigitalTV, Columns())
-{}
+CDTVEditView::CDTVEditView(CKanalyxDoc& doc, const CodecSettings& codec)
+    : CKanalyxView(doc, ListKind::DigitalTV, Columns(), codec)
+{
+    OnInitialUpdate();
+}
 
 const std::vector<ListColumn>& CDTVEditView::Columns()
 {
@@ -14,11 +17,11 @@ const std::vector<ListColumn>& CDTVEditView::Columns()
     return CFMEditView::Columns();
 }
 
-void CDTVEditView::FillRow(int row, CChannelRec* rec)
+void CDTVEditView::FillRow(int row, const CChannelRec& rec)
 {
-    fillCommonCells(row, *rec);
-    fillDigitalCells(row, *rec);
-    fillCheckBox(row, *rec);
+    fillCommonCells(row, rec);
+    fillDigitalCells(row, rec);
+    fillCheckBox(row, rec);
 }
 
 void CDTVEditView::UpdateCountPane()

@@ -5,8 +5,11 @@
 
 namespace kx {
 
-CFMEditView::CFMEditView(CKanalyxDoc& doc) : CKanalyxView(doc, ListKind::Radio, Columns())
-{}
+CFMEditView::CFMEditView(CKanalyxDoc& doc, const CodecSettings& codec)
+    : CKanalyxView(doc, ListKind::Radio, Columns(), codec)
+{
+    OnInitialUpdate();
+}
 
 const std::vector<ListColumn>& CFMEditView::Columns()
 {
@@ -21,11 +24,11 @@ const std::vector<ListColumn>& CFMEditView::Columns()
     return columns;
 }
 
-void CFMEditView::FillRow(int row, CChannelRec* rec)
+void CFMEditView::FillRow(int row, const CChannelRec& rec)
 {
-    fillCommonCells(row, *rec);
-    fillDigitalCells(row, *rec);
-    fillCheckBox(row, *rec);
+    fillCommonCells(row, rec);
+    fillDigitalCells(row, rec);
+    fillCheckBox(row, rec);
 }
 
 void CFMEditView::UpdateCountPane()

@@ -12,12 +12,12 @@ namespace kx {
 class CFMEditView : public CKanalyxView
 {
 public:
-    explicit CFMEditView(CKanalyxDoc& doc);
+    CFMEditView(CKanalyxDoc& doc, const CodecSettings& codec);
 
     // The columns in their order: header text id, width in pixels, alignment.
     static const std::vector<ListColumn>& Columns();
 
-    void FillRow(int row, CChannelRec* rec) override;
+    void FillRow(int row, const CChannelRec& rec) override;
     void UpdateCountPane() override;
     std::string CountPaneText() const override;
 };

@@ -38,31 +38,22 @@ std::string firstCharacters(const std::string& text, std::size_t maxCharacters)
     return text;
 }
 
-// The check-box picture index of a state: 0 none or unticked, 1 ticked.
-int checkImage(unsigned state)
-{
-    return std::max(static_cast<int>((state & lvis::kStateImageMask) >> 12) - 1, 0);
-}
-
 } // namespace
 
-CKanalyxView::CKanalyxView(CKanalyxDoc& doc, ListKind kind, const std::vector<ListColumn>& columns)
-    : m_doc(doc), m_kind(kind), m_list(doc.list(kind))
+CKanalyxView::CKanalyxView(CKanalyxDoc& doc, ListKind kind, const std::vector<ListColumn>& columns,
+                           const CodecSettings& codec)
+    : m_doc(doc), m_kind(kind), m_codec(codec)
 {
-    if (m_list.columnCount() == 0) {
-        for (const ListColumn& column : columns) {
-            m_list.insertColumn(m_list.columnCount(), column);
-        }
-        m_list.insertColumn(kShortNameColumn, {ids::kColumnShortName, kShortNameWidth});
+    for (const ListColumn& column : columns) {
+        m_list.insertColumn(m_list.columnCount(), column);
     }
-    m_list.addObserver(this);
+    m_list.insertColumn(kShortNameColumn, {ids::kColumnShortName, kShortNameWidth});
     m_doc.addObserver(this);
 }
 
 CKanalyxView::~CKanalyxView()
 {
     m_doc.removeObserver(this);
-    m_list.removeObserver(this);
 }
 
 void CKanalyxView::UpdateCountPane()
@@ -78,20 +69,24 @@ void CKanalyxView::notifyCountPane(int pane, const std::string& text)
     m_observers.forEach([&](ViewObserver& o) { o.countPaneChanged(pane, text); });
 }
 
-void CKanalyxView::RenumberRows()
+void CKanalyxView::FillRow(int /*row*/, const CChannelRec& /*rec*/)
+{}
+
+void CKanalyxView::fillRows(std::span<const int> rows)
 {
     ListCtrl::UpdateGuard update(m_list);
-    for (int row = 0; row < m_list.itemCount(); ++row) {
-        CChannelRec* rec = m_list.itemData(row);
-        if (rec != nullptr) {
-            rec->SetNumber(row + 1);
-            FillRow(row, rec);
-        }
+    for (const int row : rows) {
+        FillRow(row, *m_list.itemData(row));
     }
 }
 
-void CKanalyxView::FillRow(int /*row*/, CChannelRec* /*rec*/)
-{}
+void CKanalyxView::RefillRows()
+{
+    ListCtrl::UpdateGuard update(m_list);
+    for (int row = 0; row < m_list.itemCount(); ++row) {
+        FillRow(row, *m_list.itemData(row));
+    }
+}
 
 void CKanalyxView::fillCommonCells(int row, const CChannelRec& rec)
 {
@@ -102,7 +97,7 @@ void CKanalyxView::fillCommonCells(int row, const CChannelRec& rec)
 
 void CKanalyxView::fillNameCells(int row, const CChannelRec& rec)
 {
-    DisplayName shown = DisplayNameOf(rec);
+    DisplayName shown = DisplayNameOf(rec, m_codec);
     m_list.setItemText(row, kNameColumn, std::move(shown.name));
     m_list.setItemText(row, kShortNameColumn, std::move(shown.shortName));
 }
@@ -122,157 +117,92 @@ void CKanalyxView::fillCheckBox(int row, const CChannelRec& rec)
 
 void CKanalyxView::OnInitialUpdate()
 {
-    OnUpdate();
-    // Filling the check boxes has set the flag for every ticked row.
-    m_doc.SetModifiedFlag(false);
-    dropUndoHistory();
+    std::vector<CChannelRec*> records;
+    const int count = m_doc.ChannelCount(m_kind);
+    records.reserve(static_cast<std::size_t>(count));
+    for (int row = 0; row < count; ++row) {
+        // The list shows the records; it never changes them.
+        records.push_back(const_cast<CChannelRec*>(&m_doc.Channel(m_kind, row)));
+    }
+    m_list.setItems(records);
+    RefillRows();
+    UpdateCountPane();
 }
 
-void CKanalyxView::OnUpdate()
+void CKanalyxView::rowsRemoved(ListKind list, std::span<const int> rows)
 {
-    {
-        ListCtrl::UpdateGuard update(m_list);
-        for (int row = 0; row < m_list.itemCount(); ++row) {
-            if (CChannelRec* rec = m_list.itemData(row)) {
-                FillRow(row, rec);
-            }
-        }
+    if (list != m_kind) {
+        return;
     }
+    m_list.removeItems(rows);
     UpdateCountPane();
+}
+
+void CKanalyxView::rowsInserted(ListKind list, std::span<const int> rows)
+{
+    if (list != m_kind) {
+        return;
+    }
+    std::vector<CChannelRec*> records;
+    records.reserve(rows.size());
+    for (const int row : rows) {
+        records.push_back(const_cast<CChannelRec*>(&m_doc.Channel(m_kind, row)));
+    }
+    m_list.insertItemsAt(rows, records);
+    fillRows(rows);
+    UpdateCountPane();
+}
+
+void CKanalyxView::rowsMoved(ListKind list, std::span<const std::pair<int, int>> moves)
+{
+    if (list == m_kind) {
+        m_list.moveItems(moves);
+    }
+}
+
+void CKanalyxView::rowsChanged(ListKind list, std::span<const int> rows)
+{
+    if (list == m_kind) {
+        fillRows(rows);
+    }
 }
 
 void CKanalyxView::OnMoveUp()
 {
-    if (m_list.selectedCount() == 0 || m_list.itemState(0, lvis::kSelected) != 0) {
-        return;
+    const RowSelection moved = m_doc.MoveUp(m_kind, m_list.selectedItems());
+    // The rows took their selection along; the lowest of them is shown.
+    if (!moved.rows.empty()) {
+        m_list.ensureVisible(moved.rows.back());
     }
-    {
-        ListCtrl::UpdateGuard update(m_list);
-        for (int row = 1; row < m_list.itemCount(); ++row) {
-            if (m_list.itemState(row, lvis::kSelected) != 0) {
-                m_list.swapItemData(row, row - 1);
-                m_list.swapItemStates(row, row - 1, lvis::kSelectedFocused);
-                m_list.ensureVisible(row - 1);
-            }
-        }
-    }
-    m_doc.SetModifiedFlag();
-    RenumberRows();
 }
 
 void CKanalyxView::OnMoveDown()
 {
-    const int last = m_list.itemCount() - 1;
-    if (m_list.selectedCount() == 0 || m_list.itemState(last, lvis::kSelected) != 0) {
-        return;
+    const RowSelection moved = m_doc.MoveDown(m_kind, m_list.selectedItems());
+    if (!moved.rows.empty()) {
+        m_list.ensureVisible(moved.rows.front());
     }
-    {
-        ListCtrl::UpdateGuard update(m_list);
-        for (int row = last - 1; row >= 0; --row) {
-            if (m_list.itemState(row, lvis::kSelected) != 0) {
-                m_list.swapItemData(row, row + 1);
-                m_list.swapItemStates(row, row + 1, lvis::kSelectedFocused);
-                m_list.ensureVisible(row + 1);
-            }
-        }
-    }
-    RenumberRows();
-    m_doc.SetModifiedFlag();
 }
 
 void CKanalyxView::OnDuplicate()
 {
-    if (m_list.selectedCount() == 0) {
+    const RowSelection result = m_doc.Duplicate(m_kind, m_list.selectedItems());
+    if (result.rows.empty()) {
         return;
     }
-    {
-        ListCtrl::UpdateGuard update(m_list);
-        // Each copy goes right below its row; all copies are inserted in one pass.
-        std::vector<int> places;
-        std::vector<std::unique_ptr<CChannelRec>> copies;
-        for (int row = 0; row < m_list.itemCount(); ++row) {
-            const CChannelRec* rec = m_list.itemData(row);
-            if (m_list.itemState(row, lvis::kSelected) == 0 || rec == nullptr) {
-                continue;
-            }
-            if (auto copy = rec->Clone()) {
-                places.push_back(row + 1 + static_cast<int>(copies.size()));
-                copies.push_back(std::move(copy));
-            }
-        }
-        m_list.insertItemsAt(places, std::move(copies));
-        // Every copy selected; the focus ends on the last copy.
-        for (const int row : places) {
-            m_list.setItemState(row, lvis::kSelected, lvis::kSelected);
-            FillRow(row, m_list.itemData(row));
-        }
-        if (!places.empty()) {
-            m_list.setItemState(places.back(), lvis::kFocused, lvis::kFocused);
-        }
+    ListCtrl::UpdateGuard update(m_list);
+    // Every copy selected as well; the focus ends on the last copy.
+    for (const int row : result.rows) {
+        m_list.setItemState(row, lvis::kSelected, lvis::kSelected);
     }
-    RenumberRows();
-    UpdateCountPane();
-    m_doc.SetModifiedFlag();
+    if (result.focus >= 0) {
+        m_list.setItemState(result.focus, lvis::kFocused, lvis::kFocused);
+    }
 }
 
 void CKanalyxView::OnDeleteRows()
 {
-    if (m_list.selectedCount() == 0) {
-        return;
-    }
-    // The records of the previous deletion, or the rename, can no longer be undone.
-    dropUndoHistory();
-    m_nUndoKind = UndoKind::Delete;
-    m_undoDeleted = m_list.takeSelectedItems();
-    RenumberRows();
-    UpdateCountPane();
-    m_bCanUndo = true;
-    m_doc.SetModifiedFlag();
-}
-
-void CKanalyxView::OnEditUndo()
-{
-    if (!m_bCanUndo) {
-        return;
-    }
-    ListCtrl::UpdateGuard update(m_list);
-    m_list.setAllItemStates(0, lvis::kSelectedFocused);
-    if (m_nUndoKind == UndoKind::Rename && m_undoRenamed != nullptr) {
-        m_undoRenamed->SetName(m_strUndoName);
-        for (int row = m_list.findItem(m_undoRenamed); row >= 0;
-             row = m_list.findItem(m_undoRenamed, row + 1)) {
-            selectAndFocus(row);
-            m_list.ensureVisible(row);
-        }
-        m_undoRenamed = nullptr;
-        m_strUndoName.clear();
-        m_nUndoKind = UndoKind::None;
-    } else if (m_nUndoKind == UndoKind::Delete) {
-        // Every record goes in at the same index, below the rows that remained, so they come
-        // back in reverse order: the lowest before the deletion is now the uppermost.
-        const int first = m_list.itemCount();
-        std::vector<std::unique_ptr<CChannelRec>> records = std::move(m_undoDeleted);
-        m_undoDeleted.clear();
-        std::reverse(records.begin(), records.end());
-        std::vector<int> places(records.size());
-        for (std::size_t k = 0; k < places.size(); ++k) {
-            places[k] = first + static_cast<int>(k);
-        }
-        m_list.insertItemsAt(places, std::move(records));
-        // All of them selected; the focus ends on the last one put in, the uppermost.
-        for (const int row : places) {
-            m_list.setItemState(row, lvis::kSelected, lvis::kSelected);
-        }
-        m_nUndoKind = UndoKind::None;
-        if (!places.empty()) {
-            m_list.setItemState(first, lvis::kFocused, lvis::kFocused);
-            m_list.ensureVisible(first);
-        }
-    }
-    // Every row is filled by the renumbering that follows.
-    RenumberRows();
-    UpdateCountPane();
-    m_bCanUndo = false;
+    m_doc.Delete(m_kind, m_list.selectedItems());
 }
 
 void CKanalyxView::OnEndLabelEdit(int row, int column, const std::optional<std::string>& text)
@@ -283,48 +213,7 @@ void CKanalyxView::OnEndLabelEdit(int row, int column, const std::optional<std::
     if (row < 0 || row >= m_list.itemCount() || column < 0 || column >= m_list.columnCount()) {
         return;
     }
-    CChannelRec* rec = m_list.itemData(row);
-    if (rec == nullptr) {
-        return;
-    }
-    dropUndoHistory();
-    m_nUndoKind = UndoKind::Rename;
-    m_undoRenamed = rec;
-    m_strUndoName = rec->GetName();
-    m_bCanUndo = true;
-
-    rec->SetName(firstCharacters(*text, kMaxNameCharacters));
-    fillNameCells(row, *rec);
-    m_list.setItemText(row, kCharacterColumn, rec->GetCharacterText());
-    m_doc.SetModifiedFlag();
-}
-
-void CKanalyxView::OnItemChanged(int row, unsigned oldState, unsigned newState)
-{
-    if (oldState == 0 && newState == 0) {
-        return;
-    }
-    const int oldImage = checkImage(oldState);
-    const int newImage = checkImage(newState);
-    if (oldImage == newImage) {
-        return;
-    }
-    if (CChannelRec* rec = m_list.itemData(row)) {
-        rec->SetChecked(newImage != 0);
-    }
-    m_doc.SetModifiedFlag();
-}
-
-void CKanalyxView::OnDeleteItem(int /*row*/, const CChannelRec* rec)
-{
-    // The list destroys the record itself. A rename held for Undo must never reach a record
-    // that is gone (a load or an import replaces every row).
-    if (rec != nullptr && m_nUndoKind == UndoKind::Rename && rec == m_undoRenamed) {
-        m_undoRenamed = nullptr;
-        m_strUndoName.clear();
-        m_nUndoKind = UndoKind::None;
-        m_bCanUndo = false;
-    }
+    m_doc.Rename(m_kind, row, firstCharacters(*text, kMaxNameCharacters), m_codec);
 }
 
 RowColour CKanalyxView::OnCustomDraw(int row) const
@@ -335,8 +224,26 @@ RowColour CKanalyxView::OnCustomDraw(int row) const
 
 void CKanalyxView::SetCheckBox(int row, bool ticked)
 {
-    m_list.setItemState(row, ticked ? lvis::kImageTicked : lvis::kImageUnticked,
-                        lvis::kStateImageMask);
+    const int rows[] = {row};
+    m_doc.SetChecked(m_kind, rows, ticked);
+}
+
+void CKanalyxView::SelectRows(const RowSelection& selection)
+{
+    ListCtrl::UpdateGuard update(m_list);
+    m_list.setAllItemStates(0, lvis::kSelectedFocused);
+    for (const int row : selection.rows) {
+        m_list.setItemState(row, lvis::kSelected, lvis::kSelected);
+    }
+    if (selection.focus >= 0) {
+        m_list.setItemState(selection.focus, lvis::kFocused, lvis::kFocused);
+    }
+    const int shown = selection.focus >= 0     ? selection.focus
+                      : selection.rows.empty() ? -1
+                                               : selection.rows.front();
+    if (shown >= 0) {
+        m_list.ensureVisible(shown);
+    }
 }
 
 DoubleClickResult CKanalyxView::OnLButtonDblClk(int row, int column)
@@ -359,12 +266,7 @@ DoubleClickResult CKanalyxView::OnRButtonDblClk(int row, int column)
         return DoubleClickResult::Nothing;
     }
     if (m_list.itemState(row, lvis::kFocused) != 0 && column >= 1) {
-        CChannelRec* rec = m_list.itemData(row);
-        if (rec != nullptr && rec->Edit()) {
-            m_doc.SetModifiedFlag();
-            return DoubleClickResult::ChannelConfirmed;
-        }
-        return DoubleClickResult::Nothing;
+        return DoubleClickResult::OpenChannelDialog;
     }
     selectAndFocus(row);
     return DoubleClickResult::Selected;
@@ -377,25 +279,6 @@ std::optional<CellEditRequest> CKanalyxView::BeginCellEdit(int row, int column) 
         return std::nullopt;
     }
     return CellEditRequest{row, column, m_list.itemText(row, column), m_list.column(column).align};
-}
-
-void CKanalyxView::itemStateChanged(int row, unsigned oldState, unsigned newState)
-{
-    OnItemChanged(row, oldState, newState);
-}
-
-void CKanalyxView::itemDeleting(int row, const CChannelRec* record)
-{
-    OnDeleteItem(row, record);
-}
-
-void CKanalyxView::dropUndoHistory()
-{
-    m_undoDeleted.clear();
-    m_undoRenamed = nullptr;
-    m_strUndoName.clear();
-    m_nUndoKind = UndoKind::None;
-    m_bCanUndo = false;
 }
 
 void CKanalyxView::selectAndFocus(int row)

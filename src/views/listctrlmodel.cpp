@@ -98,8 +98,12 @@ bool ListCtrlModel::setData(const QModelIndex& index, const QVariant& value, int
         return false;
     }
     const bool ticked = value.value<Qt::CheckState>() == Qt::Checked;
-    m_list.setItemState(index.row(), ticked ? lvis::kImageTicked : lvis::kImageUnticked,
-                        lvis::kStateImageMask);
+    if (m_onCheck) {
+        m_onCheck(index.row(), ticked);
+    } else {
+        m_list.setItemState(index.row(), ticked ? lvis::kImageTicked : lvis::kImageUnticked,
+                            lvis::kStateImageMask);
+    }
     return true;
 }
 

@@ -4,7 +4,7 @@
 
 #include <QAbstractTableModel>
 
-#include "platform/listctrl.h"
+#include "views/listctrl.h"
 
 namespace kx {
 
@@ -39,6 +39,12 @@ public:
 
     // Says which rows are drawn in blue; without it, the unticked ones are.
     void setBlueRows(std::function<bool(int row)> isBlue) { m_isBlue = std::move(isBlue); }
+    // Where a click on a check box goes (the view's command); without it, straight to the
+    // list's state image.
+    void setCheckHandler(std::function<void(int row, bool ticked)> onCheck)
+    {
+        m_onCheck = std::move(onCheck);
+    }
 
     // True between the list's announcement of rows coming, going or being replaced and the end
     // of that change: the list must not be changed meanwhile.
@@ -86,6 +92,7 @@ private:
     bool m_flushQueued = false;
     bool m_structuralChange = false;
     std::function<bool(int)> m_isBlue;
+    std::function<void(int, bool)> m_onCheck;
 };
 
 } // namespace kx

@@ -1,6 +1,6 @@
 #include "views/listselectionmodel.h"
 
-#include "platform/listctrl.h"
+#include "views/listctrl.h"
 #include "views/listctrlmodel.h"
 
 namespace kx {

@@ -5,8 +5,11 @@
 
 namespace kx {
 
-CTVEditView::CTVEditView(CKanalyxDoc& doc) : CKanalyxView(doc, ListKind::Analog, Columns())
-{}
+CTVEditView::CTVEditView(CKanalyxDoc& doc, const CodecSettings& codec)
+    : CKanalyxView(doc, ListKind::Analog, Columns(), codec)
+{
+    OnInitialUpdate();
+}
 
 const std::vector<ListColumn>& CTVEditView::Columns()
 {
@@ -21,14 +24,14 @@ const std::vector<ListColumn>& CTVEditView::Columns()
     return columns;
 }
 
-void CTVEditView::FillRow(int row, CChannelRec* rec)
+void CTVEditView::FillRow(int row, const CChannelRec& rec)
 {
-    fillCommonCells(row, *rec);
+    fillCommonCells(row, rec);
     ListCtrl& list = GetListCtrl();
-    list.setItemText(row, 3, rec->GetSystemText());
-    list.setItemText(row, 4, rec->GetBandText());
-    list.setItemText(row, 5, rec->GetChannelText());
-    fillCheckBox(row, *rec);
+    list.setItemText(row, 3, rec.GetSystemText());
+    list.setItemText(row, 4, rec.GetBandText());
+    list.setItemText(row, 5, rec.GetChannelText());
+    fillCheckBox(row, rec);
 }
 
 void CTVEditView::UpdateCountPane()

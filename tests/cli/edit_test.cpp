@@ -83,7 +83,8 @@ TEST_F(CliEdit, OperationsRunInOrderOnTheListLastNamed)
                 "1",      "--list", "dtv",      "--select", "0",        "--duplicate"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(rows("radio"), "1\tf1 0;2\tWelle 1;");
-    EXPECT_EQ(rows("analog"), "1\ta1 1;2\ta2 1;3\ta3 1;4\ta0 1;");
+    EXPECT_EQ(rows("analog"), "1\ta0 1;2\ta1 1;3\ta2 0;4\ta3 1;")
+        << "the deleted rows are back in their places; row 1 was ticked already";
     EXPECT_EQ(rows("dtv"), "1\td0 1;2\td0 1;");
 }
 
@@ -102,6 +103,14 @@ TEST_F(CliEdit, OperationsTheEditorWouldNotRun_ExitTwoWithoutOutput)
                    "--delete"},
                   "--delete: no row of the radio list is selected"},
              Case{{"edit", in, "-o", o, "--undo"}, "--undo: there is nothing to undo"},
+             Case{{"edit", in, "-o", o, "--select", "0", "--up", "--down", "--undo", "--redo",
+                   "--redo"},
+                  "--redo: there is nothing to redo"},
+             Case{{"edit", in, "-o", o, "--select", "1", "--up", "--undo", "--up"},
+                  "--up: no row of the analog list is selected"},
+             Case{{"edit", in, "-o", o, "--codepage", "1252", "--rename", "0", "Первый HD"},
+                  "--rename: the name cannot be stored: the character table \"User\" (code page "
+                  "1252) has no code for \"Первый\""},
              Case{{"edit", in, "-o", o, "--select", "2-7"}, "--select: the row must be"},
              Case{{"edit", in, "-o", o, "--select", "3-1"}, "--select: the range 3-1 runs"},
              Case{{"edit", in, "-o", o, "--select", "1,"}, "--select: the row must be"},
@@ -114,6 +123,22 @@ TEST_F(CliEdit, OperationsTheEditorWouldNotRun_ExitTwoWithoutOutput)
         EXPECT_NE(result.err.find(names), std::string::npos) << result.err;
         EXPECT_FALSE(std::filesystem::exists(o)) << names;
     }
+}
+
+TEST_F(CliEdit, UndoAndRedo_StepThroughTheDocumentWhateverListTheyWereIn)
+{
+    const CliResult result =
+        runCli({"edit", file, "-o", out(), "--list", "radio", "--select", "1", "--up", "--list",
+                "analog", "--select", "0", "--delete", "--undo", "--undo", "--redo"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(rows("radio"), "1\tf1 1;2\tf0 1;") << "the radio move, undone and redone";
+    EXPECT_EQ(rows("analog"), "1\ta0 1;2\ta1 1;3\ta2 0;4\ta3 1;");
+    EXPECT_EQ(readFile(out()), [&] {
+        const CliResult same = runCli({"edit", file, "-o", dir.file("same.tll").string(), "--list",
+                                       "radio", "--select", "1", "--up"});
+        EXPECT_EQ(same.exitCode, 0) << same.err;
+        return readFile(dir.file("same.tll"));
+    }());
 }
 
 TEST_F(CliEdit, RenameTakesUtf8AndTheNameOptions)

@@ -60,9 +60,6 @@ TEST(ChannelFieldMap, ThirtyEightHexFieldsAndTwoNamesWithDistinctIds)
 class ChannelDlgModelTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { CodePage::setSystemCodePage(1252); }
-    void TearDown() override { CodePage::setSystemCodePage(0); }
-
     // A record of random bytes whose two name fields hold a zero somewhere.
     static std::vector<std::uint8_t> randomRecord(std::size_t size, std::mt19937& random)
     {
@@ -87,11 +84,11 @@ TEST_F(ChannelDlgModelTest, OkWithoutTyping_LeavesRandomRecordsByteIdentical)
         for (int round = 0; round < 200; ++round) {
             auto raw = randomRecord(size, random);
             const auto before = raw;
-            ChannelDlgModel model(raw);
+            ChannelDlgModel model(raw, 1252);
             model.OnOK();
             ASSERT_EQ(raw, before) << size << " bytes, round " << round;
             // A widget that hands every text back unchanged must not change anything either.
-            ChannelDlgModel again(raw);
+            ChannelDlgModel again(raw, 1252);
             for (const ChannelField& field : ChannelFieldMap::fields()) {
                 again.setText(field.controlId, again.text(field.controlId));
             }
@@ -106,7 +103,7 @@ TEST_F(ChannelDlgModelTest, Cancel_LeavesBytesAfterEdits)
     std::vector<std::uint8_t> raw(164, 0x11);
     const auto before = raw;
     {
-        ChannelDlgModel model(raw);
+        ChannelDlgModel model(raw, 1252);
         model.setText(1004, "FF FF FF FF ");
         model.setText(ChannelFieldMap::kName1Id, "Changed");
     }
@@ -127,7 +124,7 @@ TEST_F(ChannelDlgModelTest, Fill_ShowsPairsMostSignificantFirst)
     raw[95] = 0xFF;
     raw[112] = 0x7F; // Nummer2, 1 byte shown as 2
     raw[113] = 0x20; // Status, 1 byte
-    ChannelDlgModel model(raw);
+    ChannelDlgModel model(raw, 1252);
     EXPECT_EQ(model.text(1004), "04 03 02 01 ");
     EXPECT_EQ(model.text(1010), "00 A5 ");
     EXPECT_EQ(model.text(1034), "FF FF FF FF ");
@@ -142,8 +139,8 @@ TEST_F(ChannelDlgModelTest, UnusedControlsStayEmptyAndTakeNothing)
 {
     std::vector<std::uint8_t> v1(164, 0x33);
     std::vector<std::uint8_t> v2(176, 0x33);
-    ChannelDlgModel m1(v1);
-    ChannelDlgModel m2(v2);
+    ChannelDlgModel m1(v1, 1252);
+    ChannelDlgModel m2(v2, 1252);
     for (const int id : {1023, 1012, 1040, 1038, 1039, 1041}) {
         EXPECT_FALSE(m1.isUsed(id)) << id;
         EXPECT_TRUE(m2.isUsed(id)) << id;
@@ -164,7 +161,7 @@ TEST_F(ChannelDlgModelTest, UnusedControlsStayEmptyAndTakeNothing)
 TEST_F(ChannelDlgModelTest, SymbolRateOn176_FourDigitsPairsStoreLowTwoBytes)
 {
     std::vector<std::uint8_t> raw(176, 0xEE);
-    ChannelDlgModel model(raw);
+    ChannelDlgModel model(raw, 1252);
     EXPECT_EQ(model.text(1034), "00 00 EE EE ");
     std::string text = model.text(1034);
     int caret = 0;
@@ -188,7 +185,7 @@ TEST_F(ChannelDlgModelTest, Nummer2On164_KeepsTheLowByteOnly)
     std::vector<std::uint8_t> raw(164, 0);
     raw[112] = 0x7F;
     raw[113] = 0x20;
-    ChannelDlgModel model(raw);
+    ChannelDlgModel model(raw, 1252);
     model.setText(1026, "12 34 ");
     model.OnOK();
     EXPECT_EQ(raw[112], 0x34);
@@ -202,7 +199,7 @@ TEST_F(ChannelDlgModelTest, UnreadableOrClearedHexTextKeepsOpeningValue)
     raw[97] = 0x56;
     raw[98] = 0x34;
     raw[99] = 0x12;
-    ChannelDlgModel model(raw);
+    ChannelDlgModel model(raw, 1252);
     model.setText(1028, "");
     model.setText(1010, "ab cd ");
     model.setText(1025, "0A 0B ");
@@ -217,7 +214,7 @@ TEST_F(ChannelDlgModelTest, UnreadableOrClearedHexTextKeepsOpeningValue)
 TEST_F(ChannelDlgModelTest, BytesFourteenToNineteenOf176SurviveEveryEdit)
 {
     std::vector<std::uint8_t> raw(176, 0x5A);
-    ChannelDlgModel model(raw);
+    ChannelDlgModel model(raw, 1252);
     for (const ChannelField& field : ChannelFieldMap::fields()) {
         model.setText(field.controlId, field.isName ? "ZZZZ" : "00 00 00 00 ");
     }
@@ -238,7 +235,7 @@ TEST_F(ChannelDlgModelTest, Names_ShownUpToZeroOrFieldEndAndStoredWithinTheField
     // Name1 at 28: prefix 0x05, "m", 0xFC, "tv", zero. Name2 at 116: 40 bytes without a zero.
     const std::uint8_t name[] = {0x05, 'm', 0xFC, 't', 'v', 0};
     std::copy(std::begin(name), std::end(name), raw.begin() + 28);
-    ChannelDlgModel model(raw);
+    ChannelDlgModel model(raw, 1252);
     EXPECT_EQ(model.text(1011), "\x05m\xC3\xBCtv");
     EXPECT_EQ(model.text(1037), std::string(40, 'x'));
 
@@ -257,14 +254,13 @@ TEST_F(ChannelDlgModelTest, Names_ShownUpToZeroOrFieldEndAndStoredWithinTheField
 
 TEST_F(ChannelDlgModelTest, Names_UseTheSystemCodePage)
 {
-    CodePage::setSystemCodePage(1251);
     std::vector<std::uint8_t> raw(176, 0);
-    ChannelDlgModel model(raw);
+    ChannelDlgModel model(raw, 1251);
     model.setText(1011, "Первый");
     model.OnOK();
     const std::vector<std::uint8_t> expected = {0xCF, 0xE5, 0xF0, 0xE2, 0xFB, 0xE9, 0x00};
     EXPECT_EQ(std::vector<std::uint8_t>(raw.begin() + 30, raw.begin() + 37), expected);
-    EXPECT_EQ(ChannelDlgModel(raw).text(1011), "Первый");
+    EXPECT_EQ(ChannelDlgModel(raw, 1251).text(1011), "Первый");
 }
 
 TEST_F(ChannelDlgModelTest, Names_CharacterOutsideCodePageIsRefusedBeforeAnyWrite)
@@ -272,9 +268,9 @@ TEST_F(ChannelDlgModelTest, Names_CharacterOutsideCodePageIsRefusedBeforeAnyWrit
     std::vector<std::uint8_t> raw(164, 0x41);
     raw[40] = 0;
     const auto before = raw;
-    ChannelDlgModel model(raw);
-    EXPECT_FALSE(ChannelDlgModel::canStoreName("Первый"));
-    EXPECT_TRUE(ChannelDlgModel::canStoreName("Müller"));
+    ChannelDlgModel model(raw, 1252);
+    EXPECT_FALSE(model.canStoreName("Первый"));
+    EXPECT_TRUE(model.canStoreName("Müller"));
     model.setText(1004, "00 00 00 00 ");
     model.setText(1011, "ok");
     model.setText(1037, "Первый");
@@ -284,12 +280,12 @@ TEST_F(ChannelDlgModelTest, Names_CharacterOutsideCodePageIsRefusedBeforeAnyWrit
 
 TEST_F(ChannelDlgModelTest, EmptyRecordGivesEmptyDialogOtherSizesAreRefused)
 {
-    ChannelDlgModel empty{std::span<std::uint8_t>()};
+    ChannelDlgModel empty{std::span<std::uint8_t>(), 1252};
     EXPECT_FALSE(empty.layout());
     EXPECT_FALSE(empty.isUsed(1004));
     empty.OnOK();
     std::vector<std::uint8_t> odd(180);
-    EXPECT_THROW(ChannelDlgModel{odd}, Error);
+    EXPECT_THROW((ChannelDlgModel{odd, 1252}), Error);
     EXPECT_THROW((void)empty.text(1), Error);
 }
 

@@ -21,6 +21,16 @@ namespace {
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
+
+// The text of a description file that holds the lines as entries.
+std::string descriptionText(const Lines& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr unsigned kLeft = HexGridModel::kLeftButton;
@@ -60,7 +70,8 @@ TEST(DataBlockMark, LinesNameTheirBytes)
 
 TEST_F(DataBlockModelTest, SelectingAnEntryMarksAndScrollsToIt)
 {
-    DataBlockModel model(m_block, 1, {"Tuner;01A2;2", "Zero;0100;0", "Alone"});
+    DataBlockModel model(m_block, 1, descriptionText({"Tuner;01A2;2", "Zero;0100;0", "Alone"}),
+                         1252);
     model.OnSelectEntry(0);
     EXPECT_EQ(model.grid().markStart(), 0x1A2);
     EXPECT_EQ(model.grid().markEnd(), 0x1A3);
@@ -76,7 +87,7 @@ TEST_F(DataBlockModelTest, SelectingAnEntryMarksAndScrollsToIt)
 
 TEST_F(DataBlockModelTest, AddLine_NeedsANameAndSelectedBytes)
 {
-    DataBlockModel model(m_block, 1, {});
+    DataBlockModel model(m_block, 1, descriptionText({}), 1252);
     EXPECT_EQ(model.addLine("Volume"), std::nullopt) << "nothing selected";
     // Bytes 0x1A2 and 0x1A3: row 0x1A, columns 2 and 3.
     model.grid().OnLButtonDown(cellX(2), rowY(0x1A), kLeft);
@@ -92,7 +103,7 @@ TEST_F(DataBlockModelTest, AddLine_NeedsANameAndSelectedBytes)
 
 TEST_F(DataBlockModelTest, EditedEntryMovesToTheEndDeleteClearsTheMark)
 {
-    DataBlockModel model(m_block, 2, {"A;0001", "B;0002", "C;0003"});
+    DataBlockModel model(m_block, 2, descriptionText({"A;0001", "B;0002", "C;0003"}), 1252);
     EXPECT_EQ(model.replaceEntry(0, "A2;0001;3;3"), 2u);
     EXPECT_EQ(model.entries(), (Lines{"B;0002", "C;0003", "A2;0001;3;3"}));
     model.addEntry("D;0004;1;4");
@@ -109,11 +120,20 @@ TEST_F(DataBlockModelTest, EntriesComeFromAndGoToTheVariantsFile)
     test::TempDir folder;
     folder.write("more10.txt", "# comment\r\n\r\nTuner;01A2;4\r\nMode;0020;1;1;Off,0;On,1;\n");
     folder.write("more.txt", "Other;0001\r\n");
-    DataBlockModel model(m_block, 2, DataBlockModel::readEntries(folder.path(), 2));
+    DataBlockModel model(m_block, 2, DataBlockModel::readDescriptionText(folder.path(), 2), 1252);
     EXPECT_EQ(model.entries(), (Lines{"Tuner;01A2;4", "Mode;0020;1;1;Off,0;On,1;"}));
-    model.OnDeleteEntry(0);
+    EXPECT_FALSE(model.entriesChanged());
+    std::filesystem::remove(folder.path() / "more10.txt");
     model.save(folder.path());
-    EXPECT_EQ(File::readAll(folder.path() / "more10.txt"), "Mode;0020;1;1;Off,0;On,1;\r\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "more10.txt"))
+        << "no entry changed: the file is not written";
+
+    model.OnDeleteEntry(0);
+    EXPECT_TRUE(model.entriesChanged());
+    model.save(folder.path());
+    EXPECT_EQ(File::readAll(folder.path() / "more10.txt"),
+              "# comment\r\n\r\nMode;0020;1;1;Off,0;On,1;\r\n")
+        << "the comment and the empty line stay";
     EXPECT_EQ(File::readAll(folder.path() / "more.txt"), "Other;0001\r\n");
 }
 
@@ -229,7 +249,7 @@ TEST_F(DataBlockModelTest, CompareListsThenSelectingMarksTheOffset)
     settings[0x2FF] = 0x80;
     const fs::path other = folder.write("other.tll", container(2, settings));
 
-    DataBlockModel model(m_block, 2, {});
+    DataBlockModel model(m_block, 2, descriptionText({}), 1252);
     model.OnSelectEntry(0);
     EXPECT_TRUE(model.compareWith(other));
     EXPECT_EQ(model.differences(), (Lines{"05 : 001A", "80 : 02FF"}));
@@ -243,13 +263,15 @@ TEST_F(DataBlockModelTest, CompareListsThenSelectingMarksTheOffset)
     EXPECT_EQ(model.grid().scrollPosition(), 0);
 }
 
-TEST_F(DataBlockModelTest, TypedBytesChangeTheOwnersBlock)
+TEST_F(DataBlockModelTest, TypedBytesChangeTheModelsCopyOnly)
 {
-    DataBlockModel model(m_block, 1, {});
+    const Bytes before = m_block;
+    DataBlockModel model(m_block, 1, descriptionText({}), 1252);
     model.grid().OnLButtonDown(cellX(4), rowY(1), kLeft);
     model.grid().OnChar(U'7');
     model.grid().OnChar(U'e');
-    EXPECT_EQ(m_block[0x14], 0x7E);
+    EXPECT_EQ(model.block()[0x14], 0x7E);
+    EXPECT_EQ(m_block, before) << "the document's bytes change only on OK";
 }
 
 // Real files: the settings block starts after the size fields and the analog records, which

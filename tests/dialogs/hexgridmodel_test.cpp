@@ -35,7 +35,7 @@ protected:
         ASSERT_TRUE(m_grid.SetData(m_bytes));
     }
     std::vector<std::uint8_t> m_bytes;
-    Grid m_grid;
+    Grid m_grid{1252};
 };
 
 TEST_F(HexGridModelTest, SetData_RefusesEmptyNullAndOversizedBlocks)
@@ -359,7 +359,7 @@ TEST_F(HexGridModelTest, SetData_KeepsSelectionAndMarkButScrollsHome)
 TEST(HexGridAddress, LargeIndexesShowTheirLowFourDigits)
 {
     std::vector<std::uint8_t> bytes(0x10020);
-    Grid grid;
+    Grid grid(1252);
     ASSERT_TRUE(grid.SetData(bytes));
     grid.SetMark(0x10010, 0x10010);
     EXPECT_EQ(grid.paintPlan(0)[0].address, "0010");
@@ -375,9 +375,7 @@ namespace {
 
 TEST(HexGridCharacters, ShowTheSystemCodePage)
 {
-    CodePage::setSystemCodePage(1251);
-    Grid grid;
-    CodePage::setSystemCodePage(0);
+    Grid grid(1251);
     std::vector<std::uint8_t> bytes = {0xC0, 0x98, 0xFF, 0x7E, 0x00};
     ASSERT_TRUE(grid.SetData(bytes));
     const auto plan = grid.paintPlan(0);
@@ -422,7 +420,7 @@ protected:
         ASSERT_EQ(m_grid.caret(), index);
     }
     std::vector<std::uint8_t> m_bytes;
-    HexGridModel m_grid;
+    HexGridModel m_grid{1252};
 };
 
 TEST_P(HexGridCaret, KeyMovesTheCaretAndSelectsItsByte)

@@ -99,7 +99,8 @@ TEST(ShippedSettings, RealFilesShowTheSameOnBothPages)
         SCOPED_TRACE(name);
         CKanalyxDoc doc;
         doc.OnOpenDocument(test::realDataFile(name));
-        EXPECT_EQ(expectRowsMatchThePage(doc.Settings(), doc.GetVariant()),
+        std::vector<std::uint8_t> settings(doc.Settings().begin(), doc.Settings().end());
+        EXPECT_EQ(expectRowsMatchThePage(settings, doc.GetVariant()),
                   doc.GetVariant() == 1 ? 10u : 6u);
     }
 }

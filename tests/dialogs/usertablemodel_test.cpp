@@ -20,22 +20,13 @@ namespace fs = std::filesystem;
 class UserTableModelTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        CodePage::setSystemCodePage(1252);
-        m_folder = m_temp.path();
-    }
-    void TearDown() override
-    {
-        CodePage::setSystemCodePage(0);
-        SetCodecSettings(CodecSettings{});
-    }
+    void SetUp() override { m_folder = m_temp.path(); }
     fs::path codeDat() const { return m_folder / "code.dat"; }
     void writeCodeDat(const std::string& bytes) const { m_temp.write("code.dat", bytes); }
 
     test::TempDir m_temp;
     fs::path m_folder;
-    UserTableModel m_model;
+    UserTableModel m_model{1252};
 };
 
 // Cell (column, row) spans x 34 + 24 column to 58 + 24 column; its middle is 12 further.
@@ -91,16 +82,16 @@ TEST_F(UserTableModelTest, Click_EmptyOrLongerTextLeavesTheEntry)
 
 TEST_F(UserTableModelTest, Click_CharacterOutsideCodePageIsRefused)
 {
-    EXPECT_FALSE(UserTableModel::acceptsText("\xD0\xAF")); // Cyrillic capital Ya
-    EXPECT_TRUE(UserTableModel::acceptsText("\xC3\xA9"));
-    EXPECT_TRUE(UserTableModel::acceptsText(""));
+    EXPECT_FALSE(m_model.acceptsText("\xD0\xAF")); // Cyrillic capital Ya
+    EXPECT_TRUE(m_model.acceptsText("\xC3\xA9"));
+    EXPECT_TRUE(m_model.acceptsText(""));
     EXPECT_TRUE(m_model.OnLButtonDown(middleX(1), middleY(0), "\xD0\xAF"));
     EXPECT_EQ(m_model.table()[0], 0x80);
 
-    CodePage::setSystemCodePage(1251);
-    EXPECT_TRUE(UserTableModel::acceptsText("\xD0\xAF"));
-    EXPECT_TRUE(m_model.OnLButtonDown(middleX(2), middleY(0), "\xD0\xAF"));
-    EXPECT_EQ(m_model.table()[1], 0xDF);
+    UserTableModel cyrillic(1251);
+    EXPECT_TRUE(cyrillic.acceptsText("\xD0\xAF"));
+    EXPECT_TRUE(cyrillic.OnLButtonDown(middleX(2), middleY(0), "\xD0\xAF"));
+    EXPECT_EQ(cyrillic.table()[0], 0xDF) << "stored into the cell that was selected";
 }
 
 TEST_F(UserTableModelTest, Click_OutsideTheGridChangesNothing)
@@ -158,15 +149,15 @@ TEST_F(UserTableModelTest, OK_UnwritableFileThrowsAndCancelWritesNothing)
 
 TEST_F(UserTableModelTest, OK_WrittenTableIsWhatTheCodecThenUses)
 {
-    CodePage::setSystemCodePage(1251);
-    m_model.OnOK("\xD0\x96", codeDat()); // Cyrillic capital Zhe into the cell of byte 0x80
+    UserTableModel cyrillic(1251);
+    cyrillic.OnOK("\xD0\x96", codeDat()); // Cyrillic capital Zhe into the cell of byte 0x80
     MemoryProfile profile;
     profile.setInt(kCodecSection, kCodePageValue, 1251);
-    LoadCodecSettings(m_folder, profile);
+    const CodecSettings codec = LoadCodecSettings(m_folder, profile);
     std::array<std::uint8_t, kNameFieldSize> name{};
     name[0] = 'A';
     name[1] = 0x80;
-    EXPECT_EQ(Decode(name, 2), "A\xD0\x96");
+    EXPECT_EQ(Decode(name, 2, codec), "A\xD0\x96");
 }
 
 } // namespace

@@ -54,24 +54,36 @@ TEST_F(DescriptionFileTest, Read_UnreadableFileThrowsInsteadOfLookingEmpty)
     }
 }
 
-TEST_F(DescriptionFileTest, WriteThenRead_CrLfEveryEntryNoComments)
+TEST_F(DescriptionFileTest, WriteThenRead_CrLfEveryEntry)
 {
     const fs::path path = m_dir / "more10.txt";
-    m_temp.write("more10.txt", "# old comment\r\nOld;0001\r\n");
-    DescriptionFile::write(path, {"Tuner;01A2", "Mode;0100;1;1;Off,0;On,1;"});
+    DescriptionFile::write(path, "", {"Tuner;01A2", "Mode;0100;1;1;Off,0;On,1;"});
     EXPECT_EQ(File::readAll(path), "Tuner;01A2\r\nMode;0100;1;1;Off,0;On,1;\r\n");
     EXPECT_EQ(DescriptionFile::read(path),
               (std::vector<std::string>{"Tuner;01A2", "Mode;0100;1;1;Off,0;On,1;"}));
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1)
         << "no temporary file stays";
 
-    DescriptionFile::write(path, {});
+    DescriptionFile::write(path, "", {});
     EXPECT_EQ(fs::file_size(path), 0u) << "no entries give an empty file";
+}
+
+// Entries go into the places of the old ones; comments and empty lines stay where they were.
+TEST_F(DescriptionFileTest, Format_KeepsCommentsAndEmptyLinesInPlace)
+{
+    const std::string original = "# Tuner\r\nOld;0001\r\n\r\n# Sound\nMid;0002\nLast;0003\r\n# end";
+    EXPECT_EQ(DescriptionFile::format(original, {"A;01", "B;02", "C;03"}),
+              "# Tuner\r\nA;01\r\n\r\n# Sound\nB;02\r\nC;03\r\n# end");
+    EXPECT_EQ(DescriptionFile::format(original, {"A;01"}), "# Tuner\r\nA;01\r\n\r\n# Sound\n# end")
+        << "entries that went leave no line";
+    EXPECT_EQ(DescriptionFile::format(original, {"A;01", "B;02", "C;03", "D;04"}),
+              "# Tuner\r\nA;01\r\n\r\n# Sound\nB;02\r\nC;03\r\n# end\r\nD;04\r\n")
+        << "new entries go at the end";
 }
 
 TEST_F(DescriptionFileTest, Write_FailureThrowsAndLeavesNothingBehind)
 {
-    EXPECT_THROW(DescriptionFile::write(m_dir / "absent" / "more.txt", {"A;01"}), Error);
+    EXPECT_THROW(DescriptionFile::write(m_dir / "absent" / "more.txt", "", {"A;01"}), Error);
 
     // A folder in the target's place cannot be replaced: the write fails after the text was
     // written, and the temporary file must not stay.
@@ -79,7 +91,7 @@ TEST_F(DescriptionFileTest, Write_FailureThrowsAndLeavesNothingBehind)
     fs::create_directory(blocked);
     m_temp.write("more.txt/keep", "x");
     try {
-        DescriptionFile::write(blocked, {"A;01"});
+        DescriptionFile::write(blocked, "", {"A;01"});
         FAIL() << "replacing a folder must fail";
     } catch (const Error& error) {
         EXPECT_EQ(error.code(), ErrorCode::Io);

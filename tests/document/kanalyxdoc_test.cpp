@@ -9,6 +9,7 @@
 #include "model/channelrec.h"
 #include "platform/archive.h"
 #include "platform/error.h"
+#include "platform/file.h"
 #include "support/tempdir.h"
 #include "support/tllbuilder.h"
 
@@ -35,9 +36,8 @@ std::string smallList(int variant = 2)
 std::vector<int> numbers(const CKanalyxDoc& doc, ListKind kind)
 {
     std::vector<int> result;
-    const ListCtrl& rows = doc.list(kind);
-    for (int row = 0; row < rows.itemCount(); ++row) {
-        result.push_back(rows.itemData(row)->GetNumber());
+    for (int row = 0; row < doc.ChannelCount(kind); ++row) {
+        result.push_back(doc.Channel(kind, row).GetNumber());
     }
     return result;
 }
@@ -51,7 +51,14 @@ public:
     Watcher& operator=(const Watcher&) = delete;
 
     void OnInitialUpdate() override { log += "initial;"; }
-    void OnUpdate() override { log += "update;"; }
+    void rowsRemoved(ListKind, std::span<const int> rows) override
+    {
+        log += "removed " + std::to_string(rows.size()) + ";";
+    }
+    void rowsInserted(ListKind, std::span<const int> rows) override
+    {
+        log += "inserted " + std::to_string(rows.size()) + ";";
+    }
     void modifiedChanged(bool modified) override { log += modified ? "dirty;" : "clean;"; }
     std::string log;
 
@@ -88,7 +95,7 @@ TEST(CKanalyxDoc, Open_FillsListsClearsFlagAndTellsObservers)
     doc.SetModifiedFlag(true);
     Watcher watcher(doc);
     doc.OnOpenDocument(path);
-    EXPECT_EQ(watcher.log, "clean;initial;");
+    EXPECT_EQ(watcher.log, "initial;clean;");
     EXPECT_EQ(numbers(doc, ListKind::Analog), (std::vector<int>{1, 2}));
     EXPECT_EQ(numbers(doc, ListKind::DigitalTV), (std::vector<int>{3}));
     EXPECT_EQ(numbers(doc, ListKind::Radio), (std::vector<int>{4}));
@@ -97,24 +104,31 @@ TEST(CKanalyxDoc, Open_FillsListsClearsFlagAndTellsObservers)
     EXPECT_EQ(doc.GetPathName(), path);
 }
 
-TEST(CKanalyxDoc, RefusedFile_LeavesTheDocumentEmptyWithoutVariant)
+// A refused file is read and checked in full before anything changes: the open document keeps
+// its lists, history, path and modified flag, and Undo still works on it.
+TEST(CKanalyxDoc, RefusedFile_LeavesTheOpenDocumentAndItsHistory)
 {
     TempDir dir;
     CKanalyxDoc doc;
-    doc.OnOpenDocument(dir.write("good.tll", smallList()));
+    const auto good = dir.write("good.tll", smallList());
+    doc.OnOpenDocument(good);
+    const int first[] = {0};
+    doc.Delete(ListKind::Analog, first);
     std::string truncated = smallList();
     truncated.resize(truncated.size() - 10); // ends inside the radio record
     Watcher watcher(doc);
     EXPECT_THROW(doc.OnOpenDocument(dir.write("bad.tll", truncated)), Error);
-    EXPECT_EQ(doc.GetVariant(), 0);
-    EXPECT_FALSE(doc.OnUpdateFileCommand());
-    for (const ListKind kind : {ListKind::Analog, ListKind::Radio, ListKind::DigitalTV}) {
-        EXPECT_EQ(doc.list(kind).itemCount(), 0) << "no half-filled list stays behind";
-    }
-    EXPECT_TRUE(doc.Settings().empty());
-    EXPECT_TRUE(doc.Trailing().empty());
-    EXPECT_TRUE(doc.GetPathName().empty());
-    EXPECT_EQ(watcher.log, "update;") << "the views are told to show the empty lists";
+    EXPECT_EQ(watcher.log, "") << "the views have nothing to show anew";
+    EXPECT_EQ(doc.GetVariant(), 2);
+    EXPECT_EQ(numbers(doc, ListKind::Analog), (std::vector<int>{1}));
+    EXPECT_EQ(doc.GetPathName(), good);
+    EXPECT_TRUE(doc.IsModified());
+    ASSERT_TRUE(doc.CanUndo());
+    doc.Undo();
+    EXPECT_EQ(numbers(doc, ListKind::Analog), (std::vector<int>{1, 2}));
+    EXPECT_FALSE(doc.IsModified());
+    doc.OnSaveDocument(good);
+    EXPECT_EQ(test::readFile(good), smallList());
 }
 
 TEST(CKanalyxDoc, UnreadableFile_ChangesNothing)
@@ -132,7 +146,7 @@ TEST(CKanalyxDoc, UnreadableFile_ChangesNothing)
         EXPECT_NE(std::string(error.what()).find("missing.tll: cannot open it"), std::string::npos);
     }
     EXPECT_EQ(doc.GetVariant(), 2);
-    EXPECT_EQ(doc.list(ListKind::Analog).itemCount(), 2);
+    EXPECT_EQ(doc.ChannelCount(ListKind::Analog), 2);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetPathName(), good);
 }
@@ -158,7 +172,8 @@ TEST(CKanalyxDoc, Save_DigitalBlockHoldsTelevisionThenRadioWhateverWasDeleted)
     TempDir dir;
     CKanalyxDoc doc;
     doc.OnOpenDocument(dir.write("in.tll", smallList()));
-    doc.list(ListKind::DigitalTV).deleteAllItems();
+    const int first[] = {0};
+    doc.Delete(ListKind::DigitalTV, first);
     const auto out = dir.file("out.tll");
     doc.OnSaveDocument(out);
     const std::string expected = TllBuilder(2)
@@ -177,14 +192,17 @@ TEST(CKanalyxDoc, FailedSave_LeavesTheFileOnDiskAndTheDocumentAsTheyWere)
     CKanalyxDoc doc;
     const auto path = dir.write("list.tll", smallList());
     doc.OnOpenDocument(path);
-    doc.SetModifiedFlag(true);
 
     // A write that fails half-way through the analog block.
-    doc.list(ListKind::Analog).insertItem(1, std::make_unique<UnwritableRec>());
+    Archive in(smallList(), "list.tll");
+    TllContents contents = ReadTll(in);
+    auto& analog = ListOf(contents, ListKind::Analog);
+    analog.insert(analog.begin() + 1, std::make_unique<UnwritableRec>());
+    doc.SetContents(std::move(contents));
+    doc.SetModifiedFlag(true);
     EXPECT_THROW(doc.OnSaveDocument(path), Error);
     EXPECT_EQ(test::readFile(path), smallList());
     EXPECT_TRUE(doc.IsModified());
-    doc.list(ListKind::Analog).deleteItem(1);
 
     // A target that cannot be replaced (a folder) and a folder that does not exist.
     std::filesystem::create_directory(dir.file("folder.tll"));
@@ -268,7 +286,7 @@ TEST_F(Import, OnlyDigitalTV_ReplacesThatListAndDropsTheOtherRadio)
     EXPECT_EQ(numbers(doc, ListKind::Radio), (std::vector<int>{4}));
     EXPECT_EQ(std::string(doc.Settings().begin(), doc.Settings().end()), "SETTINGS");
     EXPECT_EQ(std::string(doc.Trailing().begin(), doc.Trailing().end()), "T");
-    EXPECT_EQ(watcher.log, "update;dirty;");
+    EXPECT_EQ(watcher.log, "removed 1;inserted 2;dirty;");
 }
 
 TEST_F(Import, AllLists_TakesEveryListAsTheOtherFileHasIt)
@@ -284,8 +302,8 @@ TEST_F(Import, EmptyListInTheOtherFile_EmptiesTheChosenList)
 {
     doc.OnFileImport(dir.write("empty.tll", TllBuilder(2).build()),
                      {.tv = true, .fm = false, .dtv = false});
-    EXPECT_EQ(doc.list(ListKind::Analog).itemCount(), 0);
-    EXPECT_EQ(doc.list(ListKind::Radio).itemCount(), 1);
+    EXPECT_EQ(doc.ChannelCount(ListKind::Analog), 0);
+    EXPECT_EQ(doc.ChannelCount(ListKind::Radio), 1);
     EXPECT_TRUE(doc.IsModified()) << "an emptied list must not be lost without a question";
 }
 
@@ -318,7 +336,7 @@ TEST(CKanalyxDoc, Import_WithoutAnOpenListIsRefused)
     TempDir dir;
     CKanalyxDoc doc;
     EXPECT_THROW(doc.OnFileImport(dir.write("o.tll", smallList()), {}), Error);
-    EXPECT_EQ(doc.list(ListKind::Analog).itemCount(), 0);
+    EXPECT_EQ(doc.ChannelCount(ListKind::Analog), 0);
 }
 
 TEST(CKanalyxDoc, Export_WritesAnalogThenRadioThenDigitalTVAsHexLines)

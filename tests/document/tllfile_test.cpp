@@ -79,9 +79,9 @@ TEST(TllFile, InterleavedDigitalRecords_LoadInFileOrderAndSaveGrouped)
                                      .build();
         CKanalyxDoc doc;
         const std::string saved = roundTrip(file, doc);
-        EXPECT_EQ(doc.list(ListKind::Analog).itemCount(), 1);
-        EXPECT_EQ(doc.list(ListKind::DigitalTV).itemCount(), 2) << "16383 is still television";
-        EXPECT_EQ(doc.list(ListKind::Radio).itemCount(), 2);
+        EXPECT_EQ(doc.ChannelCount(ListKind::Analog), 1);
+        EXPECT_EQ(doc.ChannelCount(ListKind::DigitalTV), 2) << "16383 is still television";
+        EXPECT_EQ(doc.ChannelCount(ListKind::Radio), 2);
         ASSERT_EQ(saved.size(), file.size());
 
         // The digital records follow the settings block; television first, then radio.

@@ -76,12 +76,6 @@ class ChannelDlgTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        // Names are shown and stored in Western European bytes here.
-        kx::CodePage::setSystemCodePage(1252);
-    }
-
     void ok_withoutTyping_leavesRandomRecordsOfBothLayoutsByteIdentical()
     {
         std::mt19937 random(20240611);
@@ -90,7 +84,7 @@ private slots:
                  {std::tuple{164, 28, 116}, std::tuple{176, 30, 128}}) {
                 Bytes raw = randomRecord(size, name, copy, random);
                 const Bytes before = raw;
-                CChannelDlg dialog(raw);
+                CChannelDlg dialog(raw, 1252);
                 dialog.show();
                 QTest::mouseClick(button(&dialog, "ok"), Qt::LeftButton);
                 QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -114,21 +108,21 @@ private slots:
         kx::CKanalyxDoc doc;
         doc.OnOpenDocument(QDir(kx::guitest::realDataDir()).filePath(file).toStdString());
         // Records spread over both digital lists; each dialog takes a few milliseconds.
-        std::vector<kx::CChannelRec*> records;
+        std::vector<const kx::CChannelRec*> records;
         for (const kx::ListKind kind : {kx::ListKind::Radio, kx::ListKind::DigitalTV}) {
-            const kx::ListCtrl& list = doc.list(kind);
-            for (int row = 0; row < list.itemCount(); ++row) {
-                records.push_back(list.itemData(row));
+            for (int row = 0; row < doc.ChannelCount(kind); ++row) {
+                records.push_back(&doc.Channel(kind, row));
             }
         }
         QVERIFY(records.size() > 300);
         for (std::size_t i = 0; i < records.size(); i += records.size() / 25) {
-            const auto raw = records[i]->raw();
-            const Bytes before(raw.begin(), raw.end());
-            CChannelDlg dialog(raw);
+            const auto stored = records[i]->raw();
+            Bytes raw(stored.begin(), stored.end());
+            const Bytes before = raw;
+            CChannelDlg dialog(raw, 1252);
             dialog.accept();
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
-            QVERIFY2(Bytes(raw.begin(), raw.end()) == before, qPrintable(QString::number(i)));
+            QVERIFY2(raw == before, qPrintable(QString::number(i)));
         }
     }
 
@@ -137,7 +131,7 @@ private slots:
         std::mt19937 random(7);
         Bytes raw = randomRecord(176, 30, 128, random);
         const Bytes before = raw;
-        CChannelDlg dialog(raw);
+        CChannelDlg dialog(raw, 1252);
         dialog.show();
         typeAtStart(dialog.control(kFrequency), "12345678");
         typeAtStart(dialog.control(kSymbolRate), "0000FFFF");
@@ -179,7 +173,7 @@ private slots:
         std::copy(stored.begin(), stored.end(), raw.begin() + offset);
         Bytes expected(static_cast<std::size_t>(size), 0);
         std::copy(storedAfter.begin(), storedAfter.end(), expected.begin() + offset);
-        CChannelDlg dialog(raw);
+        CChannelDlg dialog(raw, 1252);
         dialog.show();
         QCOMPARE(dialog.control(control)->text(), shown);
         typeAtStart(dialog.control(control), typed);
@@ -190,7 +184,7 @@ private slots:
     void unusedBoxes_areEmptyAndTakeNoTyping()
     {
         Bytes longRecord(176, 0xAB);
-        CChannelDlg longDialog(longRecord);
+        CChannelDlg longDialog(longRecord, 1252);
         for (const int id : {kOnid, kTsid, kTmp11}) {
             QVERIFY(!longDialog.control(id)->isEnabled());
             QVERIFY(longDialog.control(id)->text().isEmpty());
@@ -198,7 +192,7 @@ private slots:
         QVERIFY(longDialog.control(kTmp7)->isEnabled());
 
         Bytes shortRecord(164, 0xAB);
-        CChannelDlg shortDialog(shortRecord);
+        CChannelDlg shortDialog(shortRecord, 1252);
         QVERIFY(!shortDialog.control(kTmp7)->isEnabled());
         QVERIFY(shortDialog.control(kTmp7)->text().isEmpty());
         QCOMPARE(shortDialog.control(kOnid)->text(), QStringLiteral("AB AB "));
@@ -210,7 +204,7 @@ private slots:
         raw[28] = 0;
         raw[116] = 0;
         Bytes expected = raw;
-        CChannelDlg dialog(raw);
+        CChannelDlg dialog(raw, 1252);
         dialog.show();
         QCOMPARE(dialog.control(kName1)->maxLength(), 40);
         const QString forty(40, QLatin1Char('N'));
@@ -231,7 +225,7 @@ private slots:
         raw[28] = 0;
         raw[116] = 0;
         const Bytes before = raw;
-        CChannelDlg dialog(raw);
+        CChannelDlg dialog(raw, 1252);
         dialog.show();
         typeAtStart(dialog.control(kFrequency), "99");
         dialog.control(kName1)->setFocus();
@@ -244,7 +238,7 @@ private slots:
         dialog.reject();
     }
 
-    void rightDoubleClickOnAChannel_opensTheDialogAndOkMarksTheDocumentModified()
+    void rightDoubleClickOnAChannel_opensTheDialogAndOkIsAStepOfTheHistory()
     {
         kx::guitest::clearSettings();
         kx::test::TempDir folder;
@@ -279,7 +273,10 @@ private slots:
         QVERIFY(app.document()->IsModified());
         const auto raw = tv->list().itemData(1)->raw();
         QCOMPARE(Bytes(raw.begin() + 96, raw.begin() + 100), Bytes({0x4E, 0x61, 0xBC, 0x00}));
-        app.document()->SetModifiedFlag(false);
+        QCOMPARE(tv->list().itemText(1, 3), QString("12345678").toStdString());
+        app.mainFrame()->action(kx::CMainFrame::Command::EditUndo)->trigger();
+        QCOMPARE(Bytes(raw.begin() + 96, raw.begin() + 100), Bytes({0xD0, 0x5A, 0x07, 0x00}));
+        QVERIFY(!app.document()->IsModified());
     }
 
     void hexBox_overwritesDigitsAndSkipsTheBlanks()

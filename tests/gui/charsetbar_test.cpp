@@ -73,7 +73,7 @@ private slots:
         pickRow(m_bar->characterSetCombo(), 2);
         QCOMPARE(stored(), (Stored{2, 0, 0}));
         QCOMPARE(redraws.count(), 2); // one for each row passed on the way
-        QCOMPARE(kx::CurrentCodecSettings().characterTable, 2);
+        QCOMPARE(m_app->mainFrame()->codec().characterTable, 2);
         QVERIFY(m_bar->prefixBox()->isEnabled());
         QVERIFY(!m_bar->unicodeBox()->isEnabled());
 
@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(stored(), (Stored{1, 0, 0}));
         QVERIFY(!m_bar->prefixBox()->isEnabled());
         QVERIFY(m_bar->unicodeBox()->isEnabled());
-        QCOMPARE(kx::CurrentCodecSettings().characterTable, 1);
+        QCOMPARE(m_app->mainFrame()->codec().characterTable, 1);
     }
 
     void switches_reloadTheCodecWithoutRedrawingNames()
@@ -91,19 +91,19 @@ private slots:
 
         QTest::mouseClick(m_bar->prefixBox(), Qt::LeftButton);
         QCOMPARE(stored(), (Stored{2, 1, 0}));
-        QVERIFY(kx::CurrentCodecSettings().prefix);
+        QVERIFY(m_app->mainFrame()->codec().prefix);
         QVERIFY(m_bar->unicodeBox()->isEnabled());
 
         QTest::mouseClick(m_bar->unicodeBox(), Qt::LeftButton);
         QCOMPARE(stored(), (Stored{2, 1, 1}));
-        QVERIFY(kx::CurrentCodecSettings().unicode);
+        QVERIFY(m_app->mainFrame()->codec().unicode);
 
         QTest::mouseClick(m_bar->prefixBox(), Qt::LeftButton);
         QCOMPARE(stored(), (Stored{2, 0, 0}));
         QVERIFY(!m_bar->unicodeBox()->isChecked());
         QVERIFY(!m_bar->unicodeBox()->isEnabled());
-        QVERIFY(!kx::CurrentCodecSettings().prefix);
-        QVERIFY(!kx::CurrentCodecSettings().unicode);
+        QVERIFY(!m_app->mainFrame()->codec().prefix);
+        QVERIFY(!m_app->mainFrame()->codec().unicode);
         QCOMPARE(redraws.count(), 0);
     }
 

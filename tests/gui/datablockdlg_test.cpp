@@ -97,7 +97,7 @@ private slots:
 
     void entries_standInFileOrder_andSelectingOneMarksAndScrolls()
     {
-        CDataBlockDlg dialog(m_block, 2, m_folder->path());
+        CDataBlockDlg dialog(m_block, 2, m_folder->path(), 1252);
         dialog.show();
         QCOMPARE(dialog.entryBox()->items(), QStringList({"First", "Second", "Third"}));
         QCOMPARE(dialog.statusBox()->text(), QStringLiteral("Address: -- Count: 0"));
@@ -113,10 +113,10 @@ private slots:
         QCOMPARE(dialog.model().grid().markEnd(), 0x41);
     }
 
-    void ok_writesTheDescriptionFile_cancelDoesNot_typedBytesStayEitherWay()
+    void ok_writesTheDescriptionFileAndTheBytes_cancelNeither()
     {
         {
-            CDataBlockDlg dialog(m_block, 2, m_folder->path());
+            CDataBlockDlg dialog(m_block, 2, m_folder->path(), 1252);
             dialog.show();
             QTest::mouseClick(dialog.grid()->viewport(), Qt::LeftButton, {}, onDigits(3, 0));
             QTest::keyClicks(dialog.grid(), "AB");
@@ -125,11 +125,11 @@ private slots:
             QTest::mouseClick(button(&dialog, "cancel"), Qt::LeftButton);
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
         }
-        QCOMPARE(m_block[3], std::uint8_t{0xAB});
+        QCOMPARE(m_block[3], std::uint8_t{0});
         QCOMPARE(fileOf(*m_folder, "more10.txt"),
                  std::string("First;0002;2\r\nSecond;0040;3\r\nThird;0041\r\n"));
 
-        CDataBlockDlg dialog(m_block, 2, m_folder->path());
+        CDataBlockDlg dialog(m_block, 2, m_folder->path(), 1252);
         dialog.show();
         QTest::mouseClick(dialog.grid()->viewport(), Qt::LeftButton, {}, onDigits(4, 0));
         QTest::keyClicks(dialog.grid(), "cd");
@@ -140,13 +140,13 @@ private slots:
         QCOMPARE(dialog.model().grid().markStart(), -1);
         QTest::mouseClick(button(&dialog, "ok"), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(m_block[4], std::uint8_t{0xCD});
+        QCOMPARE(dialog.model().block()[4], std::uint8_t{0xCD});
         QCOMPARE(fileOf(*m_folder, "more10.txt"), std::string("Second;0040;3\r\nThird;0041\r\n"));
     }
 
     void add_runsTheParameterDialogOnTheSelectedBytes()
     {
-        CDataBlockDlg dialog(m_block, 2, m_folder->path());
+        CDataBlockDlg dialog(m_block, 2, m_folder->path(), 1252);
         dialog.show();
         // No name, then a name but no bytes: no dialog opens.
         QTest::mouseClick(button(&dialog, "add"), Qt::LeftButton);
@@ -181,7 +181,7 @@ private slots:
 
     void doubleClickedEntry_isEditedAndMovesToTheEnd()
     {
-        CDataBlockDlg dialog(m_block, 2, m_folder->path());
+        CDataBlockDlg dialog(m_block, 2, m_folder->path(), 1252);
         dialog.show();
         m_answers->expect([](QWidget* modal) {
             auto* param = qobject_cast<CParamDlg*>(modal);
@@ -204,7 +204,7 @@ private slots:
         other[0x1A] = 0x05;
         other[0x120] = static_cast<char>(0xFF);
         const auto path = m_folder->write("other.tll", tllWithSettings(2, other));
-        CDataBlockDlg dialog(m_block, 2, m_folder->path());
+        CDataBlockDlg dialog(m_block, 2, m_folder->path(), 1252);
         dialog.show();
         QCOMPARE(compareWith(dialog, path), QStringList({"05 : 001A", "FF : 0120"}));
         QCOMPARE(m_filter, QStringLiteral("TLL file( *.tll)"));
@@ -223,7 +223,7 @@ private slots:
     {
         std::string other(300, '\x07');
         const auto path = m_folder->write("old.tll", tllWithSettings(1, other));
-        CDataBlockDlg dialog(m_block, 2, m_folder->path());
+        CDataBlockDlg dialog(m_block, 2, m_folder->path(), 1252);
         dialog.show();
         QCOMPARE(compareWith(dialog, path), QStringList());
         QCOMPARE(m_answers->seen.size(), 0);
@@ -238,7 +238,7 @@ private slots:
     void compare_withABrokenFile_saysWhy()
     {
         const auto path = m_folder->write("broken.tll", tllWithSettings(2, "abc").substr(0, 10));
-        CDataBlockDlg dialog(m_block, 2, m_folder->path());
+        CDataBlockDlg dialog(m_block, 2, m_folder->path(), 1252);
         dialog.show();
         m_answers->expectButton(QStringLiteral("OK"));
         QCOMPARE(compareWith(dialog, path), QStringList());
@@ -251,7 +251,7 @@ private slots:
         kx::test::TempDir folder;
         std::filesystem::create_directory(folder.file("more.txt"));
         m_answers->expectButton(QStringLiteral("OK"));
-        CDataBlockDlg dialog(m_block, 1, folder.path());
+        CDataBlockDlg dialog(m_block, 1, folder.path(), 1252);
         dialog.show();
         QTRY_COMPARE(m_answers->seen.size(), 1);
         QCOMPARE(dialog.entryBox()->items(), QStringList());
@@ -263,16 +263,25 @@ private slots:
     void descriptionFileThatCannotBeWritten_isReportedAndTheDialogStays()
     {
         const auto missing = m_folder->path() / "no such folder";
-        CDataBlockDlg dialog(m_block, 2, missing);
+        CDataBlockDlg dialog(m_block, 2, missing, 1252);
         dialog.show();
+        // An entry added, so that OK has something to write.
+        QTest::keyClicks(dialog.entryBox()->lineEdit(), "Volume");
+        QTest::mouseClick(dialog.grid()->viewport(), Qt::LeftButton, {}, onDigits(2, 1));
+        QTest::mouseClick(dialog.grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          onDigits(3, 1));
+        m_answers->expect([](QWidget* modal) {
+            QTest::mouseClick(button(qobject_cast<QDialog*>(modal), "ok"), Qt::LeftButton);
+        });
+        QTest::mouseClick(button(&dialog, "add"), Qt::LeftButton);
         m_answers->expectButton(QStringLiteral("OK"));
         QTest::mouseClick(button(&dialog, "ok"), Qt::LeftButton);
-        QCOMPARE(m_answers->seen.size(), 1);
+        QCOMPARE(m_answers->seen.size(), 2);
         QVERIFY(dialog.isVisible());
         dialog.reject();
     }
 
-    void dataBlockCommand_marksTheDocumentModifiedOnlyWhenBytesChanged()
+    void dataBlockCommand_okIsOneStepCancelChangesNothing()
     {
         kx::guitest::clearSettings();
         const auto path = m_folder->write("list.tll", tllWithSettings(2, std::string(40, '\0')));
@@ -290,18 +299,24 @@ private slots:
         });
         command->trigger();
         QCOMPARE(m_answers->seen.size(), 1);
-        QCOMPARE(app.document()->Settings()[33], std::uint8_t{0x7E});
-        QVERIFY(app.document()->IsModified());
+        QCOMPARE(app.document()->Settings()[33], std::uint8_t{0});
+        QVERIFY(!app.document()->IsModified());
 
-        // Opening and closing it without typing leaves the flag as it was.
-        app.document()->SetModifiedFlag(false);
+        // Typed bytes and OK: one step, which Undo takes back.
         m_answers->expect([](QWidget* modal) {
             auto* dialog = qobject_cast<CDataBlockDlg*>(modal);
             QVERIFY(dialog != nullptr);
-            QTest::mouseClick(button(dialog, "cancel"), Qt::LeftButton);
+            QTest::mouseClick(dialog->grid()->viewport(), Qt::LeftButton, {}, onDigits(1, 2));
+            QTest::keyClicks(dialog->grid(), "7E");
+            QTest::mouseClick(button(dialog, "ok"), Qt::LeftButton);
         });
         command->trigger();
         QCOMPARE(m_answers->seen.size(), 2);
+        QCOMPARE(app.document()->Settings()[33], std::uint8_t{0x7E});
+        QVERIFY(app.document()->IsModified());
+        QCOMPARE(app.document()->UndoLabel()->kind, kx::StepKind::DataBlock);
+        app.document()->Undo();
+        QCOMPARE(app.document()->Settings()[33], std::uint8_t{0});
         QVERIFY(!app.document()->IsModified());
     }
 

@@ -70,7 +70,7 @@ private slots:
     {
         kx::test::TempDir folder;
         std::vector<std::uint8_t> block(32, 0);
-        kx::CDataBlockDlg dialog(block, 1, folder.path());
+        kx::CDataBlockDlg dialog(block, 1, folder.path(), 1251);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Блок данных"));
         QCOMPARE(buttonText(&dialog, "cancel"), QStringLiteral("Отмена"));
         QCOMPARE(buttonText(&dialog, "add"), QStringLiteral("Добавить"));
@@ -83,7 +83,7 @@ private slots:
     void channelDialog_keepsItsEnglishTexts()
     {
         std::vector<std::uint8_t> raw(164, 0);
-        kx::CChannelDlg dialog(raw);
+        kx::CChannelDlg dialog(raw, 1251);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Channel"));
         QCOMPARE(buttonText(&dialog, "ok"), QStringLiteral("OK"));
         QCOMPARE(buttonText(&dialog, "cancel"), QStringLiteral("Cancel"));
@@ -93,7 +93,7 @@ private slots:
     void characterTable_hasTheRussianTexts()
     {
         kx::test::TempDir folder;
-        kx::CUserTableDlg dialog(folder.path());
+        kx::CUserTableDlg dialog(folder.path(), 1251);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Символы пользователя"));
         QCOMPARE(buttonText(&dialog, "cancel"), QStringLiteral("Отмена"));
     }

@@ -86,7 +86,6 @@ private slots:
 
     void cleanup()
     {
-        kx::CChannelRec::SetEditHook(nullptr);
         m_app->document()->SetModifiedFlag(false);
         m_app.reset();
         QVERIFY2(m_answers->unexpected.isEmpty(), qPrintable(m_answers->unexpected.join("; ")));
@@ -183,14 +182,22 @@ private slots:
         QCOMPARE(cell(tv, 0, 0), QStringLiteral("1"));
         QVERIFY(doc().IsModified());
 
+        QCOMPARE(frame().action(Command::EditUndo)->text(),
+                 QStringLiteral("&Undo Delete 1 channel"));
         QTest::keyClick(&tv, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(tv.model()->rowCount(), 3);
         QCOMPARE(frame().countPaneText(Pane::DTV), QStringLiteral("DTV-3"));
-        // Back below the rows that stayed, renumbered, and selected.
-        QCOMPARE(cell(tv, 2, 1), QStringLiteral("News"));
-        QCOMPARE(cell(tv, 2, 0), QStringLiteral("3"));
+        // Back in its place with its number, and selected.
+        QCOMPARE(cell(tv, 0, 1), QStringLiteral("News"));
+        QCOMPARE(cell(tv, 0, 0), QStringLiteral("1"));
         QCOMPARE(tv.list().selectedCount(), 1);
-        QCOMPARE(tv.list().itemState(2, kx::lvis::kSelected), kx::lvis::kSelected);
+        QCOMPARE(tv.list().itemState(0, kx::lvis::kSelected), kx::lvis::kSelected);
+        QVERIFY(!doc().IsModified());
+
+        QTest::keyClick(&tv, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(tv.model()->rowCount(), 2);
+        QTest::keyClick(&tv, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(tv.model()->rowCount(), 2); // nothing more to redo
     }
 
     void deleteKeyInTheEditor_deletesACharacterNotARow()
@@ -243,10 +250,13 @@ private slots:
     void rightDoubleClick_opensTheChannelDialogOfTheFocusedRow()
     {
         int opened = 0;
-        kx::CChannelRec::SetEditHook([&](std::span<std::uint8_t> raw) {
+        kx::FrameDialogs dialogs;
+        dialogs.channel = [&](QWidget*, std::span<std::uint8_t> raw, const kx::CodecSettings&) {
             ++opened;
+            raw[0] ^= 0xFF;
             return raw.size() == 164;
-        });
+        };
+        frame().setDialogs(dialogs);
         ChannelListWidget& analog = list(ListKind::Analog);
         doubleClick(analog, 1, 0, Qt::RightButton);
         QCOMPARE(opened, 0);
@@ -254,6 +264,7 @@ private slots:
         doubleClick(analog, 1, 2, Qt::RightButton);
         QCOMPARE(opened, 1);
         QVERIFY(doc().IsModified());
+        QVERIFY(frame().action(kx::CMainFrame::Command::EditUndo)->isEnabled());
     }
 
     void characterTableChange_showsTheNamesAgain()

@@ -22,8 +22,8 @@ private slots:
         kx::CAboutBox about;
         kx::CParamDlg parameter(line, 1);
         kx::CImportDlg import;
-        kx::CChannelDlg channel(record);
-        kx::CDataBlockDlg dataBlock(block, 1, folder.path());
+        kx::CChannelDlg channel(record, 1252);
+        kx::CDataBlockDlg dataBlock(block, 1, folder.path(), 1252);
         for (QDialog* dialog :
              std::initializer_list<QDialog*>{&about, &parameter, &import, &channel, &dataBlock}) {
             dialog->show();

@@ -51,7 +51,7 @@ private slots:
         for (std::size_t i = 0; i < m_bytes.size(); ++i) {
             m_bytes[i] = static_cast<std::uint8_t>(i);
         }
-        m_model = std::make_unique<HexGridModel>();
+        m_model = std::make_unique<HexGridModel>(1252);
         QVERIFY(m_model->SetData(m_bytes));
         m_status = std::make_unique<QLineEdit>();
         m_grid = std::make_unique<CHexGridWnd>(*m_model);

@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
-#include "platform/listctrl.h"
 #include "support/fakerecord.h"
 #include "views/celledit.h"
 #include "views/channellistwidget.h"
+#include "views/listctrl.h"
 #include "views/listctrlmodel.h"
 
 using kx::ChannelListWidget;
@@ -19,6 +19,28 @@ using kx::ListCtrl;
 namespace lvis = kx::lvis;
 
 namespace {
+
+// Records for the lists of the tests to show; a list owns none of its records.
+kx::CChannelRec* fake(int id)
+{
+    static std::vector<std::unique_ptr<kx::CChannelRec>> records;
+    records.push_back(kx::test::FakeRec::make(id));
+    return records.back().get();
+}
+
+// Puts a row showing a new record at row (the end when row is the count).
+int insertRow(ListCtrl& list, int row, int id)
+{
+    kx::CChannelRec* const records[] = {fake(id)};
+    const int places[] = {row};
+    list.insertItemsAt(places, records);
+    return row;
+}
+
+void removeRows(ListCtrl& list, std::vector<int> rows)
+{
+    list.removeItems(rows);
+}
 
 // A list of rows named "Channel 0", "Channel 1", ... with the analog list's columns; rows with
 // an odd index are unticked.
@@ -32,7 +54,7 @@ void fill(ListCtrl& list, int rows)
         }
     }
     for (int row = 0; row < rows; ++row) {
-        const int at = list.insertItem(list.itemCount(), kx::test::FakeRec::make(row));
+        const int at = insertRow(list, list.itemCount(), row);
         list.setItemText(at, 0, std::to_string(row + 1));
         list.setItemText(at, 1, "Channel " + std::to_string(row));
         list.setItemState(at, row % 2 == 1 ? lvis::kImageUnticked : lvis::kImageTicked,
@@ -138,19 +160,19 @@ private slots:
     {
         QAbstractItemModelTester tester(m_widget->model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
-        m_list->insertItem(0, kx::test::FakeRec::make(100));
-        m_list->deleteItem(5);
-        m_list->swapItemData(0, 1);
+        insertRow(*m_list, 0, 100);
+        removeRows(*m_list, {5});
+        const std::pair<int, int> swap[] = {{0, 1}, {1, 0}};
+        m_list->moveItems(swap);
         m_list->setItemState(3, lvis::kSelected, lvis::kSelected);
         m_list->setItemState(7, lvis::kSelected, lvis::kSelected);
-        std::vector<std::unique_ptr<kx::CChannelRec>> taken = m_list->takeSelectedItems();
-        QCOMPARE(int(taken.size()), 2);
+        removeRows(*m_list, m_list->selectedItems());
         {
             ListCtrl::UpdateGuard update(*m_list);
             for (int row = 0; row < m_list->itemCount(); ++row) {
                 m_list->setItemText(row, 0, std::to_string(row + 1));
             }
-            m_list->insertItem(m_list->itemCount(), kx::test::FakeRec::make(101));
+            insertRow(*m_list, m_list->itemCount(), 101);
         }
         m_list->deleteAllItems();
         fill(*m_list, 3);
@@ -186,7 +208,7 @@ private slots:
         ListCtrl list;
         list.insertColumn(0, {61216, 70});
         for (const char* text : {"QAM64", "QAM17179869184"}) {
-            const int row = list.insertItem(list.itemCount(), kx::test::FakeRec::make(0));
+            const int row = insertRow(list, list.itemCount(), 0);
             list.setItemText(row, 0, text);
         }
         kx::ListCtrlModel model(list);
@@ -317,8 +339,8 @@ private slots:
         QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 2, 3));
         QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, Qt::ShiftModifier,
                           cellCentre(*m_widget, 3, 3));
-        const std::vector<std::unique_ptr<kx::CChannelRec>> taken = m_list->takeSelectedItems();
-        QCOMPARE(int(taken.size()), 2);
+        QCOMPARE(m_list->selectedCount(), 2);
+        removeRows(*m_list, m_list->selectedItems());
         QCOMPARE(m_list->itemCount(), 28);
         QCOMPARE(m_widget->model()->rowCount(), 28);
         QVERIFY(selectedRowsOf(*m_widget).isEmpty());
@@ -328,7 +350,7 @@ private slots:
         m_list->setItemState(1, lvis::kSelected, lvis::kSelected);
         m_list->setItemState(5, lvis::kSelected, lvis::kSelected);
         QCOMPARE(selectedRowsOf(*m_widget), QList<int>({1, 5}));
-        QCOMPARE(int(m_list->takeSelectedItems().size()), 2);
+        removeRows(*m_list, m_list->selectedItems());
         QCOMPARE(m_widget->model()->rowCount(), 26);
         QVERIFY(selectedRowsOf(*m_widget).isEmpty());
     }
@@ -337,10 +359,10 @@ private slots:
     {
         QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, cellCentre(*m_widget, 2, 3));
         {
-            // What Move Up does to the bits of rows 1 and 2.
+            // What Move Up does to rows 1 and 2.
             ListCtrl::UpdateGuard update(*m_list);
-            m_list->swapItemData(1, 2);
-            m_list->swapItemStates(1, 2, lvis::kSelectedFocused);
+            const std::pair<int, int> up[] = {{2, 1}, {1, 2}};
+            m_list->moveItems(up);
         }
         QCOMPARE(selectedRowsOf(*m_widget), QList<int>({1}));
         QCOMPARE(m_widget->currentIndex().row(), 1);

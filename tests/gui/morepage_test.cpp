@@ -61,7 +61,7 @@ private slots:
         m_window = std::make_unique<QMainWindow>();
         auto* centre = new QWidget;
         auto* layout = new QVBoxLayout(centre);
-        m_page = new CPropertyMore(m_block, 1, m_dir->path());
+        m_page = new CPropertyMore(m_block, 1, m_dir->path(), 1252);
         m_other = new QLineEdit;
         layout->addWidget(m_page);
         layout->addWidget(m_other);
@@ -275,7 +275,7 @@ private slots:
         const kx::test::TempDir folder;
         std::filesystem::create_directory(folder.file("more.txt"));
         m_answers->expect([](QWidget*) {});
-        CPropertyMore page(m_block, 1, folder.path());
+        CPropertyMore page(m_block, 1, folder.path(), 1252);
         page.initialize();
         QCOMPARE(m_answers->seen.size(), 1);
         QVERIFY2(m_answers->seen.first().contains("more.txt"), qPrintable(m_answers->seen.first()));

@@ -152,11 +152,13 @@ private slots:
         QVERIFY(!m_sheet->applyButton()->isEnabled());
         QCOMPARE(list(CountrySetting::Country)->currentText(), QStringLiteral("Austria"));
 
-        // Cancel after Apply: what Apply wrote stays; the sheet reports no OK.
+        // Cancel after Apply: what Apply wrote stays, as a step of the history.
         m_sheet->cancelButton()->click();
         QCOMPARE(m_sheet->result(), int(QDialog::Rejected));
         QCOMPARE(blockOf(*m_doc), expected);
-        QVERIFY(!m_doc->IsModified());
+        QVERIFY(m_doc->IsModified());
+        m_doc->Undo();
+        QCOMPARE(blockOf(*m_doc), before);
     }
 
     void closingAnyList_enablesApply_data()
@@ -276,7 +278,7 @@ private slots:
         QCOMPARE(m_sheet->morePage()->list()->model()->rowCount(), 0);
     }
 
-    void frameCommand_okMarksTheDocumentModifiedAndCancelDoesNot()
+    void frameCommand_applyIsAStepAndCancelDropsTheRest()
     {
         m_dir->write("more.txt", "Menu Item;01AC;1;4\r\n");
         const std::filesystem::path path = m_dir->write("list.tll", fileWith(1, settingsV1()));
@@ -289,19 +291,18 @@ private slots:
         QVERIFY(frame.toolBar()->actions().contains(command));
         QCOMPARE(command->toolTip(), QStringLiteral("Settings"));
 
-        // OK with nothing changed still marks the document modified.
+        // OK with nothing changed changes nothing.
         m_answers->expect([](QWidget* modal) {
             auto* sheet = qobject_cast<MoreSettingsSheet*>(modal);
             QVERIFY(sheet != nullptr);
             sheet->okButton()->click();
         });
         command->trigger();
-        QVERIFY(doc.IsModified());
+        QVERIFY(!doc.IsModified());
         QCOMPARE(blockOf(doc), settingsV1());
 
-        // Apply, then Cancel: the bytes stay written, and since they changed the document is
-        // marked modified so that they are not lost without a question when the program closes.
-        doc.SetModifiedFlag(false);
+        // Apply, then Cancel: the bytes stay written as a step, which marks the document
+        // modified so that they are not lost without a question when the program closes.
         m_answers->expect([](QWidget* modal) {
             auto* sheet = qobject_cast<MoreSettingsSheet*>(modal);
             QVERIFY(sheet != nullptr);
@@ -336,7 +337,7 @@ private:
         m_sheet.reset();
         m_doc = std::make_unique<kx::CKanalyxDoc>();
         m_doc->OnOpenDocument(m_dir->write("list.tll", fileWith(variant, settings)));
-        m_sheet = std::make_unique<MoreSettingsSheet>(*m_doc, m_dir->path());
+        m_sheet = std::make_unique<MoreSettingsSheet>(*m_doc, m_dir->path(), 1252);
         m_sheet->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_sheet.get()));
     }

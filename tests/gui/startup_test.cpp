@@ -90,7 +90,7 @@ private slots:
         QVERIFY(checks.english && !checks.russian && !checks.german);
     }
 
-    void toolbar_hasNineButtonsWithTheirTipsAndPrompts()
+    void toolbar_hasTenButtonsWithTheirTipsAndPrompts()
     {
         CKanalyxApp app(kx::guitest::programFolder());
         QVERIFY(app.InitInstance({}, kQuiet));
@@ -99,13 +99,13 @@ private slots:
             layout << (action->isSeparator() ? QStringLiteral("|")
                                              : action->toolTip() + ':' + action->statusTip());
         }
-        QCOMPARE(layout,
-                 QStringList({"Open:Open an existing document", "Save:Save active document", "|",
-                              "Up:Move Up", "Down:Move Down", "|", "Duplicate:Duplicate Selected",
-                              "Delete:Remove Selected", "|", "Undo:Undo last action", "|",
-                              "Settings:Advanced Settings", "|",
-                              "About:Display program information, version number and "
-                              "copyright"}));
+        QCOMPARE(layout, QStringList({"Open:Open an existing document", "Save:Save active document",
+                                      "|", "Up:Move Up", "Down:Move Down", "|",
+                                      "Duplicate:Duplicate Selected", "Delete:Remove Selected", "|",
+                                      "Undo:Undo last action", "Redo:Redo the last undone action",
+                                      "|", "Settings:Advanced Settings", "|",
+                                      "About:Display program information, version number and "
+                                      "copyright"}));
         for (const QAction* action : app.mainFrame()->toolBar()->actions()) {
             QVERIFY(action->isSeparator() || !action->icon().isNull());
         }

@@ -47,16 +47,11 @@ class UserTableDlgTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        // The table holds Western European bytes here.
-        kx::CodePage::setSystemCodePage(1252);
-        m_folder = std::make_unique<kx::test::TempDir>();
-    }
+    void init() { m_folder = std::make_unique<kx::test::TempDir>(); }
 
     void withoutCodeDat_everyCellShowsItsOwnByte()
     {
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(m_folder->path(), 1252);
         dialog.show();
         QCOMPARE(dialog.model().cellText({0xA, 4}), std::string("\xC3\x8A")); // 0xCA: Ê
         QCOMPARE(dialog.editBox()->text(), QStringLiteral("€"));              // 0x80
@@ -67,7 +62,7 @@ private slots:
     void shorterCodeDat_replacesOnlyTheEntriesItHolds()
     {
         m_folder->write("code.dat", "AB");
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(m_folder->path(), 1252);
         QCOMPARE(dialog.model().cellText({0, 0}), std::string("A"));
         QCOMPARE(dialog.model().cellText({1, 0}), std::string("B"));
         QCOMPARE(dialog.model().cellText({2, 0}), std::string("\xE2\x80\x9A")); // 0x82: ‚
@@ -75,7 +70,7 @@ private slots:
 
     void click_storesTheTypedCharacterAndMovesTheBoxToTheClickedCell()
     {
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(m_folder->path(), 1252);
         dialog.show();
         typeInto(dialog.editBox(), "Q");
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, inCell(3, 2));
@@ -89,7 +84,7 @@ private slots:
 
     void click_withAnEmptyBoxOrTwoCharacters_keepsTheEntry()
     {
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(m_folder->path(), 1252);
         dialog.show();
         typeInto(dialog.editBox(), "");
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, inCell(1, 0));
@@ -102,7 +97,7 @@ private slots:
 
     void clickOnTheSelectedCell_storesAndKeepsIt_clickOutsideChangesNothing()
     {
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(m_folder->path(), 1252);
         dialog.show();
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, inCell(15, 7));
         typeInto(dialog.editBox(), "z");
@@ -121,7 +116,7 @@ private slots:
     void cellWithoutACharacter_showsTheReplacementAndKeepsItsByte()
     {
         // Byte 0x81 has no character in the Western European code page.
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(m_folder->path(), 1252);
         dialog.show();
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, inCell(1, 0));
         QCOMPARE(dialog.editBox()->text(), QStringLiteral("\uFFFD"));
@@ -131,7 +126,7 @@ private slots:
 
     void repaint_keepsACharacterTypedButNotYetStored()
     {
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(m_folder->path(), 1252);
         dialog.show();
         typeInto(dialog.editBox(), "k");
         dialog.repaint();
@@ -140,7 +135,7 @@ private slots:
 
     void gridLines_arePaintedEvery24Pixels()
     {
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(m_folder->path(), 1252);
         dialog.show();
         const QImage image = dialog.grab().toImage();
         const QColor line = dialog.palette().color(QPalette::WindowText);
@@ -156,7 +151,7 @@ private slots:
 
     void boxRefusesCharactersTheCodePageCannotHold()
     {
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(m_folder->path(), 1252);
         dialog.show();
         typeInto(dialog.editBox(), "");
         QTest::sendKeyEvent(QTest::Click, dialog.editBox(), Qt::Key_unknown, QStringLiteral("Ж"),
@@ -170,7 +165,7 @@ private slots:
     void ok_writes128BytesWithTheLastTypedCharacter_cancelWritesNothing()
     {
         {
-            CUserTableDlg dialog(m_folder->path());
+            CUserTableDlg dialog(m_folder->path(), 1252);
             dialog.show();
             typeInto(dialog.editBox(), "Z");
             QTest::mouseClick(dialog.findChild<QPushButton*>("cancel"), Qt::LeftButton);
@@ -178,7 +173,7 @@ private slots:
         }
         QVERIFY(!std::filesystem::exists(m_folder->file("code.dat")));
 
-        CUserTableDlg dialog(m_folder->path());
+        CUserTableDlg dialog(m_folder->path(), 1252);
         dialog.show();
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, inCell(1, 0));
         typeInto(dialog.editBox(), "Z");
@@ -197,7 +192,7 @@ private slots:
         kx::guitest::ModalAnswers answers;
         answers.expectButton(QStringLiteral("OK"));
         const std::filesystem::path missing = m_folder->path() / "no such folder";
-        CUserTableDlg dialog(missing);
+        CUserTableDlg dialog(missing, 1252);
         dialog.show();
         QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
         QTRY_COMPARE(answers.seen.size(), 1);
@@ -231,7 +226,7 @@ private slots:
         std::array<std::uint8_t, kx::kNameFieldSize> field{};
         field[0] = 0x80;
         field[1] = 'x';
-        QCOMPARE(kx::Decode(field, 2), std::string("\xC3\x96x"));
+        QCOMPARE(kx::Decode(field, 2, app.mainFrame()->codec()), std::string("\xC3\x96x"));
     }
 
 private:

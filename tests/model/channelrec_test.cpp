@@ -80,12 +80,7 @@ void setKind(CChannelRec& rec, bool tv, bool fm, bool dtv)
 class ChannelRecLayouts : public ::testing::TestWithParam<const Layout*>
 {
 protected:
-    void SetUp() override
-    {
-        CodePage::setSystemCodePage(1252);
-        SetCodecSettings(CodecSettings{});
-        m_rec = GetParam()->make();
-    }
+    void SetUp() override { m_rec = GetParam()->make(); }
     const Layout& layout() const { return *GetParam(); }
 
     std::unique_ptr<CChannelRec> m_rec;
@@ -219,25 +214,6 @@ TEST_P(ChannelRecLayouts, Frequency_IsShownSigned)
     EXPECT_EQ(m_rec->GetFrequencyText(), "-1");
 }
 
-TEST_P(ChannelRecLayouts, Edit_RunsTheHookOnTheRawBytes)
-{
-    CChannelRec::SetEditHook(nullptr);
-    EXPECT_FALSE(m_rec->Edit()) << "no hook installed";
-
-    std::size_t seenSize = 0;
-    CChannelRec::SetEditHook([&](std::span<std::uint8_t> raw) {
-        seenSize = raw.size();
-        raw[0] = 0x42;
-        return true;
-    });
-    EXPECT_TRUE(m_rec->Edit());
-    EXPECT_EQ(seenSize, layout().size);
-    EXPECT_EQ(m_rec->raw()[0], 0x42);
-    CChannelRec::SetEditHook([](std::span<std::uint8_t>) { return false; });
-    EXPECT_FALSE(m_rec->Edit());
-    CChannelRec::SetEditHook(nullptr);
-}
-
 TEST_P(ChannelRecLayouts, HexRow_IsTwoUpperCaseDigitsAndATabPerByte)
 {
     test::TempDir dir;
@@ -322,7 +298,7 @@ TEST_P(ChannelRecLayouts, SetName_StoresFieldLengthAndCopy)
 {
     auto raw = m_rec->raw();
     std::fill(raw.begin(), raw.end(), std::uint8_t{0xEE});
-    m_rec->SetName("ABC");
+    m_rec->SetName("ABC", CodecSettings{});
     const std::uint8_t expected[] = {'A', 'B', 'C', 0};
     EXPECT_TRUE(std::equal(expected, expected + 4, raw.begin() + layout().nameField));
     EXPECT_TRUE(std::equal(expected, expected + 4, raw.begin() + layout().nameCopy));
@@ -330,7 +306,7 @@ TEST_P(ChannelRecLayouts, SetName_StoresFieldLengthAndCopy)
     EXPECT_EQ(raw[layout().nameCopy + 4], 0xEE);
     EXPECT_EQ(raw[layout().nameLength], 3);
     EXPECT_EQ(raw[layout().nameLength + 1], 0xEE) << "the byte after the length belongs to the TV";
-    EXPECT_EQ(m_rec->GetName(), "ABC");
+    EXPECT_EQ(m_rec->GetName(CodecSettings{}), "ABC");
 }
 
 TEST_P(ChannelRecLayouts, SetName_WithZeroByteAfterLength_StoresTheWholeWord)
@@ -339,8 +315,7 @@ TEST_P(ChannelRecLayouts, SetName_WithZeroByteAfterLength_StoresTheWholeWord)
     CodecSettings codec;
     codec.characterTable = 3;
     codec.prefix = true;
-    SetCodecSettings(codec);
-    m_rec->SetName("ABC");
+    m_rec->SetName("ABC", codec);
     EXPECT_EQ(readU16(*m_rec, layout().nameLength), 5);
 }
 
@@ -352,8 +327,7 @@ TEST_P(ChannelRecLayouts, GetName_ReadsTheLengthFromTheLowByteOnly)
     m_rec->raw()[layout().nameLength + 1] = 0x11; // a real file's own field: not part of the length
     CodecSettings codec;
     codec.characterTable = 0;
-    SetCodecSettings(codec);
-    EXPECT_EQ(m_rec->GetName(), "ABC");
+    EXPECT_EQ(m_rec->GetName(codec), "ABC");
 }
 
 TEST_P(ChannelRecLayouts, LongNames_NeverWriteOutsideTheNameFieldsAndLength)
@@ -366,10 +340,9 @@ TEST_P(ChannelRecLayouts, LongNames_NeverWriteOutsideTheNameFieldsAndLength)
             codec.characterTable = row;
             codec.prefix = (mode & 1) != 0;
             codec.unicode = (mode & 2) != 0;
-            SetCodecSettings(codec);
             auto raw = m_rec->raw();
             std::fill(raw.begin(), raw.end(), std::uint8_t{0xEE});
-            m_rec->SetName(mode < 2 ? longName : longCyrillic);
+            m_rec->SetName(mode < 2 ? longName : longCyrillic, codec);
             for (std::size_t i = 0; i < raw.size(); ++i) {
                 const bool inName = i >= layout().nameField && i < layout().nameField + 40;
                 const bool inCopy = i >= layout().nameCopy && i < layout().nameCopy + 40;

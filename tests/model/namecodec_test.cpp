@@ -8,6 +8,7 @@
 
 #include "model/charactertable.h"
 #include "platform/codepage.h"
+#include "platform/error.h"
 #include "platform/file.h"
 #include "platform/profile.h"
 #include "support/tempdir.h"
@@ -43,27 +44,23 @@ CodecSettings settingsFor(int row, bool prefix = false, bool unicode = false)
 class NameCodec : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    // Encodes text into a field full of 0xEE under the given settings and the test's system code
+    // page.
+    int encode(CodecSettings codec, std::string_view text)
     {
-        CodePage::setSystemCodePage(1252);
-        SetCodecSettings(CodecSettings{});
-    }
-
-    // Encodes text into a field full of 0xEE under the given settings.
-    int encode(const CodecSettings& codec, std::string_view text)
-    {
-        SetCodecSettings(codec);
+        codec.systemCodePage = m_page;
         m_field.fill(0xEE);
-        return Encode(m_field, text);
+        return Encode(m_field, text, codec);
     }
 
-    std::string decode(const CodecSettings& codec, std::string_view bytes, int length = 40)
+    std::string decode(CodecSettings codec, std::string_view bytes, int length = 40)
     {
-        SetCodecSettings(codec);
-        return Decode(fieldOf(bytes), length);
+        codec.systemCodePage = m_page;
+        return Decode(fieldOf(bytes), length, codec);
     }
 
     Field m_field{};
+    int m_page = 1252;
 };
 
 // Every table of the list with a word of its own script: prefixed bytes decode whatever table
@@ -183,19 +180,16 @@ TEST_F(NameCodec, NoneAndUser_StopAtTheStoredLengthOrTheFirstZero)
 
 TEST_F(NameCodec, StoredLengthAbove40_ReadsNoMoreThanTheField)
 {
-    SetCodecSettings(settingsFor(0));
     const Field full = fieldOf("", 'x');
-    EXPECT_EQ(Decode(full, 200), std::string(40, 'x'));
-    EXPECT_EQ(Decode(full, 529), std::string(40, 'x'));
+    EXPECT_EQ(Decode(full, 200, settingsFor(0)), std::string(40, 'x'));
+    EXPECT_EQ(Decode(full, 529, settingsFor(0)), std::string(40, 'x'));
 }
 
 TEST_F(NameCodec, FieldWithoutTerminator_DecodesAtMost40Bytes)
 {
-    SetCodecSettings(settingsFor(6));
-    EXPECT_EQ(Decode(fieldOf("", 'y'), 0), std::string(40, 'y'));
-    EXPECT_EQ(Decode(fieldOf("\x0B", 'z'), 0), std::string(39, 'z'));
-    SetCodecSettings(settingsFor(12));
-    EXPECT_EQ(Decode(fieldOf("", 'q'), 0), std::string(40, 'q'));
+    EXPECT_EQ(Decode(fieldOf("", 'y'), 0, settingsFor(6)), std::string(40, 'y'));
+    EXPECT_EQ(Decode(fieldOf("\x0B", 'z'), 0, settingsFor(6)), std::string(39, 'z'));
+    EXPECT_EQ(Decode(fieldOf("", 'q'), 0, settingsFor(12)), std::string(40, 'q'));
 }
 
 TEST_F(NameCodec, EmptyField_DecodesToNothingUnderEveryTable)
@@ -208,7 +202,7 @@ TEST_F(NameCodec, EmptyField_DecodesToNothingUnderEveryTable)
 
 TEST_F(NameCodec, PrefixThatNamesNoTable_ShowsTheRestInTheSystemCodePage)
 {
-    CodePage::setSystemCodePage(1251);
+    m_page = 1251;
     for (const char prefix : {'\x08', '\x0C', '\x14', '\x16', '\x1F'}) {
         EXPECT_EQ(decode(settingsFor(2), std::string(1, prefix) + "\xCC\xE8\xF0"), "Мир")
             << "prefix " << int{prefix};
@@ -217,7 +211,7 @@ TEST_F(NameCodec, PrefixThatNamesNoTable_ShowsTheRestInTheSystemCodePage)
 
 TEST_F(NameCodec, CharacterSettingOutsideTheList_ActsAsNone)
 {
-    CodePage::setSystemCodePage(1251);
+    m_page = 1251;
     for (int row : {-1, 13, 1000}) {
         CodecSettings codec = settingsFor(row);
         codec.userTable[0x4C] = 'X'; // would show under "User"
@@ -229,7 +223,7 @@ TEST_F(NameCodec, CharacterSettingOutsideTheList_ActsAsNone)
 
 TEST_F(NameCodec, UserTable_MapsBytes128To255BothWays)
 {
-    CodePage::setSystemCodePage(1251);
+    m_page = 1251;
     CodecSettings codec = settingsFor(1);
     codec.userTable[0] = 0xC6;   // stored 0x80 stands for Ж
     codec.userTable[5] = 0xC6;   // a second entry for Ж: the first one wins when encoding
@@ -245,8 +239,7 @@ TEST_F(NameCodec, UserTable_MapsBytes128To255BothWays)
     EXPECT_EQ(bytesOf(m_field, 3), std::string("\x80"
                                                "a\0",
                                                3));
-    EXPECT_EQ(encode(codec, "Ю"), 1) << "no entry holds Ю";
-    EXPECT_EQ(bytesOf(m_field, 2), std::string("?\0", 2));
+    EXPECT_THROW(encode(codec, "Ю"), Error) << "no entry holds Ю";
     EXPECT_EQ(encode(settingsFor(0), "Жa"), 2) << "None stores the system code page bytes";
     EXPECT_EQ(bytesOf(m_field, 3), std::string("\xC6"
                                                "a\0",
@@ -259,13 +252,79 @@ TEST_F(NameCodec, TextEndsAtItsFirstZeroByte)
     EXPECT_EQ(bytesOf(m_field, 3), std::string("AB\0", 3));
 }
 
-TEST_F(NameCodec, CharactersTheTableLacks_EncodeAsQuestionMarks)
+// A name is never stored with '?' for what the table lacks: it is refused, naming the characters,
+// and no byte of the field changes.
+TEST_F(NameCodec, CharactersTheTableLacks_AreRefusedAndNamed)
 {
-    EXPECT_EQ(encode(settingsFor(2, true), "Ж€x"), 5);
-    EXPECT_EQ(bytesOf(m_field, 5), std::string("\x01\xB6?x\0", 5));
-    CodePage::setSystemCodePage(1252);
-    EXPECT_EQ(encode(settingsFor(0), "Жx"), 2);
-    EXPECT_EQ(bytesOf(m_field, 3), std::string("?x\0", 3));
+    struct Case
+    {
+        CodecSettings codec;
+        const char* text;
+        const char* missing;
+    };
+    CodecSettings user = settingsFor(1);
+    user.userTable[0x46] = 'x'; // the table no longer holds Ж (0xC6 in code page 1251)
+    m_page = 1251;
+    const Case cases[] = {
+        {settingsFor(2, true), "Ж€x€", "€"},
+        {settingsFor(0), "Жx", ""},
+        {user, "ЖЖa", "Ж"},
+        {settingsFor(12), "Жx€", ""},
+    };
+    for (const Case& c : cases) {
+        CodecSettings codec = c.codec;
+        codec.systemCodePage = m_page;
+        EXPECT_EQ(UnstorableCharacters(c.text, codec), c.missing) << c.text;
+        m_field.fill(0xEE);
+        if (*c.missing != '\0') {
+            EXPECT_THROW(Encode(m_field, c.text, codec), Error) << c.text;
+            EXPECT_EQ(m_field[0], 0xEE) << "nothing written";
+        }
+    }
+    m_page = 1252;
+    CodecSettings latin = settingsFor(0);
+    latin.systemCodePage = 1252;
+    try {
+        Encode(m_field, "Первый HD", latin);
+        FAIL() << "Cyrillic under code page 1252";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.code(), ErrorCode::Usage);
+        EXPECT_NE(std::string(error.what()).find("Первый"), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("1252"), std::string::npos) << error.what();
+    }
+}
+
+// The cell editor takes no more than the field holds: what fits is exactly what Encode keeps.
+TEST_F(NameCodec, NameFits_AgreesWithWhatEncodeKeeps)
+{
+    const std::string cyrillic18 = [] {
+        std::string text;
+        for (int i = 0; i < 18; ++i) {
+            text += "Ж";
+        }
+        return text;
+    }();
+    struct Case
+    {
+        CodecSettings codec;
+        std::string text;
+        bool fits;
+    };
+    const Case cases[] = {
+        {settingsFor(2, true), std::string(37, 'a'), true},
+        {settingsFor(2, true), std::string(38, 'a'), false},
+        {settingsFor(0), std::string(38, 'a'), true},
+        {settingsFor(0), std::string(39, 'a'), false},
+        {settingsFor(1), std::string(39, 'a'), true},
+        {settingsFor(1), std::string(40, 'a'), false},
+        {settingsFor(12, true), cyrillic18, true},
+        {settingsFor(12, true), cyrillic18 + "x", true},
+        {settingsFor(12, true), cyrillic18 + "Ж", false},
+        {settingsFor(2), std::string(37, 'a') + "€", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NameFits(c.text, c.codec), c.fits) << c.text.size() << " bytes";
+    }
 }
 
 // Names too long for the field: cut where a character ends, and the stored length agrees with
@@ -336,9 +395,7 @@ protected:
 
 TEST_F(CodecSettingsLoad, NothingStored_GivesUserTableIdentityAndSwitchesOff)
 {
-    SetCodecSettings(settingsFor(7, true, true));
-    LoadCodecSettings(m_dir.path(), m_profile);
-    const CodecSettings& codec = CurrentCodecSettings();
+    const CodecSettings codec = LoadCodecSettings(m_dir.path(), m_profile);
     EXPECT_EQ(codec.characterTable, 1);
     EXPECT_FALSE(codec.prefix);
     EXPECT_FALSE(codec.unicode);
@@ -352,25 +409,25 @@ TEST_F(CodecSettingsLoad, Switches_AreOnOnlyAboveZero)
     m_profile.setInt("LANG", "CHARACTER", 12);
     m_profile.setInt("LANG", "KEY", -1);
     m_profile.setInt("LANG", "UNICODE", 2);
-    LoadCodecSettings(m_dir.path(), m_profile);
-    EXPECT_EQ(CurrentCodecSettings().characterTable, 12);
-    EXPECT_FALSE(CurrentCodecSettings().prefix);
-    EXPECT_TRUE(CurrentCodecSettings().unicode);
+    CodecSettings loaded = LoadCodecSettings(m_dir.path(), m_profile);
+    EXPECT_EQ(loaded.characterTable, 12);
+    EXPECT_FALSE(loaded.prefix);
+    EXPECT_TRUE(loaded.unicode);
 
     m_profile.setInt("LANG", "KEY", 1);
     m_profile.setInt("LANG", "UNICODE", 0);
     m_profile.setInt("LANG", "CHARACTER", 40);
-    LoadCodecSettings(m_dir.path(), m_profile);
-    EXPECT_TRUE(CurrentCodecSettings().prefix);
-    EXPECT_FALSE(CurrentCodecSettings().unicode);
-    EXPECT_EQ(CurrentCodecSettings().characterTable, 40) << "kept as stored";
+    loaded = LoadCodecSettings(m_dir.path(), m_profile);
+    EXPECT_TRUE(loaded.prefix);
+    EXPECT_FALSE(loaded.unicode);
+    EXPECT_EQ(loaded.characterTable, 40) << "kept as stored";
 }
 
 TEST_F(CodecSettingsLoad, CodeDatOf10Bytes_ReplacesTheFirst10EntriesOnly)
 {
     writeCodeDat(10);
-    LoadCodecSettings(m_dir.path(), m_profile);
-    const auto& table = CurrentCodecSettings().userTable;
+    CodecSettings loaded = LoadCodecSettings(m_dir.path(), m_profile);
+    const auto& table = loaded.userTable;
     EXPECT_EQ(table[0], 0x20);
     EXPECT_EQ(table[9], 0x29);
     EXPECT_EQ(table[10], 0x8A);
@@ -380,14 +437,14 @@ TEST_F(CodecSettingsLoad, CodeDatOf10Bytes_ReplacesTheFirst10EntriesOnly)
 TEST_F(CodecSettingsLoad, CodeDatOf0And128AndMoreBytes)
 {
     writeCodeDat(0);
-    LoadCodecSettings(m_dir.path(), m_profile);
-    EXPECT_EQ(CurrentCodecSettings().userTable, CodecSettings::identityUserTable());
+    CodecSettings loaded = LoadCodecSettings(m_dir.path(), m_profile);
+    EXPECT_EQ(loaded.userTable, CodecSettings::identityUserTable());
 
     writeCodeDat(128);
-    LoadCodecSettings(m_dir.path(), m_profile);
-    EXPECT_EQ(CurrentCodecSettings().userTable[89], 0x79);
-    EXPECT_EQ(CurrentCodecSettings().userTable[90], 0x20);
-    EXPECT_EQ(CurrentCodecSettings().userTable[127], 0x45);
+    loaded = LoadCodecSettings(m_dir.path(), m_profile);
+    EXPECT_EQ(loaded.userTable[89], 0x79);
+    EXPECT_EQ(loaded.userTable[90], 0x20);
+    EXPECT_EQ(loaded.userTable[127], 0x45);
 
     writeCodeDat(300);
     EXPECT_EQ(ReadUserTable(m_dir.path() / "code.dat")[127], 0x45) << "bytes past 128 unused";
@@ -406,23 +463,23 @@ TEST_F(CodecSettingsLoad, EmptyProgramFolder_NeverReadsCodeDatFromTheCurrentFold
     writeCodeDat(128);
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(m_dir.path());
-    LoadCodecSettings({}, m_profile);
+    CodecSettings loaded = LoadCodecSettings({}, m_profile);
     std::filesystem::current_path(before);
-    EXPECT_EQ(CurrentCodecSettings().userTable, CodecSettings::identityUserTable());
+    EXPECT_EQ(loaded.userTable, CodecSettings::identityUserTable());
 }
 
 TEST_F(CodecSettingsLoad, CodePageValue_SetsTheSystemCodePageOrFollowsTheLocale)
 {
     ::setenv("LC_ALL", "el_GR.UTF-8", 1);
     m_profile.setInt("LANG", "CODEPAGE", 1251);
-    LoadCodecSettings(m_dir.path(), m_profile);
-    EXPECT_EQ(CodePage::systemCodePage(), 1251);
+    CodecSettings loaded = LoadCodecSettings(m_dir.path(), m_profile);
+    EXPECT_EQ(loaded.systemCodePage, 1251);
     m_profile.setInt("LANG", "CODEPAGE", 0);
-    LoadCodecSettings(m_dir.path(), m_profile);
-    EXPECT_EQ(CodePage::systemCodePage(), 1253);
+    loaded = LoadCodecSettings(m_dir.path(), m_profile);
+    EXPECT_EQ(loaded.systemCodePage, 1253);
     m_profile.setInt("LANG", "CODEPAGE", 65001);
-    LoadCodecSettings(m_dir.path(), m_profile);
-    EXPECT_EQ(CodePage::systemCodePage(), 1253) << "the system page is a single-byte page";
+    loaded = LoadCodecSettings(m_dir.path(), m_profile);
+    EXPECT_EQ(loaded.systemCodePage, 1253) << "the system page is a single-byte page";
 }
 
 TEST(CharacterTables, DisplayTextsAndPrefixes)

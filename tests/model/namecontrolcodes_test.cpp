@@ -8,7 +8,6 @@
 #include "model/channelrecv2.h"
 #include "model/charactertable.h"
 #include "platform/archive.h"
-#include "platform/codepage.h"
 #include "support/realdata.h"
 #include "support/realrecords.h"
 
@@ -165,25 +164,16 @@ TEST(SplitControlCodes, LengthShrinksByTheCodesWithinIt_MultiByteCodingKeepsEver
     EXPECT_EQ(kept.full.length, 7);
 }
 
-class DisplayNameTest : public ::testing::Test
+// The codec with a character table row and the Windows code page 1252.
+CodecSettings table(int row)
 {
-protected:
-    void SetUp() override
-    {
-        CodePage::setSystemCodePage(1252);
-        SetCodecSettings(CodecSettings{});
-    }
-    void TearDown() override { SetCodecSettings(CodecSettings{}); }
+    CodecSettings codec;
+    codec.characterTable = row;
+    codec.systemCodePage = 1252;
+    return codec;
+}
 
-    static CodecSettings table(int row)
-    {
-        CodecSettings codec;
-        codec.characterTable = row;
-        return codec;
-    }
-};
-
-TEST_F(DisplayNameTest, CodePageNamesLoseTheirDaggers_StoredBytesStay)
+TEST(DisplayName, CodePageNamesLoseTheirDaggers_StoredBytesStay)
 {
     CChannelRecV2 rec;
     const std::string stored = "\x86RTL\x87 Television";
@@ -191,47 +181,31 @@ TEST_F(DisplayNameTest, CodePageNamesLoseTheirDaggers_StoredBytesStay)
     rec.raw()[70] = static_cast<std::uint8_t>(stored.size());
     const auto before = std::vector<std::uint8_t>(rec.raw().begin(), rec.raw().end());
     for (const int row : {kTableNone, kTableUser, 6}) {
-        SetCodecSettings(table(row));
-        const DisplayName shown = DisplayNameOf(rec);
+        const DisplayName shown = DisplayNameOf(rec, table(row));
         EXPECT_EQ(shown.name, "RTL Television") << "table " << row;
         EXPECT_EQ(shown.shortName, "RTL") << "table " << row;
     }
-    SetCodecSettings(table(kTableNone));
-    EXPECT_EQ(rec.GetName(), "\xE2\x80\xA0RTL\xE2\x80\xA1 Television") << "what the codec reads";
+    EXPECT_EQ(rec.GetName(table(kTableNone)), "\xE2\x80\xA0RTL\xE2\x80\xA1 Television")
+        << "what the codec reads";
     EXPECT_TRUE(std::equal(before.begin(), before.end(), rec.raw().begin()));
 }
 
-TEST_F(DisplayNameTest, UnicodeTableReadsUnprefixedNamesAsUtf8)
+TEST(DisplayName, UnicodeTableReadsUnprefixedNamesAsUtf8)
 {
     CChannelRecV1 rec;
     const std::string stored = "\xc2\x86Эфир\xc2\x87 1";
     std::copy(stored.begin(), stored.end(), rec.raw().begin() + 28);
     rec.raw()[68] = static_cast<std::uint8_t>(stored.size());
-    SetCodecSettings(table(kTableUnicode));
-    const DisplayName shown = DisplayNameOf(rec);
+    const DisplayName shown = DisplayNameOf(rec, table(kTableUnicode));
     EXPECT_EQ(shown.name, "Эфир 1");
     EXPECT_EQ(shown.shortName, "Эфир");
 }
 
-// Names of real files with emphasis marks (and one in UTF-8) against the names another tool shows
-// for them, read with the table "None": the marks would otherwise read as daggers.
-class DisplayNameRealFile : public ::testing::TestWithParam<const char*>
+// The records of a real file, as a load makes them.
+std::vector<std::unique_ptr<CChannelRec>> recordsOf(const std::string& stem)
 {
-protected:
-    void SetUp() override
-    {
-        KX_REQUIRE_REALDATA();
-        CodePage::setSystemCodePage(1252);
-        SetCodecSettings(CodecSettings{.characterTable = kTableNone});
-    }
-    void TearDown() override { SetCodecSettings(CodecSettings{}); }
-};
-
-TEST_P(DisplayNameRealFile, NamesMatchTheReferenceList)
-{
-    const std::string stem = GetParam();
     const test::RealRecords raw = test::readRealRecords(test::realDataFile(stem + ".TLL.in"));
-    std::vector<std::string> ours;
+    std::vector<std::unique_ptr<CChannelRec>> records;
     for (const auto* list : {&raw.analog, &raw.digital}) {
         for (const std::string& bytes : *list) {
             std::unique_ptr<CChannelRec> rec;
@@ -242,8 +216,26 @@ TEST_P(DisplayNameRealFile, NamesMatchTheReferenceList)
             }
             Archive ar(bytes, stem);
             rec->ReadFromArchive(ar);
-            ours.push_back(DisplayNameOf(*rec).name);
+            records.push_back(std::move(rec));
         }
+    }
+    return records;
+}
+
+// Names of real files with emphasis marks (and one in UTF-8) against the names another tool shows
+// for them, read with the table "None": the marks would otherwise read as daggers.
+class DisplayNameRealFile : public ::testing::TestWithParam<const char*>
+{
+protected:
+    void SetUp() override { KX_REQUIRE_REALDATA(); }
+};
+
+TEST_P(DisplayNameRealFile, NamesMatchTheReferenceList)
+{
+    const std::string stem = GetParam();
+    std::vector<std::string> ours;
+    for (const auto& rec : recordsOf(stem)) {
+        ours.push_back(DisplayNameOf(*rec, table(kTableNone)).name);
     }
     std::vector<std::string> reference;
     for (const auto& channel : test::readReferenceList(test::referenceListFile(stem))) {
@@ -267,16 +259,9 @@ INSTANTIATE_TEST_SUITE_P(Files, DisplayNameRealFile,
 TEST(DisplayNameRealFileShort, BavarianProgrammeOfTheLX9500)
 {
     KX_REQUIRE_REALDATA();
-    CodePage::setSystemCodePage(1252);
-    SetCodecSettings(CodecSettings{});
-    const test::RealRecords raw =
-        test::readRealRecords(test::realDataFile("xxLX9500-ZA00001.TLL.in"));
     std::vector<DisplayName> shown;
-    for (const std::string& bytes : raw.digital) {
-        CChannelRecV2 rec;
-        Archive ar(bytes, "LX9500");
-        rec.ReadFromArchive(ar);
-        shown.push_back(DisplayNameOf(rec));
+    for (const auto& rec : recordsOf("xxLX9500-ZA00001")) {
+        shown.push_back(DisplayNameOf(*rec, table(kTableUser)));
     }
     const auto bavarian = std::find_if(shown.begin(), shown.end(), [](const DisplayName& name) {
         return name.name == "Bayerisches FS Süd";

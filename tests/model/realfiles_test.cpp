@@ -86,14 +86,12 @@ protected:
     void SetUp() override
     {
         KX_REQUIRE_REALDATA();
-        CodePage::setSystemCodePage(1252);
-        CodecSettings codec;
-        codec.characterTable = GetParam().latin1 ? 0 : 6;
-        SetCodecSettings(codec);
+        m_codec.characterTable = GetParam().latin1 ? 0 : 6;
         m_file = load(std::string(GetParam().stem) + ".TLL.in");
     }
 
     LoadedFile m_file;
+    CodecSettings m_codec;
 };
 
 TEST_P(RealFiles, KindsNumbersAndNames_MatchTheReferenceList)
@@ -108,11 +106,11 @@ TEST_P(RealFiles, KindsNumbersAndNames_MatchTheReferenceList)
     using Entry = std::tuple<std::string, int, std::string>;
     std::vector<Entry> ours;
     for (const auto& rec : m_file.analog) {
-        ours.emplace_back("analog", rec->GetNumber(), withoutEmphasisMarks(rec->GetName()));
+        ours.emplace_back("analog", rec->GetNumber(), withoutEmphasisMarks(rec->GetName(m_codec)));
     }
     for (const auto& rec : m_file.digital) {
         ours.emplace_back(rec->m_bFM ? "radio" : "tv", rec->GetNumber(),
-                          withoutEmphasisMarks(rec->GetName()));
+                          withoutEmphasisMarks(rec->GetName(m_codec)));
     }
     std::vector<Entry> reference;
     const std::filesystem::path referenceFile = test::referenceListFile(param.stem);
@@ -157,14 +155,14 @@ TEST_P(RealFiles, RenamingToTheSameName_KeepsTheNameBytes)
             const int row = field[0] != 0 && field[0] < 32 ? CharacterTableForPrefix(field[0]) : -1;
             codec.characterTable = row > 0 ? row : 6;
             codec.prefix = row > 0;
-            SetCodecSettings(codec);
+            m_codec = codec;
             const std::unique_ptr<CChannelRec> copy = rec->Clone();
-            copy->SetName(rec->GetName());
+            copy->SetName(rec->GetName(m_codec), m_codec);
             const auto copied = copy->raw().subspan(rec->raw().size() == 164 ? 28 : 30, 40);
             const std::size_t used =
                 static_cast<std::size_t>(std::find(field.begin(), field.end(), 0) - field.begin());
             ASSERT_TRUE(std::equal(field.begin(), field.begin() + used + 1, copied.begin()))
-                << "programme " << rec->GetNumber() << " " << rec->GetName();
+                << "programme " << rec->GetNumber() << " " << rec->GetName(m_codec);
         }
     }
 }
@@ -191,11 +189,10 @@ protected:
     void SetUp() override
     {
         KX_REQUIRE_REALDATA();
-        CodePage::setSystemCodePage(1252);
-        CodecSettings codec;
-        codec.characterTable = 6;
-        SetCodecSettings(codec);
+        m_codec.characterTable = 6;
     }
+
+    CodecSettings m_codec;
 };
 
 TEST_F(RealRecordColumns, SmallRecordFile)
@@ -204,7 +201,7 @@ TEST_F(RealRecordColumns, SmallRecordFile)
     // System 0003, channel/band 0106.
     const CChannelRec& first = *file.analog[0];
     EXPECT_EQ(first.GetNumber(), 1);
-    EXPECT_EQ(first.GetName(), " N-TV");
+    EXPECT_EQ(first.GetName(m_codec), " N-TV");
     EXPECT_EQ(first.GetSystemText(), "3");
     EXPECT_EQ(first.GetBandText(), "V/UHF");
     EXPECT_EQ(first.GetChannelText(), "6");
@@ -218,7 +215,7 @@ TEST_F(RealRecordColumns, SmallRecordFile)
     EXPECT_EQ(tv.GetSymbolRateText(), "6900");
     EXPECT_EQ(tv.GetFrequencyText(), "666000");
     EXPECT_EQ(tv.GetCharacterText(), "Turkish");
-    EXPECT_EQ(tv.GetName(), "\u0086RTL\u0087 Television");
+    EXPECT_EQ(tv.GetName(m_codec), "\u0086RTL\u0087 Television");
     EXPECT_FALSE(tv.IsUnchecked());
 }
 
@@ -230,7 +227,7 @@ TEST_F(RealRecordColumns, SmallRecordFileWithUtf8Names)
     EXPECT_EQ(file.analog[0]->GetChannelText(), "2");
     // Word at 92: 05 DB 1A 00; at 96: D0 EF 03 00.
     const CChannelRec& tv = *file.digital[0];
-    EXPECT_EQ(tv.GetName(), "Первый");
+    EXPECT_EQ(tv.GetName(m_codec), "Первый");
     EXPECT_EQ(tv.GetCharacterText(), "Unicode");
     EXPECT_EQ(tv.GetModulationText(), "QAM64");
     EXPECT_EQ(tv.GetSymbolRateText(), "6875");
@@ -241,13 +238,13 @@ TEST_F(RealRecordColumns, LargeRecordFiles)
 {
     const LoadedFile ld750 = load("xxLD750-ZA00001.TLL.in");
     // System 0010, channel/band 0106.
-    EXPECT_EQ(ld750.analog[0]->GetName(), " BR 3");
+    EXPECT_EQ(ld750.analog[0]->GetName(m_codec), " BR 3");
     EXPECT_EQ(ld750.analog[0]->GetSystemText(), "BG");
     EXPECT_EQ(ld750.analog[0]->GetBandText(), "V/UHF");
     EXPECT_EQ(ld750.analog[0]->GetChannelText(), "6");
     // Word at 102: F4 1A, so the modulation code is 0xF4; at 88: 50 22 06 00.
     const CChannelRec& tv = *ld750.digital[0];
-    EXPECT_EQ(tv.GetName(), "Syfy (KD)");
+    EXPECT_EQ(tv.GetName(m_codec), "Syfy (KD)");
     EXPECT_EQ(tv.GetSymbolRateText(), "6900");
     EXPECT_EQ(tv.GetModulationText(), "QAM?");
     EXPECT_EQ(tv.GetFrequencyText(), "402000");
@@ -257,7 +254,7 @@ TEST_F(RealRecordColumns, LargeRecordFiles)
     // Word 0x0201 at 122: the receiver skips this channel.
     const CChannelRec& skipped = *lk450.digital[226];
     EXPECT_EQ(skipped.GetNumber(), 227);
-    EXPECT_EQ(skipped.GetName(), "Turkmax");
+    EXPECT_EQ(skipped.GetName(m_codec), "Turkmax");
     EXPECT_TRUE(skipped.IsUnchecked());
     EXPECT_FALSE(lk450.digital[2]->IsUnchecked());
     // Number word 0x400C and prefix 2.
@@ -265,7 +262,7 @@ TEST_F(RealRecordColumns, LargeRecordFiles)
     EXPECT_TRUE(radio.m_bFM);
     EXPECT_EQ(radio.GetNumber(), 12);
     EXPECT_EQ(radio.GetCharacterText(), "Arabic");
-    EXPECT_EQ(radio.GetName(), "R'n'B & Soul Classic ");
+    EXPECT_EQ(radio.GetName(m_codec), "R'n'B & Soul Classic ");
 }
 
 TEST_F(RealRecordColumns, UnprefixedCyrillicNamesShowUnderTheCyrillicTable)
@@ -273,13 +270,14 @@ TEST_F(RealRecordColumns, UnprefixedCyrillicNamesShowUnderTheCyrillicTable)
     const LoadedFile file = load("xxLE5500-ZA00002.TLL.in");
     CodecSettings codec;
     codec.characterTable = 2;
-    SetCodecSettings(codec);
-    EXPECT_EQ(file.analog[0]->GetName(), "Первый");
+    m_codec = codec;
+    EXPECT_EQ(file.analog[0]->GetName(m_codec), "Первый");
     EXPECT_EQ(file.analog[0]->GetSystemText(), "DK");
     EXPECT_EQ(file.analog[0]->GetChannelText(), "12");
     codec.characterTable = 1;
-    SetCodecSettings(codec);
-    EXPECT_EQ(file.analog[0]->GetName(), "¿ÕàÒëÙ") << "User with the identity table, as 1252";
+    m_codec = codec;
+    EXPECT_EQ(file.analog[0]->GetName(m_codec), "¿ÕàÒëÙ")
+        << "User with the identity table, as 1252";
 }
 
 TEST_F(RealRecordColumns, RenamingKeepsTheReceiversByteAfterTheLength)
@@ -291,11 +289,11 @@ TEST_F(RealRecordColumns, RenamingKeepsTheReceiversByteAfterTheLength)
     CodecSettings codec;
     codec.characterTable = 6;
     codec.prefix = true;
-    SetCodecSettings(codec);
-    tv.SetName("RTL");
+    m_codec = codec;
+    tv.SetName("RTL", m_codec);
     EXPECT_EQ(tv.raw()[68], 5);
     EXPECT_EQ(tv.raw()[69], 0x02);
-    EXPECT_EQ(tv.GetName(), "RTL");
+    EXPECT_EQ(tv.GetName(m_codec), "RTL");
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(tv.raw().data()) + 116, 5),
               std::string("\x05RTL\0", 5));
 }

@@ -96,7 +96,7 @@ TEST(CodePage, UnsupportedPage_IsAUsageError)
 {
     EXPECT_FALSE(CodePage::isSupported(28602));
     EXPECT_FALSE(CodePage::isSupported(1258));
-    EXPECT_TRUE(CodePage::isSupported(0));
+    EXPECT_FALSE(CodePage::isSupported(0));
     try {
         CodePage::toUtf8("x", 28602);
         FAIL() << "ISO 8859-12 does not exist";
@@ -131,21 +131,27 @@ TEST(CodePage, SystemPage_FollowsTheLocaleUnlessSet)
     ::setenv("LC_ALL", "", 1);
     ::setenv("LC_CTYPE", "el_GR.UTF-8", 1);
     ::setenv("LANG", "ru_RU.UTF-8", 1);
-    CodePage::setSystemCodePage(0);
-    EXPECT_EQ(CodePage::systemCodePage(), 1253) << "LC_CTYPE comes before LANG";
+    EXPECT_EQ(CodePage::systemCodePageFor(0), 1253) << "LC_CTYPE comes before LANG";
     ::setenv("LC_ALL", "he_IL", 1);
-    CodePage::setSystemCodePage(0);
-    EXPECT_EQ(CodePage::systemCodePage(), 1255) << "LC_ALL comes first";
+    EXPECT_EQ(CodePage::systemCodePageFor(0), 1255) << "LC_ALL comes first";
+    EXPECT_EQ(CodePage::systemCodePageFor(1251), 1251);
+    EXPECT_EQ(CodePage::systemCodePageFor(28595), 1255)
+        << "only Windows pages stand for the system page";
+    EXPECT_EQ(CodePage::systemCodePageFor(-3), 1255);
+}
 
-    CodePage::setSystemCodePage(1251);
-    EXPECT_EQ(CodePage::systemCodePage(), 1251);
-    EXPECT_EQ(CodePage::toUtf8("\xC6", CodePage::kSystem), "Ж");
-    EXPECT_EQ(CodePage::fromUtf8("Ж", CodePage::kSystem), "\xC6");
-
-    CodePage::setSystemCodePage(28595);
-    EXPECT_EQ(CodePage::systemCodePage(), 1255) << "only Windows pages stand for the system page";
-    CodePage::setSystemCodePage(-3);
-    EXPECT_EQ(CodePage::systemCodePage(), 1255);
+TEST(CodePage, UnencodableCharacters_NamesEachMissingCharacterOnce)
+{
+    EXPECT_EQ(CodePage::unencodableCharacters("Первый HD", 1252), "Первый");
+    EXPECT_EQ(CodePage::unencodableCharacters("Пп?П", 1252), "Пп") << "'?' is a character";
+    EXPECT_EQ(CodePage::unencodableCharacters("Первый HD", 1251), "");
+    EXPECT_EQ(CodePage::unencodableCharacters("a\xFF"
+                                              "b",
+                                              65001),
+              "\xEF\xBF\xBD")
+        << "broken UTF-8 stands for U+FFFD";
+    EXPECT_EQ(CodePage::unencodableCharacters("Ωμέγα €", 28597), "");
+    EXPECT_THROW(CodePage::unencodableCharacters("x", 437), Error);
 }
 
 } // namespace

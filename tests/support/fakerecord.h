@@ -25,8 +25,11 @@ public:
 
     int GetNumber() const override { return m_number; }
     void SetNumber(int number) override { m_number = number; }
-    std::string GetName() const override { return m_name; }
-    void SetName(std::string_view text) override { m_name.assign(text); }
+    std::string GetName(const CodecSettings& /*codec*/) const override { return m_name; }
+    void SetName(std::string_view text, const CodecSettings& /*codec*/) override
+    {
+        m_name.assign(text);
+    }
     bool IsUnchecked() const override { return m_unchecked; }
     void SetChecked(bool ticked) override { m_unchecked = !ticked; }
     std::unique_ptr<CChannelRec> Clone() const override

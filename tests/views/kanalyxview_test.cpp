@@ -9,6 +9,7 @@
 
 #include "model/channelrec.h"
 #include "model/namecodec.h"
+#include "platform/error.h"
 #include "platform/strings.h"
 #include "support/tempdir.h"
 #include "support/tllbuilder.h"
@@ -65,7 +66,6 @@ class Views : public ::testing::Test
 protected:
     void SetUp() override
     {
-        SetCodecSettings(CodecSettings{});
         tv.addObserver(&panes);
         fm.addObserver(&panes);
         dtv.addObserver(&panes);
@@ -76,18 +76,17 @@ protected:
         tv.removeObserver(&panes);
         fm.removeObserver(&panes);
         dtv.removeObserver(&panes);
-        CChannelRec::SetEditHook(nullptr);
     }
 
     void open(const std::string& bytes) { doc.OnOpenDocument(dir.write("list.tll", bytes)); }
 
     // The names of a view's rows, top to bottom, as the records hold them.
-    static std::vector<std::string> names(const CKanalyxView& view)
+    std::vector<std::string> names(const CKanalyxView& view) const
     {
         std::vector<std::string> result;
         const ListCtrl& list = view.GetListCtrl();
         for (int row = 0; row < list.itemCount(); ++row) {
-            result.push_back(list.itemData(row)->GetName());
+            result.push_back(list.itemData(row)->GetName(codec));
         }
         return result;
     }
@@ -129,10 +128,11 @@ protected:
     }
 
     test::TempDir dir;
+    CodecSettings codec;
     CKanalyxDoc doc;
-    CTVEditView tv{doc};
-    CFMEditView fm{doc};
-    CDTVEditView dtv{doc};
+    CTVEditView tv{doc, codec};
+    CFMEditView fm{doc, codec};
+    CDTVEditView dtv{doc, codec};
     PaneWatcher panes;
 };
 
@@ -153,7 +153,7 @@ TEST_F(Views, InitialUpdate_FillsCellsAndChecksThenClearsTheFlag)
     EXPECT_EQ(numberCells(fm), (std::vector<std::string>{"5", "6", "7"}))
         << "the radio offset is not shown";
     EXPECT_EQ(panes.panes, (std::map<int, std::string>{{1, "TV-4"}, {2, "FM-3"}, {3, "DTV-2"}}));
-    EXPECT_FALSE(tv.OnUpdateEditUndo());
+    EXPECT_FALSE(doc.CanUndo());
     EXPECT_FALSE(tv.OnUpdateNeedSelection());
 }
 
@@ -174,7 +174,7 @@ TEST_F(Views, NamesShowWithoutControlCodes_RenameClearsTheShortName)
     tv.OnEndLabelEdit(0, 1, std::string("Das Erste HD"));
     EXPECT_EQ(list.itemText(0, 1), "Das Erste HD");
     EXPECT_EQ(list.itemText(0, shortName), "") << "a rename stores the name without marks";
-    tv.OnEditUndo();
+    doc.Undo();
     EXPECT_EQ(list.itemText(0, shortName), "Das");
 }
 
@@ -264,68 +264,86 @@ TEST_F(Views, Duplicate_PutsEachCopyBelowItsRow)
     EXPECT_NE(tv.GetListCtrl().itemData(5), tv.GetListCtrl().itemData(6));
 }
 
-TEST_F(Views, DeleteThenUndo_BringsTheRowsBackAtTheEndInReverse)
+TEST_F(Views, DeleteThenUndo_PutsTheRowsBackInTheirPlaces)
 {
     select(tv, {0, 1, 3});
     tv.OnDeleteRows();
     EXPECT_EQ(names(tv), (std::vector<std::string>{"r2"}));
     EXPECT_EQ(numberCells(tv), (std::vector<std::string>{"1"}));
+    EXPECT_TRUE(selectedRows(tv).empty());
     EXPECT_EQ(panes.panes[1], "TV-1");
-    EXPECT_TRUE(tv.OnUpdateEditUndo());
-    EXPECT_EQ(tv.undoCount(), 3);
 
-    doc.SetModifiedFlag(false);
-    tv.OnEditUndo();
-    EXPECT_EQ(names(tv), (std::vector<std::string>{"r2", "r3", "r1", "r0"}));
-    EXPECT_EQ(selectedRows(tv), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(tv.GetListCtrl().focusedItem(), 1);
-    EXPECT_EQ(numberCells(tv), (std::vector<std::string>{"1", "2", "3", "4"}));
+    const auto touched = doc.Undo();
+    ASSERT_EQ(touched.first, ListKind::Analog);
+    tv.SelectRows(touched.second);
+    EXPECT_EQ(names(tv), (std::vector<std::string>{"r0", "r1", "r2", "r3"}));
+    EXPECT_EQ(numberCells(tv), (std::vector<std::string>{"10", "20", "30", "40"}));
+    EXPECT_EQ(selectedRows(tv), (std::vector<int>{0, 1, 3}));
+    EXPECT_EQ(tv.GetListCtrl().itemState(1, lvis::kStateImageMask), lvis::kImageUnticked);
     EXPECT_EQ(panes.panes[1], "TV-4");
-    EXPECT_FALSE(tv.OnUpdateEditUndo());
-    EXPECT_EQ(tv.undoKind(), UndoKind::None);
-    EXPECT_TRUE(doc.IsModified()) << "r3 and r0 got ticked boxes back, which marks the document";
-}
-
-TEST_F(Views, Undo_ItselfLeavesTheModifiedFlagAlone)
-{
-    select(tv, {1});
-    tv.OnDeleteRows(); // r1 is the unticked row: restoring it ticks nothing
-    doc.SetModifiedFlag(false);
-    tv.OnEditUndo();
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(names(tv), (std::vector<std::string>{"r0", "r2", "r3", "r1"}));
-
-    tv.OnEndLabelEdit(0, 1, std::string("renamed"));
-    doc.OnSaveDocument(dir.file("saved.tll"));
-    tv.OnEditUndo();
-    EXPECT_FALSE(doc.IsModified()) << "undoing a rename after a save";
-    EXPECT_EQ(names(tv)[0], "r0");
 }
 
-TEST_F(Views, DeleteDeleteUndo_BringsBackOnlyTheSecondBatch)
+// Whatever runs, undone or redone, every list shows the document's records in the document's
+// order, with cells written from them.
+TEST_F(Views, RowsMirrorTheDocumentThroughEveryCommandAndUndo)
 {
-    select(tv, {0});
-    tv.OnDeleteRows();
-    select(tv, {0});
-    tv.OnDeleteRows();
-    EXPECT_EQ(tv.undoCount(), 1);
-    tv.OnEditUndo();
-    EXPECT_EQ(names(tv), (std::vector<std::string>{"r2", "r3", "r1"}));
-    tv.OnEditUndo(); // disabled now: nothing happens
-    EXPECT_EQ(tv.GetListCtrl().itemCount(), 3);
-}
-
-TEST_F(Views, DeleteRenameUndo_RevertsOnlyTheRename)
-{
-    select(tv, {3});
-    tv.OnDeleteRows();
-    tv.OnEndLabelEdit(0, 1, std::string("Erste"));
-    EXPECT_EQ(tv.undoKind(), UndoKind::Rename);
-    EXPECT_EQ(tv.undoCount(), 0) << "the deleted record is gone for good";
-    tv.OnEditUndo();
-    EXPECT_EQ(names(tv), (std::vector<std::string>{"r0", "r1", "r2"}));
-    EXPECT_EQ(selectedRows(tv), (std::vector<int>{0}));
-    EXPECT_FALSE(tv.OnUpdateEditUndo());
+    unsigned seed = 7;
+    const auto next = [&seed](unsigned bound) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % bound;
+    };
+    CKanalyxView* views[] = {&tv, &fm, &dtv};
+    for (int step = 0; step < 400; ++step) {
+        CKanalyxView& view = *views[next(3)];
+        ListCtrl& list = view.GetListCtrl();
+        list.setAllItemStates(0, lvis::kSelectedFocused);
+        for (int row = 0; row < list.itemCount(); ++row) {
+            if (next(3) == 0) {
+                list.setItemState(row, lvis::kSelected, lvis::kSelected);
+            }
+        }
+        switch (next(8)) {
+        case 0:
+            view.OnMoveUp();
+            break;
+        case 1:
+            view.OnMoveDown();
+            break;
+        case 2:
+            if (list.itemCount() < 40) {
+                view.OnDuplicate();
+            }
+            break;
+        case 3:
+            view.OnDeleteRows();
+            break;
+        case 4:
+            if (list.itemCount() > 0) {
+                view.SetCheckBox(static_cast<int>(next(static_cast<unsigned>(list.itemCount()))),
+                                 next(2) == 0);
+            }
+            break;
+        case 5:
+        case 6:
+            doc.Undo();
+            break;
+        default:
+            doc.Redo();
+            break;
+        }
+        for (CKanalyxView* shown : views) {
+            const ListCtrl& rows = shown->GetListCtrl();
+            ASSERT_EQ(rows.itemCount(), doc.ChannelCount(shown->kind())) << "step " << step;
+            for (int row = 0; row < rows.itemCount(); ++row) {
+                const CChannelRec& record = doc.Channel(shown->kind(), row);
+                ASSERT_EQ(rows.itemData(row), &record) << "step " << step << " row " << row;
+                ASSERT_EQ(rows.itemText(row, 0), std::to_string(record.GetNumber()));
+                ASSERT_EQ(rows.itemState(row, lvis::kStateImageMask),
+                          record.IsUnchecked() ? lvis::kImageUnticked : lvis::kImageTicked);
+            }
+        }
+    }
 }
 
 TEST_F(Views, Rename_CutsTo37CharactersAndUndoSetsTheOldNameAgain)
@@ -336,32 +354,38 @@ TEST_F(Views, Rename_CutsTo37CharactersAndUndoSetsTheOldNameAgain)
     EXPECT_EQ(names(tv)[2], forty.substr(0, 37));
     EXPECT_EQ(tv.GetListCtrl().itemText(2, 1), forty.substr(0, 37));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_TRUE(tv.OnUpdateEditUndo());
+    EXPECT_TRUE(doc.CanUndo());
 
     // Multi-byte characters are never split: 40 Cyrillic letters keep 37 of them, which the
     // Cyrillic table stores as 37 bytes behind its prefix byte.
-    CodecSettings cyrillicTable;
-    cyrillicTable.characterTable = 2;
-    cyrillicTable.prefix = true;
-    SetCodecSettings(cyrillicTable);
+    codec.characterTable = 2;
+    codec.prefix = true;
     std::string cyrillic;
     for (int i = 0; i < 40; ++i) {
         cyrillic += "\xD0\x96";
     }
     tv.OnEndLabelEdit(1, 1, cyrillic);
     EXPECT_EQ(names(tv)[1], cyrillic.substr(0, 2 * 37));
-    tv.OnEditUndo();
+    doc.Undo();
     EXPECT_EQ(names(tv)[1], "r1");
-    SetCodecSettings(CodecSettings{});
 
-    // The undo re-encodes the old name with the settings in force now: UTF-8 with its prefix.
+    // The undo gives the old bytes back, whatever the settings are now.
+    const std::string before = saved();
     tv.OnEndLabelEdit(0, 1, std::string("new"));
-    CodecSettings unicode;
-    unicode.unicode = true;
-    SetCodecSettings(unicode);
-    tv.OnEditUndo();
-    const std::string bytes = saved();
-    EXPECT_EQ(bytes.substr(12 + 30, 4), std::string("\x15r0\0", 4));
+    codec = CodecSettings{};
+    codec.unicode = true;
+    doc.Undo();
+    EXPECT_EQ(saved(), before);
+}
+
+TEST_F(Views, Rename_WithCharactersTheTableLacks_IsRefusedAndChangesNothing)
+{
+    codec.systemCodePage = 1252; // "User" under a Western code page
+    const std::string before = saved();
+    EXPECT_THROW(tv.OnEndLabelEdit(0, 1, std::string("Первый HD")), Error);
+    EXPECT_EQ(saved(), before);
+    EXPECT_EQ(tv.GetListCtrl().itemText(0, 1), "r0");
+    EXPECT_FALSE(doc.CanUndo());
 }
 
 TEST_F(Views, Rename_RefreshesTheNameAndCharacterCells)
@@ -369,21 +393,18 @@ TEST_F(Views, Rename_RefreshesTheNameAndCharacterCells)
     CodecSettings greek;
     greek.characterTable = 4;
     greek.prefix = true;
-    SetCodecSettings(greek);
+    codec = greek;
     tv.OnEndLabelEdit(0, 1, std::string("\xCE\x91\xCE\xB8"));
     EXPECT_EQ(tv.GetListCtrl().itemText(0, 1), "\xCE\x91\xCE\xB8");
     EXPECT_EQ(tv.GetListCtrl().itemText(0, 2), "Greek");
     EXPECT_EQ(tv.GetListCtrl().itemText(0, 0), "10") << "a rename does not renumber";
 }
 
-TEST_F(Views, EscapeRecordsNothingButAnUnchangedTextCountsAsARename)
+TEST_F(Views, EscapeRecordsNothing)
 {
     tv.OnEndLabelEdit(0, 1, std::nullopt);
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_FALSE(tv.OnUpdateEditUndo());
-    tv.OnEndLabelEdit(0, 1, std::string("r0"));
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(tv.undoKind(), UndoKind::Rename);
+    EXPECT_FALSE(doc.CanUndo());
 }
 
 TEST_F(Views, CheckBox_TickingAndUntickingMarkTheDocumentAndTheRecord)
@@ -448,17 +469,10 @@ TEST_F(Views, DoubleClicks_SelectOrEditTheFocusedRow)
     EXPECT_EQ(tv.OnLButtonDblClk(2, 3), DoubleClickResult::Nothing);
     EXPECT_EQ(tv.OnLButtonDblClk(2, 0), DoubleClickResult::Selected);
 
-    int edits = 0;
-    CChannelRec::SetEditHook([&edits](std::span<std::uint8_t> raw) {
-        ++edits;
-        return raw.size() == 176;
-    });
-    EXPECT_EQ(tv.OnRButtonDblClk(2, 0), DoubleClickResult::Selected);
-    EXPECT_EQ(edits, 0) << "the number column only selects";
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(tv.OnRButtonDblClk(2, 4), DoubleClickResult::ChannelConfirmed);
-    EXPECT_EQ(edits, 1);
-    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(tv.OnRButtonDblClk(2, 0), DoubleClickResult::Selected)
+        << "the number column only selects";
+    EXPECT_EQ(tv.OnRButtonDblClk(2, 4), DoubleClickResult::OpenChannelDialog);
+    EXPECT_FALSE(doc.IsModified()) << "the dialog's OK is the main window's command";
     EXPECT_EQ(tv.OnRButtonDblClk(0, 4), DoubleClickResult::Selected);
 }
 
@@ -475,60 +489,15 @@ TEST_F(Views, BeginCellEdit_RefusesMissingAndNarrowColumns)
     EXPECT_EQ(tv.OnLButtonDblClk(0, 1), DoubleClickResult::OpenNameEditor);
 }
 
-class ViewsAndImport : public Views
-{
-protected:
-    std::filesystem::path otherFile()
-    {
-        return dir.write("other.tll", TllBuilder(2)
-                                          .analog(RecordBytes(2).numberWord(1).name("x0"))
-                                          .analog(RecordBytes(2).numberWord(2).name("x1"))
-                                          .trailing("T")
-                                          .build());
-    }
-};
-
-TEST_F(ViewsAndImport, ReplacedRows_DropAHeldRename)
-{
-    tv.OnEndLabelEdit(1, 1, std::string("Zwei"));
-    ASSERT_TRUE(tv.OnUpdateEditUndo());
-    doc.OnFileImport(otherFile(), {.tv = true, .fm = false, .dtv = false});
-    EXPECT_FALSE(tv.OnUpdateEditUndo()) << "the renamed record is gone";
-    tv.OnEditUndo();
-    EXPECT_EQ(names(tv), (std::vector<std::string>{"x0", "x1"}));
-    EXPECT_EQ(panes.panes[1], "TV-2");
-}
-
-TEST_F(ViewsAndImport, ReplacedRows_KeepHeldDeletionsWhichComeBackBelow)
-{
-    select(tv, {0, 1});
-    tv.OnDeleteRows();
-    doc.OnFileImport(otherFile(), {.tv = true, .fm = false, .dtv = false});
-    ASSERT_TRUE(tv.OnUpdateEditUndo());
-    tv.OnEditUndo();
-    EXPECT_EQ(names(tv), (std::vector<std::string>{"x0", "x1", "r1", "r0"}));
-    EXPECT_EQ(numberCells(tv), (std::vector<std::string>{"1", "2", "3", "4"}));
-}
-
-TEST_F(ViewsAndImport, RenameInAnotherList_SurvivesTheImport)
-{
-    fm.OnEndLabelEdit(0, 1, std::string("Welle"));
-    doc.OnFileImport(otherFile(), {.tv = true, .fm = false, .dtv = false});
-    EXPECT_TRUE(fm.OnUpdateEditUndo());
-    fm.OnEditUndo();
-    EXPECT_EQ(names(fm)[0], "f0");
-}
-
-TEST_F(Views, Load_EmptiesTheUndoHistory)
+TEST_F(Views, Load_EmptiesTheHistoryAndRefillsTheRows)
 {
     select(tv, {0});
     tv.OnDeleteRows();
     fm.OnEndLabelEdit(0, 1, std::string("Welle"));
     open(fourRows());
-    EXPECT_FALSE(tv.OnUpdateEditUndo());
-    EXPECT_FALSE(fm.OnUpdateEditUndo());
-    EXPECT_EQ(tv.undoCount(), 0);
+    EXPECT_FALSE(doc.CanUndo());
     EXPECT_EQ(names(tv), (std::vector<std::string>{"r0", "r1", "r2", "r3"}));
+    EXPECT_EQ(names(fm)[0], "f0");
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/observerlist.h"
@@ -45,8 +45,9 @@ struct ListColumn
 //
 // Structural changes come in pairs (about to / done) so that an item model can bracket them.
 // A bulk change that does not fit one contiguous range (removing scattered rows, inserting
-// copies between rows) is announced as a reset. Inside beginUpdate()/endUpdate() the content
-// notifications may be many; an observer can collect them and act once on updateEnded().
+// rows between rows, replacing every row) is announced as a reset. Inside
+// beginUpdate()/endUpdate() the content notifications may be many; an observer can collect them
+// and act once on updateEnded().
 class ListCtrlObserver
 {
 public:
@@ -63,9 +64,6 @@ public:
     virtual void rowsChanged(int /*first*/, int /*last*/) {}
     // A row's state bits changed (selection, focus, state image); old and new state in full.
     virtual void itemStateChanged(int /*row*/, unsigned /*oldState*/, unsigned /*newState*/) {}
-    // A row is about to be deleted; record is its item data (null when the record was taken out
-    // first). The record is destroyed by the list right after all observers were told.
-    virtual void itemDeleting(int /*row*/, const CChannelRec* /*record*/) {}
     // Someone asked for the row to be scrolled into view.
     virtual void visibleRequested(int /*row*/) {}
 
@@ -73,12 +71,12 @@ public:
     virtual void updateEnded() {}
 };
 
-// A headless list control in report mode: rows that each own one channel record (the item
-// data), a text per cell, and state bits (selected, focused, state image). At most one row has
-// the focus. Whole-list operations are linear in the number of rows.
+// A headless list control in report mode: rows that each show one channel record (the item
+// data, owned by the document), a text per cell, and state bits (selected, focused, state image).
+// At most one row has the focus. Whole-list operations are linear in the number of rows.
 //
 // Row indexes passed in must exist (0 to itemCount() - 1) unless a function says otherwise;
-// an index out of range throws Error(ErrorCode::Usage).
+// an index out of range throws Error(ErrorCode::Internal).
 class ListCtrl
 {
 public:
@@ -103,34 +101,24 @@ public:
     int selectedCount() const noexcept { return m_selectedCount; }
     // The focused row, or -1.
     int focusedItem() const noexcept { return m_focusedRow; }
+    // The selected rows, ascending.
+    std::vector<int> selectedItems() const;
 
-    // Inserts a row with empty texts and state 0 at row (a row beyond the end appends) and makes
-    // it own record. Returns the index of the new row.
-    int insertItem(int row, std::unique_ptr<CChannelRec> record);
-    // Appends the records as new rows, in order, with one notification.
-    void appendItems(std::vector<std::unique_ptr<CChannelRec>> records);
-    // Inserts records[k] so that it ends up at finalRows[k]; finalRows must be strictly
-    // ascending and name places in the list as it is after the insertion. One pass.
-    void insertItemsAt(std::span<const int> finalRows,
-                       std::vector<std::unique_ptr<CChannelRec>> records);
+    // Replaces every row with one row per record, in order, with empty texts and state 0.
+    void setItems(std::span<CChannelRec* const> records);
+    // Deletes every row.
+    void deleteAllItems() { setItems({}); }
+    // Inserts a row for records[k] so that it ends up at finalRows[k]; finalRows must be
+    // strictly ascending and name places in the list as it is after the insertion. One pass.
+    void insertItemsAt(std::span<const int> finalRows, std::span<CChannelRec* const> records);
+    // Removes rows (strictly ascending), with their texts and states. One pass.
+    void removeItems(std::span<const int> rows);
+    // Moves whole rows (record, texts and state): (row before, row after) for each row that
+    // moves; together they must fill the places they leave.
+    void moveItems(std::span<const std::pair<int, int>> moves);
 
-    // Deletes a row and destroys its record, after telling the observers.
-    void deleteItem(int row);
-    // Deletes every row and destroys every record, telling the observers about each row first.
-    void deleteAllItems();
-    // Removes every selected row without destroying the records; returns them top row first.
-    std::vector<std::unique_ptr<CChannelRec>> takeSelectedItems();
-
-    // Item data: the row's record, owned by the row (may be null after takeItemData).
+    // Item data: the record the row shows (not owned).
     CChannelRec* itemData(int row) const;
-    // Replaces the row's record (the previous one is destroyed).
-    void setItemData(int row, std::unique_ptr<CChannelRec> record);
-    // Takes the record out of the row; the row stays, with null item data.
-    std::unique_ptr<CChannelRec> takeItemData(int row);
-    // Exchanges the records of two rows; texts and states stay where they are.
-    void swapItemData(int rowA, int rowB);
-    // The first row from `from` on whose item data is record, or -1.
-    int findItem(const CChannelRec* record, int from = 0) const;
 
     // State bits under mask.
     unsigned itemState(int row, unsigned mask) const;
@@ -138,8 +126,6 @@ public:
     void setItemState(int row, unsigned state, unsigned mask);
     // The same for every row.
     void setAllItemStates(unsigned state, unsigned mask);
-    // Exchanges the state bits under mask of two rows.
-    void swapItemStates(int rowA, int rowB, unsigned mask);
 
     // Cell texts; a cell never written is empty. column must be below columnCount().
     const std::string& itemText(int row, int column) const;
@@ -173,7 +159,7 @@ public:
 private:
     struct Row
     {
-        std::unique_ptr<CChannelRec> record;
+        CChannelRec* record = nullptr;
         std::vector<std::string> texts;
         unsigned state = 0;
     };

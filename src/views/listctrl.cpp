@@ -1,9 +1,8 @@
-#include "platform/listctrl.h"
+#include "views/listctrl.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "model/channelrec.h"
 #include "platform/error.h"
 
 namespace kx {
@@ -38,43 +37,40 @@ void ListCtrl::setColumnWidth(int column, int width)
     m_columns[static_cast<std::size_t>(column)].width = width;
 }
 
-int ListCtrl::insertItem(int row, std::unique_ptr<CChannelRec> record)
+std::vector<int> ListCtrl::selectedItems() const
 {
-    if (row < 0) {
-        checkRow(row, "insertItem");
+    std::vector<int> rows;
+    rows.reserve(static_cast<std::size_t>(m_selectedCount));
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        if ((m_rows[row].state & lvis::kSelected) != 0) {
+            rows.push_back(static_cast<int>(row));
+        }
     }
-    const int at = std::min(row, itemCount());
-    notify([&](ListCtrlObserver& o) { o.rowsAboutToBeInserted(at, at); });
-    m_rows.insert(m_rows.begin() + at, Row{std::move(record), {}, 0});
-    if (m_focusedRow >= at) {
-        ++m_focusedRow;
-    }
-    notify([&](ListCtrlObserver& o) { o.rowsInserted(at, at); });
-    return at;
+    return rows;
 }
 
-void ListCtrl::appendItems(std::vector<std::unique_ptr<CChannelRec>> records)
+void ListCtrl::setItems(std::span<CChannelRec* const> records)
 {
-    if (records.empty()) {
+    if (m_rows.empty() && records.empty()) {
         return;
     }
-    const int first = itemCount();
-    const int last = first + static_cast<int>(records.size()) - 1;
-    notify([&](ListCtrlObserver& o) { o.rowsAboutToBeInserted(first, last); });
-    m_rows.reserve(m_rows.size() + records.size());
-    for (auto& record : records) {
-        m_rows.push_back(Row{std::move(record), {}, 0});
+    notify([](ListCtrlObserver& o) { o.listAboutToBeReset(); });
+    m_rows.clear();
+    m_rows.reserve(records.size());
+    for (CChannelRec* record : records) {
+        m_rows.push_back(Row{record, {}, 0});
     }
-    notify([&](ListCtrlObserver& o) { o.rowsInserted(first, last); });
+    m_selectedCount = 0;
+    m_focusedRow = -1;
+    notify([](ListCtrlObserver& o) { o.listReset(); });
 }
 
-void ListCtrl::insertItemsAt(std::span<const int> finalRows,
-                             std::vector<std::unique_ptr<CChannelRec>> records)
+void ListCtrl::insertItemsAt(std::span<const int> finalRows, std::span<CChannelRec* const> records)
 {
     if (finalRows.size() != records.size()) {
-        throw Error(ErrorCode::Usage, "insertItemsAt: " + std::to_string(finalRows.size()) +
-                                          " places for " + std::to_string(records.size()) +
-                                          " records");
+        throw Error(ErrorCode::Internal, "insertItemsAt: " + std::to_string(finalRows.size()) +
+                                             " places for " + std::to_string(records.size()) +
+                                             " records");
     }
     if (records.empty()) {
         return;
@@ -83,8 +79,9 @@ void ListCtrl::insertItemsAt(std::span<const int> finalRows,
     for (std::size_t k = 0; k < finalRows.size(); ++k) {
         const bool ascending = k == 0 || finalRows[k] > finalRows[k - 1];
         if (finalRows[k] < 0 || static_cast<std::size_t>(finalRows[k]) >= newCount || !ascending) {
-            throw Error(ErrorCode::Usage, "insertItemsAt: place " + std::to_string(finalRows[k]) +
-                                              " is out of order or out of range");
+            throw Error(ErrorCode::Internal, "insertItemsAt: place " +
+                                                 std::to_string(finalRows[k]) +
+                                                 " is out of order or out of range");
         }
     }
     const int first = finalRows.front();
@@ -102,7 +99,7 @@ void ListCtrl::insertItemsAt(std::span<const int> finalRows,
     std::size_t old = 0;
     for (std::size_t row = 0; row < newCount; ++row) {
         if (next < finalRows.size() && static_cast<std::size_t>(finalRows[next]) == row) {
-            merged.push_back(Row{std::move(records[next]), {}, 0});
+            merged.push_back(Row{records[next], {}, 0});
             ++next;
         } else {
             merged.push_back(std::move(m_rows[old]));
@@ -119,133 +116,89 @@ void ListCtrl::insertItemsAt(std::span<const int> finalRows,
     }
 }
 
-void ListCtrl::deleteItem(int row)
+void ListCtrl::removeItems(std::span<const int> rows)
 {
-    checkRow(row, "deleteItem");
-    notify([&](ListCtrlObserver& o) { o.rowsAboutToBeRemoved(row, row); });
-    const CChannelRec* record = m_rows[static_cast<std::size_t>(row)].record.get();
-    notify([&](ListCtrlObserver& o) { o.itemDeleting(row, record); });
-    const unsigned state = m_rows[static_cast<std::size_t>(row)].state;
-    m_rows.erase(m_rows.begin() + row);
-    if ((state & lvis::kSelected) != 0) {
-        --m_selectedCount;
-    }
-    if (m_focusedRow == row) {
-        m_focusedRow = -1;
-    } else if (m_focusedRow > row) {
-        --m_focusedRow;
-    }
-    notify([&](ListCtrlObserver& o) { o.rowsRemoved(row, row); });
-}
-
-void ListCtrl::deleteAllItems()
-{
-    if (m_rows.empty()) {
+    if (rows.empty()) {
         return;
     }
-    const int last = itemCount() - 1;
-    notify([&](ListCtrlObserver& o) { o.rowsAboutToBeRemoved(0, last); });
-    for (int row = 0; row <= last; ++row) {
-        const CChannelRec* record = m_rows[static_cast<std::size_t>(row)].record.get();
-        notify([&](ListCtrlObserver& o) { o.itemDeleting(row, record); });
-    }
-    m_rows.clear();
-    m_selectedCount = 0;
-    m_focusedRow = -1;
-    notify([&](ListCtrlObserver& o) { o.rowsRemoved(0, last); });
-}
-
-std::vector<std::unique_ptr<CChannelRec>> ListCtrl::takeSelectedItems()
-{
-    std::vector<std::unique_ptr<CChannelRec>> taken;
-    if (m_selectedCount == 0) {
-        return taken;
-    }
-    taken.reserve(static_cast<std::size_t>(m_selectedCount));
-    int first = -1;
-    int last = -1;
-    for (int row = 0; row < itemCount(); ++row) {
-        if ((m_rows[static_cast<std::size_t>(row)].state & lvis::kSelected) != 0) {
-            first = first < 0 ? row : first;
-            last = row;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        checkRow(rows[k], "removeItems");
+        if (k > 0 && rows[k] <= rows[k - 1]) {
+            throw Error(ErrorCode::Internal, "removeItems: rows out of order");
         }
     }
-    const bool contiguous = last - first + 1 == m_selectedCount;
+    const int first = rows.front();
+    const int last = rows.back();
+    const bool contiguous = last - first + 1 == static_cast<int>(rows.size());
     if (contiguous) {
         notify([&](ListCtrlObserver& o) { o.rowsAboutToBeRemoved(first, last); });
     } else {
         notify([](ListCtrlObserver& o) { o.listAboutToBeReset(); });
     }
-    // Each selected row goes as if its item data had been cleared first: it is reported with no
-    // record, and the record survives in the returned vector.
-    int removedSoFar = 0;
-    for (int row = first; row <= last; ++row) {
-        if ((m_rows[static_cast<std::size_t>(row)].state & lvis::kSelected) != 0) {
-            const int current = row - removedSoFar;
-            notify([&](ListCtrlObserver& o) { o.itemDeleting(current, nullptr); });
-            ++removedSoFar;
-        }
-    }
     std::size_t kept = 0;
+    std::size_t k = 0;
     for (std::size_t row = 0; row < m_rows.size(); ++row) {
-        if ((m_rows[row].state & lvis::kSelected) != 0) {
-            taken.push_back(std::move(m_rows[row].record));
-        } else {
-            if (kept != row) {
-                m_rows[kept] = std::move(m_rows[row]);
-            }
-            ++kept;
+        if (k < rows.size() && static_cast<std::size_t>(rows[k]) == row) {
+            ++k;
+            continue;
         }
+        if (kept != row) {
+            m_rows[kept] = std::move(m_rows[row]);
+        }
+        ++kept;
     }
     m_rows.resize(kept);
     recountStates();
-
     if (contiguous) {
         notify([&](ListCtrlObserver& o) { o.rowsRemoved(first, last); });
     } else {
         notify([](ListCtrlObserver& o) { o.listReset(); });
     }
-    return taken;
+}
+
+void ListCtrl::moveItems(std::span<const std::pair<int, int>> moves)
+{
+    if (moves.empty()) {
+        return;
+    }
+    int first = itemCount();
+    int last = -1;
+    std::vector<Row> moving;
+    moving.reserve(moves.size());
+    for (const auto& [from, to] : moves) {
+        checkRow(from, "moveItems");
+        checkRow(to, "moveItems");
+        first = std::min({first, from, to});
+        last = std::max({last, from, to});
+        moving.push_back(std::move(m_rows[static_cast<std::size_t>(from)]));
+    }
+    // The states each place had, so that the observers learn where selection and focus went.
+    std::vector<unsigned> oldStates(moves.size());
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const auto to = static_cast<std::size_t>(moves[i].second);
+        oldStates[i] = m_rows[to].state;
+        m_rows[to] = std::move(moving[i]);
+    }
+    m_focusedRow = -1;
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        if ((m_rows[row].state & lvis::kFocused) != 0) {
+            m_focusedRow = static_cast<int>(row);
+        }
+    }
+    notify([&](ListCtrlObserver& o) { o.rowsChanged(first, last); });
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const int to = moves[i].second;
+        const unsigned now = m_rows[static_cast<std::size_t>(to)].state;
+        if (now != oldStates[i]) {
+            notify([&](ListCtrlObserver& o) { o.itemStateChanged(to, oldStates[i], now); });
+        }
+    }
 }
 
 CChannelRec* ListCtrl::itemData(int row) const
 {
     checkRow(row, "itemData");
-    return m_rows[static_cast<std::size_t>(row)].record.get();
-}
-
-void ListCtrl::setItemData(int row, std::unique_ptr<CChannelRec> record)
-{
-    checkRow(row, "setItemData");
-    m_rows[static_cast<std::size_t>(row)].record = std::move(record);
-    notify([&](ListCtrlObserver& o) { o.rowsChanged(row, row); });
-}
-
-std::unique_ptr<CChannelRec> ListCtrl::takeItemData(int row)
-{
-    checkRow(row, "takeItemData");
-    auto record = std::move(m_rows[static_cast<std::size_t>(row)].record);
-    notify([&](ListCtrlObserver& o) { o.rowsChanged(row, row); });
-    return record;
-}
-
-void ListCtrl::swapItemData(int rowA, int rowB)
-{
-    checkRow(rowA, "swapItemData");
-    checkRow(rowB, "swapItemData");
-    std::swap(m_rows[static_cast<std::size_t>(rowA)].record,
-              m_rows[static_cast<std::size_t>(rowB)].record);
-    notify([&](ListCtrlObserver& o) { o.rowsChanged(std::min(rowA, rowB), std::max(rowA, rowB)); });
-}
-
-int ListCtrl::findItem(const CChannelRec* record, int from) const
-{
-    for (int row = std::max(from, 0); row < itemCount(); ++row) {
-        if (m_rows[static_cast<std::size_t>(row)].record.get() == record) {
-            return row;
-        }
-    }
-    return -1;
+    return m_rows[static_cast<std::size_t>(row)].record;
 }
 
 unsigned ListCtrl::itemState(int row, unsigned mask) const
@@ -278,24 +231,6 @@ void ListCtrl::setAllItemStates(unsigned state, unsigned mask)
     for (int row = 0; row < itemCount(); ++row) {
         const unsigned old = m_rows[static_cast<std::size_t>(row)].state;
         applyState(row, (old & ~mask) | (state & mask));
-    }
-}
-
-void ListCtrl::swapItemStates(int rowA, int rowB, unsigned mask)
-{
-    checkRow(rowA, "swapItemStates");
-    checkRow(rowB, "swapItemStates");
-    const unsigned a = m_rows[static_cast<std::size_t>(rowA)].state;
-    const unsigned b = m_rows[static_cast<std::size_t>(rowB)].state;
-    // Clear before set, so that the focus never sits on two rows while it moves.
-    const unsigned newA = (a & ~mask) | (b & mask);
-    const unsigned newB = (b & ~mask) | (a & mask);
-    if ((newA & lvis::kFocused) != 0) {
-        applyState(rowB, newB);
-        applyState(rowA, newA);
-    } else {
-        applyState(rowA, newA);
-        applyState(rowB, newB);
     }
 }
 
@@ -361,16 +296,16 @@ void ListCtrl::endUpdate()
 
 void ListCtrl::failRow(int row, const char* operation) const
 {
-    throw Error(ErrorCode::Usage, std::string(operation) + ": row " + std::to_string(row) +
-                                      " does not exist (the list has " +
-                                      std::to_string(itemCount()) + " rows)");
+    throw Error(ErrorCode::Internal, std::string(operation) + ": row " + std::to_string(row) +
+                                         " does not exist (the list has " +
+                                         std::to_string(itemCount()) + " rows)");
 }
 
 void ListCtrl::failColumn(int column, const char* operation) const
 {
-    throw Error(ErrorCode::Usage, std::string(operation) + ": column " + std::to_string(column) +
-                                      " does not exist (the list has " +
-                                      std::to_string(columnCount()) + " columns)");
+    throw Error(ErrorCode::Internal, std::string(operation) + ": column " + std::to_string(column) +
+                                         " does not exist (the list has " +
+                                         std::to_string(columnCount()) + " columns)");
 }
 
 void ListCtrl::applyState(int row, unsigned newState)
