@@ -147,10 +147,8 @@ private slots:
         start({});
         QSplitter* lists = frame().splitter();
         QCOMPARE(lists->orientation(), Qt::Vertical);
-        QCOMPARE(lists->count(), 2);
         auto* top = qobject_cast<QSplitter*>(lists->widget(0));
         QVERIFY(top != nullptr && top->orientation() == Qt::Horizontal);
-        QCOMPARE(top->widget(0), frame().listWidget(kx::ListKind::Analog));
         QCOMPARE(top->widget(1), frame().listWidget(kx::ListKind::Radio));
         QCOMPARE(lists->widget(1), frame().listWidget(kx::ListKind::DigitalTV));
 

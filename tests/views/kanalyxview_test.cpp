@@ -159,23 +159,16 @@ TEST_F(Views, InitialUpdate_FillsCellsAndChecksThenClearsTheFlag)
 
 TEST_F(Views, NamesShowWithoutControlCodes_RenameClearsTheShortName)
 {
-    open(TllBuilder(2)
-             .analog(RecordBytes(2).numberWord(1).name("\x86"
-                                                       "Das\x87 Erste"))
-             .analog(RecordBytes(2).numberWord(2).name("Zwei"))
-             .settings("S")
-             .trailing("T")
-             .build());
+    open(TllBuilder(2).analog(RecordBytes(2).name("\x86Tagesschau\x87 HD")).trailing("T").build());
     const ListCtrl& list = tv.GetListCtrl();
     const int shortName = CKanalyxView::kShortNameColumn;
-    EXPECT_EQ(list.itemText(0, 1), "Das Erste");
-    EXPECT_EQ(list.itemText(0, shortName), "Das");
-    EXPECT_EQ(list.itemText(1, shortName), "");
-    tv.OnEndLabelEdit(0, 1, std::string("Das Erste HD"));
-    EXPECT_EQ(list.itemText(0, 1), "Das Erste HD");
+    EXPECT_EQ(list.itemText(0, 1), "Tagesschau HD");
+    EXPECT_EQ(list.itemText(0, shortName), "Tagesschau");
+    tv.OnEndLabelEdit(0, 1, std::string("Tagesschau 24"));
+    EXPECT_EQ(list.itemText(0, 1), "Tagesschau 24");
     EXPECT_EQ(list.itemText(0, shortName), "") << "a rename stores the name without marks";
     doc.Undo();
-    EXPECT_EQ(list.itemText(0, shortName), "Das");
+    EXPECT_EQ(list.itemText(0, shortName), "Tagesschau");
 }
 
 TEST_F(Views, Columns_AreTheListsHeadersAndWidths)
