@@ -8,6 +8,7 @@
 
 #include "document/kanalyxdoc.h"
 #include "model/channelrec.h"
+#include "model/namecodec.h"
 #include "platform/archive.h"
 #include "platform/error.h"
 
@@ -23,7 +24,7 @@ std::string save(kx::CKanalyxDoc& doc)
 
 int rows(const kx::CKanalyxDoc& doc, kx::ListKind kind)
 {
-    return doc.list(kind).itemCount();
+    return doc.ChannelCount(kind);
 }
 
 void require(bool condition)
@@ -48,13 +49,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 rows(doc, kx::ListKind::DigitalTV) == 0);
         return 0;
     }
-    // Every text a view shows must come out of any record without harm.
+    // Every text a view shows must come out of any record without harm, under any table.
     for (const kx::ListKind kind :
          {kx::ListKind::Analog, kx::ListKind::Radio, kx::ListKind::DigitalTV}) {
-        const kx::ListCtrl& list = doc.list(kind);
-        for (int row = 0; row < list.itemCount() && row < 64; ++row) {
-            const kx::CChannelRec& rec = *list.itemData(row);
-            (void)rec.GetName();
+        for (int row = 0; row < rows(doc, kind) && row < 64; ++row) {
+            const kx::CChannelRec& rec = doc.Channel(kind, row);
+            kx::CodecSettings codec;
+            codec.characterTable = row % 13;
+            (void)rec.GetName(codec);
             (void)rec.GetCharacterText();
             (void)rec.GetModulationText();
             (void)rec.GetSystemText();

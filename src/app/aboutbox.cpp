@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/icons.h"
 #include "dialogs/fixedsizedialog.h"
+#include "gui/icons.h"
 
 namespace kx {
 

@@ -19,11 +19,11 @@
 #include <QToolBar>
 
 #include "app/charsetbar.h"
-#include "app/filedialogs.h"
-#include "app/icons.h"
 #include "app/settingsprofile.h"
 #include "app/windowmemory.h"
 #include "dialogs/importdlg.h"
+#include "gui/filedialogs.h"
+#include "gui/icons.h"
 #include "model/channelrec.h"
 #include "model/charactertable.h"
 #include "model/namecodec.h"
@@ -481,11 +481,6 @@ void CMainFrame::setDialogs(FrameDialogs dialogs)
 void CMainFrame::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
 {
     m_fileDialogs = std::move(dialogs);
-}
-
-void CMainFrame::setCountPaneText(CountPane pane, const QString& text)
-{
-    m_countPanes.at(static_cast<std::size_t>(pane))->setText(text);
 }
 
 QString CMainFrame::countPaneText(CountPane pane) const

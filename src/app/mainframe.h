@@ -113,8 +113,7 @@ public:
     // Replaces the file choosers (tests answer them without a dialog).
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
 
-    // Writes a channel count pane ("TV-%d" and so on); the views call it through their observer.
-    void setCountPaneText(CountPane pane, const QString& text);
+    // The text of a channel count pane ("TV-%d" and so on).
     QString countPaneText(CountPane pane) const;
     // The message pane's idle text.
     QString messagePaneText() const;

@@ -10,12 +10,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/filedialogs.h"
 #include "dialogs/fixedsizedialog.h"
 #include "dialogs/hexgridwidget.h"
 #include "dialogs/paramdlg.h"
 #include "dialogs/simplecombo.h"
 #include "document/kanalyxdoc.h"
+#include "gui/filedialogs.h"
 
 namespace kx {
 namespace {

@@ -33,15 +33,7 @@ class DataBlockModel
 public:
     static constexpr std::string_view kCaption = "Data Block";
     static constexpr DialogRect kDialogSize{0, 0, 577, 254};
-    static constexpr int kGridId = 100;
     static constexpr PixelRect kGridRect{10, 10, 680, 400};
-    static constexpr int kDifferencesId = 1003;
-    static constexpr int kEntriesId = 1004;
-    static constexpr int kAddId = 1007;
-    static constexpr int kDeleteId = 1008;
-    static constexpr int kCompareId = 1009;
-    static constexpr int kStatusId = 1033;
-    static constexpr std::string_view kCompareFilter = "TLL file( *.tll)";
 
     // block: a copy of the document's settings block; an empty or oversized block leaves the
     // grid empty. variant: the document's file variant (1 or 2). descriptionText: the text of

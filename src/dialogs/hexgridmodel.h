@@ -38,7 +38,6 @@ public:
     static constexpr int kCharPitch = 12; // width of a character cell
     static constexpr int kDownShift = 12; // the button-down hex box starts this much further left
     static constexpr int kMaxCount = 0xFFFFF;
-    static constexpr int kWheelNotch = 120;
 
     // Mouse buttons and keys held, as the mouse handlers receive them (bits of one flag word).
     static constexpr unsigned kLeftButton = 0x01;

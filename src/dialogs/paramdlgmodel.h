@@ -25,13 +25,6 @@ public:
 
     static constexpr std::string_view kCaption = "Add";
     static constexpr DialogRect kDialogSize{0, 0, 194, 150};
-    static constexpr int kNameId = 1004;
-    static constexpr int kTypeId = 1005;
-    static constexpr int kValuesId = 1007;
-    static constexpr int kAddParametrId = 1; // the default button: Enter adds, never closes
-    static constexpr int kDeleteId = 1009;
-    static constexpr int kOkId = 1008;
-    static constexpr int kCancelId = 2;
 
     // Reads line for a document of the given file variant (1 or 2).
     ParamDlgModel(std::string_view line, int variant);

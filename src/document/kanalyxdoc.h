@@ -178,8 +178,6 @@ public:
     // The settings block; change it with SetSettings.
     std::span<const std::uint8_t> Settings() const noexcept { return m_settings.span(); }
     std::span<const std::uint8_t> Trailing() const noexcept { return m_trailing.span(); }
-    // Bytes that followed the last block of the loaded file; written back after it.
-    std::span<const std::uint8_t> Tail() const noexcept { return m_tail.span(); }
 
 private:
     class StepBuilder;

@@ -119,6 +119,18 @@ std::string_view untilZero(std::string_view text)
     return text.substr(0, text.find('\0'));
 }
 
+// The message that refuses a name because of characters the settings cannot store.
+std::string UnstorableNameMessage(std::string_view characters, const CodecSettings& codec)
+{
+    const int row = effectiveRow(codec.characterTable);
+    std::string where = "the character table \"" + CharacterTableText(row) + "\"";
+    if (storageOf(codec).systemBytes) {
+        where += " (code page " + std::to_string(codec.systemCodePage) + ")";
+    }
+    return "the name cannot be stored: " + where + " has no code for \"" + std::string(characters) +
+           "\"";
+}
+
 } // namespace
 
 std::string UnstorableCharacters(std::string_view text, const CodecSettings& codec)
@@ -143,17 +155,6 @@ std::string UnstorableCharacters(std::string_view text, const CodecSettings& cod
         }
     }
     return utf8::fromCodePoints(lacking);
-}
-
-std::string UnstorableNameMessage(std::string_view characters, const CodecSettings& codec)
-{
-    const int row = effectiveRow(codec.characterTable);
-    std::string where = "the character table \"" + CharacterTableText(row) + "\"";
-    if (storageOf(codec).systemBytes) {
-        where += " (code page " + std::to_string(codec.systemCodePage) + ")";
-    }
-    return "the name cannot be stored: " + where + " has no code for \"" + std::string(characters) +
-           "\"";
 }
 
 bool NameFits(std::string_view text, const CodecSettings& codec)

@@ -69,8 +69,6 @@ std::string Decode(ConstNameField field, int storedLength, const CodecSettings& 
 // The characters of text (UTF-8) that a name encoded under codec cannot hold, each once (UTF-8);
 // empty when every character can be stored.
 std::string UnstorableCharacters(std::string_view text, const CodecSettings& codec);
-// The message that refuses a name because of those characters.
-std::string UnstorableNameMessage(std::string_view characters, const CodecSettings& codec);
 // Whether text fits the name field under codec, so that nothing of it would be cut. A character
 // the settings cannot store counts as one byte.
 bool NameFits(std::string_view text, const CodecSettings& codec);

@@ -207,11 +207,6 @@ bool isWindowsAnsiPage(int codePage)
 
 } // namespace
 
-bool CodePage::isSupported(int codePage)
-{
-    return codePage == kUtf8 || pageSlot(codePage) >= 0;
-}
-
 void CodePage::appendUtf8(std::string& out, std::string_view bytes, int codePage)
 {
     if (codePage == kUtf8) {

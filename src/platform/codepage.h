@@ -19,9 +19,6 @@ class CodePage
 public:
     static constexpr int kUtf8 = 65001;
 
-    // True for the code pages listed above.
-    static bool isSupported(int codePage);
-
     // Bytes in codePage to UTF-8. Throws Error(ErrorCode::Usage) for an unsupported code page.
     static std::string toUtf8(std::string_view bytes, int codePage);
     static void appendUtf8(std::string& out, std::string_view bytes, int codePage);

@@ -31,7 +31,6 @@ public:
 
     // Opens the file; returns false (and leaves this object closed) when it cannot be opened.
     bool open(const std::filesystem::path& path, Mode mode);
-    bool isOpen() const noexcept { return m_file != nullptr; }
     void close();
 
     // Reads up to byteCount bytes; returns the number delivered (less only at the end of the file).

@@ -9,7 +9,7 @@
 #include <QStyledItemDelegate>
 #include <QValidator>
 
-#include "app/icons.h"
+#include "gui/icons.h"
 #include "model/charactertable.h"
 #include "platform/strings.h"
 #include "views/celledit.h"

@@ -67,7 +67,6 @@ public:
     CKanalyxView(const CKanalyxView&) = delete;
     CKanalyxView& operator=(const CKanalyxView&) = delete;
 
-    CKanalyxDoc& GetDocument() noexcept { return m_doc; }
     ListCtrl& GetListCtrl() noexcept { return m_list; }
     const ListCtrl& GetListCtrl() const noexcept { return m_list; }
     ListKind kind() const noexcept { return m_kind; }

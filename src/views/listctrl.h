@@ -106,8 +106,6 @@ public:
 
     // Replaces every row with one row per record, in order, with empty texts and state 0.
     void setItems(std::span<CChannelRec* const> records);
-    // Deletes every row.
-    void deleteAllItems() { setItems({}); }
     // Inserts a row for records[k] so that it ends up at finalRows[k]; finalRows must be
     // strictly ascending and name places in the list as it is after the insertion. One pass.
     void insertItemsAt(std::span<const int> finalRows, std::span<CChannelRec* const> records);

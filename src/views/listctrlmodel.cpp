@@ -142,13 +142,6 @@ bool ListCtrlModel::isBlue(int row) const
     return m_list.itemState(row, lvis::kStateImageMask) == lvis::kImageUnticked;
 }
 
-void ListCtrlModel::refreshHeaders()
-{
-    if (m_list.columnCount() > 0) {
-        emit headerDataChanged(Qt::Horizontal, 0, m_list.columnCount() - 1);
-    }
-}
-
 void ListCtrlModel::rowsAboutToBeInserted(int first, int last)
 {
     flushChanges();

@@ -34,9 +34,6 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // Reads the column headers again (after a change of user-interface language).
-    void refreshHeaders();
-
     // Says which rows are drawn in blue; without it, the unticked ones are.
     void setBlueRows(std::function<bool(int row)> isBlue) { m_isBlue = std::move(isBlue); }
     // Where a click on a check box goes (the view's command); without it, straight to the

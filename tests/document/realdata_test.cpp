@@ -60,7 +60,6 @@ TEST_P(RealList, LoadsWithItsSplitAndSavesByteForByte)
         EXPECT_EQ(doc.ChannelCount(ListKind::DigitalTV), known.digitalTV);
         EXPECT_EQ(doc.Settings().size(), known.settings);
         EXPECT_EQ(doc.Trailing().size(), known.trailing);
-        EXPECT_TRUE(doc.Tail().empty());
 
         const auto saved = dir.file(std::string("saved") + suffix);
         doc.OnSaveDocument(saved);

@@ -10,7 +10,6 @@
 #include <QtTest>
 
 #include "app/aboutbox.h"
-#include "app/filedialogs.h"
 #include "app/kanalyxapp.h"
 #include "app/mainframe.h"
 #include "dialogs/channeldlg.h"
@@ -20,6 +19,7 @@
 #include "dialogs/paramdlg.h"
 #include "dialogs/simplecombo.h"
 #include "document/kanalyxdoc.h"
+#include "gui/filedialogs.h"
 #include "guitestsupport.h"
 #include "support/tempdir.h"
 #include "support/tllbuilder.h"

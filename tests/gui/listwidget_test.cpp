@@ -174,7 +174,7 @@ private slots:
             }
             insertRow(*m_list, m_list->itemCount(), 101);
         }
-        m_list->deleteAllItems();
+        m_list->setItems({});
         fill(*m_list, 3);
         QCOMPARE(m_widget->model()->rowCount(), 3);
     }

@@ -7,11 +7,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/filedialogs.h"
 #include "app/kanalyxapp.h"
 #include "app/mainframe.h"
 #include "app/windowmemory.h"
 #include "document/kanalyxdoc.h"
+#include "gui/filedialogs.h"
 #include "guitestsupport.h"
 #include "support/tllbuilder.h"
 #include "views/channellistwidget.h"

@@ -90,12 +90,12 @@ TEST_F(ListCtrlTest, SetItems_IsAResetThatForgetsStatesAndDestroysNothing)
     fill(3);
     list.setItemState(2, lvis::kSelectedFocused, lvis::kSelectedFocused);
     Recorder recorder(list);
-    list.deleteAllItems();
+    list.setItems({});
     EXPECT_EQ(recorder.take(), (std::vector<std::string>{"reset?", "reset"}));
     EXPECT_EQ(list.selectedCount(), 0);
     EXPECT_EQ(list.focusedItem(), -1);
     EXPECT_EQ(FakeRec::live(), before) << "the records belong to the document";
-    list.deleteAllItems();
+    list.setItems({});
     EXPECT_TRUE(recorder.take().empty()) << "emptying an empty list tells nobody";
 }
 
