@@ -43,9 +43,10 @@ struct FrameDialogs
         channel;
 };
 
-// The editor's main window: the three channel lists side by side (analog, radio, digital TV),
+// The editor's main window: the analog and radio lists side by side above the digital TV list,
 // the toolbar, the character-set bar, the menus with their accelerators and the four-pane status
-// bar. List commands go to the list that last had the focus, file commands to the document.
+// bar. List commands go to the list that last had the focus (marked by its frame), file commands
+// to the document.
 // Every command handler catches the core's errors and shows them in a message box.
 class CMainFrame : public QMainWindow, private DocumentObserver, private ViewObserver
 {
@@ -92,8 +93,9 @@ public:
         EditUntick,
         EditRename,
         ChannelProperties,
+        HelpManual,
     };
-    static constexpr int kCommandCount = static_cast<int>(Command::ChannelProperties) + 1;
+    static constexpr int kCommandCount = static_cast<int>(Command::HelpManual) + 1;
     static constexpr int kRecentFileCount = 4;
 
     // programFolder: where code.dat is read from when the character-set settings are loaded.

@@ -113,8 +113,9 @@ const std::vector<std::pair<int, const char*>> kEnglish = {
     {61326, KX_TRANSLATE_NOOP("Strings", "Input")},
     {61327, KX_TRANSLATE_NOOP("Strings", "USB")},
     {ids::kRestartMessage,
-     KX_TRANSLATE_NOOP("Strings", "You must restart programm to change language")},
+     KX_TRANSLATE_NOOP("Strings", "You must restart the program to change language")},
     {ids::kMoreSettingsCaption, KX_TRANSLATE_NOOP("Strings", "More Settings")},
+    {ids::kColumnShortName, KX_TRANSLATE_NOOP("Strings", "Short name")},
 };
 
 } // namespace

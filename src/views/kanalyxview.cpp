@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "model/channelrec.h"
+#include "model/namecontrolcodes.h"
+#include "platform/strings.h"
 #include "platform/utf8.h"
 
 namespace kx {
@@ -20,6 +22,8 @@ constexpr std::size_t kMaxNameCharacters = 37;
 constexpr int kMinEditableWidth = 5;
 constexpr int kNameColumn = 1;
 constexpr int kCharacterColumn = 2;
+// Short names are narrow: a few letters of the name.
+constexpr int kShortNameWidth = 80;
 
 // The first maxCharacters characters of UTF-8 text, never splitting one.
 std::string firstCharacters(const std::string& text, std::size_t maxCharacters)
@@ -46,6 +50,7 @@ CKanalyxView::CKanalyxView(CKanalyxDoc& doc, ListKind kind, const std::vector<Li
     for (const ListColumn& column : columns) {
         m_list.insertColumn(m_list.columnCount(), column);
     }
+    m_list.insertColumn(kShortNameColumn, {ids::kColumnShortName, kShortNameWidth});
     m_doc.addObserver(this);
 }
 
@@ -89,8 +94,15 @@ void CKanalyxView::RefillRows()
 void CKanalyxView::fillCommonCells(int row, const CChannelRec& rec)
 {
     m_list.setItemText(row, 0, std::to_string(rec.GetNumber()));
-    m_list.setItemText(row, kNameColumn, rec.GetName(m_codec));
+    fillNameCells(row, rec);
     m_list.setItemText(row, kCharacterColumn, rec.GetCharacterText());
+}
+
+void CKanalyxView::fillNameCells(int row, const CChannelRec& rec)
+{
+    DisplayName shown = DisplayNameOf(rec, m_codec);
+    m_list.setItemText(row, kNameColumn, std::move(shown.name));
+    m_list.setItemText(row, kShortNameColumn, std::move(shown.shortName));
 }
 
 void CKanalyxView::fillDigitalCells(int row, const CChannelRec& rec)

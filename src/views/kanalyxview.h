@@ -59,6 +59,10 @@ enum class DoubleClickResult
 class CKanalyxView : public DocumentObserver
 {
 public:
+    // After the columns of each list comes the short name (the emphasised part of a name); the
+    // command-line tool does not print it.
+    static constexpr int kShortNameColumn = 6;
+
     ~CKanalyxView() override;
     CKanalyxView(const CKanalyxView&) = delete;
     CKanalyxView& operator=(const CKanalyxView&) = delete;
@@ -141,7 +145,8 @@ protected:
                  const CodecSettings& codec);
 
     const CodecSettings& codec() const noexcept { return m_codec; }
-    // Writes the number, name and character cells; the derived views add their three columns.
+    // Writes the number, name, short name and character cells; the derived views add their three
+    // columns.
     void fillCommonCells(int row, const CChannelRec& rec);
     // Writes the frequency, symbol rate and modulation cells of the radio and digital TV lists.
     void fillDigitalCells(int row, const CChannelRec& rec);
@@ -150,6 +155,8 @@ protected:
     void notifyCountPane(int pane, const std::string& text);
 
 private:
+    // The name and short name as the lists show them (without the names' control codes).
+    void fillNameCells(int row, const CChannelRec& rec);
     void selectAndFocus(int row);
     void fillRows(std::span<const int> rows);
 
