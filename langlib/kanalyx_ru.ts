@@ -1198,10 +1198,6 @@ Choose another character table on the bar, or change the name.</source>
         <translation>Краткое имя: часть названия, которую вещатель отмечает для дисплеев с малым местом. Сами отметки не показываются; они остаются в файле, пока канал не переименован.</translation>
     </message>
     <message>
-        <source>Click a check box, or press Space, to tick or untick a channel; unticked channels show in blue. Commands act on the list with the coloured frame: click into a list, or press F6 and Shift+F6 to go to the next or previous list. Select several rows with Shift and Ctrl.</source>
-        <translation>Щелчок по флажку или клавиша Пробел ставит или снимает флажок канала; каналы без флажка показаны синим. Команды действуют на список в цветной рамке: щёлкните в списке или нажмите F6 и Shift+F6, чтобы перейти к следующему или предыдущему списку. Несколько строк выделяются с Shift и Ctrl.</translation>
-    </message>
-    <message>
         <source>Editing</source>
         <translation>Правка</translation>
     </message>
@@ -1218,16 +1214,8 @@ Choose another character table on the bar, or change the name.</source>
         <translation>&lt;b&gt;Удалить&lt;/b&gt; (Delete) убирает выделенные каналы из списка.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Undo&lt;/b&gt; (Ctrl+Z) takes back the last change of a list.</source>
-        <translation>&lt;b&gt;Отменить&lt;/b&gt; (Ctrl+Z) отменяет последнее изменение списка.</translation>
-    </message>
-    <message>
         <source>Rename a channel: double-click its name, or press F2. Enter keeps the new name, Escape drops it.</source>
         <translation>Переименование канала: двойной щелчок по названию или F2. Enter сохраняет новое название, Escape отменяет его.</translation>
-    </message>
-    <message>
-        <source>Channel dialog: double-click a row with the right mouse button to see and change every field of the channel.</source>
-        <translation>Окно канала: двойной щелчок правой кнопкой мыши по строке показывает все поля канала и позволяет их изменить.</translation>
     </message>
     <message>
         <source>Files</source>
@@ -1272,6 +1260,30 @@ Choose another character table on the bar, or change the name.</source>
     <message>
         <source>&lt;b&gt;View &amp;gt; Language&lt;/b&gt; chooses the language of the interface; it applies from the next start.</source>
         <translation>&lt;b&gt;Вид &amp;gt; Язык&lt;/b&gt; выбирает язык интерфейса; он действует со следующего запуска.</translation>
+    </message>
+    <message>
+        <source>Click a check box to tick or untick a channel, or press Space to tick or untick every selected channel; unticked channels show in blue. Commands act on the list with the coloured frame: click into a list, or press F6 and Shift+F6 to go to the next or previous list. Select several rows with Shift and Ctrl; a right click on them offers the commands.</source>
+        <translation>Щелчок по флажку ставит или снимает флажок канала, клавиша Пробел — у всех выделенных каналов; каналы без флажка показаны синим. Команды действуют на список в цветной рамке: щёлкните в списке или нажмите F6 и Shift+F6, чтобы перейти к следующему или предыдущему списку. Несколько строк выделяются с Shift и Ctrl; щелчок правой кнопкой по ним открывает меню команд.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Find&lt;/b&gt; (Ctrl+F): type part of a name, or the first digits of a number, and every list shows only the channels that match. Commands act on the selected channels in sight. Escape shows every channel again.</source>
+        <translation>&lt;b&gt;Найти&lt;/b&gt; (Ctrl+F): введите часть названия или первые цифры номера, и каждый список покажет только подходящие каналы. Команды действуют на видимые выделенные каналы. Escape снова показывает все каналы.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Move to&lt;/b&gt; (Ctrl+M) moves the selected channels so that the first gets the number you type; the others follow it. Selected channels can also be dragged with the mouse to their new place.</source>
+        <translation>&lt;b&gt;Переместить на&lt;/b&gt; (Ctrl+M) перемещает выделенные каналы так, что первый получает введённый номер, а остальные следуют за ним. Выделенные каналы можно также перетащить мышью на новое место.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sort&lt;/b&gt; orders a list by one of its columns and numbers it anew.</source>
+        <translation>&lt;b&gt;Сортировка&lt;/b&gt; упорядочивает список по одному из столбцов и заново нумерует его.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Undo&lt;/b&gt; (Ctrl+Z) takes back the last change, whatever list or setting it was; &lt;b&gt;Redo&lt;/b&gt; (Ctrl+Shift+Z or Ctrl+Y) does it again. The Edit menu names the step, and you can go back step by step to the file as it was opened.</source>
+        <translation>&lt;b&gt;Отменить&lt;/b&gt; (Ctrl+Z) отменяет последнее изменение, в каком бы списке или настройке оно ни было; &lt;b&gt;Повторить&lt;/b&gt; (Ctrl+Shift+Z или Ctrl+Y) выполняет его снова. Меню «Правка» называет шаг, и можно шаг за шагом вернуться к файлу, каким он был открыт.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Channel properties&lt;/b&gt; (Alt+Enter, or a double-click with the right mouse button): see and change every field of the channel.</source>
+        <translation>&lt;b&gt;Свойства канала&lt;/b&gt; (Alt+Enter или двойной щелчок правой кнопкой мыши): все поля канала с возможностью их изменить.</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,14 @@ QString ManualDialog::manualHtml()
     html += paragraph(tr("Short name: the part of a name that the broadcaster marks for displays "
                          "with little room. The marks themselves are not shown; they stay in the "
                          "file until the channel is renamed."));
-    html += paragraph(tr("Click a check box, or press Space, to tick or untick a channel; "
-                         "unticked channels show in blue. Commands act on the list with the "
-                         "coloured frame: click into a list, or press F6 and Shift+F6 to go to the "
-                         "next or previous list. Select several rows with Shift and Ctrl."));
+    html += paragraph(tr("Click a check box to tick or untick a channel, or press Space to tick or "
+                         "untick every selected channel; unticked channels show in blue. Commands "
+                         "act on the list with the coloured frame: click into a list, or press F6 "
+                         "and Shift+F6 to go to the next or previous list. Select several rows with "
+                         "Shift and Ctrl; a right click on them offers the commands."));
+    html += paragraph(tr("<b>Find</b> (Ctrl+F): type part of a name, or the first digits of a "
+                         "number, and every list shows only the channels that match. Commands act "
+                         "on the selected channels in sight. Escape shows every channel again."));
 
     html += heading(tr("Editing"));
     html += items({
@@ -78,11 +82,17 @@ QString ManualDialog::manualHtml()
            "the programme numbers follow the new order."),
         tr("<b>Duplicate</b> (Ctrl+D) puts a copy of each selected channel below it."),
         tr("<b>Delete</b> (Delete) takes the selected channels out of the list."),
-        tr("<b>Undo</b> (Ctrl+Z) takes back the last change of a list."),
+        tr("<b>Move to</b> (Ctrl+M) moves the selected channels so that the first gets the number "
+           "you type; the others follow it. Selected channels can also be dragged with the mouse "
+           "to their new place."),
+        tr("<b>Sort</b> orders a list by one of its columns and numbers it anew."),
+        tr("<b>Undo</b> (Ctrl+Z) takes back the last change, whatever list or setting it was; "
+           "<b>Redo</b> (Ctrl+Shift+Z or Ctrl+Y) does it again. The Edit menu names the step, and "
+           "you can go back step by step to the file as it was opened."),
         tr("Rename a channel: double-click its name, or press F2. Enter keeps the new name, Escape "
            "drops it."),
-        tr("Channel dialog: double-click a row with the right mouse button to see and change "
-           "every field of the channel."),
+        tr("<b>Channel properties</b> (Alt+Enter, or a double-click with the right mouse button): "
+           "see and change every field of the channel."),
     });
 
     html += heading(tr("Files"));
