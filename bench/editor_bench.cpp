@@ -229,25 +229,22 @@ void runOnBlock(benchmark::State& state, const std::function<void(Editor&)>& ste
 // The block dragged and dropped near the top.
 void BM_DragBlockOf1000(benchmark::State& state)
 {
-    runOnBlock(state, [](Editor& editor) {
-        emit editor.list(kx::ListKind::DigitalTV).rowsDropped(100);
-    });
+    runOnBlock(state,
+               [](Editor& editor) { emit editor.list(kx::ListKind::DigitalTV).rowsDropped(100); });
 }
 BENCHMARK(BM_DragBlockOf1000)->Unit(benchmark::kMillisecond);
 
 void BM_MoveBlockTo(benchmark::State& state)
 {
-    runOnBlock(state, [](Editor& editor) {
-        editor.frame().view(kx::ListKind::DigitalTV).OnMoveTo(1);
-    });
+    runOnBlock(state,
+               [](Editor& editor) { editor.frame().view(kx::ListKind::DigitalTV).OnMoveTo(1); });
 }
 BENCHMARK(BM_MoveBlockTo)->Unit(benchmark::kMillisecond);
 
 void BM_SortByName(benchmark::State& state)
 {
-    runOnBlock(state, [](Editor& editor) {
-        editor.frame().view(kx::ListKind::DigitalTV).OnSort(1);
-    });
+    runOnBlock(state,
+               [](Editor& editor) { editor.frame().view(kx::ListKind::DigitalTV).OnSort(1); });
 }
 BENCHMARK(BM_SortByName)->Unit(benchmark::kMillisecond);
 

@@ -67,11 +67,12 @@ QString ManualDialog::manualHtml()
     html += paragraph(tr("Short name: the part of a name that the broadcaster marks for displays "
                          "with little room. The marks themselves are not shown; they stay in the "
                          "file until the channel is renamed."));
-    html += paragraph(tr("Click a check box to tick or untick a channel, or press Space to tick or "
-                         "untick every selected channel; unticked channels show in blue. Commands "
-                         "act on the list with the coloured frame: click into a list, or press F6 "
-                         "and Shift+F6 to go to the next or previous list. Select several rows with "
-                         "Shift and Ctrl; a right click on them offers the commands."));
+    html +=
+        paragraph(tr("Click a check box to tick or untick a channel, or press Space to tick or "
+                     "untick every selected channel; unticked channels show in blue. Commands "
+                     "act on the list with the coloured frame: click into a list, or press F6 "
+                     "and Shift+F6 to go to the next or previous list. Select several rows with "
+                     "Shift and Ctrl; a right click on them offers the commands."));
     html += paragraph(tr("<b>Find</b> (Ctrl+F): type part of a name, or the first digits of a "
                          "number, and every list shows only the channels that match. Commands act "
                          "on the selected channels in sight. Escape shows every channel again."));
