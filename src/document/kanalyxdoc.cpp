@@ -64,11 +64,12 @@ public:
     }
 
     // Runs change on the record of every row and keeps what it changed. A change that throws
-    // leaves its record as it was.
+    // leaves its record as it was. numbersOnly: the change touches the programme numbers alone.
     template <typename Change>
-    void changeRecords(ListKind list, std::span<const int> rows, Change&& change)
+    void changeRecords(ListKind list, std::span<const int> rows, Change&& change,
+                       bool numbersOnly = false)
     {
-        RecordBytesEdit edit{list, {}};
+        RecordBytesEdit edit{list, {}, numbersOnly};
         Records& records = m_doc.channels(list);
         for (const int row : rows) {
             CChannelRec& record = *records[static_cast<std::size_t>(row)];
@@ -89,8 +90,15 @@ public:
     // Gives every record of the list the number of its row + 1.
     void renumber(ListKind list)
     {
-        const std::vector<int> rows = allRows(m_doc.ChannelCount(list));
-        changeRecords(list, rows, [](CChannelRec& record, int row) { record.SetNumber(row + 1); });
+        std::vector<int> rows;
+        const Records& records = m_doc.channels(list);
+        for (std::size_t row = 0; row < records.size(); ++row) {
+            if (!records[row]->HasNumber(static_cast<int>(row) + 1)) {
+                rows.push_back(static_cast<int>(row));
+            }
+        }
+        changeRecords(
+            list, rows, [](CChannelRec& record, int row) { record.SetNumber(row + 1); }, true);
     }
 
     void changeSettings(std::span<const std::uint8_t> bytes)
@@ -134,8 +142,9 @@ private:
         }
         const std::vector<int> rows = edit.patches.targets();
         const ListKind list = edit.list;
+        const bool numbersOnly = edit.numbersOnly;
         m_step.edits.emplace_back(std::move(edit));
-        m_doc.m_observers.forEachOfCopy([&](DocumentObserver& o) { o.rowsChanged(list, rows); });
+        m_doc.notifyRecordsChanged(list, rows, numbersOnly);
     }
 
     CKanalyxDoc& m_doc;
@@ -383,8 +392,18 @@ void CKanalyxDoc::applyRecordBytes(RecordBytesEdit& edit, bool forward)
     Records& records = channels(edit.list);
     edit.patches.apply(forward,
                        [&](int row) { return records[static_cast<std::size_t>(row)]->raw(); });
-    const std::vector<int> rows = edit.patches.targets();
-    m_observers.forEachOfCopy([&](DocumentObserver& o) { o.rowsChanged(edit.list, rows); });
+    notifyRecordsChanged(edit.list, edit.patches.targets(), edit.numbersOnly);
+}
+
+void CKanalyxDoc::notifyRecordsChanged(ListKind list, std::span<const int> rows, bool numbersOnly)
+{
+    m_observers.forEachOfCopy([&](DocumentObserver& o) {
+        if (numbersOnly) {
+            o.numbersChanged(list, rows);
+        } else {
+            o.rowsChanged(list, rows);
+        }
+    });
 }
 
 void CKanalyxDoc::applySettingsBytes(SettingsBytesEdit& edit, bool forward)

@@ -116,24 +116,41 @@ int LayoutChannelRec::GetNumber() const
     return u16(layout().numberWord) & kNumberMask;
 }
 
+std::optional<std::pair<std::uint16_t, std::uint32_t>>
+LayoutChannelRec::numberFields(int number) const
+{
+    const auto n = static_cast<std::uint32_t>(number);
+    // Radio numbers carry the radio offset; each kind has its own code in the derived number.
+    std::uint32_t numberWord = n;
+    std::uint32_t kindCode = 0;
+    if (m_bDTV) {
+        kindCode = kDigitalCode;
+    } else if (m_bFM) {
+        numberWord = n + kRadioOffset;
+        kindCode = kRadioCode;
+    } else if (m_bTV) {
+        kindCode = kAnalogCode;
+    } else {
+        return std::nullopt;
+    }
+    const std::uint32_t kept = u32(layout().derivedId) & kDerivedKeptBit;
+    return std::pair{static_cast<std::uint16_t>(numberWord),
+                     ((4 * n + kindCode) & ~kDerivedKeptBit) | kept};
+}
+
 void LayoutChannelRec::SetNumber(int number)
 {
-    const RecordLayout& l = layout();
-    const auto n = static_cast<std::uint32_t>(number);
-    const auto store = [&](std::uint32_t numberWord, std::uint32_t kindCode) {
-        setU16(l.numberWord, static_cast<std::uint16_t>(numberWord));
-        const std::uint32_t kept = u32(l.derivedId) & kDerivedKeptBit;
-        setU32(l.derivedId, ((4 * n + kindCode) & ~kDerivedKeptBit) | kept);
-    };
-    if (m_bTV) {
-        store(n, kAnalogCode);
+    if (const auto fields = numberFields(number)) {
+        setU16(layout().numberWord, fields->first);
+        setU32(layout().derivedId, fields->second);
     }
-    if (m_bFM) {
-        store(n + kRadioOffset, kRadioCode);
-    }
-    if (m_bDTV) {
-        store(n, kDigitalCode);
-    }
+}
+
+bool LayoutChannelRec::HasNumber(int number) const
+{
+    const auto fields = numberFields(number);
+    return !fields ||
+           (u16(layout().numberWord) == fields->first && u32(layout().derivedId) == fields->second);
 }
 
 std::string LayoutChannelRec::GetSystemText() const

@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "model/channelrec.h"
 #include "model/recordlayout.h"
@@ -28,6 +30,7 @@ public:
     int GetCharacterTable() const override;
     int GetNumber() const override;
     void SetNumber(int number) override;
+    bool HasNumber(int number) const override;
     std::string GetSystemText() const override;
     void SetName(std::string_view text, const CodecSettings& codec) override;
     std::string GetName(const CodecSettings& codec) const override;
@@ -47,6 +50,9 @@ protected:
     void copyKindFrom(const CChannelRec& other);
 
 private:
+    // The number word and derived number that SetNumber(number) stores; none for a record of
+    // no kind.
+    std::optional<std::pair<std::uint16_t, std::uint32_t>> numberFields(int number) const;
     std::uint16_t u16(std::size_t offset) const;
     std::uint32_t u32(std::size_t offset) const;
     void setU16(std::size_t offset, std::uint16_t value);

@@ -93,9 +93,14 @@ void CKanalyxView::RefillRows()
 
 void CKanalyxView::fillCommonCells(int row, const CChannelRec& rec)
 {
-    m_list.setItemText(row, 0, std::to_string(rec.GetNumber()));
+    fillNumberCell(row, rec);
     fillNameCells(row, rec);
     m_list.setItemText(row, kCharacterColumn, rec.GetCharacterText());
+}
+
+void CKanalyxView::fillNumberCell(int row, const CChannelRec& rec)
+{
+    m_list.setItemText(row, 0, std::to_string(rec.GetNumber()));
 }
 
 void CKanalyxView::fillNameCells(int row, const CChannelRec& rec)
@@ -167,6 +172,17 @@ void CKanalyxView::rowsChanged(ListKind list, std::span<const int> rows)
 {
     if (list == m_kind) {
         fillRows(rows);
+    }
+}
+
+void CKanalyxView::numbersChanged(ListKind list, std::span<const int> rows)
+{
+    if (list != m_kind) {
+        return;
+    }
+    ListCtrl::UpdateGuard update(m_list);
+    for (const int row : rows) {
+        fillNumberCell(row, *m_list.itemData(row));
     }
 }
 

@@ -138,6 +138,7 @@ public:
     void rowsInserted(ListKind list, std::span<const int> rows) override;
     void rowsMoved(ListKind list, std::span<const std::pair<int, int>> moves) override;
     void rowsChanged(ListKind list, std::span<const int> rows) override;
+    void numbersChanged(ListKind list, std::span<const int> rows) override;
 
 protected:
     // Observes doc's list of kind and creates the columns.
@@ -156,6 +157,7 @@ protected:
 
 private:
     // The name and short name as the lists show them (without the names' control codes).
+    void fillNumberCell(int row, const CChannelRec& rec);
     void fillNameCells(int row, const CChannelRec& rec);
     void selectAndFocus(int row);
     void fillRows(std::span<const int> rows);
