@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include "app/kanalyxapp.h"
@@ -211,6 +213,73 @@ void BM_SelectAll(benchmark::State& state)
     state.counters["selected"] = list.list().selectedCount();
 }
 BENCHMARK(BM_SelectAll)->Unit(benchmark::kMillisecond);
+
+// Selects the block of 1,000 rows from row 5,000 on.
+void selectBlock(kx::ChannelListWidget& list)
+{
+    kx::ListCtrl& rows = list.list();
+    kx::ListCtrl::UpdateGuard update(rows);
+    rows.setAllItemStates(0, kx::lvis::kSelectedFocused);
+    for (int row = 5000; row < 6000; ++row) {
+        rows.setItemState(row, kx::lvis::kSelected, kx::lvis::kSelected);
+    }
+}
+
+// One step of the workflow on the block (or the whole list), then the list drawn again; Undo
+// puts the list back untimed.
+void runOnBlock(benchmark::State& state, const std::function<void(Editor&)>& step)
+{
+    Editor editor;
+    kx::ChannelListWidget& list = openDigitalList(editor);
+    for (auto _ : state) {
+        state.PauseTiming();
+        selectBlock(list);
+        state.ResumeTiming();
+        step(editor);
+        list.viewport()->repaint();
+        state.PauseTiming();
+        editor.frame().action(Command::EditUndo)->trigger();
+        state.ResumeTiming();
+    }
+}
+
+// The block dragged and dropped near the top.
+void BM_DragBlockOf1000(benchmark::State& state)
+{
+    runOnBlock(state,
+               [](Editor& editor) { emit editor.list(kx::ListKind::DigitalTV).rowsDropped(100); });
+}
+BENCHMARK(BM_DragBlockOf1000)->Unit(benchmark::kMillisecond);
+
+void BM_MoveBlockTo(benchmark::State& state)
+{
+    runOnBlock(state,
+               [](Editor& editor) { editor.frame().view(kx::ListKind::DigitalTV).OnMoveTo(1); });
+}
+BENCHMARK(BM_MoveBlockTo)->Unit(benchmark::kMillisecond);
+
+void BM_SortByName(benchmark::State& state)
+{
+    runOnBlock(state,
+               [](Editor& editor) { editor.frame().view(kx::ListKind::DigitalTV).OnSort(1); });
+}
+BENCHMARK(BM_SortByName)->Unit(benchmark::kMillisecond);
+
+// One keystroke in the Find box: every list matched again and the digital TV list drawn.
+void BM_FilterKeystroke(benchmark::State& state)
+{
+    Editor editor;
+    kx::ChannelListWidget& list = openDigitalList(editor);
+    QLineEdit* filter = editor.frame().filterBox();
+    bool longer = false;
+    for (auto _ : state) {
+        longer = !longer;
+        filter->setText(longer ? QStringLiteral("12") : QStringLiteral("1"));
+        list.viewport()->repaint();
+    }
+    filter->clear();
+}
+BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

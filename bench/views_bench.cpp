@@ -119,6 +119,60 @@ void BM_RefillRows(benchmark::State& state)
 }
 BENCHMARK(BM_RefillRows)->Unit(benchmark::kMillisecond);
 
+// Selects the block of 1,000 rows from row 5,000 on.
+void selectBlock(kx::ListCtrl& list)
+{
+    list.setAllItemStates(0, kx::lvis::kSelectedFocused);
+    for (int row = 5000; row < 6000; ++row) {
+        list.setItemState(row, kx::lvis::kSelected, kx::lvis::kSelected);
+    }
+}
+
+// A step of the workflow on the block of 1,000 rows (or the whole list); Undo untimed.
+template <typename Step> void runOnBlock(benchmark::State& state, Step step)
+{
+    Lists lists;
+    for (auto _ : state) {
+        state.PauseTiming();
+        selectBlock(lists.dtv.GetListCtrl());
+        state.ResumeTiming();
+        step(lists.dtv);
+        state.PauseTiming();
+        lists.doc.Undo();
+        state.ResumeTiming();
+    }
+}
+
+void BM_DropBlockOf1000(benchmark::State& state)
+{
+    runOnBlock(state, [](kx::CKanalyxView& view) { view.OnDropRows(100); });
+}
+BENCHMARK(BM_DropBlockOf1000)->Unit(benchmark::kMillisecond);
+
+void BM_MoveBlockTo(benchmark::State& state)
+{
+    runOnBlock(state, [](kx::CKanalyxView& view) { view.OnMoveTo(1); });
+}
+BENCHMARK(BM_MoveBlockTo)->Unit(benchmark::kMillisecond);
+
+void BM_SortByName(benchmark::State& state)
+{
+    runOnBlock(state, [](kx::CKanalyxView& view) { view.OnSort(1); });
+}
+BENCHMARK(BM_SortByName)->Unit(benchmark::kMillisecond);
+
+// One keystroke of Find: which rows of the list match the text.
+void BM_FilterKeystroke(benchmark::State& state)
+{
+    Lists lists;
+    bool longer = false;
+    for (auto _ : state) {
+        longer = !longer;
+        benchmark::DoNotOptimize(lists.dtv.MatchingRows(longer ? "12" : "1"));
+    }
+}
+BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond);
+
 // 1,000 steps of Up on a single row (the first renumbering of the list counts in the first
 // step); the counter says how many bytes the history holds for them.
 void BM_ThousandUpSteps(benchmark::State& state)

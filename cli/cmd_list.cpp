@@ -39,6 +39,9 @@ int run(const Args& args)
     std::string out;
     for (int row = 0; row < rows.itemCount(); ++row) {
         for (int column = 0; column < rows.columnCount(); ++column) {
+            if (column == CKanalyxView::kShortNameColumn) {
+                continue;
+            }
             out += cell(rows.itemText(row, column));
             out += '\t';
         }

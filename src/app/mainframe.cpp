@@ -23,6 +23,7 @@
 
 #include "app/charsetbar.h"
 #include "app/settingsprofile.h"
+#include "app/windowmemory.h"
 #include "dialogs/importdlg.h"
 #include "document/satelliteblock.h"
 #include "gui/filedialogs.h"
@@ -45,6 +46,9 @@
 namespace kx {
 
 namespace {
+
+// Splitter sizes in these units stand for parts of the height.
+constexpr int kHeightShare = 100;
 
 QString coreText(int id)
 {
@@ -154,7 +158,7 @@ CMainFrame::CMainFrame(CKanalyxDoc& doc, SettingsProfile& profile,
     createLists();
     connectCommands();
     m_doc.addObserver(this);
-    resize(1100, 650);
+    WindowMemory::restore(*this, m_profile);
     updateRecentFileMenu();
     updateTitle();
     updateCommands();
@@ -194,13 +198,15 @@ void CMainFrame::createActions()
     act->setIcon(commandIcon(QStringLiteral("document-save")));
     act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
-    makeAction(Command::FileSaveAs, tr("Save &as..."),
-               tr("Save the active document with a new name"));
+    act = makeAction(Command::FileSaveAs, tr("Save &as..."),
+                     tr("Save the active document with a new name"));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     makeAction(Command::FileImport, tr("Import..."),
                tr("Replace channel lists with those of another file"));
     makeAction(Command::FileExport, tr("Export..."),
                tr("Write every channel record as tab-separated hexadecimal text"));
     act = makeAction(Command::FileExit, tr("E&xit"), tr("Quit the application"));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(act, &QAction::triggered, this, &QWidget::close);
 
     act = makeAction(Command::EditUndo, tr("&Undo"), tr("Undo last action"), tr("Undo"));
@@ -214,11 +220,14 @@ void CMainFrame::createActions()
 
     act = makeAction(Command::EditUp, tr("Up"), tr("Move Up"), tr("Up"));
     act->setIcon(commandIcon(QStringLiteral("go-up")));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
     act = makeAction(Command::EditDown, tr("Down"), tr("Move Down"), tr("Down"));
     act->setIcon(commandIcon(QStringLiteral("go-down")));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
     act = makeAction(Command::EditDuplicate, tr("Duplicate"), tr("Duplicate Selected"),
                      tr("Duplicate"));
     act->setIcon(commandIcon(QStringLiteral("edit-copy")));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     act = makeAction(Command::EditDelete, tr("Delete"), tr("Remove Selected"), tr("Delete"));
     act->setIcon(commandIcon(QStringLiteral("edit-delete")));
     act->setShortcut(QKeySequence(Qt::Key_Delete));
@@ -254,11 +263,14 @@ void CMainFrame::createActions()
     const QString languageTip = tr("Use this language from the next start");
     makeAction(Command::LanguageEnglish, tr("English"), languageTip)->setCheckable(true);
     makeAction(Command::LanguageRussian, tr("Russian"), languageTip)->setCheckable(true);
-    makeAction(Command::LanguageGerman, tr("Germany"), languageTip)->setCheckable(true);
+    makeAction(Command::LanguageGerman, tr("German"), languageTip)->setCheckable(true);
 
     act = makeAction(Command::AppAbout, tr("&About..."),
                      tr("Display program information, version number and copyright"), tr("About"));
     act->setIcon(commandIcon(QStringLiteral("help-about")));
+    act = makeAction(Command::HelpManual, tr("&Manual"),
+                     tr("Show what the lists, commands and dialogs do"));
+    act->setShortcut(QKeySequence(Qt::Key_F1));
 
     act = makeAction(Command::NextPane, tr("Next Pane"), tr("Switch to the next list"));
     act->setShortcut(QKeySequence(Qt::Key_F6));
@@ -344,7 +356,9 @@ void CMainFrame::createMenus()
     language->addAction(action(Command::LanguageRussian));
     language->addAction(action(Command::LanguageGerman));
 
-    QMenu* help = menuBar()->addMenu(tr("&?"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(action(Command::HelpManual));
+    help->addSeparator();
     help->addAction(action(Command::AppAbout));
 
     // The menu a right click on a list's rows shows.
@@ -443,6 +457,8 @@ void CMainFrame::createStatusBar()
         pane->setObjectName(QStringLiteral("countPane%1").arg(i + 1));
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         pane->setMinimumWidth(pane->sizeHint().width());
+        // The sample text only sets the width: there is nothing to count before a file is open.
+        pane->clear();
         pane->setAlignment(Qt::AlignCenter);
         bar->addPermanentWidget(pane);
         m_countPanes.at(i) = pane;
@@ -461,9 +477,17 @@ void CMainFrame::createLists()
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("listTabs"));
     m_tabs->setDocumentMode(true);
-    m_splitter = new QSplitter(Qt::Horizontal, m_tabs);
+    // The analog and radio lists side by side above the digital TV list, which has the most rows
+    // and the longest names and gets the whole width: so every column fits a window 1280 pixels
+    // wide.
+    m_splitter = new QSplitter(Qt::Vertical, m_tabs);
     m_splitter->setObjectName(QStringLiteral("lists"));
     m_splitter->setChildrenCollapsible(false);
+    auto* analogAndRadio = new QSplitter(Qt::Horizontal, m_splitter);
+    analogAndRadio->setObjectName(QStringLiteral("analogAndRadio"));
+    analogAndRadio->setChildrenCollapsible(false);
+    m_splitter->addWidget(analogAndRadio);
+    // The satellite lists on a tab of their own, side by side.
     m_satSplitter = new QSplitter(Qt::Horizontal, m_tabs);
     m_satSplitter->setObjectName(QStringLiteral("satelliteLists"));
     m_satSplitter->setChildrenCollapsible(false);
@@ -478,8 +502,10 @@ void CMainFrame::createLists()
     for (int i = 0; i < kListCount; ++i) {
         CKanalyxView* view = m_views.at(static_cast<std::size_t>(i)).get();
         view->addObserver(this);
-        QSplitter* parent = i < kFirstSatelliteList ? m_splitter : m_satSplitter;
-        auto* list = new ChannelListWidget(view->GetListCtrl(), parent);
+        QSplitter* place = i >= kFirstSatelliteList ? m_satSplitter
+                           : i < 2                  ? analogAndRadio
+                                                    : m_splitter;
+        auto* list = new ChannelListWidget(view->GetListCtrl(), place);
         list->listModel()->setBlueRows(
             [view](int row) { return view->OnCustomDraw(row) == RowColour::Blue; });
         list->setFieldFits(
@@ -514,7 +540,7 @@ void CMainFrame::createLists()
             m_rowMenu->popup(at);
         });
         list->setObjectName(QStringLiteral("list%1").arg(i));
-        parent->addWidget(list);
+        place->addWidget(list);
         m_lists.at(static_cast<std::size_t>(i)) = list;
         connect(list, &ChannelListWidget::focusEntered, this, [this, i] {
             m_activeList = i;
@@ -523,15 +549,16 @@ void CMainFrame::createLists()
         connect(list, &ChannelListWidget::selectedRowsChanged, this, &CMainFrame::updateCommands);
     }
     setCentralWidget(m_tabs);
-    // The analog and radio lists start at a third of the width each; the digital TV list takes
-    // the rest.
-    const int third = width() / 3;
-    m_splitter->setSizes({third, third, width() - 2 * third});
-    m_splitter->setStretchFactor(0, 1);
-    m_splitter->setStretchFactor(1, 1);
-    m_splitter->setStretchFactor(2, 1);
+    // The analog and radio lists start as wide as their columns, the digital TV list with three
+    // fifths of the height.
+    analogAndRadio->setSizes({WindowMemory::widthForAllColumns(*m_lists.at(0)),
+                              WindowMemory::widthForAllColumns(*m_lists.at(1))});
+    m_splitter->setSizes({2 * kHeightShare, 3 * kHeightShare});
+    for (QSplitter* splitter : {m_splitter, analogAndRadio}) {
+        splitter->setStretchFactor(0, 1);
+        splitter->setStretchFactor(1, 1);
+    }
     // The satellite TV list is the long one.
-    m_satSplitter->setSizes({2 * third, width() - 2 * third});
     m_satSplitter->setStretchFactor(0, 2);
     m_satSplitter->setStretchFactor(1, 1);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
@@ -715,6 +742,9 @@ void CMainFrame::updateCommands()
     action(Command::EditUndo)->setText(undo ? tr("&Undo %1").arg(stepName(*undo)) : tr("&Undo"));
     action(Command::EditRedo)->setEnabled(redo.has_value());
     action(Command::EditRedo)->setText(redo ? tr("&Redo %1").arg(stepName(*redo)) : tr("&Redo"));
+    for (int i = 0; i < kListCount; ++i) {
+        m_lists.at(static_cast<std::size_t>(i))->setMarkedActive(i == m_activeList);
+    }
 }
 
 // ---- Documents and files
@@ -780,7 +810,8 @@ void CMainFrame::modifiedChanged(bool modified)
 void CMainFrame::countPaneChanged(int pane, const std::string& text)
 {
     if (pane >= 1 && pane <= static_cast<int>(m_countPanes.size())) {
-        m_countPanes.at(static_cast<std::size_t>(pane - 1))->setText(QString::fromStdString(text));
+        m_countPanes.at(static_cast<std::size_t>(pane - 1))
+            ->setText(m_doc.OnUpdateFileCommand() ? QString::fromStdString(text) : QString());
     }
 }
 
@@ -871,7 +902,7 @@ void CMainFrame::OnFileOpen()
         return;
     }
     const QString path = m_fileDialogs->openFile(
-        this, tr("Open"), tr("Kanaly Files (*.tll)") + QStringLiteral(";;") + tr("All Files (*)"));
+        this, tr("Open"), tr("Kanalyx Files (*.tll)") + QStringLiteral(";;") + tr("All Files (*)"));
     if (!path.isEmpty()) {
         openDocumentFile(path);
     }
@@ -910,7 +941,7 @@ bool CMainFrame::OnFileSaveAs()
         return false;
     }
     const QString path =
-        m_fileDialogs->saveFile(this, tr("Save As"), tr("Kanaly Files (*.tll)"),
+        m_fileDialogs->saveFile(this, tr("Save As"), tr("Kanalyx Files (*.tll)"),
                                 QStringLiteral("tll"), fromPath(m_doc.GetPathName()));
     return !path.isEmpty() && saveDocumentAs(path);
 }
@@ -989,6 +1020,7 @@ void CMainFrame::updateRecentFileMenu()
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     if (SaveModified()) {
+        WindowMemory::save(*this, m_profile);
         event->accept();
     } else {
         event->ignore();

@@ -46,12 +46,12 @@ struct FrameDialogs
         channel;
 };
 
-// The editor's main window: the three channel lists side by side (analog, radio, digital TV) on
+// The editor's main window: the analog and radio lists side by side above the digital TV list on
 // one tab, the two satellite lists (TV, radio) on another that opens only for files with
 // satellite channels, the toolbar, the character-set bar, the menus with their accelerators and
 // the status bar (messages, the record layout, the channel counts). List commands go to the
-// list that last had the focus, file commands to the document. Every command handler catches
-// the core's errors and shows them in a message box.
+// list that last had the focus (marked by its frame), file commands to the document.
+// Every command handler catches the core's errors and shows them in a message box.
 class CMainFrame : public QMainWindow, private DocumentObserver, private ViewObserver
 {
     Q_OBJECT
@@ -99,6 +99,7 @@ public:
         EditUntick,
         EditRename,
         ChannelProperties,
+        HelpManual,
         Favourite1,
         Favourite2,
         Favourite3,

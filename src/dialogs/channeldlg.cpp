@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/fixedsizedialog.h"
 #include "dialogs/hexbytesedit.h"
 #include "platform/error.h"
 
@@ -158,7 +159,7 @@ void CChannelDlg::createControls()
     layout->addLayout(grids.at(Names));
     layout->addSpacing(4);
     layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    makeFixedSize(*this, *layout);
     if (firstUsed != nullptr) {
         firstUsed->setFocus(Qt::OtherFocusReason);
     }

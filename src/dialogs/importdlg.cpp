@@ -1,4 +1,5 @@
 #include "dialogs/importdlg.h"
+#include "dialogs/fixedsizedialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -39,7 +40,7 @@ CImportDlg::CImportDlg(QWidget* parent, bool satellite)
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(boxes);
     layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    makeFixedSize(*this, *layout);
 }
 
 ImportChoice CImportDlg::choice() const

@@ -51,9 +51,13 @@ void ParamDlgModel::selectType(int index)
     m_valuesEnabled = m_typeIndex == 1;
 }
 
-void ParamDlgModel::addValue(std::string text)
+bool ParamDlgModel::addValue(std::string text)
 {
+    if (text.empty() || !m_valuesEnabled) {
+        return false;
+    }
     m_values.push_back(std::move(text));
+    return true;
 }
 
 void ParamDlgModel::deleteValue(int index)

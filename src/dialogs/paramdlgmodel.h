@@ -13,7 +13,7 @@ namespace kx {
 // the name, the address, the type and (for type 1) the labelled values, and written back on OK.
 // The address passes through unchanged; the length field follows from the type. The widget
 // shows m_strName, the type items with typeIndex() selected, and values(), enabled while
-// valuesEnabled(); it forwards the type choice, "Add Parametr" (and Enter), "Delete", and on OK
+// valuesEnabled(); it forwards the type choice, "Add Parameter" (and Enter), "Delete", and on OK
 // takes line().
 class ParamDlgModel
 {
@@ -37,8 +37,9 @@ public:
 
     // A choice in the type list (kNoType for text typed into it instead).
     void selectType(int index);
-    // Appends the value box's text as an item, also when it is empty.
-    void addValue(std::string text);
+    // Appends the value box's text as an item; false, and nothing is added, for an empty text or
+    // while the value list is disabled (Enter in any box of the dialog comes here).
+    bool addValue(std::string text);
     // Removes the item at index; an index outside the list removes nothing.
     void deleteValue(int index);
 

@@ -115,6 +115,8 @@ struct RecordBytesEdit
 {
     ListKind list;
     BytePatches patches; // target = row
+    // Only the programme numbers changed (renumbering): the lists redraw nothing else.
+    bool numbersOnly = false;
 };
 struct SettingsBytesEdit
 {

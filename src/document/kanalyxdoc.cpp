@@ -90,11 +90,12 @@ public:
     }
 
     // Runs change on the record of every row and keeps what it changed. A change that throws
-    // leaves its record as it was.
+    // leaves its record as it was. numbersOnly: the change touches the programme numbers alone.
     template <typename Change>
-    void changeRecords(ListKind list, std::span<const int> rows, Change&& change)
+    void changeRecords(ListKind list, std::span<const int> rows, Change&& change,
+                       bool numbersOnly = false)
     {
-        RecordBytesEdit edit{list, {}};
+        RecordBytesEdit edit{list, {}, numbersOnly};
         Records& records = m_doc.channels(list);
         for (const int row : rows) {
             CChannelRec& record = *records[static_cast<std::size_t>(row)];
@@ -117,19 +118,33 @@ public:
     // step's first move, so that only numbers move.
     void renumber(ListKind list)
     {
-        const std::vector<int> rows = allRows(m_doc.ChannelCount(list));
+        const Records& records = m_doc.channels(list);
+        std::vector<int> rows;
         if (!m_doc.KeepsPlaces(list)) {
-            changeRecords(list, rows,
-                          [](CChannelRec& record, int row) { record.SetNumber(row + 1); });
+            for (std::size_t row = 0; row < records.size(); ++row) {
+                if (!records[row]->HasNumber(static_cast<int>(row) + 1)) {
+                    rows.push_back(static_cast<int>(row));
+                }
+            }
+            changeRecords(
+                list, rows, [](CChannelRec& record, int row) { record.SetNumber(row + 1); }, true);
             return;
         }
         const std::vector<int>& numbers = m_numbers[static_cast<std::size_t>(list)];
-        if (numbers.size() != rows.size()) {
+        if (numbers.size() != records.size()) {
             return; // no move before, or the list changed size: the numbers stay as they are
         }
-        changeRecords(list, rows, [&numbers](CChannelRec& record, int row) {
-            record.SetNumber(numbers[static_cast<std::size_t>(row)]);
-        });
+        for (std::size_t row = 0; row < records.size(); ++row) {
+            if (!records[row]->HasNumber(numbers[row])) {
+                rows.push_back(static_cast<int>(row));
+            }
+        }
+        changeRecords(
+            list, rows,
+            [&numbers](CChannelRec& record, int row) {
+                record.SetNumber(numbers[static_cast<std::size_t>(row)]);
+            },
+            true);
     }
 
     void changeSettings(std::span<const std::uint8_t> bytes)
@@ -182,8 +197,9 @@ private:
         }
         const std::vector<int> rows = edit.patches.targets();
         const ListKind list = edit.list;
+        const bool numbersOnly = edit.numbersOnly;
         m_step.edits.emplace_back(std::move(edit));
-        m_doc.m_observers.forEachOfCopy([&](DocumentObserver& o) { o.rowsChanged(list, rows); });
+        m_doc.notifyRecordsChanged(list, rows, numbersOnly);
     }
 
     // The numbers of a list's rows before the step first moved them.
@@ -475,8 +491,18 @@ void CKanalyxDoc::applyRecordBytes(RecordBytesEdit& edit, bool forward)
     Records& records = channels(edit.list);
     edit.patches.apply(forward,
                        [&](int row) { return records[static_cast<std::size_t>(row)]->raw(); });
-    const std::vector<int> rows = edit.patches.targets();
-    m_observers.forEachOfCopy([&](DocumentObserver& o) { o.rowsChanged(edit.list, rows); });
+    notifyRecordsChanged(edit.list, edit.patches.targets(), edit.numbersOnly);
+}
+
+void CKanalyxDoc::notifyRecordsChanged(ListKind list, std::span<const int> rows, bool numbersOnly)
+{
+    m_observers.forEachOfCopy([&](DocumentObserver& o) {
+        if (numbersOnly) {
+            o.numbersChanged(list, rows);
+        } else {
+            o.rowsChanged(list, rows);
+        }
+    });
 }
 
 void CKanalyxDoc::applySettingsBytes(SettingsBytesEdit& edit, bool forward)

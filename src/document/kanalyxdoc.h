@@ -58,6 +58,11 @@ public:
     virtual void rowsMoved(ListKind /*list*/, std::span<const std::pair<int, int>> /*moves*/) {}
     // The bytes of these records changed (ascending rows).
     virtual void rowsChanged(ListKind /*list*/, std::span<const int> /*rows*/) {}
+    // Only the programme numbers of these records changed; by default a change like any other.
+    virtual void numbersChanged(ListKind list, std::span<const int> rows)
+    {
+        rowsChanged(list, rows);
+    }
     // The settings block changed.
     virtual void settingsChanged() {}
     // What Undo and Redo would do changed.
@@ -250,6 +255,7 @@ private:
     void applySatelliteBytes(SatelliteBytesEdit& edit, bool forward);
     // After a step was done, undone or redone.
     void afterHistoryChange();
+    void notifyRecordsChanged(ListKind list, std::span<const int> rows, bool numbersOnly);
 
     std::array<Records, kListCount> m_channels;
     std::array<Records, kListCount> m_deleted;

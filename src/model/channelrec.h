@@ -39,6 +39,8 @@ public:
     virtual int GetCharacterTable() const { return -1; }
     virtual int GetNumber() const { return 0; }
     virtual void SetNumber(int /*number*/) {}
+    // Whether SetNumber(number) would leave every byte as it is.
+    virtual bool HasNumber(int /*number*/) const { return false; }
     virtual std::string GetSystemText() const { return {}; }
     // Names are decoded and encoded under the caller's settings. SetName refuses a text with a
     // character the settings cannot store (Error(ErrorCode::Usage)) and then changes no byte.

@@ -142,37 +142,72 @@ int LayoutChannelRec::GetNumber() const
     return u16(layout().numberWord) & kNumberMask;
 }
 
-void LayoutChannelRec::storeNumber(std::uint32_t numberWord, std::uint32_t number,
-                                   std::uint32_t kindCode)
+std::optional<std::pair<std::uint16_t, std::uint32_t>>
+LayoutChannelRec::numberFields(int number) const
+{
+    const auto n = static_cast<std::uint32_t>(number);
+    // Radio numbers carry the radio offset; each kind has its own code in the derived number.
+    std::uint32_t numberWord = n;
+    std::uint32_t kindCode = 0;
+    if (m_bDTV) {
+        kindCode = kDigitalCode;
+    } else if (m_bFM) {
+        numberWord = n + kRadioOffset;
+        kindCode = kRadioCode;
+    } else if (m_bTV) {
+        kindCode = kAnalogCode;
+    } else {
+        return std::nullopt;
+    }
+    return std::pair{static_cast<std::uint16_t>(numberWord), secondNumber(numberWord, n, kindCode)};
+}
+
+std::uint32_t LayoutChannelRec::secondNumber(std::uint32_t numberWord, std::uint32_t number,
+                                             std::uint32_t kindCode) const
 {
     const RecordLayout& l = layout();
-    setU16(l.numberWord, static_cast<std::uint16_t>(numberWord));
     switch (l.derivedKind) {
     case SecondNumber::TimesFour: {
         const std::uint32_t kept = u32(l.derivedId) & kDerivedKeptBit;
-        setU32(l.derivedId, ((4 * number + kindCode) & ~kDerivedKeptBit) | kept);
-        break;
+        return ((4 * number + kindCode) & ~kDerivedKeptBit) | kept;
     }
     case SecondNumber::Copy:
-        setU16(l.derivedId, static_cast<std::uint16_t>(numberWord));
-        break;
+        return numberWord & 0xFFFFU;
     case SecondNumber::None:
         break;
+    }
+    return 0;
+}
+
+void LayoutChannelRec::storeNumber(std::uint16_t numberWord, std::uint32_t second)
+{
+    const RecordLayout& l = layout();
+    setU16(l.numberWord, numberWord);
+    if (l.derivedKind == SecondNumber::TimesFour) {
+        setU32(l.derivedId, second);
+    } else if (l.derivedKind == SecondNumber::Copy) {
+        setU16(l.derivedId, static_cast<std::uint16_t>(second));
     }
 }
 
 void LayoutChannelRec::SetNumber(int number)
 {
-    const auto n = static_cast<std::uint32_t>(number);
-    if (m_bTV) {
-        storeNumber(n, n, kAnalogCode);
+    if (const auto fields = numberFields(number)) {
+        storeNumber(fields->first, fields->second);
     }
-    if (m_bFM) {
-        storeNumber(n + kRadioOffset, n, kRadioCode);
+}
+
+bool LayoutChannelRec::HasNumber(int number) const
+{
+    const RecordLayout& l = layout();
+    const auto fields = numberFields(number);
+    if (!fields) {
+        return true;
     }
-    if (m_bDTV) {
-        storeNumber(n, n, kDigitalCode);
-    }
+    const std::uint32_t second = l.derivedKind == SecondNumber::TimesFour ? u32(l.derivedId)
+                                 : l.derivedKind == SecondNumber::Copy    ? u16(l.derivedId)
+                                                                          : fields->second;
+    return u16(l.numberWord) == fields->first && second == fields->second;
 }
 
 std::string LayoutChannelRec::GetSystemText() const
@@ -340,7 +375,8 @@ void LayoutChannelRec::MarkDeleted()
     const auto bytes = raw();
     bytes[l.favouriteByte] = static_cast<std::uint8_t>(bytes[l.favouriteByte] | kDeletedMark);
     // A deleted channel has number 0; a radio channel stays marked as radio.
-    storeNumber(u16(l.numberWord) & kRadioBit, 0, 0);
+    const auto radio = static_cast<std::uint16_t>(u16(l.numberWord) & kRadioBit);
+    storeNumber(radio, secondNumber(radio, 0, 0));
 }
 
 std::string LayoutChannelRec::GetServiceIdText() const

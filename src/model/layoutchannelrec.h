@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "model/channelrec.h"
 #include "model/recordlayout.h"
@@ -29,6 +31,7 @@ public:
     int GetCharacterTable() const override;
     int GetNumber() const override;
     void SetNumber(int number) override;
+    bool HasNumber(int number) const override;
     std::string GetSystemText() const override;
     void SetName(std::string_view text, const CodecSettings& codec) override;
     std::string GetName(const CodecSettings& codec) const override;
@@ -55,13 +58,19 @@ protected:
     void copyKindFrom(const CChannelRec& other);
 
 private:
+    // The number word and derived number that SetNumber(number) stores; none for a record of
+    // no kind.
+    std::optional<std::pair<std::uint16_t, std::uint32_t>> numberFields(int number) const;
     std::uint16_t u16(std::size_t offset) const;
     std::uint32_t u32(std::size_t offset) const;
     void setU16(std::size_t offset, std::uint16_t value);
     void setU32(std::size_t offset, std::uint32_t value);
-    // Writes the number word and the second number field (number x 4 + kindCode, or a copy of
-    // the word).
-    void storeNumber(std::uint32_t numberWord, std::uint32_t number, std::uint32_t kindCode);
+    // The value of the second number field for a number word holding number of a kind: the
+    // number x 4 plus kindCode (keeping the receiver's own bit), or the word once more.
+    std::uint32_t secondNumber(std::uint32_t numberWord, std::uint32_t number,
+                               std::uint32_t kindCode) const;
+    // Writes the number word and the second number field.
+    void storeNumber(std::uint16_t numberWord, std::uint32_t second);
 };
 
 // A layout's record: the raw bytes inline (no allocation beyond the object itself), so a list of

@@ -8,6 +8,7 @@
 
 #include "model/channelflags.h"
 #include "model/channelrec.h"
+#include "model/namecontrolcodes.h"
 #include "model/recordlayout.h"
 #include "platform/strings.h"
 #include "platform/utf8.h"
@@ -23,6 +24,8 @@ constexpr std::size_t kMaxNameCharacters = 37;
 constexpr int kMinEditableWidth = 5;
 constexpr int kNameColumn = 1;
 constexpr int kCharacterColumn = 2;
+// Short names are narrow: a few letters of the name.
+constexpr int kShortNameWidth = 80;
 
 // The first maxCharacters characters of UTF-8 text, never splitting one.
 std::string firstCharacters(const std::string& text, std::size_t maxCharacters)
@@ -50,6 +53,7 @@ CKanalyxView::CKanalyxView(CKanalyxDoc& doc, ListKind kind, const std::vector<Li
     for (const ListColumn& column : columns) {
         m_list.insertColumn(m_list.columnCount(), column);
     }
+    m_list.insertColumn(kShortNameColumn, {ids::kColumnShortName, kShortNameWidth});
     m_doc.addObserver(this);
 }
 
@@ -92,9 +96,21 @@ void CKanalyxView::RefillRows()
 
 void CKanalyxView::fillCommonCells(int row, const CChannelRec& rec)
 {
-    m_list.setItemText(row, 0, std::to_string(rec.GetNumber()));
-    m_list.setItemText(row, kNameColumn, rec.GetName(m_codec));
+    fillNumberCell(row, rec);
+    fillNameCells(row, rec);
     m_list.setItemText(row, kCharacterColumn, rec.GetCharacterText());
+}
+
+void CKanalyxView::fillNumberCell(int row, const CChannelRec& rec)
+{
+    m_list.setItemText(row, 0, std::to_string(rec.GetNumber()));
+}
+
+void CKanalyxView::fillNameCells(int row, const CChannelRec& rec)
+{
+    DisplayName shown = DisplayNameOf(rec, m_codec);
+    m_list.setItemText(row, kNameColumn, std::move(shown.name));
+    m_list.setItemText(row, kShortNameColumn, std::move(shown.shortName));
 }
 
 void CKanalyxView::fillDigitalCells(int row, const CChannelRec& rec)
@@ -146,7 +162,10 @@ void CKanalyxView::OnInitialUpdate()
     const bool flags = IsSatelliteList(m_kind) || (layout != nullptr && layout->flagsShown());
     if (flags != m_showsFlags) {
         m_showsFlags = flags;
-        m_list.setColumns(ColumnsFor(flags));
+        std::vector<ListColumn> columns = ColumnsFor(flags);
+        columns.insert(columns.begin() + kShortNameColumn,
+                       ListColumn{ids::kColumnShortName, kShortNameWidth});
+        m_list.setColumns(std::move(columns));
     }
     std::vector<CChannelRec*> records;
     const int count = m_doc.ChannelCount(m_kind);
@@ -195,6 +214,17 @@ void CKanalyxView::rowsChanged(ListKind list, std::span<const int> rows)
 {
     if (list == m_kind) {
         fillRows(rows);
+    }
+}
+
+void CKanalyxView::numbersChanged(ListKind list, std::span<const int> rows)
+{
+    if (list != m_kind) {
+        return;
+    }
+    ListCtrl::UpdateGuard update(m_list);
+    for (const int row : rows) {
+        fillNumberCell(row, *m_list.itemData(row));
     }
 }
 

@@ -60,6 +60,10 @@ enum class DoubleClickResult
 class CKanalyxView : public DocumentObserver
 {
 public:
+    // After the columns of each list comes the short name (the emphasised part of a name); the
+    // command-line tool does not print it.
+    static constexpr int kShortNameColumn = 6;
+
     ~CKanalyxView() override;
     CKanalyxView(const CKanalyxView&) = delete;
     CKanalyxView& operator=(const CKanalyxView&) = delete;
@@ -147,6 +151,7 @@ public:
     void rowsInserted(ListKind list, std::span<const int> rows) override;
     void rowsMoved(ListKind list, std::span<const std::pair<int, int>> moves) override;
     void rowsChanged(ListKind list, std::span<const int> rows) override;
+    void numbersChanged(ListKind list, std::span<const int> rows) override;
 
 protected:
     // Observes doc's list of kind and creates the columns.
@@ -154,12 +159,14 @@ protected:
                  const CodecSettings& codec);
 
     // The columns the list shows for records with flags (layouts of the newer receivers, and
-    // satellites) or without; the base keeps the columns it was created with.
+    // satellites) or without, before the short name column goes in at kShortNameColumn; the
+    // base keeps the columns it was created with.
     virtual std::vector<ListColumn> ColumnsFor(bool flags) const;
     // Number, name, character table, service id, service type and flags.
     static const std::vector<ListColumn>& ServiceColumns();
     const CodecSettings& codec() const noexcept { return m_codec; }
-    // Writes the number, name and character cells; the derived views add their three columns.
+    // Writes the number, name, short name and character cells; the derived views add their three
+    // columns.
     void fillCommonCells(int row, const CChannelRec& rec);
     // Writes the frequency, symbol rate and modulation cells of the radio and digital TV lists.
     void fillDigitalCells(int row, const CChannelRec& rec);
@@ -172,6 +179,9 @@ protected:
     void notifyCountPane(int pane, const std::string& text);
 
 private:
+    // The name and short name as the lists show them (without the names' control codes).
+    void fillNumberCell(int row, const CChannelRec& rec);
+    void fillNameCells(int row, const CChannelRec& rec);
     void selectAndFocus(int row);
     void fillRows(std::span<const int> rows);
 

@@ -41,7 +41,7 @@ void CTVEditView::FillRow(int row, const CChannelRec& rec)
     list.setItemText(row, 4, rec.GetBandText());
     list.setItemText(row, 5, rec.GetChannelText());
     if (ShowsFlags()) {
-        fillFlagsCell(row, 6, rec);
+        fillFlagsCell(row, kShortNameColumn + 1, rec);
     }
     fillCheckBox(row, rec);
 }

@@ -357,6 +357,19 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), frame().activeList());
     }
 
+    void commandKeys_moveAndDuplicateTheSelection()
+    {
+        ChannelListWidget& analog = list(ListKind::Analog);
+        QTest::mouseClick(analog.viewport(), Qt::LeftButton, {}, cellCentre(analog, 0, 1));
+        QTest::keyClick(&analog, Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(cell(analog, 1, 1), QStringLiteral("Analog 0"));
+        QTest::keyClick(&analog, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(cell(analog, 0, 1), QStringLiteral("Analog 0"));
+        QTest::keyClick(&analog, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(analog.model()->rowCount(), 3);
+        QCOMPARE(cell(analog, 1, 1), QStringLiteral("Analog 0"));
+    }
+
     void noSelection_commandKeysDoNothing()
     {
         QTest::keyClick(&list(ListKind::Analog), Qt::Key_Delete);

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -9,6 +10,7 @@
 
 #include "app/kanalyxapp.h"
 #include "app/mainframe.h"
+#include "app/windowmemory.h"
 #include "document/kanalyxdoc.h"
 #include "gui/filedialogs.h"
 #include "guitestsupport.h"
@@ -175,17 +177,47 @@ private slots:
                  QStringLiteral("176-byte records: LD, LE, LX, LK450, LW4500"));
     }
 
-    void splitter_givesAThirdToAnalogAndRadio()
+    void lists_analogAndRadioAboveDigital_everyColumnInA1280Window()
     {
         start({});
-        frame().resize(900, 500);
+        QSplitter* lists = frame().splitter();
+        QCOMPARE(lists->orientation(), Qt::Vertical);
+        auto* top = qobject_cast<QSplitter*>(lists->widget(0));
+        QVERIFY(top != nullptr && top->orientation() == Qt::Horizontal);
+        QCOMPARE(top->widget(1), frame().listWidget(kx::ListKind::Radio));
+        QCOMPARE(lists->widget(1), frame().listWidget(kx::ListKind::DigitalTV));
+
+        kx::WindowMemory::fitNameColumns(*frame().centralWidget(), 1272);
+        frame().resize(1272, 700);
         frame().show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame()));
-        const QList<int> sizes = frame().splitter()->sizes();
-        QCOMPARE(sizes.size(), 3);
-        const int total = sizes[0] + sizes[1] + sizes[2];
-        QVERIFY(std::abs(sizes[0] - total / 3) <= 2);
-        QVERIFY(std::abs(sizes[1] - total / 3) <= 2);
+        for (const auto kind :
+             {kx::ListKind::Analog, kx::ListKind::Radio, kx::ListKind::DigitalTV}) {
+            kx::ChannelListWidget* list = frame().listWidget(kind);
+            QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+            QVERIFY(list->columnWidth(1) >= kx::ChannelListWidget::kNarrowestNameColumn);
+        }
+        // The digital TV list has three fifths of the height.
+        QVERIFY(std::abs(lists->sizes()[1] * 2 - lists->sizes()[0] * 3) <= 5);
+    }
+
+    void layout_isRememberedForTheNextRun()
+    {
+        start({});
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        frame().resize(900, 600);
+        frame().splitter()->setSizes({150, 350});
+        frame().listWidget(kx::ListKind::Radio)->setColumnWidth(1, 171);
+        QVERIFY(frame().close());
+        const QList<int> heights = frame().splitter()->sizes();
+
+        start({});
+        QCOMPARE(frame().size(), QSize(900, 600));
+        QCOMPARE(frame().listWidget(kx::ListKind::Radio)->columnWidth(1), 171);
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        QCOMPARE(frame().splitter()->sizes(), heights);
     }
 
     void open_asksToSaveAModifiedDocumentFirst()
@@ -208,7 +240,7 @@ private slots:
         frame().action(Command::FileOpen)->trigger();
         QCOMPARE(rowsOf(frame(), kx::ListKind::Analog), 3);
         QVERIFY(!doc().IsModified());
-        QCOMPARE(dialogs->filters.last(), QStringLiteral("Kanaly Files (*.tll);;All Files (*)"));
+        QCOMPARE(dialogs->filters.last(), QStringLiteral("Kanalyx Files (*.tll);;All Files (*)"));
     }
 
     void saveInThePrompt_writesTheFileBeforeReplacingIt()
@@ -368,8 +400,11 @@ private slots:
         frame().show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame()));
         QCOMPARE(frame().activeList(), frame().listWidget(kx::ListKind::Analog));
+        QVERIFY(frame().listWidget(kx::ListKind::Analog)->isMarkedActive());
         frame().action(Command::NextPane)->trigger();
         QCOMPARE(frame().activeList(), frame().listWidget(kx::ListKind::Radio));
+        QVERIFY(frame().listWidget(kx::ListKind::Radio)->isMarkedActive());
+        QVERIFY(!frame().listWidget(kx::ListKind::Analog)->isMarkedActive());
         frame().action(Command::NextPane)->trigger();
         frame().action(Command::NextPane)->trigger();
         QCOMPARE(frame().activeList(), frame().listWidget(kx::ListKind::Analog));
