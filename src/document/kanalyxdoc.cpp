@@ -788,7 +788,7 @@ void CKanalyxDoc::OnFileImport(const std::filesystem::path& other, ImportChoice 
             chosen[index] && !(contents.lists[index].empty() && contents.deleted[index].empty());
     }
     const auto layoutName = [](const RecordLayout& layout) {
-        return std::string(layout.name) + "-byte layout (" + std::string(layout.models) + ")";
+        return std::to_string(layout.recordSize) + "-byte layout of " + std::string(layout.models);
     };
     if (bringsRecords && theirs.layout != m_frame.layout) {
         if (m_frame.layout == nullptr) {

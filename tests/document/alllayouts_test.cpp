@@ -17,6 +17,7 @@
 #include "model/namecodec.h"
 #include "model/recordlayout.h"
 #include "platform/archive.h"
+#include "platform/error.h"
 #include "platform/file.h"
 #include "support/realdata.h"
 #include "support/realrecords.h"
@@ -294,6 +295,26 @@ INSTANTIATE_TEST_SUITE_P(RealFiles, AllLayouts, ::testing::ValuesIn(kFiles), [](
     name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
     return name;
 });
+
+// LH3000's 164-byte records keep their second half 4 bytes lower than those of the other
+// 164-byte receivers: the records of one cannot go into the lists of the other.
+TEST(AllLayoutsImport, BetweenLayoutsOfOneSize_IsRefusedAndChangesNothing)
+{
+    KX_REQUIRE_REALDATA();
+    CKanalyxDoc doc;
+    doc.OnOpenDocument(test::realDataFile("xxLH3000-ZA00002.TLL.in"));
+    try {
+        doc.OnFileImport(test::realDataFile("xx2350D-PZM00001.TLL.in"), ImportChoice{});
+        ADD_FAILURE() << "records of another layout were imported";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.code(), ErrorCode::Unsupported);
+        EXPECT_NE(std::string(error.what()).find("the 164-byte layout of LH3000"),
+                  std::string::npos)
+            << error.what();
+    }
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_EQ(doc.ChannelCount(ListKind::DigitalTV), 37);
+}
 
 // The checksums of LM620S's DVB-S block, worked out with a CRC written bit by bit: each part's
 // stored word is the bitwise NOT of its CRC-32, little-endian. The parts are 12, 2896, 110712,
