@@ -846,11 +846,12 @@ void CKanalyxDoc::OnFileImport(const std::filesystem::path& other, ImportChoice 
         Records& records = contents.lists[index];
         Records& gone = contents.deleted[index];
         const int count = static_cast<int>(records.size());
+        const int goneCount = static_cast<int>(gone.size());
         imported += count;
         step.remove(list, allRows(ChannelCount(list)));
         step.removeDeleted(list, allRows(DeletedCount(list)));
         step.insert(list, allRows(count), std::move(records));
-        step.insertDeleted(list, allRows(static_cast<int>(gone.size())), std::move(gone));
+        step.insertDeleted(list, allRows(goneCount), std::move(gone));
     }
     step.commit({StepKind::Import, imported}, std::nullopt, {}, {});
 }

@@ -31,7 +31,7 @@ constexpr SatelliteLayout kSatelliteLayouts[] = {
 
 std::size_t bitmapSize(const SatelliteLayout& layout)
 {
-    return (layout.channelCapacity / 8 + 3) / 4 * 4;
+    return (std::size_t{layout.channelCapacity} / 8 + 3) / 4 * 4;
 }
 
 std::span<const std::uint8_t> partBytes(std::span<const std::uint8_t> block,

@@ -32,7 +32,7 @@ inline constexpr std::size_t kSatellitePartCount = 5;
 inline constexpr std::size_t kSatelliteChannelPart = 3;
 
 // The first bytes of the header part, right after its checksum.
-inline constexpr std::string_view kSatelliteTag{"DVBS-S2", 8};
+inline constexpr std::string_view kSatelliteTag{"DVBS-S2\0", 8};
 
 // The layout of the blocks of blockSize bytes; null for a size no known family writes.
 const SatelliteLayout* FindSatelliteLayout(std::uint32_t blockSize);
