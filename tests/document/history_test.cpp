@@ -339,6 +339,21 @@ TEST(KeepPlaces, MoveAndDelete_ChangeOnlyNumbersAndTheDeletionMark)
         EXPECT_EQ(error.code(), ErrorCode::Usage);
     }
     EXPECT_TRUE(bytesOf(doc) == expected);
+
+    // An import brings the other file's deleted records along, after the places in use.
+    test::TempDir dir;
+    const auto other = dir.write("other.tll", TllBuilder(3)
+                                                  .digital(RecordBytes(3).numberWord(5).name("V"))
+                                                  .digital(RecordBytes(3).u8(134, 0x43))
+                                                  .trailing(std::string(8, '\0'))
+                                                  .build());
+    doc.OnFileImport(other, {.tv = false, .fm = false, .dtv = true});
+    EXPECT_EQ(doc.ChannelCount(ListKind::DigitalTV), 1);
+    EXPECT_EQ(doc.DeletedCount(ListKind::DigitalTV), 1);
+    const std::string imported = bytesOf(doc);
+    EXPECT_EQ(imported.size(), expected.size() + 192) << "our deleted radio record stays";
+    EXPECT_EQ(static_cast<unsigned char>(imported[digital + 2 * 192 + 134]), 0x43u)
+        << "their deleted record comes last";
 }
 
 TEST(BytePatches, KeepOnlyTheRunsThatDiffer)
