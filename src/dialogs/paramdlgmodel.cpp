@@ -79,7 +79,8 @@ std::string ParamDlgModel::line() const
         }
         break;
     case 2:
-        out += m_nVariant == 2 ? ";3;2" : ";2;2";
+        // Codes are two letters in the 164-byte receivers' blocks, three in all later ones.
+        out += m_nVariant >= 2 ? ";3;2" : ";2;2";
         break;
     case 3:
         out += ";3;3";

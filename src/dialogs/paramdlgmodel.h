@@ -26,7 +26,7 @@ public:
     static constexpr std::string_view kCaption = "Add";
     static constexpr DialogRect kDialogSize{0, 0, 194, 150};
 
-    // Reads line for a document of the given file variant (1 or 2).
+    // Reads line for a document of the given file variant (1, 2 or 3).
     ParamDlgModel(std::string_view line, int variant);
 
     // The selected type item, kNoType when none is (a type number outside 0 to 4).
@@ -44,7 +44,7 @@ public:
     void deleteValue(int index);
 
     // The rewritten line: name;address, then by the type ";1;1;" and every value followed by
-    // ";", ";2;2" (";3;2" in variant 2), ";3;3", ";1;4", or nothing for type 0 and no type.
+    // ";", ";2;2" (";3;2" in variants 2 and 3), ";3;3", ";1;4", or nothing for type 0 and no type.
     std::string line() const;
 
     // The name box; the widget writes the box's text here before line().
