@@ -297,17 +297,5 @@ TEST(TllFile, SatelliteChecksumThatDoesNotMatch_IsRefusedNamingThePart)
                   "it");
 }
 
-TEST(TllFile, SatelliteBlockWithoutHeader_IsKeptAsItIsWithAWarning)
-{
-    std::string block = test::SatelliteBlockBytes().channel(1, "Kept").build();
-    block.replace(0, 16, std::string(16, '\xFF'));
-    const std::string file = TllBuilder(3).satellite(block).trailing("T").build();
-    CKanalyxDoc doc;
-    EXPECT_EQ(roundTrip(file, doc), file);
-    EXPECT_EQ(doc.ChannelCount(ListKind::SatTV), 0);
-    ASSERT_EQ(doc.LoadWarnings().size(), 1u);
-    EXPECT_EQ(doc.LoadWarnings().front().kind, LoadWarning::Kind::SatelliteFilled);
-}
-
 } // namespace
 } // namespace kx
