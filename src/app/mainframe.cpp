@@ -331,10 +331,10 @@ void CMainFrame::createMenus()
     edit->addSeparator();
     edit->addAction(action(Command::EditDuplicate));
     edit->addAction(action(Command::EditDelete));
-    QMenu* flags = edit->addMenu(tr("&Flags"));
-    flags->setObjectName(QStringLiteral("flagsMenu"));
+    m_flagsMenu = edit->addMenu(tr("&Flags"));
+    m_flagsMenu->setObjectName(QStringLiteral("flagsMenu"));
     for (const auto& entry : kFlagCommands) {
-        flags->addAction(action(entry.first));
+        m_flagsMenu->addAction(action(entry.first));
     }
     edit->addSeparator();
     edit->addAction(action(Command::EditTick));
@@ -374,6 +374,7 @@ void CMainFrame::createMenus()
     for (const Command command : {Command::EditRename, Command::EditTick, Command::EditUntick}) {
         m_rowMenu->addAction(action(command));
     }
+    m_rowMenu->addMenu(m_flagsMenu);
     m_rowMenu->addSeparator();
     m_rowMenu->addAction(action(Command::ChannelProperties));
 }
@@ -736,6 +737,8 @@ void CMainFrame::updateCommands()
         action(command)->setEnabled(flags);
         action(command)->setChecked((current & flag) != 0);
     }
+    // The lists of the two oldest layouts have no flags but the check box.
+    m_flagsMenu->menuAction()->setVisible(active.ShowsFlags());
     const std::optional<StepLabel> undo = m_doc.UndoLabel();
     const std::optional<StepLabel> redo = m_doc.RedoLabel();
     action(Command::EditUndo)->setEnabled(undo.has_value());

@@ -256,6 +256,7 @@ private:
     QLineEdit* m_filter = nullptr;
     QToolBar* m_toolBar = nullptr;
     CharsetBar* m_charsetBar = nullptr;
+    QMenu* m_flagsMenu = nullptr;
     QTabWidget* m_tabs = nullptr;
     QSplitter* m_splitter = nullptr;
     QSplitter* m_satSplitter = nullptr;
