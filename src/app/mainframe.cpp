@@ -413,7 +413,10 @@ void CMainFrame::createToolBar()
     m_filter->setObjectName(QStringLiteral("filter"));
     m_filter->setPlaceholderText(tr("Find a channel (Ctrl+F)"));
     m_filter->setClearButtonEnabled(true);
-    m_filter->setMaximumWidth(220);
+    // Room for the hint in either language, and for the clear button.
+    m_filter->setMinimumWidth(
+        m_filter->fontMetrics().horizontalAdvance(m_filter->placeholderText()) +
+        3 * m_filter->fontMetrics().height());
     find->addWidget(m_filter);
     connect(m_filter, &QLineEdit::textChanged, this, &CMainFrame::applyFilter);
     auto* clear = new QAction(m_filter);

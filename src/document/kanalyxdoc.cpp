@@ -519,27 +519,7 @@ RowSelection CKanalyxDoc::MoveUp(ListKind list, std::span<const int> rows)
     if (rows.empty() || rows.front() == 0) {
         return {};
     }
-    // A block of selected rows moves up as a whole; the row above it goes below it.
-    std::vector<std::pair<int, int>> moves;
-    std::vector<int> after;
-    for (std::size_t i = 0; i < rows.size();) {
-        std::size_t end = i + 1;
-        while (end < rows.size() && rows[end] == rows[end - 1] + 1) {
-            ++end;
-        }
-        moves.emplace_back(rows[i] - 1, rows[end - 1]);
-        for (std::size_t k = i; k < end; ++k) {
-            moves.emplace_back(rows[k], rows[k] - 1);
-            after.push_back(rows[k] - 1);
-        }
-        i = end;
-    }
-    StepBuilder step(*this);
-    step.move(list, std::move(moves));
-    step.renumber(list);
-    step.commit({StepKind::MoveUp, static_cast<int>(rows.size())}, list,
-                std::vector<int>(rows.begin(), rows.end()), after);
-    return {after, -1};
+    return moveEachBlock(list, rows, -1, StepKind::MoveUp);
 }
 
 RowSelection CKanalyxDoc::MoveDown(ListKind list, std::span<const int> rows)
@@ -548,6 +528,14 @@ RowSelection CKanalyxDoc::MoveDown(ListKind list, std::span<const int> rows)
     if (rows.empty() || rows.back() == ChannelCount(list) - 1) {
         return {};
     }
+    return moveEachBlock(list, rows, 1, StepKind::MoveDown);
+}
+
+RowSelection CKanalyxDoc::moveEachBlock(ListKind list, std::span<const int> rows, int by,
+                                        StepKind kind)
+{
+    // Each block of neighbouring rows moves by one place as a whole; the row it moves over goes
+    // to the block's other end.
     std::vector<std::pair<int, int>> moves;
     std::vector<int> after;
     for (std::size_t i = 0; i < rows.size();) {
@@ -555,17 +543,19 @@ RowSelection CKanalyxDoc::MoveDown(ListKind list, std::span<const int> rows)
         while (end < rows.size() && rows[end] == rows[end - 1] + 1) {
             ++end;
         }
-        moves.emplace_back(rows[end - 1] + 1, rows[i]);
+        const int first = rows[i];
+        const int last = rows[end - 1];
+        moves.emplace_back(by < 0 ? first - 1 : last + 1, by < 0 ? last : first);
         for (std::size_t k = i; k < end; ++k) {
-            moves.emplace_back(rows[k], rows[k] + 1);
-            after.push_back(rows[k] + 1);
+            moves.emplace_back(rows[k], rows[k] + by);
+            after.push_back(rows[k] + by);
         }
         i = end;
     }
     StepBuilder step(*this);
     step.move(list, std::move(moves));
     step.renumber(list);
-    step.commit({StepKind::MoveDown, static_cast<int>(rows.size())}, list,
+    step.commit({kind, static_cast<int>(rows.size())}, list,
                 std::vector<int>(rows.begin(), rows.end()), after);
     return {after, -1};
 }

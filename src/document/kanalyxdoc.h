@@ -238,6 +238,8 @@ private:
         return m_channels[static_cast<std::size_t>(list)];
     }
     void checkRows(ListKind list, std::span<const int> rows) const;
+    // Moves every block of neighbouring rows one place up (by -1) or down (by 1), as one step.
+    RowSelection moveEachBlock(ListKind list, std::span<const int> rows, int by, StepKind kind);
     // Moves every row to its place in order (order[k] is the row that becomes row k), renumbers
     // and keeps it all as one step.
     bool reorder(ListKind list, std::span<const int> order, StepLabel label,

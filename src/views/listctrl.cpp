@@ -171,6 +171,8 @@ void ListCtrl::moveItems(std::span<const std::pair<int, int>> moves)
     if (moves.empty()) {
         return;
     }
+    // One report per row whose state moved: let the observers gather them.
+    UpdateGuard update(*this);
     int first = itemCount();
     int last = -1;
     std::vector<Row> moving;
