@@ -81,6 +81,23 @@ void BM_OpenAndShow(benchmark::State& state)
 }
 BENCHMARK(BM_OpenAndShow)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// Opening LA691S, the 1 MB list of a newer receiver with a DVB-S block, and drawing the window.
+void BM_OpenAndShowLA691S(benchmark::State& state)
+{
+    const QString path =
+        QDir(QStringLiteral(KANALYX_REALDATA_DIR)).filePath("xxLA691S-ZA00004.TLL.in");
+    if (!QFile::exists(path)) {
+        state.SkipWithError("the real-data folder is not there");
+        return;
+    }
+    Editor editor;
+    for (auto _ : state) {
+        editor.frame().openDocumentFile(path);
+        editor.frame().repaint();
+    }
+}
+BENCHMARK(BM_OpenAndShowLA691S)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 // Selects every second row of the digital TV list, as the user would with the keyboard.
 void selectEverySecondRow(kx::ChannelListWidget& list)
 {

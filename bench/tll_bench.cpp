@@ -197,6 +197,51 @@ void BM_CpCommand(benchmark::State& state)
 }
 BENCHMARK(BM_CpCommand)->Unit(benchmark::kMillisecond);
 
+// Real files of the newer receivers: LA691S (1 MB, 260-byte records, a DVB-S block of 907 KB
+// whose checksums are checked on loading and worked out again on saving) and LN5758 (2,841
+// satellite channels), loaded and saved as the editor does, beside cp on the same file.
+std::filesystem::path realFile(const char* name)
+{
+    return std::filesystem::path(KANALYX_REALDATA_DIR) / name;
+}
+
+void BM_LoadAndSaveReal(benchmark::State& state, const char* name)
+{
+    const std::filesystem::path input = realFile(name);
+    if (!std::filesystem::exists(input)) {
+        state.SkipWithError("the real-data folder is not there");
+        return;
+    }
+    for (auto _ : state) {
+        kx::CKanalyxDoc doc;
+        doc.OnOpenDocument(input);
+        doc.OnSaveDocument(files().output);
+    }
+    state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(input)) / 1e6;
+}
+BENCHMARK_CAPTURE(BM_LoadAndSaveReal, LA691S, "xxLA691S-ZA00004.TLL.in")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadAndSaveReal, LN5758, "xxLN5758-ZE99999.TLL.in")
+    ->Unit(benchmark::kMillisecond);
+
+void BM_CpReal(benchmark::State& state, const char* name)
+{
+    std::string source = realFile(name).string();
+    std::string target = files().output.string();
+    char cp[] = "cp";
+    char* argv[] = {cp, source.data(), target.data(), nullptr};
+    for (auto _ : state) {
+        pid_t pid = 0;
+        if (posix_spawnp(&pid, "cp", nullptr, nullptr, argv, environ) != 0) {
+            state.SkipWithError("cannot run cp");
+            break;
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }
+}
+BENCHMARK_CAPTURE(BM_CpReal, LA691S, "xxLA691S-ZA00004.TLL.in")->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

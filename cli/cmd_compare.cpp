@@ -12,7 +12,7 @@ int run(const Args& args)
 {
     args.expectPositionals({"FILE", "OTHER"});
     CKanalyxDoc doc;
-    doc.OnOpenDocument(args.positionals()[0]);
+    openDocument(doc, args.positionals()[0]);
     // A file of the other variant is not compared: no lines, as the Data Block dialog shows.
     const auto result =
         SettingsCompare::compareWithFile(doc.Settings(), doc.GetVariant(), args.positionals()[1]);

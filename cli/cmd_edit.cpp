@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "listviews.h"
+#include "model/channelflags.h"
 #include "platform/error.h"
 
 namespace kx::cli {
@@ -22,6 +23,7 @@ std::vector<OptionSpec> options()
                              {"--rename", 2},
                              {"--tick", 1},
                              {"--untick", 1},
+                             {"--flags", 2},
                              {"-o", 1},
                              {"--output", 1}});
 }
@@ -49,6 +51,11 @@ public:
             } else if (name == "--down") {
                 view().OnMoveDown();
             } else if (name == "--duplicate") {
+                if (!view().OnUpdateDuplicate()) {
+                    fail(op, "the receiver of the " + std::string(listName(m_kind)) +
+                                 " list keeps every channel in its place in the file, so a "
+                                 "channel cannot be duplicated");
+                }
                 view().OnDuplicate();
             } else {
                 view().OnDeleteRows();
@@ -80,6 +87,19 @@ public:
             }
         } else if (name == "--tick" || name == "--untick") {
             view().SetCheckBox(row(op, op.values[0]), name == "--tick");
+        } else if (name == "--flags") {
+            const int flagged = row(op, op.values[0]);
+            if (!view().ShowsFlags()) {
+                fail(op, "the " + std::string(listName(m_kind)) +
+                             " list of this file has no favourites and flags");
+            }
+            const auto flags = ParseChannelFlags(op.values[1]);
+            if (!flags) {
+                fail(op, "flags are favourites 1 to 4 and the letters L (lock), S (skip) and H "
+                         "(hide), or - for none, not '" +
+                             op.values[1] + "'");
+            }
+            view().SetRowFlags(flagged, *flags);
         }
     }
 
@@ -157,7 +177,7 @@ int run(const Args& args)
         }
     }
     ListViews views(codecFromOptions(args));
-    views.doc.OnOpenDocument(args.positionals()[0]);
+    openDocument(views.doc, args.positionals()[0]);
     Editor editor(views);
     for (const Option& option : args.options()) {
         editor.run(option);

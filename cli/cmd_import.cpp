@@ -7,7 +7,7 @@ namespace {
 
 std::vector<OptionSpec> options()
 {
-    return {{"--tv", 0}, {"--fm", 0}, {"--dtv", 0}, {"-o", 1}, {"--output", 1}};
+    return {{"--tv", 0}, {"--fm", 0}, {"--dtv", 0}, {"--sat", 0}, {"-o", 1}, {"--output", 1}};
 }
 
 int run(const Args& args)
@@ -20,12 +20,18 @@ int run(const Args& args)
     if (out == nullptr) {
         throwUsage("-o OUT is required");
     }
-    ImportChoice choice{args.has("--tv"), args.has("--fm"), args.has("--dtv")};
-    if (!choice.tv && !choice.fm && !choice.dtv) {
-        choice = ImportChoice{};
-    }
+    ImportChoice choice{args.has("--tv"), args.has("--fm"), args.has("--dtv"), args.has("--sat")};
     CKanalyxDoc doc;
-    doc.OnOpenDocument(args.positionals()[0]);
+    openDocument(doc, args.positionals()[0]);
+    if (!choice.tv && !choice.fm && !choice.dtv && !choice.sat) {
+        // Every list: the satellite lists too where both files have them.
+        choice = ImportChoice{};
+        if (doc.GetSatelliteLayout() != nullptr) {
+            CKanalyxDoc other;
+            other.OnOpenDocument(args.positionals()[1]);
+            choice.sat = other.GetSatelliteLayout() == doc.GetSatelliteLayout();
+        }
+    }
     doc.OnFileImport(args.positionals()[1], choice);
     doc.OnSaveDocument(*out);
     return 0;

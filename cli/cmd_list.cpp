@@ -33,12 +33,15 @@ int run(const Args& args)
     }
     const ListKind kind = parseListKind(*which);
     ListViews views(codecFromOptions(args));
-    views.doc.OnOpenDocument(args.positionals()[0]);
+    openDocument(views.doc, args.positionals()[0]);
     // The cells as the view filled them.
     const ListCtrl& rows = views.view(kind).GetListCtrl();
     std::string out;
     for (int row = 0; row < rows.itemCount(); ++row) {
         for (int column = 0; column < rows.columnCount(); ++column) {
+            if (column == CKanalyxView::kShortNameColumn) {
+                continue;
+            }
             out += cell(rows.itemText(row, column));
             out += '\t';
         }

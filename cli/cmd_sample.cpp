@@ -10,32 +10,25 @@
 #include <vector>
 
 #include "commands.h"
+#include "dialogs/countrypagemodel.h"
 #include "document/kanalyxdoc.h"
 #include "model/channelrecv2.h"
 #include "model/charactertable.h"
 #include "model/namecodec.h"
+#include "model/recordlayout.h"
 #include "platform/archive.h"
 
 namespace kx::cli {
 
 namespace {
 
-// Field offsets of the 176-byte layout that the sample fills beyond number, name and check box.
-constexpr std::size_t kSystemWord = 24;
-constexpr std::size_t kChannelBand = 26;
-constexpr std::size_t kServiceId = 72;
-constexpr std::size_t kFrequency = 88;
-constexpr std::size_t kSymbolRate = 102;
-constexpr std::size_t kStatusWord = 122;
+// The fields of the 176-byte layout that the sample fills beyond number, name and check box.
+constexpr const RecordLayout& kLayout = kLayoutV2;
+// The favourites byte and the flags byte after it, written as one word.
+constexpr std::size_t kStatusWord = kLayout.favouriteByte;
 
-// The settings block of the 176-byte layout and the language fields the settings page shows.
+// The settings block of the 176-byte layout.
 constexpr std::uint32_t kSettingsSize = 23096;
-constexpr std::size_t kAudioLanguage1 = 19057;
-constexpr std::size_t kAudioLanguage2 = 19061;
-constexpr std::size_t kMenuLanguage = 19333;
-constexpr std::size_t kSubtitleLanguage1 = 19341;
-constexpr std::size_t kSubtitleLanguage2 = 19345;
-constexpr std::size_t kTeletextLanguage = 19885;
 
 // Character-table rows used for names; 1 is "User" without a prefix byte.
 constexpr int kPlain = kTableUser;
@@ -66,14 +59,6 @@ void putU32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t val
     putU16(bytes, offset + 2, static_cast<std::uint16_t>(value >> 16));
 }
 
-// Languages are stored with their letters in reverse order.
-void putLanguage(std::span<std::uint8_t> settings, std::size_t offset, std::string_view code)
-{
-    for (std::size_t i = 0; i < 3; ++i) {
-        settings[offset + i] = static_cast<std::uint8_t>(code[2 - i]);
-    }
-}
-
 void setName(CChannelRec& rec, std::string_view name, int table)
 {
     CodecSettings codec;
@@ -95,8 +80,8 @@ std::vector<std::unique_ptr<CChannelRec>> analogChannels()
     for (std::size_t i = 0; i < std::size(kChannels); ++i) {
         auto rec = std::make_unique<CChannelRecV2>();
         const auto raw = rec->raw();
-        putU16(raw, kSystemWord, kSystems[i]);
-        putU16(raw, kChannelBand, static_cast<std::uint16_t>(kChannels[i].frequency));
+        putU16(raw, kLayout.systemWord, kSystems[i]);
+        putU16(raw, kLayout.channelBand, static_cast<std::uint16_t>(kChannels[i].frequency));
         putU16(raw, kStatusWord, 0x0801);
         setName(*rec, kChannels[i].name, kChannels[i].table);
         rec->SetChecked(kChannels[i].ticked);
@@ -147,10 +132,10 @@ std::vector<std::unique_ptr<CChannelRec>> digitalChannels(bool radio)
         rec->m_bFM = radio;
         rec->m_bDTV = !radio;
         const auto raw = rec->raw();
-        putU16(raw, kServiceId, static_cast<std::uint16_t>((radio ? 28400 : 50100) + i));
-        putU32(raw, kFrequency, channels[i].frequency);
+        putU16(raw, kLayout.serviceId, static_cast<std::uint16_t>((radio ? 28400 : 50100) + i));
+        putU32(raw, kLayout.frequency, channels[i].frequency);
         // The low byte of the symbol rate word is also the modulation code: 5 QAM64, 7 QAM256.
-        putU16(raw, kSymbolRate, i % 3 == 2 ? 6919 : 6917);
+        putU16(raw, kLayout.symbolRate, i % 3 == 2 ? 6919 : 6917);
         putU16(raw, kStatusWord, 0x0001);
         setName(*rec, channels[i].name, channels[i].table);
         rec->SetChecked(channels[i].ticked);
@@ -163,15 +148,19 @@ std::vector<std::unique_ptr<CChannelRec>> digitalChannels(bool radio)
 // An empty list of the 176-byte layout with the sample's settings and trailing blocks.
 std::string emptyList()
 {
-    std::string settings(kSettingsSize, '\0');
-    const auto bytes =
-        std::span<std::uint8_t>(reinterpret_cast<std::uint8_t*>(settings.data()), settings.size());
-    putLanguage(bytes, kAudioLanguage1, "ger");
-    putLanguage(bytes, kAudioLanguage2, "eng");
-    putLanguage(bytes, kMenuLanguage, "ger");
-    putLanguage(bytes, kSubtitleLanguage1, "ger");
-    putLanguage(bytes, kSubtitleLanguage2, "eng");
-    putLanguage(bytes, kTeletextLanguage, "ger");
+    // The languages as the settings page stores a user's choice of them.
+    std::vector<std::uint8_t> settings(kSettingsSize, 0);
+    CountryPageModel page(settings, 2);
+    page.OnInitDialog();
+    for (const auto& [setting, language] : {std::pair{CountrySetting::AudioLanguage1, "German"},
+                                            {CountrySetting::AudioLanguage2, "English"},
+                                            {CountrySetting::MenuLanguage, "German"},
+                                            {CountrySetting::SubtitleLanguage1, "German"},
+                                            {CountrySetting::SubtitleLanguage2, "English"},
+                                            {CountrySetting::TeletextLanguage, "German"}}) {
+        page.chooseText(setting, language);
+    }
+    page.OnApply();
     std::string file;
     Archive ar = Archive::storingTo(file, "sample");
     for (const std::uint32_t word : {kTllMagic, 4u, 0u, kSettingsSize}) {

@@ -9,7 +9,7 @@ int run(const Args& args)
 {
     args.expectPositionals({"FILE", "OUT"});
     CKanalyxDoc doc;
-    doc.OnOpenDocument(args.positionals()[0]);
+    openDocument(doc, args.positionals()[0]);
     doc.OnSaveDocument(args.positionals()[1]);
     return 0;
 }

@@ -103,7 +103,7 @@ int run(const Args& args)
     }
 
     CKanalyxDoc doc;
-    doc.OnOpenDocument(args.positionals()[0]);
+    openDocument(doc, args.positionals()[0]);
     const int variant = doc.GetVariant();
     // The pages work on a copy that goes back to the document as one change.
     std::vector<std::uint8_t> settings(doc.Settings().begin(), doc.Settings().end());

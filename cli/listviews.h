@@ -4,12 +4,13 @@
 #include "model/namecodec.h"
 #include "views/dtveditview.h"
 #include "views/fmeditview.h"
+#include "views/sateditview.h"
 #include "views/tveditview.h"
 
 namespace kx::cli {
 
-// A document with its three list views, as the editor has them: the views fill every row when a
-// file is opened and carry out the list commands.
+// A document with its list views, as the editor has them: the views fill every row when a file
+// is opened and carry out the list commands.
 struct ListViews
 {
     explicit ListViews(const CodecSettings& settings) : codec(settings) {}
@@ -19,6 +20,8 @@ struct ListViews
     CTVEditView tv{doc, codec};
     CFMEditView fm{doc, codec};
     CDTVEditView dtv{doc, codec};
+    CSatEditView satTV{doc, ListKind::SatTV, codec};
+    CSatEditView satRadio{doc, ListKind::SatRadio, codec};
 
     CKanalyxView& view(ListKind kind)
     {
@@ -27,6 +30,10 @@ struct ListViews
             return fm;
         case ListKind::DigitalTV:
             return dtv;
+        case ListKind::SatTV:
+            return satTV;
+        case ListKind::SatRadio:
+            return satRadio;
         case ListKind::Analog:
             break;
         }
@@ -42,6 +49,10 @@ inline const char* listName(ListKind kind)
         return "radio";
     case ListKind::DigitalTV:
         return "dtv";
+    case ListKind::SatTV:
+        return "sat-tv";
+    case ListKind::SatRadio:
+        return "sat-radio";
     case ListKind::Analog:
         break;
     }

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include <charconv>
+#include <iostream>
 
 #include "model/namecodec.h"
 #include "platform/codepage.h"
@@ -133,6 +134,12 @@ ListKind parseListKind(std::string_view text)
     if (text == "dtv") {
         return ListKind::DigitalTV;
     }
+    if (text == "sat-tv") {
+        return ListKind::SatTV;
+    }
+    if (text == "sat-radio") {
+        return ListKind::SatRadio;
+    }
     throwUsage("--list must be analog, radio or dtv, not '" + std::string(text) + "'");
 }
 
@@ -146,6 +153,14 @@ std::vector<OptionSpec> withCodecOptions(std::initializer_list<OptionSpec> own)
     std::vector<OptionSpec> specs(own);
     specs.insert(specs.end(), std::begin(kCodecSpecs), std::end(kCodecSpecs));
     return specs;
+}
+
+void openDocument(CKanalyxDoc& doc, const std::string& path)
+{
+    doc.OnOpenDocument(path);
+    for (const LoadWarning& warning : doc.LoadWarnings()) {
+        std::cerr << "kanalyx-cli: warning: " << path << ": " << LoadWarningText(warning) << "\n";
+    }
 }
 
 CodecSettings codecFromOptions(const Args& args)

@@ -54,7 +54,7 @@ private:
 // An integer argument in [low, high]; what names it in the message of the usage error.
 int parseInt(std::string_view text, std::string_view what, int low, int high);
 
-// "analog", "radio" or "dtv".
+// "analog", "radio", "dtv", "sat-tv" or "sat-radio".
 ListKind parseListKind(std::string_view text);
 
 // The options that choose how channel names are decoded and encoded.
@@ -68,5 +68,8 @@ CodecSettings codecFromOptions(const Args& args);
 
 // Specs made of the command's own and the shared codec options.
 std::vector<OptionSpec> withCodecOptions(std::initializer_list<OptionSpec> own);
+
+// Opens FILE into doc and writes what the user should know about it to stderr, one line each.
+void openDocument(CKanalyxDoc& doc, const std::string& path);
 
 } // namespace kx::cli

@@ -459,13 +459,37 @@
         <translation>USB</translation>
     </message>
     <message>
-        <source>You must restart programm to change language</source>
-        <translation>Для вступления изменений в силу
-необходимо перезапустить прогмамму.</translation>
-    </message>
-    <message>
         <source>More Settings</source>
         <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>Short name</source>
+        <translation>Краткое имя</translation>
+    </message>
+    <message>
+        <source>You must restart the program to change language</source>
+        <translation>Для вступления изменений в силу
+необходимо перезапустить программу.</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID службы</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Флаги</translation>
+    </message>
+    <message>
+        <source>S-TV-0000</source>
+        <translation>S-TV-0000</translation>
+    </message>
+    <message>
+        <source>S-FM-000</source>
+        <translation>S-FM-000</translation>
     </message>
 </context>
 <context>
@@ -536,6 +560,14 @@
         <source>The parameter list could not be saved.</source>
         <translation>Не удалось сохранить список параметров.</translation>
     </message>
+    <message>
+        <source>Other file&apos;s byte : offset</source>
+        <translation>Байт другого файла : адрес</translation>
+    </message>
+    <message>
+        <source>Differences: %1</source>
+        <translation>Различий: %1</translation>
+    </message>
 </context>
 <context>
     <name>kx::CHexGridWnd</name>
@@ -573,6 +605,14 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Both satellite lists, with the rest of the other file's satellite block</source>
+        <translation>Оба спутниковых списка вместе с остальной частью спутникового блока другого файла</translation>
     </message>
 </context>
 <context>
@@ -727,15 +767,11 @@
     </message>
     <message>
         <source>English</source>
-        <translation>Английский( English)</translation>
+        <translation>Английский(English)</translation>
     </message>
     <message>
         <source>Russian</source>
         <translation>Русский(Russian)</translation>
-    </message>
-    <message>
-        <source>Germany</source>
-        <translation>Немецкий(Germany)</translation>
     </message>
     <message>
         <source>&amp;About...</source>
@@ -782,10 +818,6 @@
         <translation>Язык</translation>
     </message>
     <message>
-        <source>&amp;?</source>
-        <translation>&amp;?</translation>
-    </message>
-    <message>
         <source>Toolbar</source>
         <translation>Панель инструментов</translation>
     </message>
@@ -820,10 +852,6 @@
     <message>
         <source>The file could not be opened.</source>
         <translation>Не удалось открыть файл.</translation>
-    </message>
-    <message>
-        <source>Kanaly Files (*.tll)</source>
-        <translation>Kanaly Файлы (*.tll)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
@@ -872,6 +900,26 @@
     <message>
         <source>The channel could not be renamed.</source>
         <translation>Не удалось переименовать канал.</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Немецкий(German)</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Руководство</translation>
+    </message>
+    <message>
+        <source>Show what the lists, commands and dialogs do</source>
+        <translation>Показать, что делают списки, команды и окна</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Kanalyx Files (*.tll)</source>
+        <translation>Файлы Kanalyx (*.tll)</translation>
     </message>
     <message>
         <source>Move 1 channel up</source>
@@ -976,6 +1024,102 @@ Choose another character table on the bar, or change the name.</source>
 Выберите другую таблицу символов на панели или измените название.</translation>
     </message>
     <message>
+        <source>Set the flags of 1 channel</source>
+        <translation>Изменить флаги канала</translation>
+    </message>
+    <message>
+        <source>Set the flags of %1 channels</source>
+        <translation>Изменить флаги каналов (%1)</translation>
+    </message>
+    <message>
+        <source>Put the selected channels in this favourites group or take them out of it</source>
+        <translation>Добавить выбранные каналы в эту группу избранного или убрать их из неё</translation>
+    </message>
+    <message>
+        <source>Favourite &amp;1</source>
+        <translation>Избранное &amp;1</translation>
+    </message>
+    <message>
+        <source>Favourite &amp;2</source>
+        <translation>Избранное &amp;2</translation>
+    </message>
+    <message>
+        <source>Favourite &amp;3</source>
+        <translation>Избранное &amp;3</translation>
+    </message>
+    <message>
+        <source>Favourite &amp;4</source>
+        <translation>Избранное &amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>&amp;Блокировка</translation>
+    </message>
+    <message>
+        <source>Lock or unlock the selected channels</source>
+        <translation>Заблокировать или разблокировать выбранные каналы</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Пропуск</translation>
+    </message>
+    <message>
+        <source>Let the receiver skip the selected channels when zapping, or not</source>
+        <translation>Пропускать или не пропускать выбранные каналы при переключении</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Скрыть</translation>
+    </message>
+    <message>
+        <source>Hide or show the selected channels</source>
+        <translation>Скрыть или показать выбранные каналы</translation>
+    </message>
+    <message>
+        <source>&amp;Flags</source>
+        <translation>&amp;Флаги</translation>
+    </message>
+    <message>
+        <source>The record layout of the open file and the receivers that use it</source>
+        <translation>Формат записей открытого файла и приёмники, которые его используют</translation>
+    </message>
+    <message>
+        <source>&amp;Cable and antenna</source>
+        <translation>&amp;Кабель и антенна</translation>
+    </message>
+    <message>
+        <source>Sa&amp;tellite</source>
+        <translation>С&amp;путник</translation>
+    </message>
+    <message>
+        <source>The satellite TV and radio lists</source>
+        <translation>Списки спутникового ТВ и радио</translation>
+    </message>
+    <message>
+        <source>The satellite block of this file holds no channels this editor can show; it is kept as it is</source>
+        <translation>Спутниковый блок этого файла не содержит каналов, которые может показать редактор; он сохраняется без изменений</translation>
+    </message>
+    <message>
+        <source>This file has no satellite channels</source>
+        <translation>В этом файле нет спутниковых каналов</translation>
+    </message>
+    <message>
+        <source>Record size unknown</source>
+        <translation>Размер записи неизвестен</translation>
+    </message>
+    <message>
+        <source>%1-byte records: %2</source>
+        <translation>Записи по %1 байт: %2</translation>
+    </message>
+    <message>
+        <source>The satellite block of this file has 0xFF in place of its header and checksums. It is kept as it is and shows no satellite channels. Some receivers are reported to reject such a file, even unchanged.</source>
+        <translation>Спутниковый блок этого файла содержит 0xFF вместо заголовка и контрольных сумм. Он сохраняется без изменений, спутниковые каналы не показываются. По сообщениям, некоторые приёмники отвергают такой файл, даже неизменённый.</translation>
+    </message>
+    <message>
+        <source>The satellite block of this file (%1 bytes) has a layout this editor does not know. It is kept as it is and its channels are not shown.</source>
+        <translation>Спутниковый блок этого файла (%1 байт) имеет неизвестный редактору формат. Он сохраняется без изменений, его каналы не показываются.</translation>
+    </message>
+    <message>
         <source>Move to...</source>
         <translation>Переместить на...</translation>
     </message>
@@ -1071,10 +1215,6 @@ Choose another character table on the bar, or change the name.</source>
         <translation>Меню (4)</translation>
     </message>
     <message>
-        <source>Add Parametr</source>
-        <translation>Добавить</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
@@ -1095,7 +1235,11 @@ Choose another character table on the bar, or change the name.</source>
         <translation>Тип</translation>
     </message>
     <message>
-        <source>Parametr</source>
+        <source>Add Parameter</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
         <translation>Параметр</translation>
     </message>
 </context>
@@ -1104,6 +1248,10 @@ Choose another character table on the bar, or change the name.</source>
     <message>
         <source>Country</source>
         <translation>Страна</translation>
+    </message>
+    <message>
+        <source>Where the receiver of this file keeps this setting is not known, so it cannot be changed here.</source>
+        <translation>Неизвестно, где приёмник этого файла хранит эту настройку, поэтому её нельзя изменить здесь.</translation>
     </message>
 </context>
 <context>
@@ -1149,6 +1297,121 @@ Choose another character table on the bar, or change the name.</source>
     <message>
         <source>Unicode</source>
         <translation>Юникод</translation>
+    </message>
+</context>
+<context>
+    <name>kx::ManualDialog</name>
+    <message>
+        <source>Kanalyx Manual</source>
+        <translation>Руководство Kanalyx</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Kanalyx edits the channel lists (.tll files) that TV receivers write to a USB stick: the order, the names and the check boxes of the channels, and the settings of the receiver. Open a file, change it, save it and load it back into the receiver from the stick.</source>
+        <translation>Kanalyx редактирует списки каналов (файлы .tll), которые телевизор записывает на USB-накопитель: порядок, названия и флажки каналов, а также настройки телевизора. Откройте файл, измените его, сохраните и загрузите обратно в телевизор с накопителя.</translation>
+    </message>
+    <message>
+        <source>The lists</source>
+        <translation>Списки</translation>
+    </message>
+    <message>
+        <source>The window shows the three lists of a file: analog TV at the top left, radio at the top right and digital TV below them. Each row is a channel: its programme number and check box, its name, the character table its name is stored in, and what the receiver tuned: system, band and channel for analog TV; frequency, symbol rate and modulation for digital channels.</source>
+        <translation>Окно показывает три списка файла: аналоговое ТВ слева вверху, радио справа вверху и цифровое ТВ под ними. Каждая строка — канал: номер программы и флажок, название, таблица символов, в которой хранится название, и параметры настройки: система, диапазон и канал для аналогового ТВ; частота, символьная скорость и модуляция для цифровых каналов.</translation>
+    </message>
+    <message>
+        <source>Short name: the part of a name that the broadcaster marks for displays with little room. The marks themselves are not shown; they stay in the file until the channel is renamed.</source>
+        <translation>Краткое имя: часть названия, которую вещатель отмечает для дисплеев с малым местом. Сами отметки не показываются; они остаются в файле, пока канал не переименован.</translation>
+    </message>
+    <message>
+        <source>Editing</source>
+        <translation>Правка</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Up&lt;/b&gt; (Ctrl+Up) and &lt;b&gt;Down&lt;/b&gt; (Ctrl+Down) move the selected channels one place; the programme numbers follow the new order.</source>
+        <translation>&lt;b&gt;Вверх&lt;/b&gt; (Ctrl+Вверх) и &lt;b&gt;Вниз&lt;/b&gt; (Ctrl+Вниз) перемещают выделенные каналы на одну позицию; номера программ следуют новому порядку.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Duplicate&lt;/b&gt; (Ctrl+D) puts a copy of each selected channel below it.</source>
+        <translation>&lt;b&gt;Дублировать&lt;/b&gt; (Ctrl+D) вставляет копию каждого выделенного канала под ним.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Delete&lt;/b&gt; (Delete) takes the selected channels out of the list.</source>
+        <translation>&lt;b&gt;Удалить&lt;/b&gt; (Delete) убирает выделенные каналы из списка.</translation>
+    </message>
+    <message>
+        <source>Rename a channel: double-click its name, or press F2. Enter keeps the new name, Escape drops it.</source>
+        <translation>Переименование канала: двойной щелчок по названию или F2. Enter сохраняет новое название, Escape отменяет его.</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Файлы</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Open&lt;/b&gt; (Ctrl+O), &lt;b&gt;Save&lt;/b&gt; (Ctrl+S) and &lt;b&gt;Save As&lt;/b&gt; (Ctrl+Shift+S). The File menu lists the last four files; a file can also be dropped on the window. &lt;b&gt;Exit&lt;/b&gt; (Ctrl+Q) asks to save changes first.</source>
+        <translation>&lt;b&gt;Открыть&lt;/b&gt; (Ctrl+O), &lt;b&gt;Сохранить&lt;/b&gt; (Ctrl+S) и &lt;b&gt;Сохранить как&lt;/b&gt; (Ctrl+Shift+S). Меню «Файл» содержит четыре последних файла; файл можно также перетащить на окно. &lt;b&gt;Выход&lt;/b&gt; (Ctrl+Q) сначала предлагает сохранить изменения.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Import&lt;/b&gt; replaces lists of the open file with those of another file of the same kind; you choose which lists.</source>
+        <translation>&lt;b&gt;Импорт&lt;/b&gt; заменяет списки открытого файла списками другого файла того же вида; вы выбираете, какие списки.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Export&lt;/b&gt; writes every channel record as hexadecimal text, one tab-separated row per channel, for a spreadsheet.</source>
+        <translation>&lt;b&gt;Экспорт&lt;/b&gt; записывает каждую запись канала шестнадцатеричным текстом, по строке на канал с разделителями-табуляциями, для электронной таблицы.</translation>
+    </message>
+    <message>
+        <source>Character set</source>
+        <translation>Кодировка</translation>
+    </message>
+    <message>
+        <source>The bar below the menus chooses how names without a table mark are read and how renamed channels are stored: a character table, with &lt;b&gt;Prefix&lt;/b&gt; to write the table&apos;s mark in front of the name, or &lt;b&gt;Unicode&lt;/b&gt; (UTF-8). &lt;b&gt;Edit &amp;gt; User Settings&lt;/b&gt; edits the table of the entry &quot;User&quot;.</source>
+        <translation>Панель под меню выбирает, как читаются названия без отметки таблицы и как сохраняются переименованные каналы: таблица символов, с &lt;b&gt;Префиксом&lt;/b&gt;, чтобы записать отметку таблицы перед названием, или &lt;b&gt;Юникод&lt;/b&gt; (UTF-8). &lt;b&gt;Правка &amp;gt; Пользовательская таблица&lt;/b&gt; изменяет таблицу пункта «Пользователь».</translation>
+    </message>
+    <message>
+        <source>Settings of the receiver</source>
+        <translation>Настройки телевизора</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;More Settings&lt;/b&gt;: the country, the languages, the menu item, the time zone and the digital audio output on the Country page, and the settings that the description file names on the More page. Apply or OK writes them into the file.</source>
+        <translation>&lt;b&gt;Дополнительно&lt;/b&gt;: страна, языки, пункт меню, часовой пояс и цифровой аудиовыход на странице «Страна» и настройки, названные в файле описания, на странице «Прочее». «Применить» или «OK» записывает их в файл.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Data Block&lt;/b&gt;: the receiver&apos;s settings byte by byte. Click a byte, or move the caret with the arrow keys, Page Up/Down and Home/End, and type hexadecimal digits. &lt;b&gt;Add&lt;/b&gt; names the selected bytes as a parameter of the description file; &lt;b&gt;Compare&lt;/b&gt; lists the bytes that another file holds differently (its byte, then the offset).</source>
+        <translation>&lt;b&gt;Блок данных&lt;/b&gt;: настройки телевизора побайтно. Щёлкните байт или переместите курсор клавишами со стрелками, Page Up/Down и Home/End и вводите шестнадцатеричные цифры. &lt;b&gt;Добавить&lt;/b&gt; даёт выделенным байтам имя параметра файла описания; &lt;b&gt;Сравнить&lt;/b&gt; перечисляет байты, которые в другом файле отличаются (его байт, затем адрес).</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;View &amp;gt; Language&lt;/b&gt; chooses the language of the interface; it applies from the next start.</source>
+        <translation>&lt;b&gt;Вид &amp;gt; Язык&lt;/b&gt; выбирает язык интерфейса; он действует со следующего запуска.</translation>
+    </message>
+    <message>
+        <source>Click a check box to tick or untick a channel, or press Space to tick or untick every selected channel; unticked channels show in blue. Commands act on the list with the coloured frame: click into a list, or press F6 and Shift+F6 to go to the next or previous list. Select several rows with Shift and Ctrl; a right click on them offers the commands.</source>
+        <translation>Щелчок по флажку ставит или снимает флажок канала, клавиша Пробел — у всех выделенных каналов; каналы без флажка показаны синим. Команды действуют на список в цветной рамке: щёлкните в списке или нажмите F6 и Shift+F6, чтобы перейти к следующему или предыдущему списку. Несколько строк выделяются с Shift и Ctrl; щелчок правой кнопкой по ним открывает меню команд.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Find&lt;/b&gt; (Ctrl+F): type part of a name, or the first digits of a number, and every list shows only the channels that match. Commands act on the selected channels in sight. Escape shows every channel again.</source>
+        <translation>&lt;b&gt;Найти&lt;/b&gt; (Ctrl+F): введите часть названия или первые цифры номера, и каждый список покажет только подходящие каналы. Команды действуют на видимые выделенные каналы. Escape снова показывает все каналы.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Move to&lt;/b&gt; (Ctrl+M) moves the selected channels so that the first gets the number you type; the others follow it. Selected channels can also be dragged with the mouse to their new place.</source>
+        <translation>&lt;b&gt;Переместить на&lt;/b&gt; (Ctrl+M) перемещает выделенные каналы так, что первый получает введённый номер, а остальные следуют за ним. Выделенные каналы можно также перетащить мышью на новое место.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sort&lt;/b&gt; orders a list by one of its columns and numbers it anew.</source>
+        <translation>&lt;b&gt;Сортировка&lt;/b&gt; упорядочивает список по одному из столбцов и заново нумерует его.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Undo&lt;/b&gt; (Ctrl+Z) takes back the last change, whatever list or setting it was; &lt;b&gt;Redo&lt;/b&gt; (Ctrl+Shift+Z or Ctrl+Y) does it again. The Edit menu names the step, and you can go back step by step to the file as it was opened.</source>
+        <translation>&lt;b&gt;Отменить&lt;/b&gt; (Ctrl+Z) отменяет последнее изменение, в каком бы списке или настройке оно ни было; &lt;b&gt;Повторить&lt;/b&gt; (Ctrl+Shift+Z или Ctrl+Y) выполняет его снова. Меню «Правка» называет шаг, и можно шаг за шагом вернуться к файлу, каким он был открыт.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Channel properties&lt;/b&gt; (Alt+Enter, or a double-click with the right mouse button): see and change every field of the channel.</source>
+        <translation>&lt;b&gt;Свойства канала&lt;/b&gt; (Alt+Enter или двойной щелчок правой кнопкой мыши): все поля канала с возможностью их изменить.</translation>
     </message>
 </context>
 <context>

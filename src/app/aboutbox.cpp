@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/fixedsizedialog.h"
 #include "gui/icons.h"
 
 namespace kx {
@@ -41,7 +42,7 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    makeFixedSize(*this, *layout);
 }
 
 } // namespace kx

@@ -12,6 +12,7 @@
 
 #include "app/aboutbox.h"
 #include "app/mainframe.h"
+#include "app/manualdialog.h"
 #include "app/moresettingssheet.h"
 #include "dialogs/channeldlg.h"
 #include "dialogs/datablockdlg.h"
@@ -102,8 +103,8 @@ void CKanalyxApp::installDialogs()
         return CUserTableDlg::run(parent, sideFiles, codec.systemCodePage);
     };
     dialogs.channel = [](QWidget* parent, std::span<std::uint8_t> record,
-                         const CodecSettings& codec) {
-        CChannelDlg dialog(record, codec.systemCodePage, parent);
+                         const RecordLayout& layout, const CodecSettings& codec) {
+        CChannelDlg dialog(record, layout, codec.systemCodePage, parent);
         return dialog.exec() == QDialog::Accepted;
     };
     m_frame->setDialogs(std::move(dialogs));
@@ -173,6 +174,8 @@ void CKanalyxApp::connectFrame()
     updateLanguageChecks();
     connect(m_frame->action(Command::AppAbout), &QAction::triggered, this,
             &CKanalyxApp::OnAppAbout);
+    connect(m_frame->action(Command::HelpManual), &QAction::triggered, this,
+            &CKanalyxApp::OnHelpManual);
 }
 
 void CKanalyxApp::updateLanguageChecks()
@@ -190,6 +193,17 @@ void CKanalyxApp::OnLanguage(int language)
     updateLanguageChecks();
     QMessageBox::information(m_frame.get(), QString::fromStdString(Strings::text(ids::kAppTitle)),
                              QString::fromStdString(Strings::text(ids::kRestartMessage)));
+}
+
+void CKanalyxApp::OnHelpManual()
+{
+    if (m_manual == nullptr) {
+        // A window of its own beside the main window, closed with it.
+        m_manual = new ManualDialog(m_frame.get());
+    }
+    m_manual->show();
+    m_manual->raise();
+    m_manual->activateWindow();
 }
 
 void CKanalyxApp::OnAppAbout()

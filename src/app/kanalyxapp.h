@@ -4,9 +4,11 @@
 
 #include <QLibrary>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QTranslator>
 
+#include "app/manualdialog.h"
 #include "app/settingsprofile.h"
 
 namespace kx {
@@ -15,8 +17,9 @@ class CKanalyxDoc;
 class CMainFrame;
 
 // Starts the editor: reads the user-interface language and loads its library, creates the main
-// window and opens the file that the command line names. Handles the language commands and the
-// About box. One instance lives for the program's run (tests make several, one after another).
+// window and opens the file that the command line names. Handles the language commands, the
+// manual and the About box. One instance lives for the program's run (tests make several, one after
+// another).
 class CKanalyxApp : public QObject
 {
     Q_OBJECT
@@ -57,6 +60,9 @@ public:
     // The language commands: store the choice, then tell the user it needs a restart.
     void OnLanguage(int language);
     void OnAppAbout();
+    // Shows the manual beside the window (one at a time).
+    void OnHelpManual();
+    ManualDialog* manual() const { return m_manual; }
 
     // The file name of the library of a language, or an empty string for English.
     static QString languageLibraryName(int language);
@@ -78,6 +84,7 @@ private:
     bool m_libraryLoaded = false;
     std::unique_ptr<CKanalyxDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
+    QPointer<ManualDialog> m_manual;
 };
 
 } // namespace kx

@@ -18,16 +18,21 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QToolBar>
 
 #include "app/charsetbar.h"
 #include "app/settingsprofile.h"
+#include "app/windowmemory.h"
 #include "dialogs/importdlg.h"
+#include "document/satelliteblock.h"
 #include "gui/filedialogs.h"
 #include "gui/icons.h"
+#include "model/channelflags.h"
 #include "model/channelrec.h"
 #include "model/charactertable.h"
 #include "model/namecodec.h"
+#include "model/recordlayout.h"
 #include "platform/error.h"
 #include "platform/strings.h"
 #include "views/celledit.h"
@@ -35,11 +40,15 @@
 #include "views/dtveditview.h"
 #include "views/fmeditview.h"
 #include "views/listctrlmodel.h"
+#include "views/sateditview.h"
 #include "views/tveditview.h"
 
 namespace kx {
 
 namespace {
+
+// Splitter sizes in these units stand for parts of the height.
+constexpr int kHeightShare = 100;
 
 QString coreText(int id)
 {
@@ -55,6 +64,21 @@ QString fromPath(const std::filesystem::path& path)
 {
     return QFile::decodeName(path.native().c_str());
 }
+
+// The flag commands with the flag each sets.
+constexpr std::pair<CMainFrame::Command, unsigned> kFlagCommands[] = {
+    {CMainFrame::Command::Favourite1, channelflags::kFavourite1},
+    {CMainFrame::Command::Favourite2, channelflags::kFavourite1 << 1},
+    {CMainFrame::Command::Favourite3, channelflags::kFavourite1 << 2},
+    {CMainFrame::Command::Favourite4, channelflags::kFavourite1 << 3},
+    {CMainFrame::Command::FlagLock, channelflags::kLock},
+    {CMainFrame::Command::FlagSkip, channelflags::kSkip},
+    {CMainFrame::Command::FlagHide, channelflags::kHide},
+};
+
+// The tab of the satellite lists, after that of the cable and antenna lists.
+constexpr int kSatelliteTab = 1;
+constexpr int kFirstSatelliteList = static_cast<int>(ListKind::SatTV);
 
 // What a step of the history did, as the Edit menu names it after "Undo" or "Redo".
 QString stepName(const StepLabel& label)
@@ -95,6 +119,9 @@ QString stepName(const StepLabel& label)
                       : CMainFrame::tr("Move %1 channels").arg(n);
     case StepKind::Sort:
         return CMainFrame::tr("Sort");
+    case StepKind::Flags:
+        return n == 1 ? CMainFrame::tr("Set the flags of 1 channel")
+                      : CMainFrame::tr("Set the flags of %1 channels").arg(n);
     }
     return {};
 }
@@ -131,7 +158,7 @@ CMainFrame::CMainFrame(CKanalyxDoc& doc, SettingsProfile& profile,
     createLists();
     connectCommands();
     m_doc.addObserver(this);
-    resize(1100, 650);
+    WindowMemory::restore(*this, m_profile);
     updateRecentFileMenu();
     updateTitle();
     updateCommands();
@@ -171,13 +198,15 @@ void CMainFrame::createActions()
     act->setIcon(commandIcon(QStringLiteral("document-save")));
     act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
-    makeAction(Command::FileSaveAs, tr("Save &as..."),
-               tr("Save the active document with a new name"));
+    act = makeAction(Command::FileSaveAs, tr("Save &as..."),
+                     tr("Save the active document with a new name"));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     makeAction(Command::FileImport, tr("Import..."),
                tr("Replace channel lists with those of another file"));
     makeAction(Command::FileExport, tr("Export..."),
                tr("Write every channel record as tab-separated hexadecimal text"));
     act = makeAction(Command::FileExit, tr("E&xit"), tr("Quit the application"));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(act, &QAction::triggered, this, &QWidget::close);
 
     act = makeAction(Command::EditUndo, tr("&Undo"), tr("Undo last action"), tr("Undo"));
@@ -191,11 +220,14 @@ void CMainFrame::createActions()
 
     act = makeAction(Command::EditUp, tr("Up"), tr("Move Up"), tr("Up"));
     act->setIcon(commandIcon(QStringLiteral("go-up")));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
     act = makeAction(Command::EditDown, tr("Down"), tr("Move Down"), tr("Down"));
     act->setIcon(commandIcon(QStringLiteral("go-down")));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
     act = makeAction(Command::EditDuplicate, tr("Duplicate"), tr("Duplicate Selected"),
                      tr("Duplicate"));
     act->setIcon(commandIcon(QStringLiteral("edit-copy")));
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     act = makeAction(Command::EditDelete, tr("Delete"), tr("Remove Selected"), tr("Delete"));
     act->setIcon(commandIcon(QStringLiteral("edit-delete")));
     act->setShortcut(QKeySequence(Qt::Key_Delete));
@@ -231,11 +263,14 @@ void CMainFrame::createActions()
     const QString languageTip = tr("Use this language from the next start");
     makeAction(Command::LanguageEnglish, tr("English"), languageTip)->setCheckable(true);
     makeAction(Command::LanguageRussian, tr("Russian"), languageTip)->setCheckable(true);
-    makeAction(Command::LanguageGerman, tr("Germany"), languageTip)->setCheckable(true);
+    makeAction(Command::LanguageGerman, tr("German"), languageTip)->setCheckable(true);
 
     act = makeAction(Command::AppAbout, tr("&About..."),
                      tr("Display program information, version number and copyright"), tr("About"));
     act->setIcon(commandIcon(QStringLiteral("help-about")));
+    act = makeAction(Command::HelpManual, tr("&Manual"),
+                     tr("Show what the lists, commands and dialogs do"));
+    act->setShortcut(QKeySequence(Qt::Key_F1));
 
     act = makeAction(Command::NextPane, tr("Next Pane"), tr("Switch to the next list"));
     act->setShortcut(QKeySequence(Qt::Key_F6));
@@ -243,6 +278,23 @@ void CMainFrame::createActions()
     act = makeAction(Command::PrevPane, tr("Previous Pane"), tr("Switch to the previous list"));
     act->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
     addAction(act);
+
+    const QString favouriteTip = tr("Put the selected channels in this favourites group or take "
+                                    "them out of it");
+    makeAction(Command::Favourite1, tr("Favourite &1"), favouriteTip);
+    makeAction(Command::Favourite2, tr("Favourite &2"), favouriteTip);
+    makeAction(Command::Favourite3, tr("Favourite &3"), favouriteTip);
+    makeAction(Command::Favourite4, tr("Favourite &4"), favouriteTip);
+    makeAction(Command::FlagLock, tr("&Lock"), tr("Lock or unlock the selected channels"));
+    makeAction(Command::FlagSkip, tr("&Skip"),
+               tr("Let the receiver skip the selected channels when zapping, or not"));
+    makeAction(Command::FlagHide, tr("&Hide"), tr("Hide or show the selected channels"));
+    for (const auto& [command, flag] : kFlagCommands) {
+        QAction* flagAction = action(command);
+        flagAction->setCheckable(true);
+        connect(flagAction, &QAction::triggered, this,
+                [this, flag = flag](bool checked) { OnFlag(flag, checked); });
+    }
 }
 
 void CMainFrame::createMenus()
@@ -279,6 +331,11 @@ void CMainFrame::createMenus()
     edit->addSeparator();
     edit->addAction(action(Command::EditDuplicate));
     edit->addAction(action(Command::EditDelete));
+    m_flagsMenu = edit->addMenu(tr("&Flags"));
+    m_flagsMenu->setObjectName(QStringLiteral("flagsMenu"));
+    for (const auto& entry : kFlagCommands) {
+        m_flagsMenu->addAction(action(entry.first));
+    }
     edit->addSeparator();
     edit->addAction(action(Command::EditTick));
     edit->addAction(action(Command::EditUntick));
@@ -299,7 +356,9 @@ void CMainFrame::createMenus()
     language->addAction(action(Command::LanguageRussian));
     language->addAction(action(Command::LanguageGerman));
 
-    QMenu* help = menuBar()->addMenu(tr("&?"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(action(Command::HelpManual));
+    help->addSeparator();
     help->addAction(action(Command::AppAbout));
 
     // The menu a right click on a list's rows shows.
@@ -315,6 +374,7 @@ void CMainFrame::createMenus()
     for (const Command command : {Command::EditRename, Command::EditTick, Command::EditUntick}) {
         m_rowMenu->addAction(action(command));
     }
+    m_rowMenu->addMenu(m_flagsMenu);
     m_rowMenu->addSeparator();
     m_rowMenu->addAction(action(Command::ChannelProperties));
 }
@@ -353,7 +413,10 @@ void CMainFrame::createToolBar()
     m_filter->setObjectName(QStringLiteral("filter"));
     m_filter->setPlaceholderText(tr("Find a channel (Ctrl+F)"));
     m_filter->setClearButtonEnabled(true);
-    m_filter->setMaximumWidth(220);
+    // Room for the hint in either language, and for the clear button.
+    m_filter->setMinimumWidth(
+        m_filter->fontMetrics().horizontalAdvance(m_filter->placeholderText()) +
+        3 * m_filter->fontMetrics().height());
     find->addWidget(m_filter);
     connect(m_filter, &QLineEdit::textChanged, this, &CMainFrame::applyFilter);
     auto* clear = new QAction(m_filter);
@@ -386,16 +449,27 @@ void CMainFrame::createStatusBar()
     m_messagePane = new QLabel(tr("Ready"), bar);
     m_messagePane->setObjectName(QStringLiteral("messagePane"));
     bar->addWidget(m_messagePane, 1);
-    const std::array<int, 3> samples = {ids::kPaneTV, ids::kPaneFM, ids::kPaneDTV};
+    m_layoutPane = new QLabel(bar);
+    m_layoutPane->setObjectName(QStringLiteral("layoutPane"));
+    m_layoutPane->setToolTip(
+        tr("The record layout of the open file and the receivers that use it"));
+    bar->addPermanentWidget(m_layoutPane);
+    const std::array<int, 5> samples = {ids::kPaneTV, ids::kPaneFM, ids::kPaneDTV, ids::kPaneSatTV,
+                                        ids::kPaneSatFM};
     for (std::size_t i = 0; i < m_countPanes.size(); ++i) {
         auto* pane = new QLabel(coreText(samples.at(i)), bar);
         pane->setObjectName(QStringLiteral("countPane%1").arg(i + 1));
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         pane->setMinimumWidth(pane->sizeHint().width());
+        // The sample text only sets the width: there is nothing to count before a file is open.
+        pane->clear();
         pane->setAlignment(Qt::AlignCenter);
         bar->addPermanentWidget(pane);
         m_countPanes.at(i) = pane;
     }
+    // The satellite counts show only for files with satellite channels.
+    m_countPanes.at(3)->hide();
+    m_countPanes.at(4)->hide();
 
     QAction* show = action(Command::ViewStatusBar);
     show->setChecked(true);
@@ -404,17 +478,38 @@ void CMainFrame::createStatusBar()
 
 void CMainFrame::createLists()
 {
-    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("listTabs"));
+    m_tabs->setDocumentMode(true);
+    // The analog and radio lists side by side above the digital TV list, which has the most rows
+    // and the longest names and gets the whole width: so every column fits a window 1280 pixels
+    // wide.
+    m_splitter = new QSplitter(Qt::Vertical, m_tabs);
     m_splitter->setObjectName(QStringLiteral("lists"));
     m_splitter->setChildrenCollapsible(false);
+    auto* analogAndRadio = new QSplitter(Qt::Horizontal, m_splitter);
+    analogAndRadio->setObjectName(QStringLiteral("analogAndRadio"));
+    analogAndRadio->setChildrenCollapsible(false);
+    m_splitter->addWidget(analogAndRadio);
+    // The satellite lists on a tab of their own, side by side.
+    m_satSplitter = new QSplitter(Qt::Horizontal, m_tabs);
+    m_satSplitter->setObjectName(QStringLiteral("satelliteLists"));
+    m_satSplitter->setChildrenCollapsible(false);
+    m_tabs->addTab(m_splitter, tr("&Cable and antenna"));
+    m_tabs->addTab(m_satSplitter, tr("Sa&tellite"));
     // The views make the lists' columns, so they come before the tables that show them.
     m_views.at(0) = std::make_unique<CTVEditView>(m_doc, m_codec);
     m_views.at(1) = std::make_unique<CFMEditView>(m_doc, m_codec);
     m_views.at(2) = std::make_unique<CDTVEditView>(m_doc, m_codec);
+    m_views.at(3) = std::make_unique<CSatEditView>(m_doc, ListKind::SatTV, m_codec);
+    m_views.at(4) = std::make_unique<CSatEditView>(m_doc, ListKind::SatRadio, m_codec);
     for (int i = 0; i < kListCount; ++i) {
         CKanalyxView* view = m_views.at(static_cast<std::size_t>(i)).get();
         view->addObserver(this);
-        auto* list = new ChannelListWidget(view->GetListCtrl(), m_splitter);
+        QSplitter* place = i >= kFirstSatelliteList ? m_satSplitter
+                           : i < 2                  ? analogAndRadio
+                                                    : m_splitter;
+        auto* list = new ChannelListWidget(view->GetListCtrl(), place);
         list->listModel()->setBlueRows(
             [view](int row) { return view->OnCustomDraw(row) == RowColour::Blue; });
         list->setFieldFits(
@@ -449,7 +544,7 @@ void CMainFrame::createLists()
             m_rowMenu->popup(at);
         });
         list->setObjectName(QStringLiteral("list%1").arg(i));
-        m_splitter->addWidget(list);
+        place->addWidget(list);
         m_lists.at(static_cast<std::size_t>(i)) = list;
         connect(list, &ChannelListWidget::focusEntered, this, [this, i] {
             m_activeList = i;
@@ -457,14 +552,27 @@ void CMainFrame::createLists()
         });
         connect(list, &ChannelListWidget::selectedRowsChanged, this, &CMainFrame::updateCommands);
     }
-    setCentralWidget(m_splitter);
-    // The analog and radio lists start at a third of the width each; the digital TV list takes
-    // the rest.
-    const int third = width() / 3;
-    m_splitter->setSizes({third, third, width() - 2 * third});
-    m_splitter->setStretchFactor(0, 1);
-    m_splitter->setStretchFactor(1, 1);
-    m_splitter->setStretchFactor(2, 1);
+    setCentralWidget(m_tabs);
+    // The analog and radio lists start as wide as their columns, the digital TV list with three
+    // fifths of the height.
+    analogAndRadio->setSizes({WindowMemory::widthForAllColumns(*m_lists.at(0)),
+                              WindowMemory::widthForAllColumns(*m_lists.at(1))});
+    m_splitter->setSizes({2 * kHeightShare, 3 * kHeightShare});
+    for (QSplitter* splitter : {m_splitter, analogAndRadio}) {
+        splitter->setStretchFactor(0, 1);
+        splitter->setStretchFactor(1, 1);
+    }
+    // The satellite TV list is the long one.
+    m_satSplitter->setStretchFactor(0, 2);
+    m_satSplitter->setStretchFactor(1, 1);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        const bool satellite = tab == kSatelliteTab;
+        if (satellite != (m_activeList >= kFirstSatelliteList)) {
+            m_activeList = satellite ? kFirstSatelliteList : 0;
+            updateCommands();
+        }
+    });
+    updateLayoutDisplay();
 }
 
 void CMainFrame::connectCommands()
@@ -612,20 +720,37 @@ void CMainFrame::updateCommands()
 
     const CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
     const bool selection = active.OnUpdateNeedSelection();
-    for (const Command command :
-         {Command::EditUp, Command::EditDown, Command::EditDuplicate, Command::EditDelete,
-          Command::EditMoveTo, Command::EditTick, Command::EditUntick}) {
+    for (const Command command : {Command::EditUp, Command::EditDown, Command::EditDelete,
+                                  Command::EditMoveTo, Command::EditTick, Command::EditUntick}) {
         action(command)->setEnabled(selection);
     }
+    // Where the file keeps each record in its place, a channel cannot be duplicated.
+    action(Command::EditDuplicate)->setEnabled(active.OnUpdateDuplicate());
     const bool focused = active.GetListCtrl().focusedItem() >= 0;
     action(Command::EditRename)->setEnabled(focused);
     action(Command::ChannelProperties)->setEnabled(focused && m_dialogs.channel != nullptr);
+    // The flag commands show the flags of the focused (else the first selected) row.
+    const bool flags = selection && active.ShowsFlags();
+    const ListCtrl& rows = active.GetListCtrl();
+    const int shown = rows.focusedItem() >= 0 && rows.itemState(rows.focusedItem(), lvis::kSelected)
+                          ? rows.focusedItem()
+                          : (selection ? rows.selectedItems().front() : -1);
+    const unsigned current = flags ? rows.itemData(shown)->GetFlags() : 0U;
+    for (const auto& [command, flag] : kFlagCommands) {
+        action(command)->setEnabled(flags);
+        action(command)->setChecked((current & flag) != 0);
+    }
+    // The lists of the two oldest layouts have no flags but the check box.
+    m_flagsMenu->menuAction()->setVisible(active.ShowsFlags());
     const std::optional<StepLabel> undo = m_doc.UndoLabel();
     const std::optional<StepLabel> redo = m_doc.RedoLabel();
     action(Command::EditUndo)->setEnabled(undo.has_value());
     action(Command::EditUndo)->setText(undo ? tr("&Undo %1").arg(stepName(*undo)) : tr("&Undo"));
     action(Command::EditRedo)->setEnabled(redo.has_value());
     action(Command::EditRedo)->setText(redo ? tr("&Redo %1").arg(stepName(*redo)) : tr("&Redo"));
+    for (int i = 0; i < kListCount; ++i) {
+        m_lists.at(static_cast<std::size_t>(i))->setMarkedActive(i == m_activeList);
+    }
 }
 
 // ---- Documents and files
@@ -633,9 +758,45 @@ void CMainFrame::updateCommands()
 void CMainFrame::OnInitialUpdate()
 {
     followFileCharacterTable();
+    updateLayoutDisplay();
     applyFilter();
     updateTitle();
     updateCommands();
+}
+
+QString CMainFrame::layoutPaneText() const
+{
+    return m_layoutPane->text();
+}
+
+void CMainFrame::updateLayoutDisplay()
+{
+    const bool satellite = m_doc.GetSatelliteLayout() != nullptr;
+    m_tabs->setTabEnabled(kSatelliteTab, satellite);
+    m_tabs->setTabToolTip(kSatelliteTab,
+                          satellite ? tr("The satellite TV and radio lists")
+                          : m_doc.HasSatelliteBlock()
+                              ? tr("The satellite block of this file holds no channels this "
+                                   "editor can show; it is kept as it is")
+                              : tr("This file has no satellite channels"));
+    if (!satellite && m_tabs->currentIndex() == kSatelliteTab) {
+        m_tabs->setCurrentIndex(0);
+    }
+    m_countPanes.at(3)->setVisible(satellite);
+    m_countPanes.at(4)->setVisible(satellite);
+
+    const RecordLayout* layout = m_doc.Layout();
+    if (!m_doc.OnUpdateFileCommand()) {
+        m_layoutPane->clear();
+    } else if (layout == nullptr) {
+        m_layoutPane->setText(tr("Record size unknown"));
+    } else {
+        m_layoutPane->setText(
+            tr("%1-byte records: %2")
+                .arg(layout->recordSize)
+                .arg(QString::fromUtf8(layout->models.data(),
+                                       static_cast<qsizetype>(layout->models.size()))));
+    }
 }
 
 void CMainFrame::historyChanged()
@@ -655,7 +816,8 @@ void CMainFrame::modifiedChanged(bool modified)
 void CMainFrame::countPaneChanged(int pane, const std::string& text)
 {
     if (pane >= 1 && pane <= static_cast<int>(m_countPanes.size())) {
-        m_countPanes.at(static_cast<std::size_t>(pane - 1))->setText(QString::fromStdString(text));
+        m_countPanes.at(static_cast<std::size_t>(pane - 1))
+            ->setText(m_doc.OnUpdateFileCommand() ? QString::fromStdString(text) : QString());
     }
 }
 
@@ -721,7 +883,23 @@ bool CMainFrame::openDocumentFile(const QString& path)
     updateRecentFileMenu();
     updateTitle();
     updateCommands();
+    showLoadWarnings();
     return true;
+}
+
+void CMainFrame::showLoadWarnings()
+{
+    for (const LoadWarning& warning : m_doc.LoadWarnings()) {
+        const QString text =
+            warning.kind == LoadWarning::Kind::SatelliteFilled
+                ? tr("The satellite block of this file has 0xFF in place of its header and "
+                     "checksums. It is kept as it is and shows no satellite channels. Some "
+                     "receivers are reported to reject such a file, even unchanged.")
+                : tr("The satellite block of this file (%1 bytes) has a layout this editor does "
+                     "not know. It is kept as it is and its channels are not shown.")
+                      .arg(warning.size);
+        QMessageBox::warning(this, coreText(ids::kAppTitle), text);
+    }
 }
 
 void CMainFrame::OnFileOpen()
@@ -730,7 +908,7 @@ void CMainFrame::OnFileOpen()
         return;
     }
     const QString path = m_fileDialogs->openFile(
-        this, tr("Open"), tr("Kanaly Files (*.tll)") + QStringLiteral(";;") + tr("All Files (*)"));
+        this, tr("Open"), tr("Kanalyx Files (*.tll)") + QStringLiteral(";;") + tr("All Files (*)"));
     if (!path.isEmpty()) {
         openDocumentFile(path);
     }
@@ -769,7 +947,7 @@ bool CMainFrame::OnFileSaveAs()
         return false;
     }
     const QString path =
-        m_fileDialogs->saveFile(this, tr("Save As"), tr("Kanaly Files (*.tll)"),
+        m_fileDialogs->saveFile(this, tr("Save As"), tr("Kanalyx Files (*.tll)"),
                                 QStringLiteral("tll"), fromPath(m_doc.GetPathName()));
     return !path.isEmpty() && saveDocumentAs(path);
 }
@@ -798,7 +976,7 @@ void CMainFrame::OnFileImport()
     if (path.isEmpty()) {
         return;
     }
-    CImportDlg dialog(this);
+    CImportDlg dialog(this, m_doc.GetSatelliteLayout() != nullptr);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -848,6 +1026,7 @@ void CMainFrame::updateRecentFileMenu()
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     if (SaveModified()) {
+        WindowMemory::save(*this, m_profile);
         event->accept();
     } else {
         event->ignore();
@@ -928,8 +1107,26 @@ void CMainFrame::showTouchedRows(const std::pair<std::optional<ListKind>, RowSel
     if (touched.first) {
         const auto index = static_cast<std::size_t>(*touched.first);
         m_views.at(index)->SelectRows(touched.second);
-        m_activeList = static_cast<int>(index);
-        activeList()->setFocus(Qt::OtherFocusReason);
+        activateList(static_cast<int>(index));
+    }
+    updateCommands();
+}
+
+void CMainFrame::activateList(int list)
+{
+    m_tabs->setCurrentIndex(list >= kFirstSatelliteList ? kSatelliteTab : 0);
+    m_activeList = list;
+    activeList()->setFocus(Qt::OtherFocusReason);
+}
+
+void CMainFrame::OnFlag(unsigned flag, bool set)
+{
+    commitCellEdits();
+    CKanalyxView& active = *m_views.at(static_cast<std::size_t>(m_activeList));
+    try {
+        active.OnSetFlags(set ? flag : 0U, flag);
+    } catch (const std::exception& error) {
+        showError(tr("The command could not be carried out."), error);
     }
     updateCommands();
 }
@@ -1082,9 +1279,14 @@ void CMainFrame::OnChannelProperties(int list, int row)
         return;
     }
     const ListKind kind = m_views.at(static_cast<std::size_t>(list))->kind();
+    const RecordLayout* layout =
+        IsSatelliteList(kind) ? m_doc.GetSatelliteLayout()->record : m_doc.Layout();
+    if (layout == nullptr) {
+        return;
+    }
     const std::span<const std::uint8_t> bytes = m_doc.Channel(kind, row).raw();
     std::vector<std::uint8_t> copy(bytes.begin(), bytes.end());
-    if (m_dialogs.channel(this, copy, m_codec)) {
+    if (m_dialogs.channel(this, copy, *layout, m_codec)) {
         m_doc.SetChannelBytes(kind, row, copy);
     }
 }
@@ -1101,7 +1303,12 @@ void CMainFrame::OnCharacterSetChange(bool namesChanged)
 
 void CMainFrame::OnNextPane(int step)
 {
-    m_activeList = (m_activeList + step + kListCount) % kListCount;
+    // The lists of the tab on show, in turn.
+    const bool satellite = m_tabs->currentIndex() == kSatelliteTab;
+    const int first = satellite ? kFirstSatelliteList : 0;
+    const int count = satellite ? kListCount - kFirstSatelliteList : kFirstSatelliteList;
+    const int current = std::clamp(m_activeList - first, 0, count - 1);
+    m_activeList = first + (current + step + count) % count;
     activeList()->setFocus(Qt::OtherFocusReason);
     updateCommands();
 }

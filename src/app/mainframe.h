@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QSplitter;
+class QTabWidget;
 class QToolBar;
 
 namespace kx {
@@ -38,14 +39,18 @@ struct FrameDialogs
     std::function<void(QWidget* parent, CKanalyxDoc& doc, const CodecSettings& codec)> dataBlock;
     // "User Settings...": runs the user character table dialog; true on OK (code.dat written).
     std::function<bool(QWidget* parent, const CodecSettings& codec)> userSettings;
-    // The Channel dialog on a copy of a record's bytes; true when OK stored the boxes in them.
-    std::function<bool(QWidget* parent, std::span<std::uint8_t> record, const CodecSettings& codec)>
+    // The Channel dialog on a copy of a record's bytes, of layout; true when OK stored the boxes
+    // in them.
+    std::function<bool(QWidget* parent, std::span<std::uint8_t> record, const RecordLayout& layout,
+                       const CodecSettings& codec)>
         channel;
 };
 
-// The editor's main window: the three channel lists side by side (analog, radio, digital TV),
-// the toolbar, the character-set bar, the menus with their accelerators and the four-pane status
-// bar. List commands go to the list that last had the focus, file commands to the document.
+// The editor's main window: the analog and radio lists side by side above the digital TV list on
+// one tab, the two satellite lists (TV, radio) on another that opens only for files with
+// satellite channels, the toolbar, the character-set bar, the menus with their accelerators and
+// the status bar (messages, the record layout, the channel counts). List commands go to the
+// list that last had the focus (marked by its frame), file commands to the document.
 // Every command handler catches the core's errors and shows them in a message box.
 class CMainFrame : public QMainWindow, private DocumentObserver, private ViewObserver
 {
@@ -58,6 +63,8 @@ public:
         TV,
         FM,
         DTV,
+        SatTV,
+        SatFM,
     };
 
     // The commands of the menus, toolbar and accelerators.
@@ -92,8 +99,16 @@ public:
         EditUntick,
         EditRename,
         ChannelProperties,
+        HelpManual,
+        Favourite1,
+        Favourite2,
+        Favourite3,
+        Favourite4,
+        FlagLock,
+        FlagSkip,
+        FlagHide,
     };
-    static constexpr int kCommandCount = static_cast<int>(Command::ChannelProperties) + 1;
+    static constexpr int kCommandCount = static_cast<int>(Command::FlagHide) + 1;
     static constexpr int kRecentFileCount = 4;
 
     // programFolder: where code.dat is read from when the character-set settings are loaded.
@@ -108,7 +123,13 @@ public:
     // The menu of a list's rows, as a right click shows it.
     QMenu* rowMenu() const { return m_rowMenu; }
     QToolBar* toolBar() const { return m_toolBar; }
+    // The cable and antenna lists, and the satellite lists.
     QSplitter* splitter() const { return m_splitter; }
+    QSplitter* satelliteSplitter() const { return m_satSplitter; }
+    // The tabs that switch between the two.
+    QTabWidget* listTabs() const { return m_tabs; }
+    // The status bar pane that names the open file's record layout.
+    QString layoutPaneText() const;
     CKanalyxDoc& document() const { return m_doc; }
     ChannelListWidget* listWidget(ListKind kind) const;
     // The view logic of a list.
@@ -182,6 +203,12 @@ private:
     // Shows what an Undo or Redo touched: its rows selected in their list, which takes the focus.
     void showTouchedRows(const std::pair<std::optional<ListKind>, RowSelection>& touched);
     void OnNextPane(int step);
+    // Sets or clears a flag of the active list's selected rows.
+    void OnFlag(unsigned flag, bool set);
+    // Makes a list the active one, showing its tab.
+    void activateList(int list);
+    // The satellite tab, the satellite count panes and the layout pane follow the open file.
+    void updateLayoutDisplay();
     // Runs a command of the active list's view and shows the result.
     void runListCommand(const std::function<void(CKanalyxView&)>& command);
     void OnMoveTo();
@@ -212,6 +239,8 @@ private:
     void updateTitle();
     QString documentTitle() const;
     void showError(const QString& headline, const std::exception& error);
+    // Tells the user what the loaded file holds that they should know about.
+    void showLoadWarnings();
 
     CKanalyxDoc& m_doc;
     SettingsProfile& m_profile;
@@ -227,12 +256,16 @@ private:
     QLineEdit* m_filter = nullptr;
     QToolBar* m_toolBar = nullptr;
     CharsetBar* m_charsetBar = nullptr;
+    QMenu* m_flagsMenu = nullptr;
+    QTabWidget* m_tabs = nullptr;
     QSplitter* m_splitter = nullptr;
+    QSplitter* m_satSplitter = nullptr;
     std::array<std::unique_ptr<CKanalyxView>, kListCount> m_views;
     std::array<ChannelListWidget*, kListCount> m_lists{};
     int m_activeList = 0;
     QLabel* m_messagePane = nullptr;
-    std::array<QLabel*, 3> m_countPanes{};
+    QLabel* m_layoutPane = nullptr;
+    std::array<QLabel*, 5> m_countPanes{};
 };
 
 } // namespace kx

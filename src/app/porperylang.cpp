@@ -90,9 +90,13 @@ void CPorperyLang::fillLists()
                                                                            : text);
         }
         list->setCurrentIndex(shown.selected);
-        // A list the file variant does not have stays visible but cannot be opened.
-        list->setEnabled(!shown.items.empty());
-        m_labels.at(i)->setEnabled(!shown.items.empty());
+        // A list the file variant does not have stays visible but cannot be opened, and says why.
+        const bool known = !shown.items.empty();
+        list->setEnabled(known);
+        m_labels.at(i)->setEnabled(known);
+        list->setToolTip(known ? QString()
+                               : tr("Where the receiver of this file keeps this setting is not "
+                                    "known, so it cannot be changed here."));
     }
 }
 

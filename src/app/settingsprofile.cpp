@@ -45,6 +45,19 @@ void SettingsProfile::setInt(std::string_view section, std::string_view name, in
     settings.setValue(keyOf(section, name), value);
 }
 
+QByteArray SettingsProfile::getBytes(std::string_view section, std::string_view name) const
+{
+    const QSettings settings(kOrganization, kApplication);
+    return settings.value(keyOf(section, name)).toByteArray();
+}
+
+void SettingsProfile::setBytes(std::string_view section, std::string_view name,
+                               const QByteArray& value)
+{
+    QSettings settings(kOrganization, kApplication);
+    settings.setValue(keyOf(section, name), value);
+}
+
 QStringList SettingsProfile::recentFiles() const
 {
     const QSettings settings(kOrganization, kApplication);

@@ -2,6 +2,7 @@
 
 #include "platform/profile.h"
 
+#include <QByteArray>
 #include <QStringList>
 
 namespace kx {
@@ -13,6 +14,10 @@ class SettingsProfile : public Profile
 public:
     int getInt(std::string_view section, std::string_view name, int defaultValue) const override;
     void setInt(std::string_view section, std::string_view name, int value) override;
+
+    // Bytes kept for the window (geometry, splitter states); empty when none are stored.
+    QByteArray getBytes(std::string_view section, std::string_view name) const;
+    void setBytes(std::string_view section, std::string_view name, const QByteArray& value);
 
     // The recently used files, most recent first, at most kRecentFileCount.
     static constexpr int kRecentFileCount = 4;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/fixedsizedialog.h"
 #include "dialogs/hexbytesedit.h"
 #include "platform/error.h"
 
@@ -62,6 +63,18 @@ std::map<int, int> gridPlaces(std::vector<int> coordinates, int tolerance)
 CChannelDlg::CChannelDlg(std::span<std::uint8_t> raw, int systemCodePage, QWidget* parent)
     : QDialog(parent), m_model(raw, systemCodePage)
 {
+    setUp();
+}
+
+CChannelDlg::CChannelDlg(std::span<std::uint8_t> raw, const RecordLayout& layout,
+                         int systemCodePage, QWidget* parent)
+    : QDialog(parent), m_model(raw, layout, systemCodePage)
+{
+    setUp();
+}
+
+void CChannelDlg::setUp()
+{
     // The dialog keeps its English texts in every language.
     setWindowTitle(QString::fromUtf8(ChannelFieldMap::kCaption));
     setObjectName(QStringLiteral("CChannelDlg"));
@@ -106,7 +119,7 @@ void CChannelDlg::createControls()
         if (m_model.isUsed(id)) {
             const QString text = QString::fromStdString(m_model.text(id));
             if (auto* hex = qobject_cast<CHexBytesEdit*>(edit)) {
-                const int shown = field.place(*m_model.layout())->displayBytes;
+                const int shown = m_model.displayBytes(id);
                 hex->SetValue(HexByteText::parse(m_model.text(id), shown).value_or(0), shown);
             } else {
                 edit->setMaxLength(m_model.maxLength(id));
@@ -146,7 +159,7 @@ void CChannelDlg::createControls()
     layout->addLayout(grids.at(Names));
     layout->addSpacing(4);
     layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    makeFixedSize(*this, *layout);
     if (firstUsed != nullptr) {
         firstUsed->setFocus(Qt::OtherFocusReason);
     }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "dialogs/systemtext.h"
+#include "model/recordlayout.h"
 #include "platform/error.h"
 #include "platform/littleendian.h"
 
@@ -32,17 +33,42 @@ ChannelDlgModel::ChannelDlgModel(std::span<std::uint8_t> raw, int systemCodePage
                             std::to_string(raw.size()));
         }
     }
+    fill(m_layout ? &ChannelFieldMap::recordLayout(*m_layout) : nullptr);
+}
+
+ChannelDlgModel::ChannelDlgModel(std::span<std::uint8_t> raw, const RecordLayout& layout,
+                                 int systemCodePage)
+    : m_raw(raw), m_systemCodePage(systemCodePage)
+{
+    if (raw.size() != layout.recordSize) {
+        throw Error(ErrorCode::Internal, "a record of " + std::to_string(raw.size()) +
+                                             " bytes is not one of the " +
+                                             std::to_string(layout.recordSize) + "-byte layout");
+    }
+    if (&layout == &ChannelFieldMap::recordLayout(ChannelLayout::Bytes164)) {
+        m_layout = ChannelLayout::Bytes164;
+    } else if (&layout == &ChannelFieldMap::recordLayout(ChannelLayout::Bytes176)) {
+        m_layout = ChannelLayout::Bytes176;
+    }
+    fill(&layout);
+}
+
+void ChannelDlgModel::fill(const RecordLayout* layout)
+{
     m_controls.reserve(ChannelFieldMap::kFieldCount);
     for (const ChannelField& field : ChannelFieldMap::fields()) {
         Control& c = m_controls.emplace_back();
         c.field = &field;
-        if (!m_layout || !field.place(*m_layout)) {
+        if (layout == nullptr) {
             continue;
         }
-        c.place = field.place(*m_layout);
-        const auto bytes = raw.subspan(c.place->offset, c.place->storedBytes);
+        c.place = field.place(*layout);
+        if (!c.place) {
+            continue;
+        }
+        const auto bytes = m_raw.subspan(c.place->offset, c.place->storedBytes);
         if (field.isName) {
-            c.openingText = systemBytesToText(nameBytes(bytes), systemCodePage);
+            c.openingText = systemBytesToText(nameBytes(bytes), m_systemCodePage);
         } else {
             c.openingText = c.hex.SetValue(readLittleEndian(bytes), c.place->displayBytes);
         }
@@ -70,6 +96,12 @@ const ChannelDlgModel::Control& ChannelDlgModel::control(int controlId) const
 ChannelDlgModel::Control& ChannelDlgModel::control(int controlId)
 {
     return m_controls[indexOf(controlId)];
+}
+
+int ChannelDlgModel::displayBytes(int controlId) const
+{
+    const Control& c = control(controlId);
+    return c.place ? c.place->displayBytes : 0;
 }
 
 bool ChannelDlgModel::isUsed(int controlId) const

@@ -12,6 +12,8 @@
 
 namespace kx {
 
+struct RecordLayout;
+
 // The Channel dialog's rules: the raw field editor of one channel record. Construction fills the
 // controls' texts from the record's raw bytes (hex fields as byte pairs, the two names as text of
 // the system code page); OnOK() stores the texts back into the same bytes. Not calling OnOK()
@@ -27,8 +29,13 @@ public:
     // nothing. Any other size throws Error(ErrorCode::Internal).
     // Names show and store as text of systemCodePage (1250 to 1257).
     ChannelDlgModel(std::span<std::uint8_t> raw, int systemCodePage);
+    // raw: the bytes of one record of layout (Error(ErrorCode::Internal) for another size).
+    ChannelDlgModel(std::span<std::uint8_t> raw, const RecordLayout& layout, int systemCodePage);
 
+    // The layout when it is one of the two oldest, whose every byte has a box.
     std::optional<ChannelLayout> layout() const noexcept { return m_layout; }
+    // How many byte pairs a used hex field shows; 0 for the names and unused controls.
+    int displayBytes(int controlId) const;
     // Whether the open layout has a field for the control; unused controls stay empty.
     bool isUsed(int controlId) const;
     // The control's current text: what it opened with until setText changes it.
@@ -68,6 +75,8 @@ private:
     std::size_t indexOf(int controlId) const;
     const Control& control(int controlId) const;
     Control& control(int controlId);
+
+    void fill(const RecordLayout* layout);
 
     std::span<std::uint8_t> m_raw;
     int m_systemCodePage;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/recordlayout.h"
+
 namespace kx {
 namespace {
 
@@ -19,23 +21,28 @@ constexpr std::optional<FieldPlace> hexShown(std::uint16_t offset, std::uint8_t 
     return FieldPlace{offset, bytes, shown};
 }
 
-constexpr std::optional<FieldPlace> text(std::uint16_t offset)
-{
-    return FieldPlace{offset, 40, 0};
-}
-
 constexpr ChannelField field(int id, std::string_view label, DialogRect labelRect,
                              DialogRect editRect, std::optional<FieldPlace> bytes164,
                              std::optional<FieldPlace> bytes176)
 {
-    return {id, label, labelRect, editRect, false, bytes164, bytes176};
+    return {id, label, labelRect, editRect, false, RecordField::None, bytes164, bytes176};
 }
 
-constexpr ChannelField name(int id, std::string_view label, DialogRect labelRect,
-                            DialogRect editRect, std::optional<FieldPlace> bytes164,
-                            std::optional<FieldPlace> bytes176)
+// A control that shows a field of the record layout.
+constexpr ChannelField named(int id, std::string_view label, DialogRect labelRect,
+                             DialogRect editRect, RecordField shown)
 {
-    return {id, label, labelRect, editRect, true, bytes164, bytes176};
+    const bool isName = shown == RecordField::Name || shown == RecordField::NameCopy;
+    return {id, label, labelRect, editRect, isName, shown, none, none};
+}
+
+constexpr std::optional<FieldPlace> placeAt(std::size_t offset, std::uint8_t bytes,
+                                            std::uint8_t shown)
+{
+    if (offset == kNoField) {
+        return none;
+    }
+    return FieldPlace{static_cast<std::uint16_t>(offset), bytes, shown};
 }
 
 constexpr std::array<ChannelField, ChannelFieldMap::kFieldCount> kFields{{
@@ -63,22 +70,22 @@ constexpr std::array<ChannelField, ChannelFieldMap::kFieldCount> kFields{{
     field(1038, "_tmp22", {172, 82, 24, 8}, {200, 79, 46, 14}, none, hex(126, 2)),
     field(1039, "_tmp23", {172, 96, 24, 8}, {200, 93, 46, 14}, none, hex(168, 4)),
     field(1041, "_tmp24", {172, 112, 24, 8}, {200, 109, 46, 14}, none, hex(172, 4)),
-    field(1010, "Nummer", {7, 129, 27, 8}, {59, 126, 56, 14}, hex(10, 2), hex(12, 2)),
+    named(1010, "Nummer", {7, 129, 27, 8}, {59, 126, 56, 14}, RecordField::Number),
     field(1025, "Nummer1", {131, 129, 31, 8}, {190, 126, 56, 14}, hex(8, 2), hex(10, 2)),
     field(1026, "Nummer2", {7, 144, 31, 8}, {59, 141, 56, 14}, hexShown(112, 1, 2), hex(120, 2)),
     field(1040, "Nummer3", {131, 144, 31, 8}, {190, 141, 56, 14}, none, hex(86, 2)),
-    field(1028, "Frequency", {7, 160, 34, 8}, {59, 157, 56, 14}, hex(96, 4), hex(88, 4)),
-    field(1027, "ChannelBand", {131, 160, 50, 8}, {190, 157, 56, 14}, hex(24, 2), hex(26, 2)),
+    named(1028, "Frequency", {7, 160, 34, 8}, {59, 157, 56, 14}, RecordField::Frequency),
+    named(1027, "ChannelBand", {131, 160, 50, 8}, {190, 157, 56, 14}, RecordField::ChannelBand),
     field(1030, "ONID", {7, 176, 19, 8}, {59, 173, 56, 14}, hex(86, 2), none),
-    field(1029, "ID", {131, 176, 8, 8}, {190, 173, 56, 14}, hex(108, 4), hex(116, 4)),
-    field(1032, "Size_name", {7, 192, 36, 8}, {59, 189, 56, 14}, hex(68, 2), hex(70, 2)),
-    field(1031, "Service_ID", {131, 192, 36, 8}, {190, 189, 56, 14}, hex(70, 2), hex(72, 2)),
-    field(1034, "Symbol_rate", {7, 208, 40, 8}, {59, 205, 56, 14}, hex(92, 4), hexShown(102, 2, 4)),
-    field(1033, "Status", {131, 208, 21, 8}, {190, 205, 56, 14}, hex(113, 1), hex(122, 2)),
+    named(1029, "ID", {131, 176, 8, 8}, {190, 173, 56, 14}, RecordField::SecondNumber),
+    named(1032, "Size_name", {7, 192, 36, 8}, {59, 189, 56, 14}, RecordField::NameLength),
+    named(1031, "Service_ID", {131, 192, 36, 8}, {190, 189, 56, 14}, RecordField::ServiceId),
+    named(1034, "Symbol_rate", {7, 208, 40, 8}, {59, 205, 56, 14}, RecordField::SymbolRate),
+    named(1033, "Status", {131, 208, 21, 8}, {190, 205, 56, 14}, RecordField::Status),
     field(1036, "TSID", {7, 223, 18, 8}, {59, 220, 56, 14}, hex(88, 2), none),
-    field(1035, "System", {131, 223, 24, 8}, {190, 220, 56, 14}, hex(22, 2), hex(24, 2)),
-    name(1011, "Name1", {7, 241, 24, 8}, {37, 238, 209, 14}, text(28), text(30)),
-    name(1037, "Name2", {7, 258, 24, 8}, {37, 255, 209, 14}, text(116), text(128)),
+    named(1035, "System", {131, 223, 24, 8}, {190, 220, 56, 14}, RecordField::System),
+    named(1011, "Name1", {7, 241, 24, 8}, {37, 238, 209, 14}, RecordField::Name),
+    named(1037, "Name2", {7, 258, 24, 8}, {37, 255, 209, 14}, RecordField::NameCopy),
 }};
 
 } // namespace
@@ -94,6 +101,54 @@ const ChannelField* ChannelFieldMap::find(int controlId)
         return field.controlId == controlId;
     });
     return it == kFields.end() ? nullptr : &*it;
+}
+
+std::optional<FieldPlace> ChannelField::place(const RecordLayout& layout) const
+{
+    switch (field) {
+    case RecordField::None:
+        // The raw boxes belong to the two oldest layouts alone.
+        if (&layout == &kLayoutV1) {
+            return bytes164;
+        }
+        return &layout == &kLayoutV2 ? bytes176 : none;
+    case RecordField::Number:
+        return placeAt(layout.numberWord, 2, 2);
+    case RecordField::SecondNumber:
+        return layout.derivedKind == SecondNumber::TimesFour ? placeAt(layout.derivedId, 4, 4)
+               : layout.derivedKind == SecondNumber::Copy    ? placeAt(layout.derivedId, 2, 2)
+                                                             : none;
+    case RecordField::Frequency:
+        return placeAt(layout.frequency, 4, 4);
+    case RecordField::ChannelBand:
+        return placeAt(layout.channelBand, 2, 2);
+    case RecordField::NameLength:
+        return placeAt(layout.nameLength, 2, 2);
+    case RecordField::ServiceId:
+        return placeAt(layout.serviceId, 2, 2);
+    case RecordField::SymbolRate:
+        return placeAt(layout.symbolRate, static_cast<std::uint8_t>(layout.symbolRateBytes), 4);
+    case RecordField::Status:
+        return layout.favouriteByte != kNoField ? placeAt(layout.favouriteByte, 2, 2)
+                                                : placeAt(layout.flagsByte, 1, 1);
+    case RecordField::System:
+        return placeAt(layout.systemWord, 2, 2);
+    case RecordField::Name:
+        return placeAt(layout.nameField, static_cast<std::uint8_t>(kNameFieldSize), 0);
+    case RecordField::NameCopy:
+        return placeAt(layout.nameCopy, static_cast<std::uint8_t>(kNameFieldSize), 0);
+    }
+    return none;
+}
+
+std::optional<FieldPlace> ChannelField::place(ChannelLayout layout) const
+{
+    return place(ChannelFieldMap::recordLayout(layout));
+}
+
+const RecordLayout& ChannelFieldMap::recordLayout(ChannelLayout layout)
+{
+    return layout == ChannelLayout::Bytes164 ? kLayoutV1 : kLayoutV2;
 }
 
 std::optional<ChannelLayout> ChannelFieldMap::layoutForSize(std::size_t recordSize)

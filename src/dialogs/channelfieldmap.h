@@ -9,11 +9,30 @@
 
 namespace kx {
 
-// The two raw record layouts the Channel dialog knows.
+struct RecordLayout;
+
+// The two record layouts whose every byte the Channel dialog shows in a box of its own.
 enum class ChannelLayout
 {
     Bytes164,
     Bytes176,
+};
+
+// The field of a record layout that a named control of the dialog shows.
+enum class RecordField
+{
+    None,
+    Number,
+    SecondNumber,
+    Frequency,
+    ChannelBand,
+    NameLength,
+    ServiceId,
+    SymbolRate,
+    Status, // the favourites byte and the flags byte after it, or the flags byte alone
+    System,
+    Name,
+    NameCopy,
 };
 
 // Where a control's field lies in one layout's raw bytes: an unsigned little-endian integer of
@@ -26,8 +45,10 @@ struct FieldPlace
     std::uint8_t displayBytes = 0;
 };
 
-// One control of the Channel dialog: its id, label, place in the dialog, and its field in each
-// layout (none where the layout has no such field: the control stays empty).
+// One control of the Channel dialog: its id, label, place in the dialog, and what it shows: a
+// field of the record layout (named controls), or, in the two oldest layouts only, a run of raw
+// bytes of its own (the "_tmp" boxes and a few named ones the layouts do not name). Where the
+// layout has no such field the control stays empty.
 struct ChannelField
 {
     int controlId = 0;
@@ -35,13 +56,13 @@ struct ChannelField
     DialogRect labelRect;
     DialogRect editRect;
     bool isName = false;
+    RecordField field = RecordField::None;
     std::optional<FieldPlace> bytes164;
     std::optional<FieldPlace> bytes176;
 
-    const std::optional<FieldPlace>& place(ChannelLayout layout) const
-    {
-        return layout == ChannelLayout::Bytes164 ? bytes164 : bytes176;
-    }
+    // The control's bytes in records of layout.
+    std::optional<FieldPlace> place(const RecordLayout& layout) const;
+    std::optional<FieldPlace> place(ChannelLayout layout) const;
 };
 
 // The Channel dialog's arrangement and field map: the 38 hex field controls in three columns of
@@ -61,6 +82,8 @@ struct ChannelFieldMap
     static const ChannelField* find(int controlId);
     // The layout of raw bytes of this size, or nullopt for any size but 164 and 176.
     static std::optional<ChannelLayout> layoutForSize(std::size_t recordSize);
+    // The record layout of the two oldest layouts.
+    static const RecordLayout& recordLayout(ChannelLayout layout);
 };
 
 } // namespace kx

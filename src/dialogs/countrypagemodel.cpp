@@ -1,5 +1,6 @@
 #include "dialogs/countrypagemodel.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "dialogs/settingcodes.h"
@@ -12,13 +13,19 @@ namespace {
 // How a list's choice is kept in the settings block.
 enum class Storage
 {
-    CountryCode,  // two letters, reversed
+    CountryCode,  // two letters, reversed; three in the newer receivers
     LanguageCode, // three letters, reversed
     Index,        // one byte: the item index
     TimeZone,     // one byte: the item index + 9
 };
 
 constexpr std::size_t kNotShown = static_cast<std::size_t>(-1);
+
+// The newer receivers keep the country as three reversed letters at this offset, in the
+// firmware blocks of these sizes (checked on real files of each); where the block has another
+// size, where it is is not known.
+constexpr std::size_t kCountryOffsetV3 = 8;
+constexpr std::uint32_t kSettingsSizesWithCountry[] = {15936, 16024, 16232, 16376, 17136, 17240};
 
 struct ListSpec
 {
@@ -78,20 +85,26 @@ std::vector<std::string> itemsOf(CountrySetting setting)
 }
 
 // The settings block offset of a list for variant, or kNotShown.
-std::size_t offsetFor(const ListSpec& entry, int variant)
+std::size_t offsetFor(const ListSpec& entry, int variant, std::size_t settingsSize)
 {
     if (variant == 1) {
         return entry.offsetV1;
+    }
+    if (variant == 3) {
+        const bool known =
+            std::find(std::begin(kSettingsSizesWithCountry), std::end(kSettingsSizesWithCountry),
+                      settingsSize) != std::end(kSettingsSizesWithCountry);
+        return entry.setting == CountrySetting::Country && known ? kCountryOffsetV3 : kNotShown;
     }
     return variant == 2 ? entry.offsetV2 : kNotShown;
 }
 
 // The bytes a list occupies from its offset.
-std::size_t widthOf(Storage storage)
+std::size_t widthOf(Storage storage, int variant)
 {
     switch (storage) {
     case Storage::CountryCode:
-        return 2;
+        return variant == 3 ? 3 : 2;
     case Storage::LanguageCode:
         return 3;
     default:
@@ -101,10 +114,14 @@ std::size_t widthOf(Storage storage)
 
 // The item index the stored bytes give, or -1.
 int storedSelection(const ListSpec& entry, std::span<const std::uint8_t> block, std::size_t offset,
-                    std::size_t itemCount)
+                    std::size_t itemCount, int variant)
 {
     switch (entry.storage) {
     case Storage::CountryCode: {
+        if (variant == 3) {
+            const auto code = readCountryCode3(block, offset);
+            return code && !code->empty() ? findExact(CountryCodes3, *code) : -1;
+        }
         const auto code = readCountryCode(block, offset);
         return code ? findExact(CountryCodes, *code) : -1;
     }
@@ -125,12 +142,18 @@ int storedSelection(const ListSpec& entry, std::span<const std::uint8_t> block, 
     return -1;
 }
 
-void store(const ListSpec& entry, std::span<std::uint8_t> block, std::size_t offset, int index)
+void store(const ListSpec& entry, std::span<std::uint8_t> block, std::size_t offset, int index,
+           int variant)
 {
     const auto item = static_cast<std::size_t>(index);
     switch (entry.storage) {
     case Storage::CountryCode:
-        writeCountryCode(block, offset, CountryCodes.at(item));
+        if (variant != 3) {
+            writeCountryCode(block, offset, CountryCodes.at(item));
+        } else {
+            // "--" has no code of three letters: nothing is written for it.
+            writeCountryCode3(block, offset, CountryCodes3.at(item));
+        }
         break;
     case Storage::LanguageCode:
         writeLanguageCode(block, offset, LanguageCodes.at(item));
@@ -164,8 +187,8 @@ void CountryPageModel::OnInitDialog()
         list.items.clear();
         list.selected = -1;
         m_stored[i] = -1;
-        const std::size_t offset = offsetFor(entry, m_nVariant);
-        const std::size_t width = widthOf(entry.storage);
+        const std::size_t offset = offsetFor(entry, m_nVariant, m_settings.size());
+        const std::size_t width = widthOf(entry.storage, m_nVariant);
         // A list whose bytes are not all inside the block stays empty: there is nothing to show
         // and nowhere to write.
         if (offset == kNotShown || offset >= m_settings.size() ||
@@ -173,7 +196,7 @@ void CountryPageModel::OnInitDialog()
             continue;
         }
         list.items = itemsOf(entry.setting);
-        list.selected = storedSelection(entry, m_settings, offset, list.items.size());
+        list.selected = storedSelection(entry, m_settings, offset, list.items.size(), m_nVariant);
         m_stored[i] = list.selected;
     }
 }
@@ -213,7 +236,8 @@ void CountryPageModel::OnApply()
         if (list.selected < 0 || list.selected == m_stored[i]) {
             continue;
         }
-        store(kSpecs[i], m_settings, offsetFor(kSpecs[i], m_nVariant), list.selected);
+        store(kSpecs[i], m_settings, offsetFor(kSpecs[i], m_nVariant, m_settings.size()),
+              list.selected, m_nVariant);
         m_stored[i] = list.selected;
     }
 }

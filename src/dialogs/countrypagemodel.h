@@ -48,7 +48,8 @@ public:
     };
 
     // variant: the document's file variant. Variant 1 shows all ten lists, variant 2 only the six
-    // language lists; any other variant shows none.
+    // language lists, variant 3 (the newer receivers) only the country, and only in the settings
+    // blocks whose country field is known; any other variant shows none.
     CountryPageModel(std::span<std::uint8_t> settings, int variant);
 
     // (Re)reads every list from the settings block, dropping choices not yet applied. A list is

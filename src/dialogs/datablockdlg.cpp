@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "dialogs/fixedsizedialog.h"
 #include "dialogs/hexgridwidget.h"
 #include "dialogs/paramdlg.h"
 #include "dialogs/simplecombo.h"
@@ -49,12 +51,17 @@ CDataBlockDlg::CDataBlockDlg(std::vector<std::uint8_t> block, int variant, SideF
               systemCodePage),
       m_fileDialogs(std::make_unique<FileDialogs>()), m_grid(new CHexGridWnd(m_model.grid(), this)),
       m_entries(new SimpleCombo(this)), m_differences(new QListWidget(this)),
-      m_status(new QLineEdit(this))
+      m_differenceCount(new QLabel(this)), m_status(new QLineEdit(this))
 {
     setWindowTitle(tr("Data Block"));
     setObjectName(QStringLiteral("CDataBlockDlg"));
     m_entries->setObjectName(QStringLiteral("entries"));
     m_differences->setObjectName(QStringLiteral("differences"));
+    m_differenceCount->setObjectName(QStringLiteral("differenceCount"));
+    // Each line of the comparison: the other file's byte, then its offset in the block.
+    auto* differencesHeader = new QLabel(tr("Other file's byte : offset"), this);
+    differencesHeader->setBuddy(m_differences);
+    differencesHeader->setWordWrap(true);
     m_status->setObjectName(QStringLiteral("status"));
     m_status->setReadOnly(true);
 
@@ -82,7 +89,7 @@ CDataBlockDlg::CDataBlockDlg(std::vector<std::uint8_t> block, int variant, SideF
     entryButtons->addWidget(add);
     entryButtons->addWidget(remove);
     auto* compareRow = new QHBoxLayout;
-    compareRow->addStretch();
+    compareRow->addWidget(m_differenceCount, 1);
     compareRow->addWidget(compare);
     auto* closeButtons = new QHBoxLayout;
     closeButtons->addWidget(ok);
@@ -92,6 +99,7 @@ CDataBlockDlg::CDataBlockDlg(std::vector<std::uint8_t> block, int variant, SideF
     controls->addWidget(m_entries, 3);
     controls->addLayout(entryButtons);
     controls->addSpacing(6);
+    controls->addWidget(differencesHeader);
     controls->addWidget(m_differences, 2);
     controls->addLayout(compareRow);
     controls->addWidget(m_status);
@@ -111,7 +119,7 @@ CDataBlockDlg::CDataBlockDlg(std::vector<std::uint8_t> block, int variant, SideF
     layout->setSpacing(gridRect.left + 2);
     layout->addWidget(m_grid, 0, Qt::AlignTop);
     layout->addWidget(controlsBox);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    makeFixedSize(*this, *layout);
 
     showEntries(-1);
     if (!m_readError.isEmpty()) {
@@ -152,13 +160,15 @@ void CDataBlockDlg::showEntries(int selected)
     m_entries->setItems(names, selected);
 }
 
-void CDataBlockDlg::showDifferences()
+void CDataBlockDlg::showDifferences(bool compared)
 {
     const QSignalBlocker quiet(m_differences);
     m_differences->clear();
     for (const std::string& line : m_model.differences()) {
         m_differences->addItem(QString::fromStdString(line));
     }
+    m_differenceCount->setText(compared ? tr("Differences: %1").arg(m_differences->count())
+                                        : QString());
 }
 
 void CDataBlockDlg::OnSelectEntry(int row)
@@ -217,21 +227,23 @@ void CDataBlockDlg::OnDelete()
 void CDataBlockDlg::OnCompare()
 {
     m_model.startCompare();
-    showDifferences();
+    showDifferences(false);
     m_grid->refresh();
     const QString path = m_fileDialogs->openFile(this, tr("Compare"), tr("TLL file( *.tll)"));
     if (path.isEmpty()) {
         return;
     }
+    bool compared = false;
     try {
         // A file of the other variant lists nothing, without a message.
-        m_model.compareWith(std::filesystem::path(QFile::encodeName(path).toStdString()));
+        compared =
+            m_model.compareWith(std::filesystem::path(QFile::encodeName(path).toStdString()));
     } catch (const std::exception& error) {
         QMessageBox::warning(this, windowTitle(),
                              tr("The file could not be compared.") + QStringLiteral("\n") +
                                  QString::fromUtf8(error.what()));
     }
-    showDifferences();
+    showDifferences(compared);
 }
 
 void CDataBlockDlg::accept()

@@ -11,6 +11,7 @@
 #include "dialogs/datablockmodel.h"
 #include "platform/sidefiles.h"
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -50,6 +51,8 @@ public:
     CHexGridWnd* grid() const { return m_grid; }
     SimpleCombo* entryBox() const { return m_entries; }
     QListWidget* differenceList() const { return m_differences; }
+    // The count of the differences Compare found (empty before a comparison).
+    QLabel* differenceCount() const { return m_differenceCount; }
     QLineEdit* statusBox() const { return m_status; }
 
     // OK: writes the description file and closes; a file that cannot be written is reported and
@@ -66,7 +69,8 @@ private:
     void OnSelectDifference(int row);
     // The entry list from the model, with the item at selected chosen (none for -1).
     void showEntries(int selected);
-    void showDifferences();
+    // The differences, and their count when a comparison was made.
+    void showDifferences(bool compared);
 
     SideFiles m_sideFiles;
     // Why the description file could not be read; then OK does not overwrite it.
@@ -76,6 +80,7 @@ private:
     CHexGridWnd* m_grid;
     SimpleCombo* m_entries;
     QListWidget* m_differences;
+    QLabel* m_differenceCount;
     QLineEdit* m_status;
 };
 

@@ -181,6 +181,79 @@ void HexGridModel::OnLButtonUp(int x, int y)
     }
 }
 
+int HexGridModel::caretTarget(CaretKey key, int from, int visibleRows) const
+{
+    const int last = count() - 1;
+    const int rowStart = from - from % kBytesPerRow;
+    const std::int64_t page = std::int64_t{kBytesPerRow} * std::max(visibleRows, 1);
+    const int column = from % kBytesPerRow;
+    // The byte of from's column step bytes away, or the first (last) of that column beyond the
+    // block's ends.
+    const auto sameColumn = [&](std::int64_t step) {
+        const std::int64_t target = from + step;
+        if (target < 0) {
+            return column;
+        }
+        if (target > last) {
+            return last - (last % kBytesPerRow - column + kBytesPerRow) % kBytesPerRow;
+        }
+        return static_cast<int>(target);
+    };
+    switch (key) {
+    case CaretKey::Left:
+        return std::max(from - 1, 0);
+    case CaretKey::Right:
+        return std::min(from + 1, last);
+    case CaretKey::Up:
+        return sameColumn(-kBytesPerRow);
+    case CaretKey::Down:
+        return sameColumn(kBytesPerRow);
+    case CaretKey::PageUp:
+        return sameColumn(-page);
+    case CaretKey::PageDown:
+        return sameColumn(page);
+    case CaretKey::Home:
+        return rowStart;
+    case CaretKey::End:
+        return std::min(rowStart + kBytesPerRow - 1, last);
+    case CaretKey::First:
+        return 0;
+    case CaretKey::Last:
+        return last;
+    }
+    return from;
+}
+
+int HexGridModel::OnKey(CaretKey key, int visibleRows)
+{
+    if (count() == 0) {
+        return 0;
+    }
+    const int target = caret() >= 0 ? caretTarget(key, caret(), visibleRows)
+                                    : std::min(m_nScrollPos * kBytesPerRow, count() - 1);
+    m_nSelStart = target;
+    m_nSelEnd = target;
+    m_nAnchor = target;
+    m_nNibble = 0;
+    return scrollToCaret(visibleRows);
+}
+
+int HexGridModel::scrollToCaret(int visibleRows)
+{
+    if (caret() < 0) {
+        return 0;
+    }
+    const int row = caret() / kBytesPerRow;
+    const int rows = std::max(visibleRows, 1);
+    if (row < m_nScrollPos) {
+        return scrollBy(row - m_nScrollPos);
+    }
+    if (row >= m_nScrollPos + rows) {
+        return scrollBy(row - rows + 1 - m_nScrollPos);
+    }
+    return 0;
+}
+
 bool HexGridModel::OnChar(char32_t ch)
 {
     const int digit = hexDigit(ch);
@@ -223,6 +296,7 @@ std::vector<HexGridModel::Row> HexGridModel::paintPlan(int clientHeight) const
             cell.character = value < 0x20 ? std::string(".") : m_charTexts[value];
             cell.background = background(inRange(index, m_nSelStart, m_nSelEnd),
                                          inRange(index, m_nMarkStart, m_nMarkEnd));
+            cell.caret = index == m_nSelStart;
         }
     }
     return rows;

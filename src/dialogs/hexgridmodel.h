@@ -20,9 +20,10 @@ struct Rgb
 
 // The rules of the hex data grid of the Data Block dialog: a block of bytes shown as a hex dump
 // (address, sixteen hex cells and sixteen character cells per row), a selection made with the
-// mouse, bytes overwritten by typed hex digits, a second run of bytes (the mark) chosen by the
-// owner, vertical scrolling in rows, and the status line. The widget paints from paintPlan() and
-// forwards mouse, wheel, scroll-bar and character input; all positions are client pixels.
+// mouse, a caret moved by the keys, bytes overwritten by typed hex digits at the caret, a second
+// run of bytes (the mark) chosen by the owner, vertical scrolling in rows, and the status line. The
+// widget paints from paintPlan() and forwards mouse, wheel, scroll-bar and character input; all
+// positions are client pixels.
 //
 // The grid edits the owner's buffer in place and keeps no copy; the buffer must outlive the grid
 // or be replaced with SetData.
@@ -53,6 +54,21 @@ public:
         MoveOrRelease,
     };
 
+    // The keys that move the caret; First and Last are Ctrl+Home and Ctrl+End.
+    enum class CaretKey
+    {
+        Left,
+        Right,
+        Up,
+        Down,
+        PageUp,
+        PageDown,
+        Home,
+        End,
+        First,
+        Last,
+    };
+
     // Scroll-bar actions; every other action of a scroll bar moves nothing.
     enum class ScrollAction
     {
@@ -73,6 +89,7 @@ public:
         std::string hex;       // two upper-case hex digits
         std::string character; // UTF-8; "." for bytes below 0x20
         Rgb background;
+        bool caret = false; // typing goes into this byte
     };
 
     struct Row
@@ -129,6 +146,24 @@ public:
     void OnLButtonDown(int x, int y, unsigned flags);
     void OnMouseMove(int x, int y, unsigned flags);
     void OnLButtonUp(int x, int y);
+    // The byte typing goes into (the first selected byte), or -1 when there is none.
+    int caret() const noexcept
+    {
+        return m_nSelStart >= 0 && m_nSelStart < count() ? m_nSelStart : -1;
+    }
+    // Which digit of the caret's byte the next typed digit gives: 0 the high one, 1 the low one.
+    int caretDigit() const noexcept { return m_nNibble; }
+    // Moves the caret by a key: the byte it lands on becomes the selection (and the anchor of a
+    // shift-click), a half-typed byte keeps its first digit, and the grid scrolls so that the
+    // caret's row is among the visibleRows rows in view. Without a caret, the keys put it on the
+    // first byte in view. Up, Down and the page keys keep the column and stop at the first and
+    // last row that have it; Home and End go to the ends of the row. Returns the rows scrolled,
+    // as scrollBar does.
+    int OnKey(CaretKey key, int visibleRows);
+    // Scrolls so that the caret's row is among the visibleRows rows in view; returns the rows
+    // scrolled.
+    int scrollToCaret(int visibleRows);
+
     // A typed character; true when a byte of the block changed. Anything but 0-9, A-F and a-f,
     // and typing with nothing selected or past the last byte, changes nothing.
     bool OnChar(char32_t ch);
@@ -139,6 +174,7 @@ public:
 
 private:
     void extendTo(int index);
+    int caretTarget(CaretKey key, int from, int visibleRows) const;
     int clampedStep(int rows) const;
     int scrollBy(int rows);
 

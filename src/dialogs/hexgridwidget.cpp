@@ -1,5 +1,7 @@
 #include "dialogs/hexgridwidget.h"
 
+#include <optional>
+
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -45,6 +47,33 @@ void drawCell(QPainter& painter, int ascent, const QRect& box, const QString& te
 {
     painter.fillRect(box, back);
     painter.drawText(box.left(), box.top() + ascent, text);
+}
+
+// The caret keys of the grid, or none for any other key.
+std::optional<HexGridModel::CaretKey> caretKey(const QKeyEvent* event)
+{
+    using Key = HexGridModel::CaretKey;
+    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return Key::Left;
+    case Qt::Key_Right:
+        return Key::Right;
+    case Qt::Key_Up:
+        return Key::Up;
+    case Qt::Key_Down:
+        return Key::Down;
+    case Qt::Key_PageUp:
+        return Key::PageUp;
+    case Qt::Key_PageDown:
+        return Key::PageDown;
+    case Qt::Key_Home:
+        return control ? Key::First : Key::Home;
+    case Qt::Key_End:
+        return control ? Key::Last : Key::End;
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -194,6 +223,14 @@ void CHexGridWnd::paintEvent(QPaintEvent* /*event*/)
                      back);
             drawCell(painter, metrics.ascent(), QRect(cell.charX, row.y, charWidth, height),
                      QString::fromStdString(cell.character), back);
+            if (cell.caret) {
+                // A box round the byte's two cells and a bar under the digit typed next.
+                painter.drawRect(cell.hexX - 1, row.y, hexWidth + 1, height - 1);
+                painter.drawRect(cell.charX - 1, row.y, charWidth + 1, height - 1);
+                const int digitWidth = hexWidth / 2;
+                painter.fillRect(cell.hexX + m_model.caretDigit() * digitWidth, row.y + height - 3,
+                                 digitWidth, 2, Qt::black);
+            }
         }
     }
 }
@@ -230,19 +267,32 @@ void CHexGridWnd::mouseReleaseEvent(QMouseEvent* event)
     }
 }
 
+int CHexGridWnd::visibleRows() const
+{
+    return std::max(viewport()->height() / HexGridModel::kRowHeight, 1);
+}
+
 void CHexGridWnd::keyPressEvent(QKeyEvent* event)
 {
+    if (const auto key = caretKey(event)) {
+        m_model.OnKey(*key, visibleRows());
+        showModel();
+        event->accept();
+        return;
+    }
     const QString text = event->text();
     const bool typed = !text.isEmpty() && text.at(0).isPrint() &&
                        !event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier);
     if (!typed) {
-        // Enter, Escape and Tab belong to the dialog; the grid has no navigation keys.
+        // Enter, Escape and Tab belong to the dialog.
         event->ignore();
         return;
     }
     for (const char32_t ch : text.toUcs4()) {
         m_model.OnChar(ch);
     }
+    // Typing moves the caret on; its row stays in view.
+    m_model.scrollToCaret(visibleRows());
     showModel();
     event->accept();
 }

@@ -13,7 +13,8 @@ namespace kx {
 // sixteen hex cells, sixteen character cells) on their selection and mark colours, scrolls by
 // rows with its scroll bar and the wheel, and forwards mouse buttons, mouse moves and typed
 // characters to the model. Typed digits change the owner's buffer at once. After every action the
-// status box shows the model's status line.
+// status box shows the model's status line. The arrow keys, Page Up/Down and Home/End (with Ctrl:
+// the first and last byte) move the caret, drawn as a box round its byte.
 class CHexGridWnd : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -48,6 +49,8 @@ protected:
 
 private:
     void OnScrollAction(int action);
+    // Whole rows the window shows: a page for the caret keys.
+    int visibleRows() const;
     // Scroll bar and status line from the model, cells repainted.
     void showModel();
 

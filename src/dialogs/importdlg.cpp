@@ -1,4 +1,5 @@
 #include "dialogs/importdlg.h"
+#include "dialogs/fixedsizedialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -7,17 +8,22 @@
 
 namespace kx {
 
-CImportDlg::CImportDlg(QWidget* parent)
+CImportDlg::CImportDlg(QWidget* parent, bool satellite)
     : QDialog(parent), m_tv(new QCheckBox(tr("TV"), this)), m_fm(new QCheckBox(tr("FM"), this)),
-      m_dtv(new QCheckBox(tr("DTV"), this))
+      m_dtv(new QCheckBox(tr("DTV"), this)), m_sat(new QCheckBox(tr("Satellite"), this))
 {
     setWindowTitle(tr("Import"));
     m_tv->setObjectName(QStringLiteral("tv"));
     m_fm->setObjectName(QStringLiteral("fm"));
     m_dtv->setObjectName(QStringLiteral("dtv"));
-    for (QCheckBox* box : {m_tv, m_fm, m_dtv}) {
+    m_sat->setObjectName(QStringLiteral("sat"));
+    m_sat->setToolTip(
+        tr("Both satellite lists, with the rest of the other file's satellite block"));
+    for (QCheckBox* box : {m_tv, m_fm, m_dtv, m_sat}) {
         box->setChecked(true);
     }
+    m_sat->setChecked(satellite);
+    m_sat->setVisible(satellite);
 
     auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
     buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
@@ -29,16 +35,17 @@ CImportDlg::CImportDlg(QWidget* parent)
     boxes->addWidget(m_tv);
     boxes->addWidget(m_fm);
     boxes->addWidget(m_dtv);
+    boxes->addWidget(m_sat);
     boxes->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(boxes);
     layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    makeFixedSize(*this, *layout);
 }
 
 ImportChoice CImportDlg::choice() const
 {
-    return {m_tv->isChecked(), m_fm->isChecked(), m_dtv->isChecked()};
+    return {m_tv->isChecked(), m_fm->isChecked(), m_dtv->isChecked(), m_sat->isChecked()};
 }
 
 } // namespace kx

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/fixedsizedialog.h"
 #include "dialogs/simplecombo.h"
 
 namespace kx {
@@ -29,7 +30,7 @@ CParamDlg::CParamDlg(std::string& line, int variant, QWidget* parent)
     m_type->setEditable(true);
     m_type->setInsertPolicy(QComboBox::NoInsert);
 
-    auto* addValue = new QPushButton(tr("Add Parametr"), this);
+    auto* addValue = new QPushButton(tr("Add Parameter"), this);
     addValue->setObjectName(QStringLiteral("addParametr"));
     auto* remove = new QPushButton(tr("Delete"), this);
     remove->setObjectName(QStringLiteral("delete"));
@@ -37,7 +38,7 @@ CParamDlg::CParamDlg(std::string& line, int variant, QWidget* parent)
     ok->setObjectName(QStringLiteral("ok"));
     auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancel"));
-    // Enter always presses "Add Parametr", whichever button has the focus.
+    // Enter always presses "Add Parameter", whichever button has the focus.
     for (QPushButton* button : {addValue, remove, ok, cancel}) {
         button->setAutoDefault(false);
     }
@@ -52,7 +53,7 @@ CParamDlg::CParamDlg(std::string& line, int variant, QWidget* parent)
     nameLabel->setBuddy(m_name);
     auto* typeLabel = new QLabel(tr("Type"), this);
     typeLabel->setBuddy(m_type);
-    auto* valuesLabel = new QLabel(tr("Parametr"), this);
+    auto* valuesLabel = new QLabel(tr("Parameter"), this);
     valuesLabel->setBuddy(m_values);
     grid->addWidget(nameLabel, 0, 0);
     grid->addWidget(m_name, 0, 1);
@@ -72,7 +73,7 @@ CParamDlg::CParamDlg(std::string& line, int variant, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    makeFixedSize(*this, *layout);
 
     m_name->setText(QString::fromStdString(m_model.m_strName));
     m_type->setCurrentIndex(m_model.typeIndex());

@@ -15,7 +15,7 @@ namespace kx {
 class SimpleCombo;
 
 // The parameter dialog ("Add"): the name, the type and, for the type "User (1)", the labelled
-// values of one definition line of a settings description file. Enter and "Add Parametr" append
+// values of one definition line of a settings description file. Enter and "Add Parameter" append
 // the value box's text to the list and never close the dialog; only OK rewrites the caller's
 // line and closes it.
 class CParamDlg : public QDialog

@@ -51,9 +51,13 @@ void ParamDlgModel::selectType(int index)
     m_valuesEnabled = m_typeIndex == 1;
 }
 
-void ParamDlgModel::addValue(std::string text)
+bool ParamDlgModel::addValue(std::string text)
 {
+    if (text.empty() || !m_valuesEnabled) {
+        return false;
+    }
     m_values.push_back(std::move(text));
+    return true;
 }
 
 void ParamDlgModel::deleteValue(int index)
@@ -75,7 +79,8 @@ std::string ParamDlgModel::line() const
         }
         break;
     case 2:
-        out += m_nVariant == 2 ? ";3;2" : ";2;2";
+        // Codes are two letters in the 164-byte receivers' blocks, three in all later ones.
+        out += m_nVariant >= 2 ? ";3;2" : ";2;2";
         break;
     case 3:
         out += ";3;3";

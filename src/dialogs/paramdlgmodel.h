@@ -13,7 +13,7 @@ namespace kx {
 // the name, the address, the type and (for type 1) the labelled values, and written back on OK.
 // The address passes through unchanged; the length field follows from the type. The widget
 // shows m_strName, the type items with typeIndex() selected, and values(), enabled while
-// valuesEnabled(); it forwards the type choice, "Add Parametr" (and Enter), "Delete", and on OK
+// valuesEnabled(); it forwards the type choice, "Add Parameter" (and Enter), "Delete", and on OK
 // takes line().
 class ParamDlgModel
 {
@@ -26,7 +26,7 @@ public:
     static constexpr std::string_view kCaption = "Add";
     static constexpr DialogRect kDialogSize{0, 0, 194, 150};
 
-    // Reads line for a document of the given file variant (1 or 2).
+    // Reads line for a document of the given file variant (1, 2 or 3).
     ParamDlgModel(std::string_view line, int variant);
 
     // The selected type item, kNoType when none is (a type number outside 0 to 4).
@@ -37,13 +37,14 @@ public:
 
     // A choice in the type list (kNoType for text typed into it instead).
     void selectType(int index);
-    // Appends the value box's text as an item, also when it is empty.
-    void addValue(std::string text);
+    // Appends the value box's text as an item; false, and nothing is added, for an empty text or
+    // while the value list is disabled (Enter in any box of the dialog comes here).
+    bool addValue(std::string text);
     // Removes the item at index; an index outside the list removes nothing.
     void deleteValue(int index);
 
     // The rewritten line: name;address, then by the type ";1;1;" and every value followed by
-    // ";", ";2;2" (";3;2" in variant 2), ";3;3", ";1;4", or nothing for type 0 and no type.
+    // ";", ";2;2" (";3;2" in variants 2 and 3), ";3;3", ";1;4", or nothing for type 0 and no type.
     std::string line() const;
 
     // The name box; the widget writes the box's text here before line().

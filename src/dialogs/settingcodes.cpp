@@ -104,6 +104,17 @@ bool writeLanguageCode(std::span<std::uint8_t> block, std::size_t byteOffset, st
     return code.size() == 3 && writeReversed(block, byteOffset, code);
 }
 
+std::optional<std::string> readCountryCode3(std::span<const std::uint8_t> block,
+                                            std::size_t byteOffset)
+{
+    return readReversed(block, byteOffset, 3);
+}
+
+bool writeCountryCode3(std::span<std::uint8_t> block, std::size_t byteOffset, std::string_view code)
+{
+    return code.size() == 3 && writeReversed(block, byteOffset, code);
+}
+
 std::optional<std::uint8_t> readByte(std::span<const std::uint8_t> block, std::size_t byteOffset)
 {
     if (byteOffset >= block.size()) {

@@ -20,6 +20,13 @@ inline constexpr std::array<std::string_view, ids::kCountryCount> CountryCodes =
     "IT", "KZ", "LV", "LT", "LU", "MA", "NL", "NO", "PL", "PT", "RU", "RO", "RS",
     "SK", "SL", "TR", "UA", "FI", "FR", "HR", "CZ", "CH", "SE", "EE"};
 
+// The three-letter country codes the newer receivers store, paired by index with CountryCodes;
+// the first entry ("--") has none.
+inline constexpr std::array<std::string_view, ids::kCountryCount> CountryCodes3 = {
+    "",    "AUT", "ALB", "GBR", "BEL", "BIH", "BGR", "HUN", "DEU", "GRC", "DNK", "IRL", "ESP",
+    "ITA", "KAZ", "LVA", "LTU", "LUX", "MAR", "NLD", "NOR", "POL", "PRT", "RUS", "ROU", "SRB",
+    "SVK", "SVN", "TUR", "UKR", "FIN", "FRA", "HRV", "CZE", "CHE", "SWE", "EST"};
+
 // The three-letter language codes, paired by index with the language names (ids 61280 + index).
 inline constexpr std::array<std::string_view, ids::kLanguageCount> LanguageCodes = {
     "eng", "alb", "bos", "bul", "scr", "ces", "dan", "dut", "est", "fin", "fre",
@@ -51,6 +58,11 @@ bool writeCountryCode(std::span<std::uint8_t> block, std::size_t byteOffset, std
 std::optional<std::string> readLanguageCode(std::span<const std::uint8_t> block,
                                             std::size_t byteOffset);
 bool writeLanguageCode(std::span<std::uint8_t> block, std::size_t byteOffset,
+                       std::string_view code);
+// The newer receivers' three-letter country codes, kept reversed like the languages.
+std::optional<std::string> readCountryCode3(std::span<const std::uint8_t> block,
+                                            std::size_t byteOffset);
+bool writeCountryCode3(std::span<std::uint8_t> block, std::size_t byteOffset,
                        std::string_view code);
 std::optional<std::uint8_t> readByte(std::span<const std::uint8_t> block, std::size_t byteOffset);
 bool writeByte(std::span<std::uint8_t> block, std::size_t byteOffset, std::uint8_t value);

@@ -15,17 +15,20 @@ SettingsCompare::Result SettingsCompare::compareWithFile(std::span<const std::ui
                                                          int variant,
                                                          const std::filesystem::path& otherFile)
 {
-    if (variant != 1 && variant != 2) {
-        throw Error(ErrorCode::Internal, "only a channel list of variant 1 or 2 can be compared");
+    if (variant < 1 || variant > 3) {
+        throw Error(ErrorCode::Internal,
+                    "only a channel list of variant 1, 2 or 3 can be compared");
     }
     // The whole file is checked as opening it checks it, so that a damaged file is reported
     // rather than taken for one without differences.
     Archive ar(File::readAll(otherFile), otherFile.string());
     const TllContents other = ReadTll(ar);
-    if (other.variant != variant) {
+    // Files of the newer receivers keep their settings block where those of variant 2 do, so
+    // they compare with each other; only files of 164-byte records stand apart.
+    if ((other.frame.variant == 1) != (variant == 1)) {
         return {};
     }
-    return {true, differences(block, other.settings.span())};
+    return {true, differences(block, other.frame.settings.span())};
 }
 
 std::vector<std::string> SettingsCompare::differences(std::span<const std::uint8_t> block,

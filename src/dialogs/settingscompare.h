@@ -25,9 +25,10 @@ public:
 
     // Reads otherFile, checked whole as opening it checks it, and compares its settings block
     // with block over the shorter of the two: offsets past the end of block are not listed.
-    // Nothing is compared when it is a list of the other variant. Throws Error as opening it
-    // would (Io when it cannot be read, Truncated, Unsupported or Format when it is damaged or
-    // no channel list), Error(ErrorCode::Internal) for a variant other than 1 and 2.
+    // variant: the document's (1, 2 or 3); nothing is compared when one of the two is a list of
+    // 164-byte records and the other is not. Throws Error as opening the file would (Io when it
+    // cannot be read, Truncated, Unsupported or Format when it is damaged or no channel list),
+    // Error(ErrorCode::Internal) for a variant other than 1, 2 and 3.
     static Result compareWithFile(std::span<const std::uint8_t> block, int variant,
                                   const std::filesystem::path& otherFile);
 

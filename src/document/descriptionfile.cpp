@@ -8,6 +8,9 @@ namespace kx {
 
 std::string_view DescriptionFile::fileName(int variant)
 {
+    if (variant == 3) {
+        return "more3.txt";
+    }
     return variant == 2 ? "more10.txt" : "more.txt";
 }
 

@@ -8,15 +8,16 @@
 namespace kx {
 
 // The settings description files that lie beside the program: more.txt for variant-1 documents
-// (and any variant but 2), more10.txt for variant-2 documents. A file is a list of definition
-// lines (see DescriptionLine) in file order; comment lines (first character '#') and empty lines
-// are not entries, and stay where they are when the file is written again.
+// (and any variant but 2 and 3), more10.txt for variant-2 documents, more3.txt for the newer
+// receivers (variant 3), whose settings blocks no shipped file describes yet. A file is a list of
+// definition lines (see DescriptionLine) in file order; comment lines (first character '#') and
+// empty lines are not entries, and stay where they are when the file is written again.
 //
 // Lines hold the file's bytes unchanged (the files made by this project are ASCII).
 class DescriptionFile
 {
 public:
-    // "more10.txt" for variant 2, otherwise "more.txt".
+    // "more10.txt" for variant 2, "more3.txt" for variant 3, otherwise "more.txt".
     static std::string_view fileName(int variant);
     // The description file of the variant in folder (normally the program's folder).
     static std::filesystem::path pathFor(const std::filesystem::path& folder, int variant);

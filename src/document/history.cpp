@@ -67,6 +67,8 @@ std::size_t EditStep::memoryBytes() const
                 using E = std::decay_t<decltype(e)>;
                 if constexpr (std::is_same_v<E, MoveRowsEdit>) {
                     bytes += e.moves.capacity() * sizeof(e.moves.front());
+                } else if constexpr (std::is_same_v<E, HideRowsEdit>) {
+                    bytes += e.rows.capacity() * sizeof(int);
                 } else if constexpr (std::is_same_v<E, RowSetEdit>) {
                     bytes += e.rows.capacity() * sizeof(int) +
                              e.held.capacity() * sizeof(e.held.front());

@@ -35,6 +35,7 @@ enum class StepKind
     MoveTo,
     Sort,
     Drag,
+    Flags,
 };
 
 struct StepLabel
@@ -98,17 +99,36 @@ struct RowSetEdit
     bool insertsForward = false;
     std::vector<int> rows; // ascending
     std::vector<std::unique_ptr<CChannelRec>> held;
+    // The edit acts on the list's store of records marked deleted (which no view shows) rather
+    // than on the list.
+    bool deletedStore = false;
+};
+// Forward moves rows of a list to the end of the list's store of records marked deleted, which
+// the file still holds in their places; backward puts the last rows.size() records of the store
+// back at rows.
+struct HideRowsEdit
+{
+    ListKind list;
+    std::vector<int> rows; // ascending, rows of the list before the move
 };
 struct RecordBytesEdit
 {
     ListKind list;
     BytePatches patches; // target = row
+    // Only the programme numbers changed (renumbering): the lists redraw nothing else.
+    bool numbersOnly = false;
 };
 struct SettingsBytesEdit
 {
     BytePatches patches; // target 0
 };
-using Edit = std::variant<MoveRowsEdit, RowSetEdit, RecordBytesEdit, SettingsBytesEdit>;
+// The bytes of the DVB-S block around its channel records.
+struct SatelliteBytesEdit
+{
+    BytePatches patches; // target 0
+};
+using Edit = std::variant<MoveRowsEdit, RowSetEdit, RecordBytesEdit, SettingsBytesEdit,
+                          HideRowsEdit, SatelliteBytesEdit>;
 
 // One undoable step: the edits in the order they were made, and the rows to select afterwards.
 struct EditStep

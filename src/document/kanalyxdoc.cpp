@@ -6,8 +6,10 @@
 #include <numeric>
 #include <utility>
 
+#include "document/satelliteblock.h"
 #include "model/channelrec.h"
 #include "model/charactertable.h"
+#include "model/recordlayout.h"
 #include "platform/archive.h"
 #include "platform/error.h"
 #include "platform/file.h"
@@ -53,6 +55,7 @@ public:
     void move(ListKind list, std::vector<std::pair<int, int>> moves)
     {
         if (!moves.empty()) {
+            keepNumbers(list);
             add(MoveRowsEdit{list, std::move(moves)});
         }
     }
@@ -71,12 +74,36 @@ public:
         }
     }
 
-    // Runs change on the record of every row and keeps what it changed. A change that throws
-    // leaves its record as it was.
-    template <typename Change>
-    void changeRecords(ListKind list, std::span<const int> rows, Change&& change)
+    // The same on the list's store of records marked deleted.
+    void removeDeleted(ListKind list, std::vector<int> rows)
     {
-        RecordBytesEdit edit{list, {}};
+        if (!rows.empty()) {
+            add(RowSetEdit{list, false, std::move(rows), {}, true});
+        }
+    }
+
+    void insertDeleted(ListKind list, std::vector<int> rows, Records records)
+    {
+        if (!rows.empty()) {
+            add(RowSetEdit{list, true, std::move(rows), std::move(records), true});
+        }
+    }
+
+    // Moves rows of the list into its store of records marked deleted.
+    void hide(ListKind list, std::vector<int> rows)
+    {
+        if (!rows.empty()) {
+            add(HideRowsEdit{list, std::move(rows)});
+        }
+    }
+
+    // Runs change on the record of every row and keeps what it changed. A change that throws
+    // leaves its record as it was. numbersOnly: the change touches the programme numbers alone.
+    template <typename Change>
+    void changeRecords(ListKind list, std::span<const int> rows, Change&& change,
+                       bool numbersOnly = false)
+    {
+        RecordBytesEdit edit{list, {}, numbersOnly};
         Records& records = m_doc.channels(list);
         for (const int row : rows) {
             CChannelRec& record = *records[static_cast<std::size_t>(row)];
@@ -94,17 +121,53 @@ public:
         keepApplied(std::move(edit));
     }
 
-    // Gives every record of the list the number of its row + 1.
+    // Numbers the list after a change of order: row + 1 where the records are written in list
+    // order; where they keep their places, every row gets the number its row had before the
+    // step's first move, so that only numbers move.
     void renumber(ListKind list)
     {
-        const std::vector<int> rows = allRows(m_doc.ChannelCount(list));
-        changeRecords(list, rows, [](CChannelRec& record, int row) { record.SetNumber(row + 1); });
+        const Records& records = m_doc.channels(list);
+        std::vector<int> rows;
+        if (!m_doc.KeepsPlaces(list)) {
+            for (std::size_t row = 0; row < records.size(); ++row) {
+                if (!records[row]->HasNumber(static_cast<int>(row) + 1)) {
+                    rows.push_back(static_cast<int>(row));
+                }
+            }
+            changeRecords(
+                list, rows, [](CChannelRec& record, int row) { record.SetNumber(row + 1); }, true);
+            return;
+        }
+        const std::vector<int>& numbers = m_numbers[static_cast<std::size_t>(list)];
+        if (numbers.size() != records.size()) {
+            return; // no move before, or the list changed size: the numbers stay as they are
+        }
+        for (std::size_t row = 0; row < records.size(); ++row) {
+            if (!records[row]->HasNumber(numbers[row])) {
+                rows.push_back(static_cast<int>(row));
+            }
+        }
+        changeRecords(
+            list, rows,
+            [&numbers](CChannelRec& record, int row) {
+                record.SetNumber(numbers[static_cast<std::size_t>(row)]);
+            },
+            true);
     }
 
     void changeSettings(std::span<const std::uint8_t> bytes)
     {
         SettingsBytesEdit edit;
-        edit.patches.add(0, m_doc.m_settings.span(), bytes);
+        edit.patches.add(0, m_doc.m_frame.settings.span(), bytes);
+        if (!edit.patches.empty()) {
+            add(std::move(edit));
+        }
+    }
+
+    void changeSatelliteBlock(std::span<const std::uint8_t> bytes)
+    {
+        SatelliteBytesEdit edit;
+        edit.patches.add(0, m_doc.m_frame.satellite.span(), bytes);
         if (!edit.patches.empty()) {
             add(std::move(edit));
         }
@@ -142,13 +205,27 @@ private:
         }
         const std::vector<int> rows = edit.patches.targets();
         const ListKind list = edit.list;
+        const bool numbersOnly = edit.numbersOnly;
         m_step.edits.emplace_back(std::move(edit));
-        m_doc.m_observers.forEachOfCopy([&](DocumentObserver& o) { o.rowsChanged(list, rows); });
+        m_doc.notifyRecordsChanged(list, rows, numbersOnly);
+    }
+
+    // The numbers of a list's rows before the step first moved them.
+    void keepNumbers(ListKind list)
+    {
+        std::vector<int>& numbers = m_numbers[static_cast<std::size_t>(list)];
+        if (!m_doc.KeepsPlaces(list) || !numbers.empty()) {
+            return;
+        }
+        for (const auto& record : m_doc.channels(list)) {
+            numbers.push_back(record->GetNumber());
+        }
     }
 
     CKanalyxDoc& m_doc;
     EditStep m_step;
     std::vector<std::uint8_t> m_scratch;
+    std::array<std::vector<int>, kListCount> m_numbers;
     bool m_committed = false;
 };
 
@@ -189,13 +266,12 @@ void CKanalyxDoc::SetContents(TllContents contents)
 {
     // The old records die only after the observers let go of them.
     std::array<Records, kListCount> old = std::move(m_channels);
+    std::array<Records, kListCount> oldDeleted = std::move(m_deleted);
     for (std::size_t i = 0; i < m_channels.size(); ++i) {
         m_channels[i] = std::move(contents.lists[i]);
+        m_deleted[i] = std::move(contents.deleted[i]);
     }
-    m_settings = std::move(contents.settings);
-    m_trailing = std::move(contents.trailing);
-    m_tail = std::move(contents.tail);
-    m_nVariant = contents.variant;
+    m_frame = std::move(contents.frame);
     m_history.clear();
     m_observers.forEachOfCopy([](DocumentObserver& o) { o.OnInitialUpdate(); });
     SetModifiedFlag(false);
@@ -204,43 +280,23 @@ void CKanalyxDoc::SetContents(TllContents contents)
 
 void CKanalyxDoc::store(Archive& ar) const
 {
-    const std::size_t recordSize = RecordSizeOf(m_nVariant);
-    if (recordSize == 0) {
+    if (m_frame.variant == 0) {
         return;
     }
-    if (m_nVariant == 2) {
-        ar.writeU32(kTllMagic);
+    TllRecords records;
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        records.shown[i] = &m_channels[i];
+        records.deleted[i] = &m_deleted[i];
     }
-    const auto blockSize = [recordSize](std::size_t count) {
-        return static_cast<std::uint32_t>(4 + recordSize * count);
-    };
-    const auto writeRecords = [&ar](const Records& records) {
-        for (const auto& record : records) {
-            record->WriteToArchive(ar);
-        }
-    };
-    const Records& analog = channels(ListKind::Analog);
-    ar.writeU32(blockSize(analog.size()));
-    ar.writeU32(static_cast<std::uint32_t>(analog.size()));
-    writeRecords(analog);
+    WriteTll(ar, m_frame, records);
+}
 
-    ar.writeU32(m_settings.size);
-    ar.write(m_settings.bytes.get(), m_settings.size);
-
-    // One digital block: every digital TV record, then every radio record.
-    const Records& digitalTV = channels(ListKind::DigitalTV);
-    const Records& radio = channels(ListKind::Radio);
-    const std::size_t digitalCount = digitalTV.size() + radio.size();
-    ar.writeU32(blockSize(digitalCount));
-    ar.writeU32(static_cast<std::uint32_t>(digitalCount));
-    writeRecords(digitalTV);
-    writeRecords(radio);
-
-    if (m_nVariant == 2) {
-        ar.writeU32(m_trailing.size);
-        ar.write(m_trailing.bytes.get(), m_trailing.size);
+bool CKanalyxDoc::KeepsPlaces(ListKind list) const noexcept
+{
+    if (IsSatelliteList(list)) {
+        return true;
     }
-    ar.write(m_tail.bytes.get(), m_tail.size);
+    return m_frame.layout != nullptr && !m_frame.layout->sorted;
 }
 
 void CKanalyxDoc::OnOpenDocument(const std::filesystem::path& path)
@@ -254,7 +310,7 @@ void CKanalyxDoc::OnOpenDocument(const std::filesystem::path& path)
 
 void CKanalyxDoc::OnSaveDocument(const std::filesystem::path& path)
 {
-    if (m_nVariant == 0) {
+    if (m_frame.variant == 0) {
         throw Error(ErrorCode::Usage, path.string() + ": no channel list is open to save");
     }
     File::writeAtomically(path, [this](File& file) {
@@ -323,6 +379,10 @@ void CKanalyxDoc::apply(Edit& edit, bool forward)
                 applyRowSet(e, forward);
             } else if constexpr (std::is_same_v<E, RecordBytesEdit>) {
                 applyRecordBytes(e, forward);
+            } else if constexpr (std::is_same_v<E, HideRowsEdit>) {
+                applyHide(e, forward);
+            } else if constexpr (std::is_same_v<E, SatelliteBytesEdit>) {
+                applySatelliteBytes(e, forward);
             } else {
                 applySettingsBytes(e, forward);
             }
@@ -352,7 +412,13 @@ void CKanalyxDoc::applyMove(MoveRowsEdit& edit, bool forward)
 
 void CKanalyxDoc::applyRowSet(RowSetEdit& edit, bool forward)
 {
-    Records& records = channels(edit.list);
+    Records& records = edit.deletedStore ? deleted(edit.list) : channels(edit.list);
+    // No view shows the store of deleted records.
+    const auto tell = [&](auto&& call) {
+        if (!edit.deletedStore) {
+            m_observers.forEachOfCopy(call);
+        }
+    };
     const std::vector<int>& rows = edit.rows;
     if (edit.insertsForward == forward) {
         Records merged;
@@ -367,7 +433,7 @@ void CKanalyxDoc::applyRowSet(RowSetEdit& edit, bool forward)
         std::move(next, records.end(), std::back_inserter(merged));
         records = std::move(merged);
         edit.held.clear();
-        m_observers.forEachOfCopy([&](DocumentObserver& o) { o.rowsInserted(edit.list, rows); });
+        tell([&](DocumentObserver& o) { o.rowsInserted(edit.list, rows); });
     } else {
         edit.held.clear();
         edit.held.reserve(rows.size());
@@ -382,8 +448,50 @@ void CKanalyxDoc::applyRowSet(RowSetEdit& edit, bool forward)
             }
         }
         records.resize(kept);
-        m_observers.forEachOfCopy([&](DocumentObserver& o) { o.rowsRemoved(edit.list, rows); });
+        tell([&](DocumentObserver& o) { o.rowsRemoved(edit.list, rows); });
     }
+}
+
+void CKanalyxDoc::applyHide(HideRowsEdit& edit, bool forward)
+{
+    Records& records = channels(edit.list);
+    Records& store = deleted(edit.list);
+    const std::vector<int>& rows = edit.rows;
+    if (forward) {
+        std::size_t kept = 0;
+        std::size_t k = 0;
+        for (std::size_t row = 0; row < records.size(); ++row) {
+            if (k < rows.size() && static_cast<std::size_t>(rows[k]) == row) {
+                store.push_back(std::move(records[row]));
+                ++k;
+            } else {
+                records[kept++] = std::move(records[row]);
+            }
+        }
+        records.resize(kept);
+        m_observers.forEachOfCopy([&](DocumentObserver& o) { o.rowsRemoved(edit.list, rows); });
+        return;
+    }
+    const auto first = store.end() - static_cast<std::ptrdiff_t>(rows.size());
+    Records merged;
+    merged.reserve(records.size() + rows.size());
+    auto next = records.begin();
+    auto back = first;
+    for (const int row : rows) {
+        while (static_cast<int>(merged.size()) < row) {
+            merged.push_back(std::move(*next++));
+        }
+        merged.push_back(std::move(*back++));
+    }
+    std::move(next, records.end(), std::back_inserter(merged));
+    records = std::move(merged);
+    store.erase(first, store.end());
+    m_observers.forEachOfCopy([&](DocumentObserver& o) { o.rowsInserted(edit.list, rows); });
+}
+
+void CKanalyxDoc::applySatelliteBytes(SatelliteBytesEdit& edit, bool forward)
+{
+    edit.patches.apply(forward, [this](int) { return m_frame.satellite.span(); });
 }
 
 void CKanalyxDoc::applyRecordBytes(RecordBytesEdit& edit, bool forward)
@@ -391,13 +499,23 @@ void CKanalyxDoc::applyRecordBytes(RecordBytesEdit& edit, bool forward)
     Records& records = channels(edit.list);
     edit.patches.apply(forward,
                        [&](int row) { return records[static_cast<std::size_t>(row)]->raw(); });
-    const std::vector<int> rows = edit.patches.targets();
-    m_observers.forEachOfCopy([&](DocumentObserver& o) { o.rowsChanged(edit.list, rows); });
+    notifyRecordsChanged(edit.list, edit.patches.targets(), edit.numbersOnly);
+}
+
+void CKanalyxDoc::notifyRecordsChanged(ListKind list, std::span<const int> rows, bool numbersOnly)
+{
+    m_observers.forEachOfCopy([&](DocumentObserver& o) {
+        if (numbersOnly) {
+            o.numbersChanged(list, rows);
+        } else {
+            o.rowsChanged(list, rows);
+        }
+    });
 }
 
 void CKanalyxDoc::applySettingsBytes(SettingsBytesEdit& edit, bool forward)
 {
-    edit.patches.apply(forward, [this](int) { return m_settings.span(); });
+    edit.patches.apply(forward, [this](int) { return m_frame.settings.span(); });
     m_observers.forEachOfCopy([](DocumentObserver& o) { o.settingsChanged(); });
 }
 
@@ -409,27 +527,7 @@ RowSelection CKanalyxDoc::MoveUp(ListKind list, std::span<const int> rows)
     if (rows.empty() || rows.front() == 0) {
         return {};
     }
-    // A block of selected rows moves up as a whole; the row above it goes below it.
-    std::vector<std::pair<int, int>> moves;
-    std::vector<int> after;
-    for (std::size_t i = 0; i < rows.size();) {
-        std::size_t end = i + 1;
-        while (end < rows.size() && rows[end] == rows[end - 1] + 1) {
-            ++end;
-        }
-        moves.emplace_back(rows[i] - 1, rows[end - 1]);
-        for (std::size_t k = i; k < end; ++k) {
-            moves.emplace_back(rows[k], rows[k] - 1);
-            after.push_back(rows[k] - 1);
-        }
-        i = end;
-    }
-    StepBuilder step(*this);
-    step.move(list, std::move(moves));
-    step.renumber(list);
-    step.commit({StepKind::MoveUp, static_cast<int>(rows.size())}, list,
-                std::vector<int>(rows.begin(), rows.end()), after);
-    return {after, -1};
+    return moveEachBlock(list, rows, -1, StepKind::MoveUp);
 }
 
 RowSelection CKanalyxDoc::MoveDown(ListKind list, std::span<const int> rows)
@@ -438,6 +536,14 @@ RowSelection CKanalyxDoc::MoveDown(ListKind list, std::span<const int> rows)
     if (rows.empty() || rows.back() == ChannelCount(list) - 1) {
         return {};
     }
+    return moveEachBlock(list, rows, 1, StepKind::MoveDown);
+}
+
+RowSelection CKanalyxDoc::moveEachBlock(ListKind list, std::span<const int> rows, int by,
+                                        StepKind kind)
+{
+    // Each block of neighbouring rows moves by one place as a whole; the row it moves over goes
+    // to the block's other end.
     std::vector<std::pair<int, int>> moves;
     std::vector<int> after;
     for (std::size_t i = 0; i < rows.size();) {
@@ -445,17 +551,19 @@ RowSelection CKanalyxDoc::MoveDown(ListKind list, std::span<const int> rows)
         while (end < rows.size() && rows[end] == rows[end - 1] + 1) {
             ++end;
         }
-        moves.emplace_back(rows[end - 1] + 1, rows[i]);
+        const int first = rows[i];
+        const int last = rows[end - 1];
+        moves.emplace_back(by < 0 ? first - 1 : last + 1, by < 0 ? last : first);
         for (std::size_t k = i; k < end; ++k) {
-            moves.emplace_back(rows[k], rows[k] + 1);
-            after.push_back(rows[k] + 1);
+            moves.emplace_back(rows[k], rows[k] + by);
+            after.push_back(rows[k] + by);
         }
         i = end;
     }
     StepBuilder step(*this);
     step.move(list, std::move(moves));
     step.renumber(list);
-    step.commit({StepKind::MoveDown, static_cast<int>(rows.size())}, list,
+    step.commit({kind, static_cast<int>(rows.size())}, list,
                 std::vector<int>(rows.begin(), rows.end()), after);
     return {after, -1};
 }
@@ -465,6 +573,10 @@ RowSelection CKanalyxDoc::Duplicate(ListKind list, std::span<const int> rows)
     checkRows(list, rows);
     if (rows.empty()) {
         return {};
+    }
+    if (KeepsPlaces(list)) {
+        throw Error(ErrorCode::Usage, "the receiver of this list keeps every channel in its place "
+                                      "in the file, so a channel cannot be duplicated");
     }
     // Each copy goes right below its row.
     const Records& records = channels(list);
@@ -497,8 +609,14 @@ RowSelection CKanalyxDoc::Delete(ListKind list, std::span<const int> rows)
         return {};
     }
     StepBuilder step(*this);
-    step.remove(list, std::vector<int>(rows.begin(), rows.end()));
-    step.renumber(list);
+    if (KeepsPlaces(list)) {
+        // The file keeps the record, marked the way the receiver marks a deleted channel.
+        step.changeRecords(list, rows, [](CChannelRec& record, int) { record.MarkDeleted(); });
+        step.hide(list, std::vector<int>(rows.begin(), rows.end()));
+    } else {
+        step.remove(list, std::vector<int>(rows.begin(), rows.end()));
+        step.renumber(list);
+    }
     const int count = ChannelCount(list);
     std::vector<int> after;
     if (count > 0) {
@@ -596,6 +714,20 @@ RowSelection CKanalyxDoc::SetChecked(ListKind list, std::span<const int> rows, b
     return {touched, touched.empty() ? -1 : touched.back()};
 }
 
+RowSelection CKanalyxDoc::SetFlags(ListKind list, std::span<const int> rows, unsigned flags,
+                                   unsigned mask)
+{
+    checkRows(list, rows);
+    StepBuilder step(*this);
+    step.changeRecords(list, rows,
+                       [flags, mask](CChannelRec& record, int) { record.SetFlags(flags, mask); });
+    std::vector<int> touched(rows.begin(), rows.end());
+    if (!step.commit({StepKind::Flags, static_cast<int>(rows.size())}, list, touched, touched)) {
+        return {};
+    }
+    return {touched, touched.empty() ? -1 : touched.back()};
+}
+
 RowSelection CKanalyxDoc::SetChannelBytes(ListKind list, int row,
                                           std::span<const std::uint8_t> bytes)
 {
@@ -618,10 +750,10 @@ RowSelection CKanalyxDoc::SetChannelBytes(ListKind list, int row,
 
 void CKanalyxDoc::SetSettings(std::span<const std::uint8_t> bytes, StepKind kind)
 {
-    if (bytes.size() != m_settings.size) {
+    if (bytes.size() != m_frame.settings.size) {
         throw Error(ErrorCode::Internal, "a settings block of " + std::to_string(bytes.size()) +
                                              " bytes cannot replace one of " +
-                                             std::to_string(m_settings.size));
+                                             std::to_string(m_frame.settings.size));
     }
     StepBuilder step(*this);
     step.changeSettings(bytes);
@@ -630,31 +762,94 @@ void CKanalyxDoc::SetSettings(std::span<const std::uint8_t> bytes, StepKind kind
 
 void CKanalyxDoc::OnFileImport(const std::filesystem::path& other, ImportChoice choice)
 {
-    if (m_nVariant == 0) {
+    if (m_frame.variant == 0) {
         throw Error(ErrorCode::Usage, other.string() + ": no channel list is open to import into");
     }
     Archive ar(File::readAll(other), other.string());
     TllContents contents = ReadTll(ar);
-    if (contents.variant != m_nVariant) {
+    const TllFrame& theirs = contents.frame;
+    const auto classic = [](int variant) { return variant == 1 || variant == 2; };
+    if (theirs.variant != m_frame.variant && classic(theirs.variant) && classic(m_frame.variant)) {
         throw Error(ErrorCode::Unsupported,
                     other.string() + ": its channel records are " +
-                        std::to_string(RecordSizeOf(contents.variant)) +
+                        std::to_string(RecordSizeOf(theirs.variant)) +
                         " bytes long, those of the open list " +
-                        std::to_string(RecordSizeOf(m_nVariant)) +
+                        std::to_string(RecordSizeOf(m_frame.variant)) +
                         " bytes; only a list of the same kind can be imported");
     }
-    const bool chosen[kListCount] = {choice.tv, choice.fm, choice.dtv};
+    std::array<bool, kListCount> chosen = {choice.tv, choice.fm, choice.dtv, choice.sat,
+                                           choice.sat};
+    bool bringsRecords = false;
+    for (const ListKind list : {ListKind::Analog, ListKind::Radio, ListKind::DigitalTV}) {
+        const auto index = static_cast<std::size_t>(list);
+        bringsRecords |=
+            chosen[index] && !(contents.lists[index].empty() && contents.deleted[index].empty());
+    }
+    const auto layoutName = [](const RecordLayout& layout) {
+        return std::to_string(layout.recordSize) + "-byte layout of " + std::string(layout.models);
+    };
+    if (bringsRecords && theirs.layout != m_frame.layout) {
+        if (m_frame.layout == nullptr) {
+            throw Error(ErrorCode::Unsupported,
+                        other.string() + ": the open list holds no cable or antenna channel, so "
+                                         "the record layout its receiver reads is unknown");
+        }
+        throw Error(ErrorCode::Unsupported, other.string() + ": its channel records follow the " +
+                                                layoutName(*theirs.layout) +
+                                                ", those of the open list the " +
+                                                layoutName(*m_frame.layout) +
+                                                "; only a list of the same kind can be imported");
+    }
+    if (choice.sat &&
+        (theirs.satelliteLayout == nullptr || theirs.satelliteLayout != m_frame.satelliteLayout)) {
+        throw Error(ErrorCode::Unsupported,
+                    other.string() +
+                        (theirs.satelliteLayout == nullptr
+                             ? ": it holds no satellite channels this editor can read"
+                             : ": its satellite block is not of the open list's receiver family; "
+                               "only satellite channels of the same family can be imported"));
+    }
+    // Where records keep their places, the imported ones take places after every place in use.
+    if (KeepsPlaces(ListKind::Analog)) {
+        for (const auto& block :
+             {std::vector{ListKind::Analog}, std::vector{ListKind::Radio, ListKind::DigitalTV}}) {
+            std::uint32_t base = 0;
+            for (const ListKind list : block) {
+                for (const Records* part : {&channels(list), &deleted(list)}) {
+                    for (const auto& record : *part) {
+                        base = std::max(base, record->m_slot + 1);
+                    }
+                }
+            }
+            for (const ListKind list : block) {
+                const auto index = static_cast<std::size_t>(list);
+                for (Records* part : {&contents.lists[index], &contents.deleted[index]}) {
+                    for (auto& record : *part) {
+                        record->m_slot += base;
+                    }
+                }
+            }
+        }
+    }
     StepBuilder step(*this);
+    if (choice.sat) {
+        step.changeSatelliteBlock(theirs.satellite.span());
+    }
     int imported = 0;
     for (const ListKind list : kListKinds) {
-        if (!chosen[static_cast<std::size_t>(list)]) {
+        const auto index = static_cast<std::size_t>(list);
+        if (!chosen[index]) {
             continue;
         }
-        Records& records = ListOf(contents, list);
+        Records& records = contents.lists[index];
+        Records& gone = contents.deleted[index];
         const int count = static_cast<int>(records.size());
+        const int goneCount = static_cast<int>(gone.size());
         imported += count;
         step.remove(list, allRows(ChannelCount(list)));
+        step.removeDeleted(list, allRows(DeletedCount(list)));
         step.insert(list, allRows(count), std::move(records));
+        step.insertDeleted(list, allRows(goneCount), std::move(gone));
     }
     step.commit({StepKind::Import, imported}, std::nullopt, {}, {});
 }
@@ -727,7 +922,7 @@ std::filesystem::path CKanalyxDoc::OnFileExport(const std::filesystem::path& cho
 void CKanalyxDoc::WriteExport(const std::filesystem::path& path) const
 {
     File::writeAtomically(path, [this](File& file) {
-        for (const ListKind list : {ListKind::Analog, ListKind::Radio, ListKind::DigitalTV}) {
+        for (const ListKind list : kListKinds) {
             for (const auto& record : channels(list)) {
                 record->WriteHexRow(file);
                 file.write("\r\n");

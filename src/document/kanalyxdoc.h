@@ -21,13 +21,17 @@ namespace kx {
 class Archive;
 class CChannelRec;
 struct CodecSettings;
+struct RecordLayout;
+struct SatelliteLayout;
 
-// Which lists an import replaces.
+// Which lists an import replaces. The satellite lists come only as a pair, with the rest of the
+// DVB-S block.
 struct ImportChoice
 {
     bool tv = true;
     bool fm = true;
     bool dtv = true;
+    bool sat = false;
 };
 
 // Rows to select in a list after a command, and the row to give the focus (-1 for none).
@@ -54,6 +58,11 @@ public:
     virtual void rowsMoved(ListKind /*list*/, std::span<const std::pair<int, int>> /*moves*/) {}
     // The bytes of these records changed (ascending rows).
     virtual void rowsChanged(ListKind /*list*/, std::span<const int> /*rows*/) {}
+    // Only the programme numbers of these records changed; by default a change like any other.
+    virtual void numbersChanged(ListKind list, std::span<const int> rows)
+    {
+        rowsChanged(list, rows);
+    }
     // The settings block changed.
     virtual void settingsChanged() {}
     // What Undo and Redo would do changed.
@@ -62,8 +71,15 @@ public:
     virtual void modifiedChanged(bool /*modified*/) {}
 };
 
-// The one open TLL file: the channel lists (analog, radio, digital TV), the raw blocks, the file
-// variant, the undo/redo history and the modified flag.
+// The one open TLL file: the channel lists (analog, radio, digital TV, satellite TV and radio),
+// the raw blocks, the file's layout, the undo/redo history and the modified flag.
+//
+// Where the receiver wants its records sorted by number (the 164- and 176-byte layouts and a
+// few newer ones), the lists are written in their order and renumbered 1 to n after every change
+// of order. Elsewhere (most newer layouts and every satellite list) each record keeps its place
+// in the file: a change of order moves the programme numbers instead (the rows keep the numbers
+// they had, gaps included), a deletion marks the record deleted the way the receiver does and
+// keeps it in the file, and duplicating is refused.
 //
 // Every change of the document is a command applied here: it becomes one step of the history,
 // and Undo and Redo restore exactly the bytes and the row order the step changed. A command that
@@ -120,7 +136,9 @@ public:
 
     // Whether Save, Save As, Import, Export, Data Block and More Settings can run: only while a
     // file is loaded.
-    bool OnUpdateFileCommand() const noexcept { return m_nVariant != 0; }
+    bool OnUpdateFileCommand() const noexcept { return m_frame.variant != 0; }
+    // Whether the records of the list keep their place in the file (see the class comment).
+    bool KeepsPlaces(ListKind list) const noexcept;
 
     // ---- Commands. rows: ascending, distinct, existing rows of the list (Error(Internal) for
     // anything else). Each returns the rows to select afterwards; an empty selection with no
@@ -148,15 +166,20 @@ public:
     RowSelection Rename(ListKind list, int row, std::string_view text, const CodecSettings& codec);
     // Ticks (or unticks) the channels' check boxes.
     RowSelection SetChecked(ListKind list, std::span<const int> rows, bool ticked);
+    // Sets the favourites and flags (channelflags bits) of mask to those of flags; layouts that
+    // show no flags change nothing.
+    RowSelection SetFlags(ListKind list, std::span<const int> rows, unsigned flags, unsigned mask);
     // Replaces a record's bytes (the Channel dialog's OK); bytes must be the record's size.
     RowSelection SetChannelBytes(ListKind list, int row, std::span<const std::uint8_t> bytes);
     // Replaces the settings block (same size) as one step of the given kind (Settings or
     // DataBlock).
     void SetSettings(std::span<const std::uint8_t> bytes, StepKind kind);
 
-    // Replaces the chosen lists with those of another file of the same variant, as one step.
-    // The other file is read and checked whole before anything changes: an unreadable, damaged
-    // or truncated file, or one of the other variant, throws Error and changes nothing.
+    // Replaces the chosen lists with those of another file of the same layout, as one step; the
+    // satellite lists come with the other file's whole DVB-S block, which must be of the same
+    // family. The other file is read and checked whole before anything changes: an unreadable,
+    // damaged or truncated file, or one whose records the open file's receiver would not read,
+    // throws Error and changes nothing.
     void OnFileImport(const std::filesystem::path& other, ImportChoice choice);
 
     // ---- History
@@ -177,14 +200,33 @@ public:
     // Exports to ExportPathFor(chosen) and returns that path.
     std::filesystem::path OnFileExport(const std::filesystem::path& chosen) const;
     // Writes every record as a line of tab-separated hex bytes to exactly `path`: the analog
-    // list, then the radio list, then the digital TV list. The file is never left half-written.
+    // list, then the radio list, then the digital TV list, then the satellite TV and radio
+    // lists. The file is never left half-written.
     void WriteExport(const std::filesystem::path& path) const;
 
-    // 0 no file loaded, 1 records of 164 bytes, 2 records of 176 bytes.
-    int GetVariant() const noexcept { return m_nVariant; }
+    // 0 no file loaded, 1 records of 164 bytes, 2 records of 176 bytes, 3 a newer layout.
+    int GetVariant() const noexcept { return m_frame.variant; }
+    // The layout of the analog and digital records; null with no file loaded, and for a newer
+    // file that holds no such record and whose name names no known model.
+    const RecordLayout* Layout() const noexcept { return m_frame.layout; }
     // The settings block; change it with SetSettings.
-    std::span<const std::uint8_t> Settings() const noexcept { return m_settings.span(); }
-    std::span<const std::uint8_t> Trailing() const noexcept { return m_trailing.span(); }
+    std::span<const std::uint8_t> Settings() const noexcept { return m_frame.settings.span(); }
+    std::span<const std::uint8_t> Trailing() const noexcept { return m_frame.trailing.span(); }
+    // The hospitality block of hotel receivers; empty when there is none.
+    std::span<const std::uint8_t> Hospitality() const noexcept
+    {
+        return m_frame.hospitality.span();
+    }
+    bool HasSatelliteBlock() const noexcept { return m_frame.hasSatellite; }
+    // The family of the DVB-S block; null without one, and when the block is kept as it is.
+    const SatelliteLayout* GetSatelliteLayout() const noexcept { return m_frame.satelliteLayout; }
+    // What the user should know about the file loaded last.
+    const std::vector<LoadWarning>& LoadWarnings() const noexcept { return m_frame.warnings; }
+    // Records marked deleted that the file keeps in their places.
+    int DeletedCount(ListKind list) const noexcept
+    {
+        return static_cast<int>(m_deleted[static_cast<std::size_t>(list)].size());
+    }
 
 private:
     class StepBuilder;
@@ -196,11 +238,14 @@ private:
         return m_channels[static_cast<std::size_t>(list)];
     }
     void checkRows(ListKind list, std::span<const int> rows) const;
+    // Moves every block of neighbouring rows one place up (by -1) or down (by 1), as one step.
+    RowSelection moveEachBlock(ListKind list, std::span<const int> rows, int by, StepKind kind);
     // Moves every row to its place in order (order[k] is the row that becomes row k), renumbers
     // and keeps it all as one step.
     bool reorder(ListKind list, std::span<const int> order, StepLabel label,
                  std::vector<int> rowsBefore, std::vector<int> rowsAfter);
     void store(Archive& ar) const;
+    Records& deleted(ListKind list) { return m_deleted[static_cast<std::size_t>(list)]; }
 
     // Applies one edit forward or backward and tells the observers.
     void apply(Edit& edit, bool forward);
@@ -208,14 +253,15 @@ private:
     void applyRowSet(RowSetEdit& edit, bool forward);
     void applyRecordBytes(RecordBytesEdit& edit, bool forward);
     void applySettingsBytes(SettingsBytesEdit& edit, bool forward);
+    void applyHide(HideRowsEdit& edit, bool forward);
+    void applySatelliteBytes(SatelliteBytesEdit& edit, bool forward);
     // After a step was done, undone or redone.
     void afterHistoryChange();
+    void notifyRecordsChanged(ListKind list, std::span<const int> rows, bool numbersOnly);
 
     std::array<Records, kListCount> m_channels;
-    RawBlock m_settings;
-    RawBlock m_trailing;
-    RawBlock m_tail;
-    int m_nVariant = 0;
+    std::array<Records, kListCount> m_deleted;
+    TllFrame m_frame;
 
     History m_history;
     ObserverList<DocumentObserver> m_observers;

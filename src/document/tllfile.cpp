@@ -1,13 +1,14 @@
 #include "document/tllfile.h"
 
 #include <algorithm>
-#include <cstring>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "document/satelliteblock.h"
 #include "model/channelrec.h"
-#include "model/channelrecv1.h"
-#include "model/channelrecv2.h"
+#include "model/layoutchannelrec.h"
+#include "model/recordlayout.h"
 #include "platform/archive.h"
 #include "platform/error.h"
 
@@ -15,15 +16,59 @@ namespace kx {
 
 namespace {
 
-// Satellite receivers of the same family put a block of their own where the trailing block
-// stands; it carries this tag 4 bytes into its content.
-constexpr std::string_view kSatelliteTag{"DVBS-S2"};
-constexpr std::size_t kSatelliteTagOffset = 4;
+// Some files start with this word instead of the magic; the rest is laid out the same.
+constexpr std::uint32_t kTllMagicInverted = 0xA5A5A5A5;
+
+// The record size that refusals of a block compare against when a file's records do not say
+// their own.
+std::size_t referenceSize(bool magic)
+{
+    return magic ? kLayoutV2.recordSize : kLayoutV1.recordSize;
+}
+
+// The size of the records of a channel block of blockSize bytes holding count records, or 0
+// when count is 0 or the bytes do not divide into whole records.
+std::size_t recordSizeOf(std::uint32_t blockSize, std::uint32_t count)
+{
+    if (count == 0 || blockSize < 4 || (blockSize - 4) % count != 0) {
+        return 0;
+    }
+    return (blockSize - 4) / count;
+}
+
+// A channel list shows the channels in programme order where the file keeps each record in its
+// place; channels of several inputs (antenna and cable) stay apart, input by input, in the order
+// the inputs first appear.
+void sortByNumber(Records& records)
+{
+    std::vector<int> inputs;
+    const auto group = [&inputs](const CChannelRec& record) {
+        const int source = record.GetSource();
+        const auto found = std::find(inputs.begin(), inputs.end(), source);
+        if (found != inputs.end()) {
+            return static_cast<int>(found - inputs.begin());
+        }
+        inputs.push_back(source);
+        return static_cast<int>(inputs.size()) - 1;
+    };
+    for (const auto& record : records) {
+        group(*record);
+    }
+    std::stable_sort(records.begin(), records.end(), [&](const auto& a, const auto& b) {
+        const int groupA = group(*a);
+        const int groupB = group(*b);
+        return groupA != groupB ? groupA < groupB : a->GetNumber() < b->GetNumber();
+    });
+}
 
 class TllReader
 {
 public:
-    explicit TllReader(Archive& ar) : m_ar(ar), m_fileSize(ar.position() + ar.remaining()) {}
+    explicit TllReader(Archive& ar)
+        : m_ar(ar), m_fileSize(ar.position() + ar.remaining()),
+          m_fileName(std::filesystem::path(ar.name()).filename().string()),
+          m_model(ModelOfFileName(m_fileName))
+    {}
 
     TllContents read()
     {
@@ -33,38 +78,45 @@ public:
                                            " bytes long, too short for a channel list");
         }
         TllContents contents;
+        TllFrame& frame = contents.frame;
         const std::uint64_t firstOffset = m_ar.position();
         const std::uint32_t first = field("first word");
         std::uint32_t analogSize = first;
         std::uint64_t analogSizeOffset = firstOffset;
-        if (first == kTllMagic) {
-            contents.variant = 2;
+        m_magic = first == kTllMagic || first == kTllMagicInverted;
+        if (m_magic) {
+            frame.magic = first;
             analogSizeOffset = m_ar.position();
             analogSize = field("analog block size");
         } else {
-            contents.variant = 1;
+            // Files without the magic word hold 164-byte records only.
+            m_layout = FindRecordLayout(kLayoutV1.recordSize, false, m_model);
         }
-        m_recordSize = RecordSizeOf(contents.variant);
-        m_variant = contents.variant;
 
-        readRecords("analog", analogSize, analogSizeOffset, ListOf(contents, ListKind::Analog));
-        contents.settings = readBlock("settings");
+        Records analog;
+        readRecords("analog", analogSize, analogSizeOffset, analog);
+        frame.settings = readBlock("settings");
 
-        std::vector<std::unique_ptr<CChannelRec>> digital;
+        if (m_magic && !channelBlockFollows() && hospitalityFollows()) {
+            frame.hasHospitality = true;
+            frame.hospitality = readBlock("hospitality");
+        }
+        Records digital;
         const std::uint64_t digitalSizeOffset = m_ar.position();
         const std::uint32_t digitalSize = field("digital block size");
         readRecords("digital", digitalSize, digitalSizeOffset, digital);
-        for (auto& record : digital) {
-            ListOf(contents, record->ClassifyKind() ? ListKind::Radio : ListKind::DigitalTV)
-                .push_back(std::move(record));
-        }
 
-        if (contents.variant == 2) {
-            const std::uint64_t trailingOffset = m_ar.position();
-            contents.trailing = readBlock("trailing");
-            refuseSatelliteBlock(contents.trailing, trailingOffset);
+        if (m_magic) {
+            if (satelliteBlockFollows()) {
+                readSatellite(contents);
+            }
+            frame.trailing = readBlock("trailing");
         }
-        contents.tail = takeRest();
+        frame.tail = takeRest();
+
+        frame.layout = finalLayout(frame);
+        frame.variant = frame.layout != nullptr ? frame.layout->variant : 3;
+        placeRecords(contents, std::move(analog), std::move(digital));
         return contents;
     }
 
@@ -84,32 +136,86 @@ private:
         return m_ar.readU32();
     }
 
+    // Whether a channel block of blockSize bytes and count records fits the records known so
+    // far, or, before any record was seen, a known layout.
+    bool fitsChannelBlock(std::uint32_t blockSize, std::uint32_t count) const
+    {
+        if (m_layout != nullptr) {
+            return blockSize == 4 + std::uint64_t{m_layout->recordSize} * count;
+        }
+        if (count == 0) {
+            return blockSize == 4;
+        }
+        return FindRecordLayout(recordSizeOf(blockSize, count), m_magic, m_model) != nullptr;
+    }
+
+    bool channelBlockFollows() const
+    {
+        const auto size = m_ar.peekU32(0);
+        const auto count = m_ar.peekU32(4);
+        return !size || !count || fitsChannelBlock(*size, *count);
+    }
+
+    // The hospitality block of hotel receivers stands between the settings and the digital
+    // block, where a block that is no channel block stands. It is taken for one where a fitting
+    // digital block follows it, or where the file ends before one could, so that a cut file is
+    // refused as cut; a damaged digital block is still refused as such. The receivers of the
+    // 176-byte layout have none.
+    bool hospitalityFollows() const
+    {
+        if (m_layout == &kLayoutV2) {
+            return false;
+        }
+        const auto size = m_ar.peekU32(0);
+        if (!size) {
+            return false;
+        }
+        const auto digitalSize = m_ar.peekU32(4 + std::uint64_t{*size});
+        const auto digitalCount = m_ar.peekU32(8 + std::uint64_t{*size});
+        return !digitalSize || !digitalCount || fitsChannelBlock(*digitalSize, *digitalCount);
+    }
+
     void readRecords(const char* block, std::uint32_t blockSize, std::uint64_t blockOffset,
-                     std::vector<std::unique_ptr<CChannelRec>>& records)
+                     Records& records)
     {
         const std::uint32_t count = field((std::string(block) + " channel count").c_str());
-        const std::uint64_t expected = 4 + std::uint64_t{m_recordSize} * count;
+        if (m_layout == nullptr && count > 0) {
+            m_layout = FindRecordLayout(recordSizeOf(blockSize, count), m_magic, m_model);
+            if (m_layout == nullptr && recordSizeOf(blockSize, count) != 0) {
+                fail(ErrorCode::Unsupported,
+                     "the " + std::string(block) + " block at offset " +
+                         std::to_string(blockOffset) + " holds " + std::to_string(count) +
+                         " records of " + std::to_string(recordSizeOf(blockSize, count)) +
+                         " bytes, a record size no known receiver writes: the file holds "
+                         "channel records this editor does not know, or it is not a channel "
+                         "list");
+            }
+        }
+        const std::size_t recordSize =
+            m_layout != nullptr ? m_layout->recordSize : referenceSize(m_magic);
+        const std::uint64_t expected = 4 + std::uint64_t{recordSize} * count;
         if (blockSize != expected) {
             fail(ErrorCode::Unsupported,
                  "the " + std::string(block) + " block at offset " + std::to_string(blockOffset) +
                      " says it is " + std::to_string(blockSize) + " bytes long, but " +
-                     std::to_string(count) + " records of " + std::to_string(m_recordSize) +
+                     std::to_string(count) + " records of " + std::to_string(recordSize) +
                      " bytes take " + std::to_string(expected) +
                      ": the file holds channel records this editor does not know, or it is not a "
                      "channel list");
         }
-        const std::uint64_t needed = std::uint64_t{m_recordSize} * count;
+        const std::uint64_t needed = std::uint64_t{recordSize} * count;
         if (needed > m_ar.remaining()) {
             fail(ErrorCode::Truncated,
                  "the " + std::string(block) + " block promises " + std::to_string(count) +
-                     " records of " + std::to_string(m_recordSize) + " bytes but only " +
+                     " records of " + std::to_string(recordSize) + " bytes but only " +
                      std::to_string(m_ar.remaining()) + " bytes remain at offset " +
                      std::to_string(m_ar.position()));
         }
         records.reserve(records.size() + count);
         for (std::uint32_t i = 0; i < count; ++i) {
-            auto record = NewChannelRec(m_variant);
+            auto record = NewChannelRec(*m_layout);
             record->ReadFromArchive(m_ar);
+            record->m_slot = i;
             records.push_back(std::move(record));
         }
     }
@@ -139,6 +245,92 @@ private:
         return raw;
     }
 
+    // The DVB-S block stands where files without one have their trailing block: it is told by
+    // its tag, or, in the files some receivers write, by a known size and a header filled with
+    // 0xFF in place of the tag.
+    bool satelliteBlockFollows() const
+    {
+        const auto size = m_ar.peekU32(0);
+        if (!size || *size > m_ar.remaining() - 4) {
+            return false;
+        }
+        std::uint8_t head[4 + kSatelliteTag.size() + 4] = {};
+        const std::size_t got = m_ar.peek(head, sizeof head, 4);
+        const std::span<const std::uint8_t> bytes(head, got);
+        return LooksLikeSatelliteBlock(bytes) ||
+               (FindSatelliteLayout(*size) != nullptr && got == sizeof head &&
+                std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == 0xFF; }));
+    }
+
+    void readSatellite(TllContents& contents)
+    {
+        TllFrame& frame = contents.frame;
+        const std::uint64_t offset = m_ar.position();
+        frame.hasSatellite = true;
+        frame.satellite = readBlock("satellite");
+        const std::span<const std::uint8_t> block = frame.satellite.span();
+        const SatelliteLayout* layout = FindSatelliteLayout(frame.satellite.size);
+        if (!LooksLikeSatelliteBlock(block)) {
+            frame.warnings.push_back(
+                {LoadWarning::Kind::SatelliteFilled, offset, frame.satellite.size});
+            return;
+        }
+        if (layout == nullptr) {
+            frame.warnings.push_back(
+                {LoadWarning::Kind::SatelliteUnknown, offset, frame.satellite.size});
+            return;
+        }
+        if (const int part = FirstBadSatelliteChecksum(block, *layout); part >= 0) {
+            const auto index = static_cast<std::size_t>(part);
+            fail(ErrorCode::Format,
+                 "the checksum of the " + std::string(SatellitePartName(index)) +
+                     " part of the satellite block at offset " +
+                     std::to_string(offset + 4 + SatellitePartOffset(*layout, index)) +
+                     " does not match its bytes: the file is damaged, and a receiver would "
+                     "refuse it");
+        }
+        frame.satelliteLayout = layout;
+        for (auto& record : ReadSatelliteChannels(block, *layout)) {
+            const ListKind list = record->m_bFM ? ListKind::SatRadio : ListKind::SatTV;
+            auto& target = record->IsDeleted() ? contents.deleted : contents.lists;
+            target[static_cast<std::size_t>(list)].push_back(std::move(record));
+        }
+    }
+
+    // The layout of the file's records; where it holds none, what its kind and name suggest.
+    const RecordLayout* finalLayout(const TllFrame& frame) const
+    {
+        if (m_layout != nullptr) {
+            return m_layout;
+        }
+        if (frame.hasSatellite || frame.hasHospitality) {
+            return RecordLayoutForModel(m_model, true);
+        }
+        return &kLayoutV2;
+    }
+
+    void placeRecords(TllContents& contents, Records analog, Records digital) const
+    {
+        const bool sorted = contents.frame.layout == nullptr || contents.frame.layout->sorted;
+        const auto place = [&](std::unique_ptr<CChannelRec> record, ListKind list) {
+            auto& target = !sorted && record->IsDeleted() ? contents.deleted : contents.lists;
+            target[static_cast<std::size_t>(list)].push_back(std::move(record));
+        };
+        for (auto& record : analog) {
+            place(std::move(record), ListKind::Analog);
+        }
+        for (auto& record : digital) {
+            const ListKind list = record->ClassifyKind() ? ListKind::Radio : ListKind::DigitalTV;
+            place(std::move(record), list);
+        }
+        for (const ListKind list : kListKinds) {
+            const bool keepsPlaces = IsSatelliteList(list) ? contents.frame.hasSatellite : !sorted;
+            if (keepsPlaces) {
+                sortByNumber(ListOf(contents, list));
+            }
+        }
+    }
+
     // An XML file given the extension of a channel list would otherwise be read as a variant-1
     // file with an absurd block size; say what it is instead. No valid channel list starts with
     // these bytes: the first word would be an analog block size that no record count gives.
@@ -154,23 +346,42 @@ private:
         }
     }
 
-    void refuseSatelliteBlock(const RawBlock& trailing, std::uint64_t offset) const
-    {
-        const std::span<const std::uint8_t> bytes = trailing.span();
-        if (bytes.size() >= kSatelliteTagOffset + kSatelliteTag.size() &&
-            std::memcmp(bytes.data() + kSatelliteTagOffset, kSatelliteTag.data(),
-                        kSatelliteTag.size()) == 0) {
-            fail(ErrorCode::Unsupported,
-                 "the block at offset " + std::to_string(offset) + " holds satellite channels (" +
-                     std::string(kSatelliteTag) + "), a layout this editor does not know");
-        }
-    }
-
     Archive& m_ar;
     std::uint64_t m_fileSize;
-    std::size_t m_recordSize = 0;
-    int m_variant = 0;
+    std::string m_fileName;
+    std::string_view m_model; // into m_fileName
+    bool m_magic = false;
+    const RecordLayout* m_layout = nullptr;
 };
+
+// The records of a block in the order the file keeps them: list order where the receiver wants
+// them sorted, else each in its place.
+std::vector<const CChannelRec*> blockOrder(std::initializer_list<ListKind> lists,
+                                           const TllRecords& records, bool sorted)
+{
+    std::vector<const CChannelRec*> order;
+    for (const ListKind list : lists) {
+        const auto index = static_cast<std::size_t>(list);
+        for (const Records* part : {records.shown[index], records.deleted[index]}) {
+            if (part != nullptr) {
+                for (const auto& record : *part) {
+                    order.push_back(record.get());
+                }
+            }
+        }
+    }
+    if (!sorted) {
+        std::stable_sort(order.begin(), order.end(),
+                         [](const auto* a, const auto* b) { return a->m_slot < b->m_slot; });
+    }
+    return order;
+}
+
+void writeBlock(Archive& ar, const RawBlock& block)
+{
+    ar.writeU32(block.size);
+    ar.write(block.bytes.get(), block.size);
+}
 
 } // namespace
 
@@ -178,29 +389,75 @@ std::size_t RecordSizeOf(int variant)
 {
     switch (variant) {
     case 1:
-        return CChannelRecV1::kRecordSize;
+        return kLayoutV1.recordSize;
     case 2:
-        return CChannelRecV2::kRecordSize;
+        return kLayoutV2.recordSize;
     default:
         return 0;
     }
 }
 
-std::unique_ptr<CChannelRec> NewChannelRec(int variant)
+std::string LoadWarningText(const LoadWarning& warning)
 {
-    switch (variant) {
-    case 1:
-        return std::make_unique<CChannelRecV1>();
-    case 2:
-        return std::make_unique<CChannelRecV2>();
-    default:
-        return nullptr;
+    const std::string where = "the satellite block at offset " + std::to_string(warning.offset);
+    switch (warning.kind) {
+    case LoadWarning::Kind::SatelliteFilled:
+        return where + " has 0xFF in place of its header and checksums: it is kept as it is and "
+                       "shows no satellite channels; some receivers are reported to reject such "
+                       "a file, even unchanged";
+    case LoadWarning::Kind::SatelliteUnknown:
+        break;
     }
+    return where + " is " + std::to_string(warning.size) +
+           " bytes long, a layout this editor does not know: it is kept as it is and its "
+           "channels are not shown";
 }
 
 TllContents ReadTll(Archive& ar)
 {
     return TllReader(ar).read();
+}
+
+void WriteTll(Archive& ar, const TllFrame& frame, const TllRecords& records)
+{
+    const std::size_t recordSize = frame.layout != nullptr ? frame.layout->recordSize : 0;
+    const bool sorted = frame.layout == nullptr || frame.layout->sorted;
+    const auto writeChannelBlock = [&](const std::vector<const CChannelRec*>& block) {
+        ar.writeU32(static_cast<std::uint32_t>(4 + recordSize * block.size()));
+        ar.writeU32(static_cast<std::uint32_t>(block.size()));
+        for (const CChannelRec* record : block) {
+            record->WriteToArchive(ar);
+        }
+    };
+    if (frame.magic != 0) {
+        ar.writeU32(frame.magic);
+    }
+    writeChannelBlock(blockOrder({ListKind::Analog}, records, sorted));
+    writeBlock(ar, frame.settings);
+    if (frame.hasHospitality) {
+        writeBlock(ar, frame.hospitality);
+    }
+    // One digital block: every digital TV record, then every radio record.
+    writeChannelBlock(blockOrder({ListKind::DigitalTV, ListKind::Radio}, records, sorted));
+    if (frame.hasSatellite) {
+        if (frame.satelliteLayout == nullptr) {
+            writeBlock(ar, frame.satellite);
+        } else {
+            std::vector<std::uint8_t> block(frame.satellite.span().begin(),
+                                            frame.satellite.span().end());
+            for (const CChannelRec* record :
+                 blockOrder({ListKind::SatTV, ListKind::SatRadio}, records, false)) {
+                WriteSatelliteChannel(block, *frame.satelliteLayout, *record);
+            }
+            UpdateSatelliteChecksums(block, *frame.satelliteLayout);
+            ar.writeU32(frame.satellite.size);
+            ar.write(block.data(), block.size());
+        }
+    }
+    if (frame.magic != 0) {
+        writeBlock(ar, frame.trailing);
+    }
+    ar.write(frame.tail.bytes.get(), frame.tail.size);
 }
 
 } // namespace kx

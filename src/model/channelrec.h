@@ -13,8 +13,8 @@ class File;
 struct CodecSettings;
 
 // One channel of a TLL file: the record's raw bytes exactly as they stand in the file, plus the
-// three kind flags that say which list it belongs to. All knowledge of where a field lies is in
-// the two layouts (CChannelRecV1, 164 bytes; CChannelRecV2, 176 bytes); the document, the list
+// three kind flags that say which list it belongs to and its place in its block. All knowledge
+// of where a field lies is in the record layouts (model/recordlayout.h); the document, the list
 // views and the Channel dialog use records only through these operations.
 //
 // Texts are UTF-8. The base class's defaults stand for operations a layout would not provide.
@@ -39,6 +39,8 @@ public:
     virtual int GetCharacterTable() const { return -1; }
     virtual int GetNumber() const { return 0; }
     virtual void SetNumber(int /*number*/) {}
+    // Whether SetNumber(number) would leave every byte as it is.
+    virtual bool HasNumber(int /*number*/) const { return false; }
     virtual std::string GetSystemText() const { return {}; }
     // Names are decoded and encoded under the caller's settings. SetName refuses a text with a
     // character the settings cannot store (Error(ErrorCode::Usage)) and then changes no byte.
@@ -52,7 +54,21 @@ public:
     virtual std::unique_ptr<CChannelRec> Clone() const { return nullptr; }
     virtual void WriteHexRow(File& /*file*/) const {}
 
-    // The record's raw bytes (164 or 176 of them); empty for the base class.
+    // Favourites and flags (channelflags bits) as far as the layout keeps them; SetFlags changes
+    // only the bits of mask.
+    virtual unsigned GetFlags() const { return 0; }
+    virtual void SetFlags(unsigned /*flags*/, unsigned /*mask*/) {}
+    // Whether the record carries the receiver's mark for a deleted channel; MarkDeleted sets it
+    // and gives the record number 0. Only layouts whose records keep their place use the mark.
+    virtual bool IsDeleted() const { return false; }
+    virtual void MarkDeleted() {}
+    // Service id and service type as decimal text; empty where the layout has none.
+    virtual std::string GetServiceIdText() const { return {}; }
+    virtual std::string GetServiceTypeText() const { return {}; }
+    // The source byte (antenna or cable, analog or digital), or -1 where the layout has none.
+    virtual int GetSource() const { return -1; }
+
+    // The record's raw bytes (as many as its layout has); empty for the base class.
     virtual std::span<std::uint8_t> raw() { return {}; }
     virtual std::span<const std::uint8_t> raw() const { return {}; }
 
@@ -60,6 +76,9 @@ public:
     bool m_bTV = true;
     bool m_bFM = false;
     bool m_bDTV = false;
+    // The record's place in its block of the file, for layouts whose records keep their place.
+    // Not part of the record.
+    std::uint32_t m_slot = 0;
 };
 
 } // namespace kx

@@ -55,13 +55,25 @@ std::size_t Archive::read(void* buffer, std::size_t byteCount)
     return got;
 }
 
-std::size_t Archive::peek(void* buffer, std::size_t byteCount) const
+std::size_t Archive::peek(void* buffer, std::size_t byteCount, std::uint64_t ahead) const
 {
-    const std::size_t got = std::min<std::size_t>(byteCount, remaining());
+    if (ahead >= remaining()) {
+        return 0;
+    }
+    const std::size_t got = std::min<std::uint64_t>(byteCount, remaining() - ahead);
     if (got > 0) {
-        std::memcpy(buffer, m_bytes.data() + m_position, got);
+        std::memcpy(buffer, m_bytes.data() + m_position + ahead, got);
     }
     return got;
+}
+
+std::optional<std::uint32_t> Archive::peekU32(std::uint64_t ahead) const
+{
+    std::array<std::uint8_t, 4> bytes{};
+    if (peek(bytes.data(), bytes.size(), ahead) < bytes.size()) {
+        return std::nullopt;
+    }
+    return readLittleEndian(bytes);
 }
 
 std::size_t Archive::skip(std::size_t byteCount)

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,9 +39,11 @@ public:
     // Loading.
     std::uint32_t readU32();
     std::size_t read(void* buffer, std::size_t byteCount);
-    // Copies up to byteCount bytes from the current position without consuming them; returns how
-    // many were copied.
-    std::size_t peek(void* buffer, std::size_t byteCount) const;
+    // Copies up to byteCount bytes from `ahead` bytes after the current position without
+    // consuming them; returns how many were copied.
+    std::size_t peek(void* buffer, std::size_t byteCount, std::uint64_t ahead = 0) const;
+    // The 4-byte value `ahead` bytes after the current position, or nullopt past the end.
+    std::optional<std::uint32_t> peekU32(std::uint64_t ahead) const;
     // Advances by up to byteCount bytes; returns how many were skipped.
     std::size_t skip(std::size_t byteCount);
     std::uint64_t position() const noexcept { return m_position; }

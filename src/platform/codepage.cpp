@@ -200,6 +200,19 @@ const SingleByteTable& singleByteTable(int slot)
     throw Error(ErrorCode::Internal, "code page " + std::to_string(codePage) + " is not supported");
 }
 
+// The table of a single-byte code page; null for UTF-8.
+const SingleByteTable* tableFor(int codePage)
+{
+    if (codePage == CodePage::kUtf8) {
+        return nullptr;
+    }
+    const int slot = pageSlot(codePage);
+    if (slot < 0) {
+        unsupported(codePage);
+    }
+    return &singleByteTable(slot);
+}
+
 bool isWindowsAnsiPage(int codePage)
 {
     return codePage >= 1250 && codePage <= 1257;
@@ -250,14 +263,7 @@ std::string CodePage::fromUtf8(std::string_view text, int codePage)
 
 std::size_t CodePage::fromUtf8(std::string_view text, int codePage, std::span<char> out)
 {
-    const SingleByteTable* table = nullptr;
-    if (codePage != kUtf8) {
-        const int slot = pageSlot(codePage);
-        if (slot < 0) {
-            unsupported(codePage);
-        }
-        table = &singleByteTable(slot);
-    }
+    const SingleByteTable* table = tableFor(codePage);
     std::size_t written = 0;
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = p + text.size();
@@ -300,14 +306,7 @@ std::size_t CodePage::fromUtf8(std::string_view text, int codePage, std::span<ch
 
 std::string CodePage::unencodableCharacters(std::string_view text, int codePage)
 {
-    const SingleByteTable* table = nullptr;
-    if (codePage != kUtf8) {
-        const int slot = pageSlot(codePage);
-        if (slot < 0) {
-            unsupported(codePage);
-        }
-        table = &singleByteTable(slot);
-    }
+    const SingleByteTable* table = tableFor(codePage);
     std::u32string missing;
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = p + text.size();

@@ -113,8 +113,14 @@ const std::vector<std::pair<int, const char*>> kEnglish = {
     {61326, KX_TRANSLATE_NOOP("Strings", "Input")},
     {61327, KX_TRANSLATE_NOOP("Strings", "USB")},
     {ids::kRestartMessage,
-     KX_TRANSLATE_NOOP("Strings", "You must restart programm to change language")},
+     KX_TRANSLATE_NOOP("Strings", "You must restart the program to change language")},
     {ids::kMoreSettingsCaption, KX_TRANSLATE_NOOP("Strings", "More Settings")},
+    {ids::kColumnShortName, KX_TRANSLATE_NOOP("Strings", "Short name")},
+    {ids::kColumnServiceId, KX_TRANSLATE_NOOP("Strings", "Service ID")},
+    {ids::kColumnServiceType, KX_TRANSLATE_NOOP("Strings", "Type")},
+    {ids::kColumnFlags, KX_TRANSLATE_NOOP("Strings", "Flags")},
+    {ids::kPaneSatTV, KX_TRANSLATE_NOOP("Strings", "S-TV-0000")},
+    {ids::kPaneSatFM, KX_TRANSLATE_NOOP("Strings", "S-FM-000")},
 };
 
 } // namespace

@@ -37,6 +37,12 @@ constexpr int kMenuItemFirst = 61320; // 8 menu items, 61320 to 61327
 constexpr int kMenuItemCount = 8;
 constexpr int kRestartMessage = 61328;
 constexpr int kMoreSettingsCaption = 61329;
+constexpr int kColumnShortName = 61330;
+constexpr int kColumnServiceId = 61331;
+constexpr int kColumnServiceType = 61332;
+constexpr int kColumnFlags = 61333;
+constexpr int kPaneSatTV = 61334;
+constexpr int kPaneSatFM = 61335;
 } // namespace ids
 
 // The texts of the core by numeric id. English is built in; the GUI installs a translator that

@@ -13,6 +13,8 @@
 #include <QValidator>
 
 #include "gui/icons.h"
+#include "model/charactertable.h"
+#include "platform/strings.h"
 #include "views/celledit.h"
 #include "views/listctrlmodel.h"
 #include "views/listselectionmodel.h"
@@ -44,6 +46,45 @@ namespace {
 
 // The check box's picture and the gaps beside it, in pixels.
 constexpr int kCheckBoxRoom = 20;
+// The column of the channel names.
+constexpr int kNameColumn = 1;
+// The width of the frame that marks the active list, in pixels.
+constexpr int kMarkWidth = 2;
+// Pixels a column keeps free beside its widest text.
+constexpr int kCellTextSpare = 2;
+
+// The widest texts a column's cells hold, for its first width; none for the names, which keep the
+// width the list gives them.
+QStringList cellSamples(int headerId)
+{
+    switch (headerId) {
+    case ids::kColumnNumber:
+        return {QStringLiteral("16383")};
+    case ids::kColumnCharacter: {
+        QStringList names;
+        for (int row = 0; row < kCharacterTableCount; ++row) {
+            names << QString::fromStdString(CharacterTableText(row));
+        }
+        // A prefix byte that names no table shows with its number.
+        names << QStringLiteral("31 - ") + QString::fromStdString(CharacterTableText(kTableNone));
+        return names;
+    }
+    case ids::kColumnSystem:
+        return {QStringLiteral("BG"), QStringLiteral("DK")};
+    case ids::kColumnBand:
+        return {QStringLiteral("V/UHF"), QStringLiteral("Cable")};
+    case ids::kColumnChannel:
+        return {QStringLiteral("000")};
+    case ids::kColumnFrequency:
+        return {QStringLiteral("0000000")};
+    case ids::kColumnSymbolRate:
+        return {QStringLiteral("00000")};
+    case ids::kColumnModulation:
+        return {QStringLiteral("QAM256")};
+    default:
+        return {};
+    }
+}
 
 // Draws the check boxes of the rows with the program's own pictures.
 class CheckBoxStyle : public QProxyStyle
@@ -120,6 +161,7 @@ ChannelListWidget::ChannelListWidget(ListCtrl& list, QWidget* parent)
     setDefaultDropAction(Qt::MoveAction);
     verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height() + 4, 18));
     applyColumnWidths();
+    setMarkedActive(false);
 
     connect(m_selection, &ListSelectionModel::rowsSelectionChanged, this, [this] {
         viewport()->update();
@@ -135,6 +177,12 @@ ChannelListWidget::ChannelListWidget(ListCtrl& list, QWidget* parent)
         }
     });
     connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { endCellEdit(); });
+    // A list shows other columns for the files of other receivers.
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        if (this->list().columns() != m_shownColumns) {
+            applyColumnWidths();
+        }
+    });
 }
 
 ListCtrl& ChannelListWidget::list() const
@@ -145,15 +193,61 @@ ListCtrl& ChannelListWidget::list() const
 void ChannelListWidget::applyColumnWidths()
 {
     const ListCtrl& listCtrl = list();
+    // The room a cell leaves beside its text.
+    const int margins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) +
+        kCellTextSpare;
     for (int column = 0; column < listCtrl.columnCount(); ++column) {
         int width = listCtrl.column(column).width;
+        for (const QString& sample : cellSamples(listCtrl.column(column).headerId)) {
+            width = std::max(width, fontMetrics().horizontalAdvance(sample) + margins);
+        }
         if (column == 0) {
             // The check box shares the first column with the number; it gets room of its own
             // so that the number keeps the width the column was given.
             width += kCheckBoxRoom;
         }
+        // A header wider than the cells (as in Russian) widens its column.
+        width = std::max(width, horizontalHeader()->sectionSizeHint(column));
         horizontalHeader()->resizeSection(column, width);
     }
+    m_shownColumns = listCtrl.columns();
+}
+
+void ChannelListWidget::resizeNameColumns(int pixels)
+{
+    QHeaderView* header = horizontalHeader();
+    if (header->count() <= kNameColumn) {
+        return;
+    }
+    // Each column changes by what its limits allow and leaves the rest to the next.
+    const auto change = [&](int column, int narrowest, int widest) {
+        const int width = header->sectionSize(column);
+        const int changed =
+            std::clamp(width + pixels, std::min(width, narrowest), std::max(width, widest));
+        header->resizeSection(column, changed);
+        pixels -= changed - width;
+    };
+    change(kNameColumn, kNarrowestNameColumn, kWidestNameColumn);
+    for (int column = 0; column < header->count() && pixels > 0; ++column) {
+        if (list().column(column).headerId == ids::kColumnShortName) {
+            change(column, 0, kWidestShortNameColumn);
+        }
+    }
+}
+
+void ChannelListWidget::setMarkedActive(bool active)
+{
+    m_markedActive = active;
+    // A plain frame is drawn in the text colour of the window; both marks keep the same width,
+    // so the lists never move.
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(kMarkWidth);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText,
+                     active ? colours.color(QPalette::Active, QPalette::Highlight)
+                            : colours.color(QPalette::Active, QPalette::Mid));
+    setPalette(colours);
 }
 
 CCellEdit* ChannelListWidget::BeginCellEdit(int row, int column)
@@ -339,6 +433,10 @@ void ChannelListWidget::showOnlyRows(const std::vector<char>& shown)
 {
     ListCtrl& listCtrl = list();
     ListCtrl::UpdateGuard update(listCtrl);
+    // A header that draws itself works out where every row lies for each row hidden; hiding
+    // thousands of rows that way takes seconds.
+    QHeaderView* rows = verticalHeader();
+    rows->setUpdatesEnabled(false);
     for (int row = 0; row < m_model->rowCount(); ++row) {
         const bool hidden = !shown.empty() && shown[static_cast<std::size_t>(row)] == 0;
         if (isRowHidden(row) != hidden) {
@@ -348,6 +446,8 @@ void ChannelListWidget::showOnlyRows(const std::vector<char>& shown)
             listCtrl.setItemState(row, 0, lvis::kSelectedFocused);
         }
     }
+    rows->setUpdatesEnabled(true);
+    viewport()->update();
 }
 
 QModelIndex ChannelListWidget::moveCursor(CursorAction cursorAction,

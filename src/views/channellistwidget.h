@@ -39,8 +39,23 @@ public:
 
     // Shows the list's selected and focused bits after the list changed them.
     void showListSelection();
-    // Sets the column widths of the list's columns.
+    // Sets each column's width: the list's width for it, widened to its widest expected text
+    // (five-digit numbers, character-table names) and to its header text.
     void applyColumnWidths();
+
+    // Gives the name columns pixels more room, or takes it from them for a negative count, so
+    // that the columns fill the list's width: the name column takes it first, between
+    // kNarrowestNameColumn and kWidestNameColumn; then the short name, up to
+    // kWidestShortNameColumn.
+    void resizeNameColumns(int pixels);
+    static constexpr int kNarrowestNameColumn = 90;
+    static constexpr int kWidestNameColumn = 300;
+    static constexpr int kWidestShortNameColumn = 150;
+
+    // Marks the list as the one that commands act on: a frame in the highlight colour, where
+    // the other lists have a plain one.
+    void setMarkedActive(bool active);
+    bool isMarkedActive() const { return m_markedActive; }
 
     // Scrolls a row into view; the list scrolls sideways only to show a cell being edited, so
     // clicking a cell or moving through the rows keeps the columns where they are.
@@ -89,7 +104,9 @@ private:
     ListSelectionModel* m_selection;
     bool m_showingListSelection = false;
     bool m_scrollSideways = false;
+    bool m_markedActive = false;
     std::function<bool(const QString&)> m_fits;
+    std::vector<ListColumn> m_shownColumns; // the columns the widths were last applied to
 
     // Whether dragged data holds rows of this very list.
     bool isOwnDrag(const QDropEvent* event) const;

@@ -17,10 +17,19 @@ const std::vector<ListColumn>& CDTVEditView::Columns()
     return CFMEditView::Columns();
 }
 
+std::vector<ListColumn> CDTVEditView::ColumnsFor(bool flags) const
+{
+    return flags ? ServiceColumns() : Columns();
+}
+
 void CDTVEditView::FillRow(int row, const CChannelRec& rec)
 {
     fillCommonCells(row, rec);
-    fillDigitalCells(row, rec);
+    if (ShowsFlags()) {
+        fillServiceCells(row, rec);
+    } else {
+        fillDigitalCells(row, rec);
+    }
     fillCheckBox(row, rec);
 }
 

@@ -24,10 +24,19 @@ const std::vector<ListColumn>& CFMEditView::Columns()
     return columns;
 }
 
+std::vector<ListColumn> CFMEditView::ColumnsFor(bool flags) const
+{
+    return flags ? ServiceColumns() : Columns();
+}
+
 void CFMEditView::FillRow(int row, const CChannelRec& rec)
 {
     fillCommonCells(row, rec);
-    fillDigitalCells(row, rec);
+    if (ShowsFlags()) {
+        fillServiceCells(row, rec);
+    } else {
+        fillDigitalCells(row, rec);
+    }
     fillCheckBox(row, rec);
 }
 

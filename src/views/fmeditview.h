@@ -8,7 +8,8 @@
 namespace kx {
 
 // The radio list: number, name, character table, frequency, symbol rate and modulation of
-// every channel, and the "FM-%d" count in pane 2 of the status bar.
+// every channel (service id, service type and flags in the layouts that show flags), and the
+// "FM-%d" count in pane 2 of the status bar.
 class CFMEditView : public CKanalyxView
 {
 public:
@@ -20,6 +21,9 @@ public:
     void FillRow(int row, const CChannelRec& rec) override;
     void UpdateCountPane() override;
     std::string CountPaneText() const override;
+
+protected:
+    std::vector<ListColumn> ColumnsFor(bool flags) const override;
 };
 
 } // namespace kx

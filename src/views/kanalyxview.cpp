@@ -6,7 +6,11 @@
 #include <numeric>
 #include <utility>
 
+#include "model/channelflags.h"
 #include "model/channelrec.h"
+#include "model/namecontrolcodes.h"
+#include "model/recordlayout.h"
+#include "platform/strings.h"
 #include "platform/utf8.h"
 
 namespace kx {
@@ -20,6 +24,8 @@ constexpr std::size_t kMaxNameCharacters = 37;
 constexpr int kMinEditableWidth = 5;
 constexpr int kNameColumn = 1;
 constexpr int kCharacterColumn = 2;
+// Short names are narrow: a few letters of the name.
+constexpr int kShortNameWidth = 80;
 
 // The first maxCharacters characters of UTF-8 text, never splitting one.
 std::string firstCharacters(const std::string& text, std::size_t maxCharacters)
@@ -41,11 +47,13 @@ std::string firstCharacters(const std::string& text, std::size_t maxCharacters)
 
 CKanalyxView::CKanalyxView(CKanalyxDoc& doc, ListKind kind, const std::vector<ListColumn>& columns,
                            const CodecSettings& codec)
-    : m_doc(doc), m_kind(kind), m_codec(codec)
+    : m_doc(doc), m_kind(kind), m_codec(codec), m_columns(columns),
+      m_showsFlags(IsSatelliteList(kind))
 {
     for (const ListColumn& column : columns) {
         m_list.insertColumn(m_list.columnCount(), column);
     }
+    m_list.insertColumn(kShortNameColumn, {ids::kColumnShortName, kShortNameWidth});
     m_doc.addObserver(this);
 }
 
@@ -88,9 +96,21 @@ void CKanalyxView::RefillRows()
 
 void CKanalyxView::fillCommonCells(int row, const CChannelRec& rec)
 {
-    m_list.setItemText(row, 0, std::to_string(rec.GetNumber()));
-    m_list.setItemText(row, kNameColumn, rec.GetName(m_codec));
+    fillNumberCell(row, rec);
+    fillNameCells(row, rec);
     m_list.setItemText(row, kCharacterColumn, rec.GetCharacterText());
+}
+
+void CKanalyxView::fillNumberCell(int row, const CChannelRec& rec)
+{
+    m_list.setItemText(row, 0, std::to_string(rec.GetNumber()));
+}
+
+void CKanalyxView::fillNameCells(int row, const CChannelRec& rec)
+{
+    DisplayName shown = DisplayNameOf(rec, m_codec);
+    m_list.setItemText(row, kNameColumn, std::move(shown.name));
+    m_list.setItemText(row, kShortNameColumn, std::move(shown.shortName));
 }
 
 void CKanalyxView::fillDigitalCells(int row, const CChannelRec& rec)
@@ -98,6 +118,36 @@ void CKanalyxView::fillDigitalCells(int row, const CChannelRec& rec)
     m_list.setItemText(row, 3, rec.GetFrequencyText());
     m_list.setItemText(row, 4, rec.GetSymbolRateText());
     m_list.setItemText(row, 5, rec.GetModulationText());
+}
+
+std::vector<ListColumn> CKanalyxView::ColumnsFor(bool /*flags*/) const
+{
+    return m_columns;
+}
+
+const std::vector<ListColumn>& CKanalyxView::ServiceColumns()
+{
+    static const std::vector<ListColumn> columns = {
+        {ids::kColumnNumber, 40, ColumnAlign::Left},
+        {ids::kColumnName, 200, ColumnAlign::Left},
+        {ids::kColumnCharacter, 70, ColumnAlign::Left},
+        {ids::kColumnServiceId, 65, ColumnAlign::Left},
+        {ids::kColumnServiceType, 40, ColumnAlign::Left},
+        {ids::kColumnFlags, 60, ColumnAlign::Left},
+    };
+    return columns;
+}
+
+void CKanalyxView::fillServiceCells(int row, const CChannelRec& rec)
+{
+    m_list.setItemText(row, 3, rec.GetServiceIdText());
+    m_list.setItemText(row, 4, rec.GetServiceTypeText());
+    fillFlagsCell(row, 5, rec);
+}
+
+void CKanalyxView::fillFlagsCell(int row, int column, const CChannelRec& rec)
+{
+    m_list.setItemText(row, column, ChannelFlagsText(rec.GetFlags()));
 }
 
 void CKanalyxView::fillCheckBox(int row, const CChannelRec& rec)
@@ -108,6 +158,15 @@ void CKanalyxView::fillCheckBox(int row, const CChannelRec& rec)
 
 void CKanalyxView::OnInitialUpdate()
 {
+    const RecordLayout* layout = m_doc.Layout();
+    const bool flags = IsSatelliteList(m_kind) || (layout != nullptr && layout->flagsShown());
+    if (flags != m_showsFlags) {
+        m_showsFlags = flags;
+        std::vector<ListColumn> columns = ColumnsFor(flags);
+        columns.insert(columns.begin() + kShortNameColumn,
+                       ListColumn{ids::kColumnShortName, kShortNameWidth});
+        m_list.setColumns(std::move(columns));
+    }
     std::vector<CChannelRec*> records;
     const int count = m_doc.ChannelCount(m_kind);
     records.reserve(static_cast<std::size_t>(count));
@@ -155,6 +214,17 @@ void CKanalyxView::rowsChanged(ListKind list, std::span<const int> rows)
 {
     if (list == m_kind) {
         fillRows(rows);
+    }
+}
+
+void CKanalyxView::numbersChanged(ListKind list, std::span<const int> rows)
+{
+    if (list != m_kind) {
+        return;
+    }
+    ListCtrl::UpdateGuard update(m_list);
+    for (const int row : rows) {
+        fillNumberCell(row, *m_list.itemData(row));
     }
 }
 
@@ -285,6 +355,17 @@ void CKanalyxView::OnEndLabelEdit(int row, int column, const std::optional<std::
         return;
     }
     m_doc.Rename(m_kind, row, firstCharacters(*text, kMaxNameCharacters), m_codec);
+}
+
+void CKanalyxView::OnSetFlags(unsigned flags, unsigned mask)
+{
+    m_doc.SetFlags(m_kind, m_list.selectedItems(), flags, mask);
+}
+
+void CKanalyxView::SetRowFlags(int row, unsigned flags)
+{
+    const int rows[] = {row};
+    m_doc.SetFlags(m_kind, rows, flags, channelflags::kAll);
 }
 
 RowColour CKanalyxView::OnCustomDraw(int row) const

@@ -20,7 +20,8 @@ class ViewObserver
 {
 public:
     virtual ~ViewObserver() = default;
-    // pane: 1 analog ("TV-12"), 2 radio ("FM-3"), 3 digital TV ("DTV-140").
+    // pane: 1 analog ("TV-12"), 2 radio ("FM-3"), 3 digital TV ("DTV-140"), 4 satellite TV
+    // ("S-TV-900"), 5 satellite radio ("S-FM-120").
     virtual void countPaneChanged(int /*pane*/, const std::string& /*text*/) {}
 };
 
@@ -59,6 +60,10 @@ enum class DoubleClickResult
 class CKanalyxView : public DocumentObserver
 {
 public:
+    // After the columns of each list comes the short name (the emphasised part of a name); the
+    // command-line tool does not print it.
+    static constexpr int kShortNameColumn = 6;
+
     ~CKanalyxView() override;
     CKanalyxView(const CKanalyxView&) = delete;
     CKanalyxView& operator=(const CKanalyxView&) = delete;
@@ -82,6 +87,14 @@ public:
 
     // Enabling of Up, Down, Duplicate and Delete: at least one row is selected.
     bool OnUpdateNeedSelection() const noexcept { return m_list.selectedCount() > 0; }
+    // Enabling of Duplicate: a row is selected, and the file does not keep its records in their
+    // places.
+    bool OnUpdateDuplicate() const noexcept
+    {
+        return OnUpdateNeedSelection() && !m_doc.KeepsPlaces(m_kind);
+    }
+    // Whether the list shows favourites and flags that the user can set.
+    bool ShowsFlags() const noexcept { return m_showsFlags; }
 
     // Each selected row moves up (down) one place; a block moves as a whole. Nothing happens
     // when the first (last) row is among the selected.
@@ -116,6 +129,10 @@ public:
 
     // Ticks or unticks a row's check box, as a click on it does.
     void SetCheckBox(int row, bool ticked);
+    // Sets the flags of mask (channelflags bits) of the selected rows to those of flags.
+    void OnSetFlags(unsigned flags, unsigned mask);
+    // Gives one row exactly these flags.
+    void SetRowFlags(int row, unsigned flags);
 
     // Selects exactly these rows, gives the focus and scrolls the focused (else the first) row
     // into view.
@@ -134,22 +151,37 @@ public:
     void rowsInserted(ListKind list, std::span<const int> rows) override;
     void rowsMoved(ListKind list, std::span<const std::pair<int, int>> moves) override;
     void rowsChanged(ListKind list, std::span<const int> rows) override;
+    void numbersChanged(ListKind list, std::span<const int> rows) override;
 
 protected:
     // Observes doc's list of kind and creates the columns.
     CKanalyxView(CKanalyxDoc& doc, ListKind kind, const std::vector<ListColumn>& columns,
                  const CodecSettings& codec);
 
+    // The columns the list shows for records with flags (layouts of the newer receivers, and
+    // satellites) or without, before the short name column goes in at kShortNameColumn; the
+    // base keeps the columns it was created with.
+    virtual std::vector<ListColumn> ColumnsFor(bool flags) const;
+    // Number, name, character table, service id, service type and flags.
+    static const std::vector<ListColumn>& ServiceColumns();
     const CodecSettings& codec() const noexcept { return m_codec; }
-    // Writes the number, name and character cells; the derived views add their three columns.
+    // Writes the number, name, short name and character cells; the derived views add their three
+    // columns.
     void fillCommonCells(int row, const CChannelRec& rec);
     // Writes the frequency, symbol rate and modulation cells of the radio and digital TV lists.
     void fillDigitalCells(int row, const CChannelRec& rec);
+    // Writes the service id, service type and flags cells of ServiceColumns().
+    void fillServiceCells(int row, const CChannelRec& rec);
+    // Writes the flags text into a cell.
+    void fillFlagsCell(int row, int column, const CChannelRec& rec);
     // Shows the row ticked when the record's check bit is clear, else unticked.
     void fillCheckBox(int row, const CChannelRec& rec);
     void notifyCountPane(int pane, const std::string& text);
 
 private:
+    // The name and short name as the lists show them (without the names' control codes).
+    void fillNumberCell(int row, const CChannelRec& rec);
+    void fillNameCells(int row, const CChannelRec& rec);
     void selectAndFocus(int row);
     void fillRows(std::span<const int> rows);
 
@@ -157,6 +189,8 @@ private:
     ListKind m_kind;
     const CodecSettings& m_codec;
     ListCtrl m_list;
+    std::vector<ListColumn> m_columns; // as created
+    bool m_showsFlags;
     ObserverList<ViewObserver> m_observers;
 };
 

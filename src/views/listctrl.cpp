@@ -25,6 +25,16 @@ void ListCtrl::insertColumn(int column, const ListColumn& definition)
     }
 }
 
+void ListCtrl::setColumns(std::vector<ListColumn> columns)
+{
+    notify([](ListCtrlObserver& o) { o.listAboutToBeReset(); });
+    m_columns = std::move(columns);
+    for (Row& row : m_rows) {
+        row.texts.clear();
+    }
+    notify([](ListCtrlObserver& o) { o.listReset(); });
+}
+
 const ListColumn& ListCtrl::column(int column) const
 {
     checkColumn(column, "column");
@@ -161,6 +171,8 @@ void ListCtrl::moveItems(std::span<const std::pair<int, int>> moves)
     if (moves.empty()) {
         return;
     }
+    // One report per row whose state moved: let the observers gather them.
+    UpdateGuard update(*this);
     int first = itemCount();
     int last = -1;
     std::vector<Row> moving;

@@ -38,6 +38,8 @@ struct ListColumn
     int headerId = 0;
     int width = 0;
     ColumnAlign align = ColumnAlign::Left;
+
+    bool operator==(const ListColumn&) const = default;
 };
 
 // Told about every change of a ListCtrl. All functions have empty defaults, so an observer
@@ -91,6 +93,8 @@ public:
 
     // Columns.
     void insertColumn(int column, const ListColumn& definition);
+    // Replaces every column; the cells of every row are empty afterwards. Announced as a reset.
+    void setColumns(std::vector<ListColumn> columns);
     int columnCount() const noexcept { return static_cast<int>(m_columns.size()); }
     const ListColumn& column(int column) const;
     const std::vector<ListColumn>& columns() const noexcept { return m_columns; }

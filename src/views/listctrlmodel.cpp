@@ -8,6 +8,7 @@
 #include <QColor>
 
 #include "platform/strings.h"
+#include "views/modulationtext.h"
 
 namespace kx {
 
@@ -60,8 +61,20 @@ QVariant ListCtrlModel::data(const QModelIndex& index, int role) const
     }
     const int row = index.row();
     switch (role) {
-    case Qt::DisplayRole:
-        return QString::fromStdString(m_list.itemText(row, index.column()));
+    case Qt::DisplayRole: {
+        const std::string& text = m_list.itemText(row, index.column());
+        if (m_list.column(index.column()).headerId == ids::kColumnModulation) {
+            const std::string_view shown = ModulationOnScreen(text);
+            return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
+        }
+        return QString::fromStdString(text);
+    }
+    case Qt::ToolTipRole:
+        // A name cut short by a narrow column shows whole under the pointer.
+        if (m_list.column(index.column()).headerId == ids::kColumnName) {
+            return QString::fromStdString(m_list.itemText(row, index.column()));
+        }
+        return {};
     case Qt::CheckStateRole:
         if (index.column() == 0) {
             const unsigned image = m_list.itemState(row, lvis::kStateImageMask);

@@ -24,6 +24,15 @@ const std::vector<ListColumn>& CTVEditView::Columns()
     return columns;
 }
 
+std::vector<ListColumn> CTVEditView::ColumnsFor(bool flags) const
+{
+    std::vector<ListColumn> columns = Columns();
+    if (flags) {
+        columns.push_back(ServiceColumns().back());
+    }
+    return columns;
+}
+
 void CTVEditView::FillRow(int row, const CChannelRec& rec)
 {
     fillCommonCells(row, rec);
@@ -31,6 +40,9 @@ void CTVEditView::FillRow(int row, const CChannelRec& rec)
     list.setItemText(row, 3, rec.GetSystemText());
     list.setItemText(row, 4, rec.GetBandText());
     list.setItemText(row, 5, rec.GetChannelText());
+    if (ShowsFlags()) {
+        fillFlagsCell(row, kShortNameColumn + 1, rec);
+    }
     fillCheckBox(row, rec);
 }
 

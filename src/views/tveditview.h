@@ -8,7 +8,8 @@
 namespace kx {
 
 // The analog list: number, name, character table, TV system, band and channel of
-// every channel, and the "TV-%d" count in pane 1 of the status bar.
+// every channel (and its flags, in the layouts that show them), and the "TV-%d" count in pane 1
+// of the status bar.
 class CTVEditView : public CKanalyxView
 {
 public:
@@ -20,6 +21,9 @@ public:
     void FillRow(int row, const CChannelRec& rec) override;
     void UpdateCountPane() override;
     std::string CountPaneText() const override;
+
+protected:
+    std::vector<ListColumn> ColumnsFor(bool flags) const override;
 };
 
 } // namespace kx

@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "model/recordlayout.h"
 #include "platform/codepage.h"
 #include "platform/error.h"
 
@@ -133,6 +134,42 @@ TEST_F(ChannelDlgModelTest, Fill_ShowsPairsMostSignificantFirst)
     EXPECT_EQ(model.maxLength(1026), 6);
     EXPECT_EQ(model.maxLength(1033), 3);
     EXPECT_EQ(model.maxLength(ChannelFieldMap::kName1Id), 40);
+}
+
+// A record of a newer layout (192 bytes): the named controls show the fields the layout table
+// places, the raw boxes of the two oldest layouts stay empty.
+TEST_F(ChannelDlgModelTest, NewerLayout_NamedControlsShowTheLayoutsFields)
+{
+    std::vector<std::uint8_t> raw(192, 0x11);
+    raw[12] = 0x05; // Nummer, the number word at 12
+    raw[13] = 0x40;
+    raw[128] = 0x06; // ID: the copy of the number word at 128, 2 bytes
+    raw[129] = 0x00;
+    raw[134] = 0x05; // Status: favourites byte and flags byte
+    raw[135] = 0x04;
+    const char name[] = "Arte HD";
+    std::copy(name, name + 7, raw.begin() + 30); // Name1 at 30, Name2 at 140
+    raw[37] = 0;
+    std::copy(name, name + 5, raw.begin() + 140);
+    raw[145] = 0;
+    const std::vector<std::uint8_t> before = raw;
+    ChannelDlgModel model(raw, kLayout192, 1252);
+    EXPECT_FALSE(model.layout());
+    EXPECT_EQ(model.text(1010), "40 05 ");
+    EXPECT_EQ(model.text(1029), "00 06 ");
+    EXPECT_EQ(model.text(1033), "04 05 ");
+    EXPECT_EQ(model.text(ChannelFieldMap::kName1Id), "Arte HD");
+    EXPECT_EQ(model.text(ChannelFieldMap::kName2Id), "Arte ");
+    for (const int id : {1004, 1025, 1028, 1034}) { // _tmp1, Nummer1, Frequency, Symbol_rate
+        EXPECT_FALSE(model.isUsed(id)) << id;
+    }
+    model.OnOK();
+    EXPECT_EQ(raw, before);
+    model.setText(1010, "00 07 ");
+    model.OnOK();
+    EXPECT_EQ(raw[12], 0x07);
+    EXPECT_EQ(raw[13], 0x00);
+    EXPECT_THROW(ChannelDlgModel(std::span(raw).first(176), kLayout192, 1252), Error);
 }
 
 TEST_F(ChannelDlgModelTest, UnusedControlsStayEmptyAndTakeNothing)

@@ -259,6 +259,30 @@ TEST(CountryPageModel, UnknownVariantShowsNothing)
     }
 }
 
+TEST(CountryPageModel, Variant3_StoresTheCountryAsThreeReversedLettersWhereItsPlaceIsKnown)
+{
+    std::vector<std::uint8_t> block = filledBlock(16232); // the size of LT380H's block
+    putReversed(block, 8, "DEU");
+    const std::vector<std::uint8_t> before = block;
+    CountryPageModel page(block, 3);
+    page.OnInitDialog();
+    EXPECT_EQ(page.selectedText(Setting::Country), "Germany");
+    EXPECT_TRUE(page.list(Setting::MenuLanguage).items.empty());
+    ASSERT_TRUE(page.chooseText(Setting::Country, "Austria"));
+    page.OnApply();
+    std::vector<std::uint8_t> expected = before;
+    putReversed(expected, 8, "AUT");
+    EXPECT_EQ(block, expected);
+    ASSERT_TRUE(page.choose(Setting::Country, 0)); // "--" has no code: nothing is written
+    page.OnApply();
+    EXPECT_EQ(block, expected);
+
+    std::vector<std::uint8_t> unknown = filledBlock(36864); // a family that keeps it elsewhere
+    CountryPageModel other(unknown, 3);
+    other.OnInitDialog();
+    EXPECT_TRUE(other.list(Setting::Country).items.empty());
+}
+
 // What the page shows for the settings blocks of real TV exports, in page order. The expected
 // texts were read from the files by hand (xxd at the block start plus each offset).
 struct RealCase
@@ -317,7 +341,15 @@ INSTANTIATE_TEST_SUITE_P(
             "xxLE5500-ZA00002.TLL.in",
             {"", "Russian", "Russian", "English", "Russian", "English", "English", "", "", ""}},
         // LW4500's block is 15960 bytes: every language offset lies beyond it.
-        RealCase{"xxLW4500-ZB00001.TLL.in", {"", "", "", "", "", "", "", "", "", ""}}),
+        RealCase{"xxLW4500-ZB00001.TLL.in", {"", "", "", "", "", "", "", "", "", ""}},
+        // Variant 3: the country alone, three reversed letters at 8-10 ("UED", "LOP", "EZC",
+        // "TUA"), in the blocks of the families that keep it there; LM620S's family keeps
+        // something else at 8.
+        RealCase{"xxLT380H-ZA00001.TLL.in", {"Germany", "", "", "", "", "", "", "", "", ""}},
+        RealCase{"xxPN6500-ZB00001.TLL.in", {"Poland", "", "", "", "", "", "", "", "", ""}},
+        RealCase{"xxPT353-ZA00001.TLL.in", {"Czech Republic", "", "", "", "", "", "", "", "", ""}},
+        RealCase{"xxLM611S-ZA00001.TLL.in", {"Austria", "", "", "", "", "", "", "", "", ""}},
+        RealCase{"xxLM620S-ZE00001.TLL.in", {"", "", "", "", "", "", "", "", "", ""}}),
     [](const testing::TestParamInfo<RealCase>& info) {
         const std::string name = info.param.file;
         return name.substr(2, name.find('-') - 2);

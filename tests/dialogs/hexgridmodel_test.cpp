@@ -387,5 +387,69 @@ TEST(HexGridCharacters, ShowTheSystemCodePage)
     EXPECT_EQ(cells[4].character, ".");
 }
 
+// Caret moves in a block of 300 bytes: rows 0 to 17 full, row 18 holds 288 to 299; a page is
+// ten rows.
+struct CaretMove
+{
+    int from;
+    HexGridModel::CaretKey key;
+    int to;
+};
+
+class HexGridCaret : public ::testing::TestWithParam<CaretMove>
+{
+protected:
+    HexGridCaret() : m_bytes(300) { m_grid.SetData(m_bytes); }
+    // A click, after scrolling towards the byte's row, puts the caret on a byte.
+    void placeCaret(int index)
+    {
+        m_grid.scrollBar(HexGridModel::ScrollAction::ThumbTrack, index / 16);
+        const int y = (index / 16 - m_grid.scrollPosition()) * 18;
+        m_grid.OnLButtonDown(hexX(index % 16), y, kLeft);
+        ASSERT_EQ(m_grid.caret(), index);
+    }
+    std::vector<std::uint8_t> m_bytes;
+    HexGridModel m_grid{1252};
+};
+
+TEST_P(HexGridCaret, KeyMovesTheCaretAndSelectsItsByte)
+{
+    placeCaret(GetParam().from);
+    m_grid.OnKey(GetParam().key, 10);
+    EXPECT_EQ(m_grid.caret(), GetParam().to);
+    EXPECT_EQ(m_grid.GetSelCount(), 1);
+    EXPECT_EQ(m_grid.anchor(), GetParam().to);
+}
+
+using Key = HexGridModel::CaretKey;
+INSTANTIATE_TEST_SUITE_P(
+    Keys, HexGridCaret,
+    ::testing::Values(CaretMove{0, Key::Left, 0}, CaretMove{299, Key::Right, 299},
+                      CaretMove{20, Key::Up, 4}, CaretMove{4, Key::Up, 4},
+                      CaretMove{280, Key::Down, 296}, CaretMove{285, Key::Down, 285},
+                      CaretMove{100, Key::PageUp, 4}, CaretMove{200, Key::PageUp, 40},
+                      CaretMove{100, Key::PageDown, 260}, CaretMove{200, Key::PageDown, 296},
+                      CaretMove{37, Key::Home, 32}, CaretMove{37, Key::End, 47},
+                      CaretMove{290, Key::End, 299}, CaretMove{5, Key::Last, 299}));
+
+TEST_F(HexGridCaret, CaretRowScrollsIntoView_TypingGoesThere_AMoveLeavesAHalfTypedByte)
+{
+    m_grid.scrollBar(HexGridModel::ScrollAction::ThumbTrack, 5);
+    EXPECT_EQ(m_grid.OnKey(Key::Down, 10), 0);
+    EXPECT_EQ(m_grid.caret(), 80) << "without a caret, the first byte in view";
+    EXPECT_EQ(m_grid.OnKey(Key::Last, 10), 4) << "row 18 becomes the tenth row in view";
+    EXPECT_EQ(m_grid.OnKey(Key::First, 10), -9);
+
+    m_grid.OnKey(Key::Right, 10);
+    EXPECT_TRUE(m_grid.OnChar(U'a') && m_grid.OnChar(U'5'));
+    EXPECT_EQ(m_bytes[1], 0xA5);
+    EXPECT_TRUE(m_grid.OnChar(U'7'));
+    EXPECT_EQ(m_grid.caretDigit(), 1);
+    m_grid.OnKey(Key::Down, 10);
+    EXPECT_EQ(m_bytes[2], 0x70);
+    EXPECT_EQ(m_grid.caretDigit(), 0);
+    EXPECT_TRUE(m_grid.paintPlan(180)[1].cells[2].caret);
+}
+
 } // namespace
 } // namespace kx

@@ -59,12 +59,20 @@ TEST(ParamDlgModel, UserLine_ReopensWithoutAnEmptyItemAndRewritesUnchanged)
 
 TEST(ParamDlgModel, UserLine_EmptyItemsInsideTheListAreKept)
 {
-    ParamDlgModel model("M;0020;1;1", 1);
-    model.selectType(1);
-    model.addValue("");
+    const ParamDlgModel model("M;0020;1;1;;", 1);
     EXPECT_EQ(model.line(), "M;0020;1;1;;");
     EXPECT_EQ(ParamDlgModel(model.line(), 1).values(), (Strings{""}));
     EXPECT_EQ(ParamDlgModel("M;0020;1;1;a;;b", 1).values(), (Strings{"a", "", "b"}));
+}
+
+TEST(ParamDlgModel, AddValue_RefusesEmptyTextAndADisabledList)
+{
+    ParamDlgModel model("M;0020;2", 1);
+    EXPECT_FALSE(model.addValue("Off,0")) << "type 2 has no values to add";
+    model.selectType(1);
+    EXPECT_FALSE(model.addValue(""));
+    EXPECT_TRUE(model.addValue("Off,0"));
+    EXPECT_EQ(model.line(), "M;0020;1;1;Off,0;");
 }
 
 TEST(ParamDlgModel, OtherTypesWithFurtherFieldsListThemDisabled)

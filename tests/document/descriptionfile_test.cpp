@@ -22,8 +22,9 @@ TEST(DescriptionFileName, FollowsTheVariant)
 {
     EXPECT_EQ(DescriptionFile::fileName(1), "more.txt");
     EXPECT_EQ(DescriptionFile::fileName(2), "more10.txt");
-    EXPECT_EQ(DescriptionFile::fileName(0), "more.txt") << "any variant but 2";
-    EXPECT_EQ(DescriptionFile::fileName(3), "more.txt");
+    EXPECT_EQ(DescriptionFile::fileName(0), "more.txt") << "any variant but 2 and 3";
+    // The newer receivers' settings blocks are laid out like neither.
+    EXPECT_EQ(DescriptionFile::fileName(3), "more3.txt");
     EXPECT_EQ(DescriptionFile::pathFor("/opt/kanalyx", 2), fs::path("/opt/kanalyx/more10.txt"));
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document/kanalyxdoc.h"
+#include "model/channelflags.h"
 #include "model/channelrec.h"
 #include "model/namecodec.h"
 #include "platform/archive.h"
@@ -54,7 +55,15 @@ struct Command
     const char* name;
     StepKind kind;
     std::function<void(CKanalyxDoc&, const test::TempDir& dir)> run;
+    // The file the command runs on.
+    std::string (*file)() = editableList;
 };
+
+// A list whose records keep their places, with satellite channels.
+std::string newerWithSatellite()
+{
+    return test::newerList(true);
+}
 
 void PrintTo(const Command& command, std::ostream* os)
 {
@@ -145,12 +154,51 @@ const Command kCommands[] = {
                                         .build());
          doc.OnFileImport(other, {.tv = true, .fm = true, .dtv = false});
      }},
+    // Lists whose records keep their places: numbers move, deleted records stay marked.
+    {"KeepPlacesUp", StepKind::MoveUp,
+     [](CKanalyxDoc& doc, const auto&) { doc.MoveUp(ListKind::Analog, rows({1})); },
+     newerWithSatellite},
+    {"KeepPlacesDelete", StepKind::Delete,
+     [](CKanalyxDoc& doc, const auto&) { doc.Delete(ListKind::Radio, rows({0})); },
+     newerWithSatellite},
+    {"SatelliteDown", StepKind::MoveDown,
+     [](CKanalyxDoc& doc, const auto&) { doc.MoveDown(ListKind::SatTV, rows({0})); },
+     newerWithSatellite},
+    {"SatelliteDelete", StepKind::Delete,
+     [](CKanalyxDoc& doc, const auto&) {
+         doc.Delete(ListKind::SatTV, rows({0, 1}));
+     },
+     newerWithSatellite},
+    {"Flags", StepKind::Flags,
+     [](CKanalyxDoc& doc, const auto&) {
+         doc.SetFlags(ListKind::SatTV, rows({0, 1}), channelflags::kLock,
+                      channelflags::kLock | channelflags::kHide | channelflags::kFavourite1);
+     },
+     newerWithSatellite},
+    {"SatelliteImport", StepKind::Import,
+     [](CKanalyxDoc& doc, const test::TempDir& dir) {
+         const auto other = dir.write(
+             "other.tll",
+             TllBuilder(3)
+                 .digital(RecordBytes(3).numberWord(7).name("Seven"))
+                 .satellite(test::SatelliteBlockBytes().channel(0x4000 + 5, "Five").build())
+                 .trailing(std::string(8, '\0'))
+                 .build());
+         doc.OnFileImport(other, {.tv = false, .fm = true, .dtv = true, .sat = true});
+     },
+     newerWithSatellite},
 };
 
 class HistoryCommands : public ::testing::TestWithParam<Command>
 {
 protected:
-    void SetUp() override { m_doc.OnOpenDocument(m_dir.write("list.tll", editableList())); }
+    void SetUp() override
+    {
+        const auto* command =
+            ::testing::UnitTest::GetInstance()->current_test_info()->value_param();
+        m_doc.OnOpenDocument(
+            m_dir.write("list.tll", command != nullptr ? GetParam().file() : editableList()));
+    }
 
     test::TempDir m_dir;
     CKanalyxDoc m_doc;
@@ -255,6 +303,57 @@ TEST_F(History, LongHistory_KeepsTheNewestStepsOnly)
         m_doc.Undo();
     }
     EXPECT_TRUE(m_doc.IsModified()) << "the opened state is no longer in the history";
+}
+
+// Where records keep their places, a move changes only the number fields and a deletion marks
+// the record where it stands, as the receiver does.
+TEST(KeepPlaces, MoveAndDelete_ChangeOnlyNumbersAndTheDeletionMark)
+{
+    const std::string file = test::newerList(false);
+    CKanalyxDoc doc;
+    Archive in(file, "list.tll");
+    doc.Serialize(in);
+    // Analog records at 12 and 12 + 192; digital after them, the settings and hospitality.
+    const std::size_t analog = 12;
+    const std::size_t digital = analog + 2 * 192 + 4 + 16 + 4 + 8 + 8;
+
+    doc.MoveUp(ListKind::Analog, rows({1})); // "Two", row 1 in programme order, to the top
+    std::string expected = file;
+    for (const auto& [record, number] : {std::pair{analog, 1}, std::pair{analog + 192, 2}}) {
+        expected.replace(record + 12, 2, test::u32le(number).substr(0, 2));
+        expected.replace(record + 128, 2, test::u32le(number).substr(0, 2));
+    }
+    EXPECT_TRUE(bytesOf(doc) == expected);
+
+    doc.Delete(ListKind::Radio, rows({0}));
+    EXPECT_EQ(doc.ChannelCount(ListKind::Radio), 0);
+    expected[digital + 134] = 0x43; // 0x42 marks the channel deleted
+    expected.replace(digital + 12, 2, std::string("\x00\x40", 2));
+    expected.replace(digital + 128, 2, std::string("\x00\x40", 2));
+    EXPECT_TRUE(bytesOf(doc) == expected);
+
+    try {
+        doc.Duplicate(ListKind::DigitalTV, rows({0}));
+        ADD_FAILURE() << "a record that keeps its place was duplicated";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.code(), ErrorCode::Usage);
+    }
+    EXPECT_TRUE(bytesOf(doc) == expected);
+
+    // An import brings the other file's deleted records along, after the places in use.
+    test::TempDir dir;
+    const auto other = dir.write("other.tll", TllBuilder(3)
+                                                  .digital(RecordBytes(3).numberWord(5).name("V"))
+                                                  .digital(RecordBytes(3).u8(134, 0x43))
+                                                  .trailing(std::string(8, '\0'))
+                                                  .build());
+    doc.OnFileImport(other, {.tv = false, .fm = false, .dtv = true});
+    EXPECT_EQ(doc.ChannelCount(ListKind::DigitalTV), 1);
+    EXPECT_EQ(doc.DeletedCount(ListKind::DigitalTV), 1);
+    const std::string imported = bytesOf(doc);
+    EXPECT_EQ(imported.size(), expected.size() + 192) << "our deleted radio record stays";
+    EXPECT_EQ(static_cast<unsigned char>(imported[digital + 2 * 192 + 134]), 0x43u)
+        << "their deleted record comes last";
 }
 
 TEST(BytePatches, KeepOnlyTheRunsThatDiffer)

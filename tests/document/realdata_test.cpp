@@ -82,17 +82,6 @@ void PrintTo(const ForeignFile& file, std::ostream* out)
 }
 
 const ForeignFile kForeignFiles[] = {
-    // Satellite lists: every block size fits, but where the trailing block should be stands
-    // a block of satellite channels.
-    {"xxCS460S-ZA00001.TLL.in", ErrorCode::Unsupported,
-     "the block at offset 16048 holds satellite channels"},
-    {"xxPT353-ZA00001.TLL.in", ErrorCode::Unsupported,
-     "the analog block at offset 4 says it is 9004 bytes long, but 50 records of 176 bytes take "
-     "8804"},
-    {"xxLT380H-ZA00001.TLL.in", ErrorCode::Unsupported,
-     "channel records this editor does not know"},
-    {"xxLA691S-ZA00004.TLL.in", ErrorCode::Unsupported,
-     "channel records this editor does not know"},
     {"GlobalClone00003.TLL", ErrorCode::Format, "the file is XML text, not a TLL channel list"},
 };
 

@@ -5,7 +5,10 @@
 #include <string>
 
 #include "document/kanalyxdoc.h"
+#include "document/satelliteblock.h"
+#include "model/channelflags.h"
 #include "model/channelrec.h"
+#include "model/recordlayout.h"
 #include "platform/archive.h"
 #include "platform/error.h"
 #include "support/tllbuilder.h"
@@ -169,17 +172,29 @@ TEST(TllFile, HugeCountThatTheBlockSizeAgreesWith_IsRefusedBeforeAllocating)
 
 TEST(TllFile, BlockSizeThatDoesNotFitTheRecordSize_IsRefusedAsUnknownRecords)
 {
-    // Records of 180 bytes behind the magic.
-    std::string file = TllBuilder(2).analogBlockSize(4 + 180 * 2).build();
+    // Records of 178 bytes behind the magic: no receiver writes them.
+    std::string file = TllBuilder(2).analogBlockSize(4 + 178 * 2).build();
     file.replace(8, 4, u32le(2));
-    file.insert(12, std::string(360, 'r'));
+    file.insert(12, std::string(356, 'r'));
     Error error = loadError(file);
     EXPECT_EQ(error.code(), ErrorCode::Unsupported);
     EXPECT_STREQ(error.what(),
-                 "list.tll: the analog block at offset 4 says it is 364 bytes long, but 2 records "
+                 "list.tll: the analog block at offset 4 holds 2 records of 178 bytes, a record "
+                 "size no known receiver writes: the file holds channel records this editor does "
+                 "not know, or it is not a channel list");
+
+    // A size that divides into no whole records.
+    file = TllBuilder(2).analogBlockSize(4 + 176 * 2 + 1).build();
+    file.replace(8, 4, u32le(2));
+    file.insert(12, std::string(353, 'r'));
+    error = loadError(file);
+    EXPECT_EQ(error.code(), ErrorCode::Unsupported);
+    EXPECT_STREQ(error.what(),
+                 "list.tll: the analog block at offset 4 says it is 357 bytes long, but 2 records "
                  "of 176 bytes take 356: the file holds channel records this editor does not "
                  "know, or it is not a channel list");
 
+    // Files without the magic hold 164-byte records only, although newer files have 212.
     const std::string digital =
         TllBuilder(1).digital(RecordBytes(1)).digitalBlockSize(4 + 212).build();
     error = loadError(digital);
@@ -195,17 +210,91 @@ TEST(TllFile, ForeignFiles_AreRefusedWithWhatTheyAre)
     EXPECT_EQ(error.code(), ErrorCode::Format);
     EXPECT_STREQ(error.what(), "list.tll: the file is XML text, not a TLL channel list");
     EXPECT_EQ(loadError("\xEF\xBB\xBF<?xml version=\"1.0\"?>").code(), ErrorCode::Format);
+}
 
-    std::string satellite = std::string("\x10\x00\x00\x00", 4) + "DVBS-S2" + std::string(20, '\0');
+TEST(TllFile, SatelliteBlockOfAnUnknownFamily_IsKeptAsItIsWithAWarning)
+{
+    const std::string satellite =
+        std::string("\x10\x00\x00\x00", 4) + "DVBS-S2" + std::string(20, '\0');
     const std::string file = TllBuilder(2)
                                  .settings(std::string(8, 's'))
                                  .trailing(satellite)
                                  .tail(std::string("\x01\x00\x00\x00\x00", 5))
                                  .build();
-    error = loadError(file);
-    EXPECT_EQ(error.code(), ErrorCode::Unsupported);
-    EXPECT_STREQ(error.what(), "list.tll: the block at offset 32 holds satellite channels "
-                               "(DVBS-S2), a layout this editor does not know");
+    CKanalyxDoc doc;
+    EXPECT_EQ(roundTrip(file, doc), file);
+    ASSERT_EQ(doc.LoadWarnings().size(), 1u);
+    EXPECT_EQ(LoadWarningText(doc.LoadWarnings().front()),
+              "the satellite block at offset 32 is 31 bytes long, a layout this editor does not "
+              "know: it is kept as it is and its channels are not shown");
+    EXPECT_EQ(doc.Trailing().size(), 1u) << "the block after it is the trailing block";
+}
+
+// Each family's five parts and their checksums fill its block, and the channel slots end where
+// the channel part ends.
+TEST(SatelliteLayouts, PartsFillTheBlockAndSlotsFillTheChannelPart)
+{
+    for (const std::uint32_t size : {687880U, 717960U, 629932U, 757800U, 907336U}) {
+        SCOPED_TRACE(size);
+        const SatelliteLayout* layout = FindSatelliteLayout(size);
+        ASSERT_NE(layout, nullptr);
+        EXPECT_EQ(SatellitePartOffset(*layout, kSatellitePartCount), size);
+        EXPECT_EQ(SatelliteRecordsOffset(*layout) +
+                      std::size_t{layout->channelCapacity} * layout->record->recordSize,
+                  SatellitePartOffset(*layout, kSatelliteChannelPart + 1));
+    }
+    EXPECT_EQ(FindSatelliteLayout(620332), nullptr) << "reported, but its parts are not known";
+}
+
+TEST(TllFile, NewerLayout_LoadsEveryBlockAndSavesByteForByte)
+{
+    const std::string file = test::newerList(true);
+    CKanalyxDoc doc;
+    EXPECT_EQ(roundTrip(file, doc), file);
+    EXPECT_EQ(doc.GetVariant(), 3);
+    EXPECT_EQ(doc.Hospitality().size(), 8u);
+    EXPECT_EQ(doc.Trailing().size(), 8u);
+    ASSERT_EQ(doc.ChannelCount(ListKind::Analog), 2);
+    EXPECT_EQ(doc.Channel(ListKind::Analog, 0).GetNumber(), 1) << "shown in programme order";
+    EXPECT_EQ(doc.ChannelCount(ListKind::Radio), 1);
+    EXPECT_EQ(doc.ChannelCount(ListKind::DigitalTV), 1);
+    ASSERT_EQ(doc.ChannelCount(ListKind::SatTV), 2);
+    EXPECT_EQ(doc.ChannelCount(ListKind::SatRadio), 0) << "the deleted channel is not listed";
+    EXPECT_EQ(doc.DeletedCount(ListKind::SatRadio), 1);
+    EXPECT_EQ(doc.Channel(ListKind::SatTV, 0).GetServiceTypeText(), "1");
+    EXPECT_EQ(doc.Channel(ListKind::SatTV, 0).GetFlags(), channelflags::kHide);
+}
+
+TEST(TllFile, NewerLayoutTruncatedAtEveryOffset_IsRefusedAsTruncated)
+{
+    const std::string file = test::newerList(false);
+    for (std::size_t length = 0; length < file.size(); ++length) {
+        const Error error = loadError(file.substr(0, length));
+        ASSERT_EQ(error.code(), ErrorCode::Truncated)
+            << "length " << length << ": " << error.what();
+    }
+    // With the DVB-S block, at every block boundary and every 997th byte.
+    const std::string satellite = test::newerList(true);
+    for (std::size_t length = file.size() - 12; length < satellite.size(); length += 997) {
+        ASSERT_EQ(loadError(satellite.substr(0, length)).code(), ErrorCode::Truncated) << length;
+    }
+    EXPECT_EQ(loadError(satellite.substr(0, satellite.size() - 12)).code(), ErrorCode::Truncated);
+}
+
+TEST(TllFile, SatelliteChecksumThatDoesNotMatch_IsRefusedNamingThePart)
+{
+    std::string file = test::newerList(true);
+    // The first letter of "Sat Two", in the first slot of the channel part, whose checksum
+    // follows those of the header, satellites and transponders.
+    const std::size_t block = file.size() - 12 - test::SatelliteBlockBytes::kBlockSize;
+    file[block + test::SatelliteBlockBytes::kRecordsOffset + 20] = 'Z';
+    const Error error = loadError(file);
+    EXPECT_EQ(error.code(), ErrorCode::Format);
+    EXPECT_EQ(std::string(error.what()),
+              "list.tll: the checksum of the channels part of the satellite block at offset " +
+                  std::to_string(block + (4 + 12) + (4 + 2896) + (4 + 110712)) +
+                  " does not match its bytes: the file is damaged, and a receiver would refuse "
+                  "it");
 }
 
 } // namespace

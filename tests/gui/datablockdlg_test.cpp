@@ -2,16 +2,20 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
 
+#include "app/aboutbox.h"
 #include "app/kanalyxapp.h"
 #include "app/mainframe.h"
+#include "dialogs/channeldlg.h"
 #include "dialogs/datablockdlg.h"
 #include "dialogs/hexgridwidget.h"
+#include "dialogs/importdlg.h"
 #include "dialogs/paramdlg.h"
 #include "dialogs/simplecombo.h"
 #include "document/kanalyxdoc.h"
@@ -207,6 +211,7 @@ private slots:
         dialog.show();
         QCOMPARE(compareWith(dialog, path), QStringList({"05 : 001A", "FF : 0120"}));
         QCOMPARE(m_filter, QStringLiteral("TLL file( *.tll)"));
+        QCOMPARE(dialog.differenceCount()->text(), QStringLiteral("Differences: 2"));
 
         // Choosing a line marks the offset of its second part and scrolls to it.
         QListWidget* differences = dialog.differenceList();
@@ -225,6 +230,7 @@ private slots:
         dialog.show();
         QCOMPARE(compareWith(dialog, path), QStringList());
         QCOMPARE(m_answers->seen.size(), 0);
+        QCOMPARE(dialog.differenceCount()->text(), QString());
         // A dismissed file chooser leaves the list of an earlier comparison empty too.
         other[3] = 0;
         const auto same = m_folder->write("same.tll", tllWithSettings(2, other));
@@ -316,6 +322,27 @@ private slots:
         app.document()->Undo();
         QCOMPARE(app.document()->Settings()[33], std::uint8_t{0});
         QVERIFY(!app.document()->IsModified());
+    }
+
+    // The dialogs that keep the size of their contents offer no maximize button.
+    void fixedSizeDialogs_haveOnlyACloseButton()
+    {
+        std::string line = "Volume;01A2;2";
+        std::vector<std::uint8_t> record(176, 0);
+        kx::CAboutBox about;
+        CParamDlg parameter(line, 1);
+        kx::CImportDlg import;
+        kx::CChannelDlg channel(record, 1252);
+        CDataBlockDlg dataBlock(m_block, 1, kx::test::sideFilesIn(m_folder->path()), 1252);
+        for (QDialog* dialog :
+             std::initializer_list<QDialog*>{&about, &parameter, &import, &channel, &dataBlock}) {
+            dialog->show();
+            const Qt::WindowFlags flags = dialog->windowFlags();
+            QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+            QVERIFY(
+                !flags.testAnyFlags(Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+            QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        }
     }
 
 private:

@@ -326,7 +326,8 @@ private slots:
     {
         int opened = 0;
         kx::FrameDialogs dialogs;
-        dialogs.channel = [&](QWidget*, std::span<std::uint8_t> raw, const kx::CodecSettings&) {
+        dialogs.channel = [&](QWidget*, std::span<std::uint8_t> raw, const kx::RecordLayout&,
+                              const kx::CodecSettings&) {
             ++opened;
             raw[0] ^= 0xFF;
             return raw.size() == 164;
@@ -354,6 +355,19 @@ private slots:
         QCOMPARE(cell(list(ListKind::DigitalTV), 2, 2), QStringLiteral("None"));
         // The focus went back to the list.
         QTRY_COMPARE(QApplication::focusWidget(), frame().activeList());
+    }
+
+    void commandKeys_moveAndDuplicateTheSelection()
+    {
+        ChannelListWidget& analog = list(ListKind::Analog);
+        QTest::mouseClick(analog.viewport(), Qt::LeftButton, {}, cellCentre(analog, 0, 1));
+        QTest::keyClick(&analog, Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(cell(analog, 1, 1), QStringLiteral("Analog 0"));
+        QTest::keyClick(&analog, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(cell(analog, 0, 1), QStringLiteral("Analog 0"));
+        QTest::keyClick(&analog, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(analog.model()->rowCount(), 3);
+        QCOMPARE(cell(analog, 1, 1), QStringLiteral("Analog 0"));
     }
 
     void noSelection_commandKeysDoNothing()

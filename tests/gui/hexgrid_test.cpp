@@ -146,6 +146,21 @@ private slots:
         QCOMPARE(m_bytes[7], std::uint8_t{0xA0});
     }
 
+    void caretKeys_moveTheCaretAndScroll_typingGoesThere()
+    {
+        // Ten rows in view.
+        m_grid->resize(670, 10 * 18 + 2 * m_grid->frameWidth());
+        QTest::keyClick(m_grid.get(), Qt::Key_Right); // puts the caret on the first byte
+        QTest::keyClick(m_grid.get(), Qt::Key_Right);
+        QTest::keyClick(m_grid.get(), Qt::Key_Down);
+        QCOMPARE(m_status->text(), QStringLiteral("Address: 0011  Count: 1"));
+        QTest::keyClicks(m_grid.get(), "c3");
+        QCOMPARE(m_bytes[17], std::uint8_t{0xC3});
+        QTest::keyClick(m_grid.get(), Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(m_model->caret(), 299);
+        QCOMPARE(m_grid->verticalScrollBar()->value(), 9);
+    }
+
     void typingPastTheLastByte_changesNothing()
     {
         // The last byte is 299 (0x12B): row 18, column 11; scroll it into view first.

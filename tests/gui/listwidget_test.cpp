@@ -144,7 +144,7 @@ private slots:
         m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
         m_window->addAction(m_delete);
         m_window->addAction(m_undo);
-        m_window->resize(420, 400);
+        m_window->resize(560, 400);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         m_widget->setFocus();
@@ -203,16 +203,34 @@ private slots:
         QCOMPARE(changes.last().at(1).toModelIndex().row(), 7);
     }
 
+    void modulationColumn_showsOnlyModulations()
+    {
+        ListCtrl list;
+        list.insertColumn(0, {61216, 70});
+        for (const char* text : {"QAM64", "QAM17179869184"}) {
+            const int row = insertRow(list, list.itemCount(), 0);
+            list.setItemText(row, 0, text);
+        }
+        kx::ListCtrlModel model(list);
+        QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("QAM64"));
+        QCOMPARE(model.index(1, 0).data().toString(), QString());
+        // The cell keeps its text for the command-line tool.
+        QCOMPARE(list.itemText(1, 0), std::string("QAM17179869184"));
+    }
+
     void rows_showTextsHeadersWidthsAndColours()
     {
         const QAbstractItemModel& model = *m_widget->model();
         QCOMPARE(model.columnCount(), 6);
         QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Name"));
         QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Character"));
-        // The number column also holds the check box, which gets room of its own.
-        QCOMPARE(m_widget->columnWidth(0), 35 + 20);
+        // The number column also holds the check box, which gets room of its own beside five
+        // digits; the character column fits every table's name, the names keep their width.
+        const QFontMetrics metrics = m_widget->fontMetrics();
+        QVERIFY(m_widget->columnWidth(0) >= metrics.horizontalAdvance("16383") + 20);
+        QVERIFY(m_widget->columnWidth(2) > metrics.horizontalAdvance("Hebrew (ISO-Visual)"));
         QCOMPARE(m_widget->columnWidth(1), 200);
-        QCOMPARE(m_widget->columnWidth(5), 50);
+        QVERIFY(m_widget->columnWidth(5) >= m_widget->horizontalHeader()->sectionSizeHint(5));
         QCOMPARE(model.index(2, 1).data().toString(), QStringLiteral("Channel 2"));
         QCOMPARE(model.index(0, 0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
         QCOMPARE(model.index(1, 0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);

@@ -2,15 +2,20 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/kanalyxapp.h"
 #include "app/mainframe.h"
+#include "app/windowmemory.h"
 #include "document/kanalyxdoc.h"
 #include "gui/filedialogs.h"
 #include "guitestsupport.h"
+#include "model/channelflags.h"
+#include "model/channelrec.h"
 #include "support/tllbuilder.h"
 #include "views/channellistwidget.h"
 
@@ -140,17 +145,79 @@ private slots:
         QCOMPARE(doc().GetVariant(), 0);
     }
 
-    void splitter_givesAThirdToAnalogAndRadio()
+    void satelliteFile_opensTheSatelliteTabAndNamesTheLayout()
+    {
+        const std::string bytes = kx::test::newerList(true);
+        start({write("xxLM620S-ZE00001.TLL",
+                     QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())))});
+        QTabWidget* tabs = frame().listTabs();
+        QVERIFY(tabs->isTabEnabled(1));
+        QCOMPARE(frame().layoutPaneText(), QStringLiteral("192-byte records: LM, LS, PM"));
+        QCOMPARE(frame().countPaneText(CMainFrame::CountPane::SatTV), QStringLiteral("S-TV-2"));
+        QCOMPARE(rowsOf(frame(), kx::ListKind::SatTV), 2);
+
+        // The lock flag of a selected satellite channel, through the Edit menu's action.
+        frame().view(kx::ListKind::SatTV).SelectRows({{1}, 1});
+        tabs->setCurrentIndex(1);
+        frame().listWidget(kx::ListKind::SatTV)->setFocus();
+        frame().updateCommands();
+        QVERIFY(!frame().action(Command::EditDuplicate)->isEnabled());
+        QAction* lock = frame().action(Command::FlagLock);
+        QVERIFY(lock->isEnabled());
+        QVERIFY(!lock->isChecked());
+        lock->trigger();
+        QCOMPARE(doc().Channel(kx::ListKind::SatTV, 1).GetFlags(), kx::channelflags::kLock);
+        QVERIFY(lock->isChecked());
+
+        // A file without satellite channels closes the tab again.
+        frame().openDocumentFile(write("list.tll", channelFile(1, 1, 1)));
+        QVERIFY(!tabs->isTabEnabled(1));
+        QCOMPARE(tabs->currentIndex(), 0);
+        QCOMPARE(frame().layoutPaneText(),
+                 QStringLiteral("176-byte records: LD, LE, LX, LK450, LW4500"));
+    }
+
+    void lists_analogAndRadioAboveDigital_everyColumnInA1280Window()
     {
         start({});
-        frame().resize(900, 500);
+        QSplitter* lists = frame().splitter();
+        QCOMPARE(lists->orientation(), Qt::Vertical);
+        auto* top = qobject_cast<QSplitter*>(lists->widget(0));
+        QVERIFY(top != nullptr && top->orientation() == Qt::Horizontal);
+        QCOMPARE(top->widget(1), frame().listWidget(kx::ListKind::Radio));
+        QCOMPARE(lists->widget(1), frame().listWidget(kx::ListKind::DigitalTV));
+
+        kx::WindowMemory::fitNameColumns(*frame().centralWidget(), 1272);
+        frame().resize(1272, 700);
         frame().show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame()));
-        const QList<int> sizes = frame().splitter()->sizes();
-        QCOMPARE(sizes.size(), 3);
-        const int total = sizes[0] + sizes[1] + sizes[2];
-        QVERIFY(std::abs(sizes[0] - total / 3) <= 2);
-        QVERIFY(std::abs(sizes[1] - total / 3) <= 2);
+        for (const auto kind :
+             {kx::ListKind::Analog, kx::ListKind::Radio, kx::ListKind::DigitalTV}) {
+            kx::ChannelListWidget* list = frame().listWidget(kind);
+            QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+            QVERIFY(list->columnWidth(1) >= kx::ChannelListWidget::kNarrowestNameColumn);
+        }
+        // The digital TV list has three fifths of the height.
+        QVERIFY(std::abs(lists->sizes()[1] * 2 - lists->sizes()[0] * 3) <= 5);
+    }
+
+    void layout_isRememberedForTheNextRun()
+    {
+        start({});
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        frame().resize(900, 600);
+        frame().splitter()->setSizes({150, 350});
+        frame().listWidget(kx::ListKind::Radio)->setColumnWidth(1, 171);
+        QVERIFY(frame().close());
+        const QList<int> heights = frame().splitter()->sizes();
+
+        start({});
+        QCOMPARE(frame().size(), QSize(900, 600));
+        QCOMPARE(frame().listWidget(kx::ListKind::Radio)->columnWidth(1), 171);
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        QCOMPARE(frame().splitter()->sizes(), heights);
     }
 
     void open_asksToSaveAModifiedDocumentFirst()
@@ -173,7 +240,7 @@ private slots:
         frame().action(Command::FileOpen)->trigger();
         QCOMPARE(rowsOf(frame(), kx::ListKind::Analog), 3);
         QVERIFY(!doc().IsModified());
-        QCOMPARE(dialogs->filters.last(), QStringLiteral("Kanaly Files (*.tll);;All Files (*)"));
+        QCOMPARE(dialogs->filters.last(), QStringLiteral("Kanalyx Files (*.tll);;All Files (*)"));
     }
 
     void saveInThePrompt_writesTheFileBeforeReplacingIt()
@@ -333,8 +400,11 @@ private slots:
         frame().show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame()));
         QCOMPARE(frame().activeList(), frame().listWidget(kx::ListKind::Analog));
+        QVERIFY(frame().listWidget(kx::ListKind::Analog)->isMarkedActive());
         frame().action(Command::NextPane)->trigger();
         QCOMPARE(frame().activeList(), frame().listWidget(kx::ListKind::Radio));
+        QVERIFY(frame().listWidget(kx::ListKind::Radio)->isMarkedActive());
+        QVERIFY(!frame().listWidget(kx::ListKind::Analog)->isMarkedActive());
         frame().action(Command::NextPane)->trigger();
         frame().action(Command::NextPane)->trigger();
         QCOMPARE(frame().activeList(), frame().listWidget(kx::ListKind::Analog));

@@ -105,8 +105,11 @@ private slots:
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.result(), 0);
         QCOMPARE(line, std::string("Mode;0030;2"));
-        // Each Enter added the value box's (empty) text.
-        QCOMPARE(dialog.valueBox()->items().size(), 10);
+        // Enter adds nothing to a disabled value list, nor an empty item to an enabled one.
+        QVERIFY(dialog.valueBox()->items().isEmpty());
+        dialog.typeBox()->setCurrentIndex(1);
+        QTest::keyClick(dialog.valueBox()->lineEdit(), Qt::Key_Return);
+        QVERIFY(dialog.valueBox()->items().isEmpty());
     }
 
     void delete_removesTheChosenValue_cancelLeavesTheLine()

@@ -2,10 +2,12 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QtTest>
 
@@ -14,6 +16,7 @@
 #include "app/filetyperegistration.h"
 #include "app/kanalyxapp.h"
 #include "app/mainframe.h"
+#include "app/manualdialog.h"
 #include "guitestsupport.h"
 #include "platform/sidefiles.h"
 #include "platform/strings.h"
@@ -78,11 +81,13 @@ private slots:
         const kx::CMainFrame& frame = *app.mainFrame();
         QCOMPARE(app.language(), 0);
         QVERIFY(!app.languageLibraryLoaded());
-        QCOMPARE(menuTitles(frame), QStringList({"&File", "&Edit", "&View", "&?"}));
+        QCOMPARE(menuTitles(frame), QStringList({"&File", "&Edit", "&View", "&Help"}));
         QCOMPARE(frame.messagePaneText(), QStringLiteral("Ready"));
-        QCOMPARE(frame.countPaneText(kx::CMainFrame::CountPane::TV), QStringLiteral("TV-000"));
-        QCOMPARE(frame.countPaneText(kx::CMainFrame::CountPane::FM), QStringLiteral("FM-000"));
-        QCOMPARE(frame.countPaneText(kx::CMainFrame::CountPane::DTV), QStringLiteral("DTV-0000"));
+        // Nothing is counted before a file is open.
+        for (const auto pane : {kx::CMainFrame::CountPane::TV, kx::CMainFrame::CountPane::FM,
+                                kx::CMainFrame::CountPane::DTV}) {
+            QCOMPARE(frame.countPaneText(pane), QString());
+        }
         const LanguageChecks checks = languageChecks(frame);
         QVERIFY(checks.english && !checks.russian && !checks.german);
     }
@@ -110,6 +115,14 @@ private slots:
         QCOMPARE(frame.action(Command::FileOpen)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
         QCOMPARE(frame.action(Command::FileSave)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
         QCOMPARE(frame.action(Command::EditDelete)->shortcut(), QKeySequence(Qt::Key_Delete));
+        for (const auto& [command, keys] : {std::pair{Command::EditUp, "Ctrl+Up"},
+                                            {Command::EditDown, "Ctrl+Down"},
+                                            {Command::EditDuplicate, "Ctrl+D"},
+                                            {Command::FileSaveAs, "Ctrl+Shift+S"},
+                                            {Command::FileExit, "Ctrl+Q"},
+                                            {Command::HelpManual, "F1"}}) {
+            QCOMPARE(frame.action(command)->shortcut(), QKeySequence(QString::fromLatin1(keys)));
+        }
         QCOMPARE(frame.action(Command::EditUndo)->shortcuts(),
                  QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::Key_Z),
                                       QKeySequence(Qt::ALT | Qt::Key_Backspace)}));
@@ -122,13 +135,12 @@ private slots:
         QVERIFY(app.InitInstance({}, kQuiet));
         QVERIFY(app.languageLibraryLoaded());
         const kx::CMainFrame& frame = *app.mainFrame();
-        QCOMPARE(menuTitles(frame), QStringList({"&Файл", "&Правка", "&Вид", "&?"}));
+        QCOMPARE(menuTitles(frame), QStringList({"&Файл", "&Правка", "&Вид", "&Справка"}));
         QCOMPARE(frame.action(Command::LanguageEnglish)->text(),
-                 QStringLiteral("Английский( English)"));
+                 QStringLiteral("Английский(English)"));
         QCOMPARE(frame.action(Command::LanguageRussian)->text(),
                  QStringLiteral("Русский(Russian)"));
-        QCOMPARE(frame.action(Command::LanguageGerman)->text(),
-                 QStringLiteral("Немецкий(Germany)"));
+        QCOMPARE(frame.action(Command::LanguageGerman)->text(), QStringLiteral("Немецкий(German)"));
         QCOMPARE(frame.action(Command::EditDuplicate)->statusTip(),
                  QStringLiteral("Дублировать выделенное"));
         QCOMPARE(frame.action(Command::EditDuplicate)->toolTip(), QStringLiteral("Дублировать"));
@@ -147,7 +159,32 @@ private slots:
 
         QCOMPARE(languageCommandMessage(frame, Command::LanguageRussian),
                  QStringLiteral("Для вступления изменений в силу\n"
-                                "необходимо перезапустить прогмамму."));
+                                "необходимо перезапустить программу."));
+    }
+
+    void russian_qtsOwnTextsFollow()
+    {
+        const QString qtTexts =
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ru.qm");
+        if (!QFile::exists(qtTexts)) {
+            QSKIP("Qt's translations are not installed (Debian: qt6-translations-l10n)");
+        }
+        kx::SettingsProfile().setInt("INTERFEIS", "LANG", 1);
+        CKanalyxApp app(kx::guitest::programFolder());
+        QVERIFY(app.InitInstance({}, kQuiet));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"),
+                 QStringLiteral("&Имя файла:"));
+    }
+
+    void helpManual_showsTheGuideInTheLanguageOfTheRun()
+    {
+        kx::SettingsProfile().setInt("INTERFEIS", "LANG", 1);
+        CKanalyxApp app(kx::guitest::programFolder());
+        QVERIFY(app.InitInstance({}, kQuiet));
+        app.mainFrame()->action(Command::HelpManual)->trigger();
+        QVERIFY(app.manual() != nullptr && app.manual()->isVisible());
+        QVERIFY(app.manual()->browser()->toPlainText().contains(QStringLiteral("Сохранить как")));
     }
 
     void russianRunEnded_englishTextsComeBack()
@@ -164,7 +201,7 @@ private slots:
         QCOMPARE(QString::fromStdString(kx::Strings::text(61225)), QStringLiteral("Cyrillic"));
     }
 
-    void germanWithoutItsLibrary_staysEnglishWithGermanyChecked()
+    void germanWithoutItsLibrary_staysEnglishWithGermanChecked()
     {
         kx::SettingsProfile().setInt("INTERFEIS", "LANG", 2);
         CKanalyxApp app(kx::guitest::programFolder());
@@ -211,7 +248,7 @@ private slots:
         const kx::CMainFrame& frame = *app.mainFrame();
 
         QCOMPARE(languageCommandMessage(frame, Command::LanguageRussian),
-                 QStringLiteral("You must restart programm to change language"));
+                 QStringLiteral("You must restart the program to change language"));
         QCOMPARE(kx::SettingsProfile().getInt("INTERFEIS", "LANG", -9), 1);
         LanguageChecks checks = languageChecks(frame);
         QVERIFY(checks.english && !checks.russian && !checks.german);

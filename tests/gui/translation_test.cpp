@@ -110,13 +110,14 @@ private slots:
 
     void quotedTexts_areExact()
     {
-        QCOMPARE(m_translator.translate("Strings", "You must restart programm to change language"),
-                 QStringLiteral("Для вступления изменений в силу\n"
-                                "необходимо перезапустить прогмамму."));
+        QCOMPARE(
+            m_translator.translate("Strings", "You must restart the program to change language"),
+            QStringLiteral("Для вступления изменений в силу\n"
+                           "необходимо перезапустить программу."));
         QCOMPARE(m_translator.translate("Strings", "More Settings"),
                  QStringLiteral("Дополнительно"));
-        QCOMPARE(m_translator.translate("kx::CMainFrame", "Kanaly Files (*.tll)"),
-                 QStringLiteral("Kanaly Файлы (*.tll)"));
+        QCOMPARE(m_translator.translate("kx::CMainFrame", "Kanalyx Files (*.tll)"),
+                 QStringLiteral("Файлы Kanalyx (*.tll)"));
         QCOMPARE(m_translator.translate("kx::CAboutBox", "About"), QStringLiteral("О программе"));
         QCOMPARE(m_translator.translate("kx::CAboutBox", "Kanalyx ver 4.02"),
                  QStringLiteral("Kanalyx Версия 4.02"));

@@ -99,10 +99,15 @@ TEST_P(ChannelRecLayouts, NewRecord_IsAnalogWithZeroBytes)
 TEST_P(ChannelRecLayouts, SetNumber_StoresNumberWordAndDerivedNumberByKind)
 {
     setKind(*m_rec, false, true, false);
+    EXPECT_FALSE(m_rec->HasNumber(7));
     m_rec->SetNumber(7);
     EXPECT_EQ(readU16(*m_rec, layout().number), 16391); // 7 + 16384
     EXPECT_EQ(readU32(*m_rec, layout().derived), 0x1001Du);
     EXPECT_EQ(m_rec->GetNumber(), 7);
+    EXPECT_TRUE(m_rec->HasNumber(7)) << "renumbering to the same number changes no byte";
+    writeU32(*m_rec, layout().derived, 0x1001D + 4);
+    EXPECT_FALSE(m_rec->HasNumber(7)) << "the derived number disagrees";
+    m_rec->SetNumber(7);
 
     setKind(*m_rec, false, false, true);
     m_rec->SetNumber(1000);

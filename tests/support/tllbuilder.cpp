@@ -25,11 +25,39 @@ std::uint32_t u32At(std::string_view bytes, std::size_t offset)
            static_cast<std::uint32_t>(u16At(bytes, offset + 2)) << 16;
 }
 
+std::uint32_t bitwiseCrc32(std::string_view bytes)
+{
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (const char c : bytes) {
+        crc ^= static_cast<unsigned char>(c);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ ((crc & 1) != 0 ? 0xEDB88320 : 0);
+        }
+    }
+    return ~crc;
+}
+
 RecordBytes::RecordBytes(int variant) : m_variant(variant), m_bytes(sizeFor(variant), '\0')
-{}
+{
+    if (variant == 3) {
+        u8(8, 3);   // a digital cable channel
+        u8(134, 1); // the favourites byte as receivers leave it
+    }
+}
+
+RecordBytes RecordBytes::ofSize(std::size_t size)
+{
+    RecordBytes record(3);
+    record.m_bytes.assign(size, '\0');
+    record.m_variant = 0; // no field this builder knows lies where it would set it
+    return record;
+}
 
 RecordBytes& RecordBytes::numberWord(std::uint16_t word)
 {
+    if (m_variant == 3) {
+        u16(derivedOffset(), word);
+    }
     return u16(numberOffset(), word);
 }
 
@@ -41,13 +69,16 @@ RecordBytes& RecordBytes::name(std::string_view stored)
         m_bytes[nameOffset() + i] = c;
         m_bytes[nameCopyOffset() + i] = c;
     }
+    if (m_variant == 3) {
+        u8(nameCopyOffset() - 1, static_cast<std::uint8_t>(length));
+    }
     return u8(nameLengthOffset(), static_cast<std::uint8_t>(length));
 }
 
 RecordBytes& RecordBytes::unchecked(bool set)
 {
-    const std::size_t offset = m_variant == 2 ? 123 : 113;
-    const auto bit = static_cast<std::uint8_t>(m_variant == 2 ? 0x02 : 0x20);
+    const std::size_t offset = pick(113, 123, 135);
+    const auto bit = static_cast<std::uint8_t>(m_variant == 1 ? 0x20 : 0x02);
     auto byte = static_cast<std::uint8_t>(m_bytes[offset]);
     byte = static_cast<std::uint8_t>(set ? byte | bit : byte & ~bit);
     return u8(offset, byte);
@@ -103,6 +134,18 @@ TllBuilder& TllBuilder::trailing(std::string bytes)
     return *this;
 }
 
+TllBuilder& TllBuilder::hospitality(std::string bytes)
+{
+    m_hospitality = std::move(bytes);
+    return *this;
+}
+
+TllBuilder& TllBuilder::satellite(std::string bytes)
+{
+    m_satellite = std::move(bytes);
+    return *this;
+}
+
 TllBuilder& TllBuilder::tail(std::string bytes)
 {
     m_tail = std::move(bytes);
@@ -123,12 +166,16 @@ TllBuilder& TllBuilder::digitalBlockSize(std::uint32_t size)
 
 std::string TllBuilder::build() const
 {
-    const auto recordSize = static_cast<std::uint32_t>(RecordBytes::sizeFor(m_variant));
+    const std::string* first = !m_analog.empty()    ? &m_analog.front()
+                               : !m_digital.empty() ? &m_digital.front()
+                                                    : nullptr;
+    const auto recordSize = static_cast<std::uint32_t>(
+        first != nullptr ? first->size() : RecordBytes::sizeFor(m_variant));
     const auto blockSize = [recordSize](std::size_t count) {
         return 4 + recordSize * static_cast<std::uint32_t>(count);
     };
     std::string out;
-    if (m_variant == 2) {
+    if (m_variant >= 2) {
         out += u32le(0x5A5A5A5A);
     }
     out += u32le(m_analogBlockSize.value_or(blockSize(m_analog.size())));
@@ -138,17 +185,80 @@ std::string TllBuilder::build() const
     }
     out += u32le(static_cast<std::uint32_t>(m_settings.size()));
     out += m_settings;
+    if (m_hospitality) {
+        out += u32le(static_cast<std::uint32_t>(m_hospitality->size())) + *m_hospitality;
+    }
     out += u32le(m_digitalBlockSize.value_or(blockSize(m_digital.size())));
     out += u32le(static_cast<std::uint32_t>(m_digital.size()));
     for (const auto& record : m_digital) {
         out += record;
     }
-    if (m_variant == 2) {
+    if (m_satellite) {
+        out += u32le(static_cast<std::uint32_t>(m_satellite->size())) + *m_satellite;
+    }
+    if (m_variant >= 2) {
         out += u32le(static_cast<std::uint32_t>(m_trailing.size()));
         out += m_trailing;
     }
     out += m_tail;
     return out;
+}
+
+SatelliteBlockBytes& SatelliteBlockBytes::channel(std::uint16_t numberWord, std::string_view name,
+                                                  std::uint8_t favourites, std::uint8_t flags)
+{
+    std::string record(kRecordSize, '\0');
+    record.replace(8, 2, u32le(numberWord).substr(0, 2));
+    record[14] = static_cast<char>(favourites);
+    record[15] = static_cast<char>(flags);
+    record[18] = static_cast<char>((numberWord & 0x4000) != 0 ? 2 : 1); // radio or TV
+    record[19] = static_cast<char>(name.size());
+    record.replace(20, name.size(), name);
+    m_records.push_back(record);
+    return *this;
+}
+
+std::string SatelliteBlockBytes::build() const
+{
+    const std::size_t partSizes[] = {12, 2896, 110712, 572472, 1768};
+    std::string parts[5];
+    for (std::size_t i = 0; i < 5; ++i) {
+        parts[i].assign(partSizes[i], '\0');
+    }
+    parts[0].replace(0, 12, std::string("DVBS-S2\0\x07\x00\x04\x00", 12));
+    // Channels: a header with the count at 10, the bitmap of used slots, then the records.
+    std::string& channels = parts[3];
+    channels.replace(10, 2, u32le(static_cast<std::uint32_t>(m_records.size())).substr(0, 2));
+    for (std::size_t slot = 0; slot < m_records.size(); ++slot) {
+        channels[12 + slot / 8] = static_cast<char>(channels[12 + slot / 8] | (1 << (slot % 8)));
+        const std::size_t at = kRecordsOffset - (4 + 12 + 4 + 2896 + 4 + 110712 + 4);
+        channels.replace(at + slot * kRecordSize, kRecordSize, m_records[slot]);
+    }
+    std::string block;
+    for (const std::string& part : parts) {
+        block += u32le(~bitwiseCrc32(part)) + part;
+    }
+    return block;
+}
+
+std::string newerList(bool withSatellite)
+{
+    TllBuilder file(3);
+    file.analog(RecordBytes(3).numberWord(2).name("Two").u8(8, 2))
+        .analog(RecordBytes(3).numberWord(1).name("One").u8(8, 2))
+        .settings(std::string(16, 'S'))
+        .hospitality(std::string("\x03\x00\x00\x00\x00\x00\x01\x00", 8))
+        .digital(RecordBytes(3).numberWord(16384 + 1).name("Radio"))
+        .digital(RecordBytes(3).numberWord(1).name("TV"))
+        .trailing(std::string(8, '\0'));
+    if (withSatellite) {
+        file.satellite(SatelliteBlockBytes()
+                           .channel(2, "Sat Two")
+                           .channel(0x4000, "Gone", 0x43)
+                           .channel(1, "Sat One", 0x01, 0x04)
+                           .build());
+    }
+    return file.build();
 }
 
 } // namespace kx::test

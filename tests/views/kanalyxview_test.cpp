@@ -158,22 +158,38 @@ TEST_F(Views, InitialUpdate_FillsCellsAndChecksThenClearsTheFlag)
     EXPECT_FALSE(tv.OnUpdateNeedSelection());
 }
 
+TEST_F(Views, NamesShowWithoutControlCodes_RenameClearsTheShortName)
+{
+    open(TllBuilder(2).analog(RecordBytes(2).name("\x86Tagesschau\x87 HD")).trailing("T").build());
+    const ListCtrl& list = tv.GetListCtrl();
+    const int shortName = CKanalyxView::kShortNameColumn;
+    EXPECT_EQ(list.itemText(0, 1), "Tagesschau HD");
+    EXPECT_EQ(list.itemText(0, shortName), "Tagesschau");
+    tv.OnEndLabelEdit(0, 1, std::string("Tagesschau 24"));
+    EXPECT_EQ(list.itemText(0, 1), "Tagesschau 24");
+    EXPECT_EQ(list.itemText(0, shortName), "") << "a rename stores the name without marks";
+    doc.Undo();
+    EXPECT_EQ(list.itemText(0, shortName), "Tagesschau");
+}
+
 TEST_F(Views, Columns_AreTheListsHeadersAndWidths)
 {
     const auto& analog = tv.GetListCtrl().columns();
-    ASSERT_EQ(analog.size(), 6u);
+    ASSERT_EQ(analog.size(), 7u);
     EXPECT_EQ(analog[0].headerId, 61208);
     EXPECT_EQ(analog[3].headerId, 61210);
     EXPECT_EQ(analog[5].headerId, 61212);
     EXPECT_EQ(analog[0].width, 35);
     EXPECT_EQ(analog[5].width, 50);
     const auto& digital = dtv.GetListCtrl().columns();
-    ASSERT_EQ(digital.size(), 6u);
+    ASSERT_EQ(digital.size(), 7u);
     EXPECT_EQ(digital[0].width, 40);
     EXPECT_EQ(digital[3].headerId, 61214);
     EXPECT_EQ(digital[5].headerId, 61216);
     EXPECT_EQ(digital[5].width, 70);
     EXPECT_EQ(Strings::text(digital[4].headerId), "Symbol rate");
+    EXPECT_EQ(Strings::text(digital[6].headerId), "Short name");
+    EXPECT_EQ(analog[6].headerId, digital[6].headerId);
 }
 
 TEST_F(Views, MoveUp_MovesABlockKeepsItSelectedAndRenumbers)
@@ -551,7 +567,7 @@ TEST_F(Views, DoubleClicks_SelectOrEditTheFocusedRow)
 
 TEST_F(Views, BeginCellEdit_RefusesMissingAndNarrowColumns)
 {
-    EXPECT_FALSE(tv.BeginCellEdit(0, 6).has_value());
+    EXPECT_FALSE(tv.BeginCellEdit(0, 7).has_value());
     EXPECT_FALSE(tv.BeginCellEdit(4, 1).has_value());
     // The user narrowed the name column to 4 pixels.
     tv.GetListCtrl().setColumnWidth(1, 4);

@@ -1,0 +1,337 @@
+// Every channel list of the real-data folder, whatever its record layout: it loads with the
+// lists and blocks its description names, saves byte for byte, lists every channel of an
+// independent reference list under the same number with the same flags, and the same move
+// another editor made gives that editor's saved bytes but for its own housekeeping.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+
+#include "document/kanalyxdoc.h"
+#include "document/satelliteblock.h"
+#include "model/channelflags.h"
+#include "model/channelrec.h"
+#include "model/namecodec.h"
+#include "model/recordlayout.h"
+#include "platform/archive.h"
+#include "platform/error.h"
+#include "platform/file.h"
+#include "support/realdata.h"
+#include "support/realrecords.h"
+#include "support/tllbuilder.h"
+
+namespace kx {
+namespace {
+
+struct RealLayout
+{
+    const char* stem;
+    std::size_t recordSize; // 0: the file holds no cable or antenna record to measure
+    int analog, radio, dtv, satTV, satRadio;
+    std::uint32_t hospitality;
+    // Records whose number fields the other editor's move changed otherwise than ours, and why.
+    int numberDifferences;
+};
+
+void PrintTo(const RealLayout& file, std::ostream* out)
+{
+    *out << file.stem;
+}
+
+// Counts from the folder's description of each file and the reference lists (deleted satellite
+// channels, which the receiver keeps marked in their slots, are not listed).
+// The other editor moved programme 2 up in each list, which our move does too; where it differs:
+// (g) it keeps gaps where this editor renumbers a sorted list 1 to n; (f) in a list without a
+// programme 2 it moved the first channel into the free number below it, for which this editor
+// has no command; (n) it made no move at all in LM640T, whose satellite block is 0xFF.
+const RealLayout kFiles[] = {
+    {"xx2350D-PZM00001", 164, 31, 89, 345, 0, 0, 0, 0},
+    {"xxCS460S-ZA00001", 188, 0, 0, 0, 1379, 200, 0, 2}, // (f)
+    {"xxLA691S-ZA00004", 260, 138, 8, 121, 0, 0, 0, 0},
+    {"xxLA7408-ZB00001", 256, 0, 104, 278, 0, 0, 0, 0},
+    {"xxLD750-ZA00001", 176, 30, 104, 248, 0, 0, 0, 225}, // (g)
+    {"xxLE5500-ZA00002", 176, 36, 0, 0, 0, 0, 0, 0},
+    {"xxLH3000-ZA00002", 164, 0, 16, 37, 0, 0, 0, 0},
+    {"xxLH5000-ZB00002", 164, 35, 0, 75, 0, 0, 0, 0},
+    {"xxLK450-ZB00001", 176, 34, 128, 310, 0, 0, 0, 3},       // (g)
+    {"xxLK950S-ZA00001", 184, 37, 150, 390, 2695, 491, 0, 2}, // (f)
+    {"xxLM340S-ZA00001", 188, 30, 129, 362, 636, 92, 0, 1},   // (f)
+    {"xxLM611S-ZA00001", 188, 0, 0, 13, 1164, 191, 0, 0},
+    {"xxLM620S-ZE00001", 192, 37, 0, 24, 2973, 496, 0, 3}, // (f)
+    {"xxLM640T-ZA00000", 192, 56, 0, 78, 0, 0, 0, 4},      // (n)
+    {"xxLM860V-ZB99998", 192, 0, 103, 250, 0, 0, 0, 0},
+    {"xxLN5406-ZA99999", 224, 0, 0, 72, 1263, 186, 0, 0},
+    {"xxLN5758-ZE99999", 260, 0, 67, 36, 2391, 450, 0, 0},
+    {"xxLP632H-ZA00001", 0, 0, 0, 0, 1823, 324, 248, 0},
+    {"xxLS570S-ZB00001", 192, 37, 151, 361, 0, 0, 0, 0},
+    {"xxLT380H-ZA00001", 212, 30, 104, 235, 0, 0, 220, 0},
+    {"xxLV375S-ZC00001", 184, 0, 0, 0, 2317, 444, 0, 1}, // (f)
+    {"xxLV470S-ZC00001", 184, 6, 0, 12, 667, 176, 0, 3}, // (f)
+    {"xxLW4500-ZB00001", 176, 31, 94, 338, 0, 0, 0, 0},
+    {"xxLW659S-ZC00001", 184, 34, 0, 29, 1611, 361, 0, 2}, // (f)
+    {"xxLX9500-ZA00001", 176, 37, 151, 361, 0, 0, 0, 0},
+    {"xxPM670S-ZA00001", 184, 0, 0, 0, 593, 91, 0, 1}, // (f)
+    {"xxPN6500-ZB00001", 212, 0, 19, 204, 0, 0, 0, 0},
+    {"xxPT353-ZA00001", 180, 50, 13, 123, 0, 0, 0, 0},
+};
+
+std::string save(CKanalyxDoc& doc)
+{
+    std::string bytes;
+    Archive ar = Archive::storingTo(bytes, "saved");
+    doc.Serialize(ar);
+    ar.flush();
+    return bytes;
+}
+
+// The reference list names channels without the DVB control codes (U+0080 to U+009F). The
+// name codec shows the two bytes after a three-byte table selector (0x10 hi lo) as control
+// characters; they go too.
+std::string withoutControlCodes(const std::string& name)
+{
+    std::string plain;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (c == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) < 0xA0) {
+            ++i;
+        } else if (c >= 0x20) {
+            plain += name[i];
+        }
+    }
+    return plain;
+}
+
+ListKind listOfCode(const std::string& code)
+{
+    static const std::map<std::string, ListKind> kCodes = {
+        {"ACT0", ListKind::Analog},    {"AAT0", ListKind::Analog}, {"DCT0", ListKind::DigitalTV},
+        {"DAT0", ListKind::DigitalTV}, {"DCR0", ListKind::Radio},  {"DST0", ListKind::SatTV},
+        {"DSR0", ListKind::SatRadio},
+    };
+    return kCodes.at(code);
+}
+
+class AllLayouts : public ::testing::TestWithParam<RealLayout>
+{
+protected:
+    void SetUp() override
+    {
+        KX_REQUIRE_REALDATA();
+        m_in = test::realDataFile(std::string(GetParam().stem) + ".TLL.in");
+        m_doc.OnOpenDocument(m_in);
+    }
+
+    std::filesystem::path m_in;
+    CKanalyxDoc m_doc;
+};
+
+TEST_P(AllLayouts, LoadsItsListsAndSavesByteForByte)
+{
+    const RealLayout& file = GetParam();
+    ASSERT_EQ(m_doc.Layout() != nullptr ? m_doc.Layout()->recordSize : 0, file.recordSize);
+    EXPECT_EQ(m_doc.ChannelCount(ListKind::Analog), file.analog);
+    EXPECT_EQ(m_doc.ChannelCount(ListKind::Radio), file.radio);
+    EXPECT_EQ(m_doc.ChannelCount(ListKind::DigitalTV), file.dtv);
+    EXPECT_EQ(m_doc.ChannelCount(ListKind::SatTV), file.satTV);
+    EXPECT_EQ(m_doc.ChannelCount(ListKind::SatRadio), file.satRadio);
+    EXPECT_EQ(m_doc.Hospitality().size(), file.hospitality);
+    EXPECT_TRUE(save(m_doc) == File::readAll(m_in)) << "saved bytes differ";
+}
+
+// The flags in one order, so that the reference list's "SH" and ours "HS" compare equal.
+std::string sortedFlags(std::string flags)
+{
+    std::sort(flags.begin(), flags.end());
+    return flags;
+}
+
+TEST_P(AllLayouts, ListsEveryPlainNamedChannelOfTheReferenceListUnderItsNumberWithItsFlags)
+{
+    CodecSettings codec;
+    codec.characterTable = 6;
+    // Where the lists show flags, they are the reference list's flags too.
+    const auto showsFlags = [this](ListKind list) {
+        return IsSatelliteList(list) || (m_doc.Layout() != nullptr && m_doc.Layout()->flagsShown());
+    };
+    std::multiset<std::tuple<ListKind, int, std::string, std::string>> ours;
+    for (const ListKind list : kListKinds) {
+        for (int row = 0; row < m_doc.ChannelCount(list); ++row) {
+            const CChannelRec& rec = m_doc.Channel(list, row);
+            ours.emplace(list, rec.GetNumber(), withoutControlCodes(rec.GetName(codec)),
+                         showsFlags(list) ? sortedFlags(ChannelFlagsText(rec.GetFlags())) : "");
+        }
+    }
+    int checked = 0;
+    for (const auto& channel : test::readReferenceList(test::referenceListFile(GetParam().stem))) {
+        const bool plain =
+            !channel.name.empty() && std::all_of(channel.name.begin(), channel.name.end(),
+                                                 [](char c) { return c >= 0x20 && c < 0x7F; });
+        if (!plain) {
+            continue;
+        }
+        const ListKind list = listOfCode(channel.list);
+        const auto found = ours.find({list, channel.number, channel.name,
+                                      showsFlags(list) ? sortedFlags(channel.flags) : ""});
+        ASSERT_NE(found, ours.end())
+            << channel.list << " " << channel.number << " " << channel.name << " " << channel.flags;
+        ours.erase(found);
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+}
+
+// Where a differing byte lies, as the checks below need it.
+struct Place
+{
+    enum Kind
+    {
+        Elsewhere,
+        Record,          // a cable or antenna record
+        SatelliteRecord, // a satellite channel slot
+        SatelliteChecksum,
+    } kind = Elsewhere;
+    std::size_t record = 0; // the record's start in the file
+    std::size_t offset = 0; // in the record
+};
+
+TEST_P(AllLayouts, MoveOfProgrammeTwo_GivesTheOtherEditorsBytesButItsHousekeeping)
+{
+    for (const ListKind list : kListKinds) {
+        for (int row = 0; row < m_doc.ChannelCount(list); ++row) {
+            if (m_doc.Channel(list, row).GetNumber() == 2) {
+                const int rows[] = {row};
+                m_doc.MoveUp(list, rows);
+            }
+        }
+    }
+    const std::string ours = save(m_doc);
+    std::filesystem::path out = m_in;
+    const std::string theirs = File::readAll(out.replace_extension(".out"));
+    ASSERT_EQ(ours.size(), theirs.size());
+
+    // The blocks as the file lays them out, walked from the document's sizes.
+    const RecordLayout* layout = m_doc.Layout();
+    const std::size_t recordSize = layout != nullptr ? layout->recordSize : 0;
+    const auto records = [&](ListKind list) {
+        return static_cast<std::size_t>(m_doc.ChannelCount(list) + m_doc.DeletedCount(list));
+    };
+    const std::size_t analogStart = (m_doc.GetVariant() == 1 ? 0 : 4) + 8;
+    const std::size_t analogEnd = analogStart + recordSize * records(ListKind::Analog);
+    std::size_t digitalStart = analogEnd + 4 + m_doc.Settings().size() + 8;
+    if (!m_doc.Hospitality().empty()) {
+        digitalStart += 4 + m_doc.Hospitality().size();
+    }
+    const std::size_t digitalEnd =
+        digitalStart + recordSize * (records(ListKind::Radio) + records(ListKind::DigitalTV));
+    const std::size_t satellite = digitalEnd + 4;
+    const SatelliteLayout* sat = m_doc.GetSatelliteLayout();
+
+    const auto placeOf = [&](std::size_t at) {
+        if ((at >= analogStart && at < analogEnd) || (at >= digitalStart && at < digitalEnd)) {
+            const std::size_t start = at < analogEnd ? analogStart : digitalStart;
+            const std::size_t record = start + (at - start) / recordSize * recordSize;
+            return Place{Place::Record, record, at - record};
+        }
+        if (sat == nullptr || at < satellite) {
+            return Place{};
+        }
+        const std::size_t checksum = satellite + SatellitePartOffset(*sat, kSatelliteChannelPart);
+        if (at >= checksum && at < checksum + 4) {
+            return Place{Place::SatelliteChecksum};
+        }
+        const std::size_t slots = satellite + SatelliteRecordsOffset(*sat);
+        const std::size_t size = sat->record->recordSize;
+        if (at < slots || at >= slots + sat->channelCapacity * size) {
+            return Place{};
+        }
+        const std::size_t record = slots + (at - slots) / size * size;
+        return Place{Place::SatelliteRecord, record, at - record};
+    };
+
+    std::set<std::size_t> renumbered;
+    for (std::size_t at = 0; at < ours.size(); ++at) {
+        if (ours[at] == theirs[at]) {
+            continue;
+        }
+        const Place place = placeOf(at);
+        const RecordLayout* fields = place.kind == Place::SatelliteRecord ? sat->record : layout;
+        const auto ourByte = static_cast<unsigned char>(ours[at]);
+        const auto theirByte = static_cast<unsigned char>(theirs[at]);
+        const auto within = [&](std::size_t field, std::size_t width) {
+            return field != kNoField && place.offset >= field && place.offset < field + width;
+        };
+        if (place.kind == Place::SatelliteChecksum) {
+            continue; // checked below: the other editor's checksums match its bytes
+        }
+        ASSERT_NE(place.kind, Place::Elsewhere) << "byte " << at << " lies in no record";
+        const std::size_t secondWidth = fields->derivedKind == SecondNumber::TimesFour ? 4 : 2;
+        if (within(fields->flagsByte, 1) && theirByte == (ourByte | 0x40)) {
+            continue; // (1) the other editor marks every record it numbered as "renumbered"
+        }
+        const bool copyLayout = fields->derivedKind != SecondNumber::TimesFour;
+        if (theirByte == 0 && (within(fields->numberWord + 2, 2) ||
+                               (copyLayout && within(fields->derivedId + 2, 2)))) {
+            continue; // (2) and clears the word after the number and after its copy
+        }
+        ASSERT_TRUE(within(fields->numberWord, 2) || within(fields->derivedId, secondWidth))
+            << "byte " << at << ", offset " << place.offset << " of a record";
+        renumbered.insert(place.record);
+    }
+    EXPECT_EQ(static_cast<int>(renumbered.size()), GetParam().numberDifferences);
+    if (sat != nullptr) {
+        // (3) The other editor's checksums follow its bytes, as ours follow ours.
+        const std::string block = theirs.substr(satellite, sat->blockSize);
+        EXPECT_EQ(FirstBadSatelliteChecksum(
+                      {reinterpret_cast<const std::uint8_t*>(block.data()), block.size()}, *sat),
+                  -1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(RealFiles, AllLayouts, ::testing::ValuesIn(kFiles), [](const auto& info) {
+    std::string name = info.param.stem;
+    name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+    return name;
+});
+
+// LH3000's 164-byte records keep their second half 4 bytes lower than those of the other
+// 164-byte receivers: the records of one cannot go into the lists of the other.
+TEST(AllLayoutsImport, BetweenLayoutsOfOneSize_IsRefusedAndChangesNothing)
+{
+    KX_REQUIRE_REALDATA();
+    CKanalyxDoc doc;
+    doc.OnOpenDocument(test::realDataFile("xxLH3000-ZA00002.TLL.in"));
+    try {
+        doc.OnFileImport(test::realDataFile("xx2350D-PZM00001.TLL.in"), ImportChoice{});
+        ADD_FAILURE() << "records of another layout were imported";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.code(), ErrorCode::Unsupported);
+        EXPECT_NE(std::string(error.what()).find("the 164-byte layout of LH3000"),
+                  std::string::npos)
+            << error.what();
+    }
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_EQ(doc.ChannelCount(ListKind::DigitalTV), 37);
+}
+
+// The checksums of LM620S's DVB-S block, worked out with a CRC written bit by bit: each part's
+// stored word is the bitwise NOT of its CRC-32, little-endian. The parts are 12, 2896, 110712,
+// 602552 and 1768 bytes long and the block starts after its size word at offset 48600.
+TEST(SatelliteChecksums, OfARealFile_AreTheNotOfTheCrc32OfEachPart)
+{
+    KX_REQUIRE_REALDATA();
+    const std::string file = File::readAll(test::realDataFile("xxLM620S-ZE00001.TLL.in"));
+    std::size_t at = 48600 + 4;
+    for (const std::size_t size : {12, 2896, 110712, 602552, 1768}) {
+        SCOPED_TRACE(size);
+        EXPECT_EQ(test::u32At(file, at),
+                  ~test::bitwiseCrc32(std::string_view(file).substr(at + 4, size)));
+        at += 4 + size;
+    }
+    EXPECT_EQ(at, 48600 + 4 + 717960);
+}
+
+} // namespace
+} // namespace kx
