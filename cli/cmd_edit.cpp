@@ -192,7 +192,8 @@ const Command kEditCommand{
     "edit", "move, duplicate, delete, rename and tick channels, then save",
     "Usage: kanalyx-cli edit FILE -o OUT [name options] OPERATIONS...\n"
     "Runs the operations in order, as the editor's list commands run them, then saves to OUT:\n"
-    "  --list analog|radio|dtv  the list the following operations act on (default analog)\n"
+    "  --list analog|radio|dtv  the list the following operations act on (default analog);\n"
+    "                           sat-tv and sat-radio for the satellite lists of files that have them\n"
     "  --select ROWS            select rows: 0-based numbers and ranges a-b, comma-separated;\n"
     "                           the last row named gets the focus\n"
     "  --up, --down             move the selected rows one place\n"
@@ -203,6 +204,8 @@ const Command kEditCommand{
     "  --redo                   redo the last undone step; no row is selected afterwards\n"
     "  --rename ROW TEXT        rename a channel, as an edit of its name cell (UTF-8)\n"
     "  --tick ROW, --untick ROW click the row's check box to tick or untick it\n"
+    "  --flags ROW FLAGS        set a channel's favourites 1 to 4 and flags L (lock), S (skip),\n"
+    "                           H (hide), e.g. 13L, or - for none (lists of the newer layouts)\n"
     "An operation the editor would not run (nothing selected, nothing to undo or redo, a row\n"
     "that does not exist, a name the character table cannot store) stops with exit code 2,\n"
     "and no output file is written. An operation that changes nothing adds no step to undo.\n\n",

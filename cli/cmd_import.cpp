@@ -41,10 +41,11 @@ int run(const Args& args)
 
 const Command kImportCommand{
     "import", "replace lists with those of another file, then save",
-    "Usage: kanalyx-cli import FILE OTHER [--tv] [--fm] [--dtv] -o OUT\n"
-    "Replaces the chosen lists of FILE (analog --tv, radio --fm, digital TV --dtv; all three\n"
-    "when none is given) with those of OTHER, which must hold records of the same size, and\n"
-    "saves the result to OUT. The settings and trailing blocks stay those of FILE.\n",
+    "Usage: kanalyx-cli import FILE OTHER [--tv] [--fm] [--dtv] [--sat] -o OUT\n"
+    "Replaces the chosen lists of FILE (analog --tv, radio --fm, digital TV --dtv, both\n"
+    "satellite lists --sat; all of them when none is given) with those of OTHER, which must hold\n"
+    "records of the same layout, and saves the result to OUT. The settings and trailing blocks\n"
+    "stay those of FILE.\n",
     &options, &run};
 
 } // namespace kx::cli

@@ -59,7 +59,9 @@ const Command kListCommand{
     "Prints one line per row: the six column texts joined by tabs (analog: number, name,\n"
     "character, system, band, channel; radio and dtv: number, name, character, frequency,\n"
     "symbol rate, modulation), then a tab and 1 when the row is ticked, else 0. Tabs and line\n"
-    "breaks inside a text are shown as blanks. UTF-8.\n\n",
+    "breaks inside a text are shown as blanks. UTF-8. Names show without the broadcasters'\n"
+    "control codes. Files of the newer layouts show service id, service type and flags in the\n"
+    "last three columns; --list sat-tv and sat-radio list their satellite channels.\n\n",
     &options, &run};
 
 } // namespace kx::cli
