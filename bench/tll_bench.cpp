@@ -178,10 +178,10 @@ void BM_CopyFileSyncAndRename(benchmark::State& state)
 }
 BENCHMARK(BM_CopyFileSyncAndRename)->Unit(benchmark::kMillisecond);
 
-// The cp command on the same file, process start included.
-void BM_CpCommand(benchmark::State& state)
+// Copies a file to the output with the cp command, process start included.
+void runCp(benchmark::State& state, const std::filesystem::path& from)
 {
-    std::string source = files().input.string();
+    std::string source = from.string();
     std::string target = files().output.string();
     char cp[] = "cp";
     char* argv[] = {cp, source.data(), target.data(), nullptr};
@@ -194,6 +194,12 @@ void BM_CpCommand(benchmark::State& state)
         int status = 0;
         waitpid(pid, &status, 0);
     }
+}
+
+// The cp command on the same file.
+void BM_CpCommand(benchmark::State& state)
+{
+    runCp(state, files().input);
 }
 BENCHMARK(BM_CpCommand)->Unit(benchmark::kMillisecond);
 
@@ -226,19 +232,7 @@ BENCHMARK_CAPTURE(BM_LoadAndSaveReal, LN5758, "xxLN5758-ZE99999.TLL.in")
 
 void BM_CpReal(benchmark::State& state, const char* name)
 {
-    std::string source = realFile(name).string();
-    std::string target = files().output.string();
-    char cp[] = "cp";
-    char* argv[] = {cp, source.data(), target.data(), nullptr};
-    for (auto _ : state) {
-        pid_t pid = 0;
-        if (posix_spawnp(&pid, "cp", nullptr, nullptr, argv, environ) != 0) {
-            state.SkipWithError("cannot run cp");
-            break;
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-    }
+    runCp(state, realFile(name));
 }
 BENCHMARK_CAPTURE(BM_CpReal, LA691S, "xxLA691S-ZA00004.TLL.in")->Unit(benchmark::kMillisecond);
 

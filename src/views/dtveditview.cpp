@@ -1,7 +1,6 @@
 #include "views/dtveditview.h"
 
 #include "model/channelrec.h"
-#include "views/fmeditview.h"
 
 namespace kx {
 
@@ -13,24 +12,18 @@ CDTVEditView::CDTVEditView(CKanalyxDoc& doc, const CodecSettings& codec)
 
 const std::vector<ListColumn>& CDTVEditView::Columns()
 {
-    // The digital TV list shows what the radio list shows.
-    return CFMEditView::Columns();
+    static const std::vector<ListColumn> columns = DigitalColumnsFor(false);
+    return columns;
 }
 
 std::vector<ListColumn> CDTVEditView::ColumnsFor(bool flags) const
 {
-    return flags ? ServiceColumns() : Columns();
+    return DigitalColumnsFor(flags);
 }
 
 void CDTVEditView::FillRow(int row, const CChannelRec& rec)
 {
-    fillCommonCells(row, rec);
-    if (ShowsFlags()) {
-        fillServiceCells(row, rec);
-    } else {
-        fillDigitalCells(row, rec);
-    }
-    fillCheckBox(row, rec);
+    fillDigitalRow(row, rec);
 }
 
 void CDTVEditView::UpdateCountPane()

@@ -1,7 +1,6 @@
 #include "views/fmeditview.h"
 
 #include "model/channelrec.h"
-#include "platform/strings.h"
 
 namespace kx {
 
@@ -13,31 +12,18 @@ CFMEditView::CFMEditView(CKanalyxDoc& doc, const CodecSettings& codec)
 
 const std::vector<ListColumn>& CFMEditView::Columns()
 {
-    static const std::vector<ListColumn> columns = {
-        {ids::kColumnNumber, 40, ColumnAlign::Left},
-        {ids::kColumnName, 200, ColumnAlign::Left},
-        {ids::kColumnCharacter, 70, ColumnAlign::Left},
-        {ids::kColumnFrequency, 65, ColumnAlign::Left},
-        {ids::kColumnSymbolRate, 65, ColumnAlign::Left},
-        {ids::kColumnModulation, 70, ColumnAlign::Left},
-    };
+    static const std::vector<ListColumn> columns = DigitalColumnsFor(false);
     return columns;
 }
 
 std::vector<ListColumn> CFMEditView::ColumnsFor(bool flags) const
 {
-    return flags ? ServiceColumns() : Columns();
+    return DigitalColumnsFor(flags);
 }
 
 void CFMEditView::FillRow(int row, const CChannelRec& rec)
 {
-    fillCommonCells(row, rec);
-    if (ShowsFlags()) {
-        fillServiceCells(row, rec);
-    } else {
-        fillDigitalCells(row, rec);
-    }
-    fillCheckBox(row, rec);
+    fillDigitalRow(row, rec);
 }
 
 void CFMEditView::UpdateCountPane()

@@ -113,11 +113,30 @@ void CKanalyxView::fillNameCells(int row, const CChannelRec& rec)
     m_list.setItemText(row, kShortNameColumn, std::move(shown.shortName));
 }
 
-void CKanalyxView::fillDigitalCells(int row, const CChannelRec& rec)
+std::vector<ListColumn> CKanalyxView::DigitalColumnsFor(bool flags)
 {
-    m_list.setItemText(row, 3, rec.GetFrequencyText());
-    m_list.setItemText(row, 4, rec.GetSymbolRateText());
-    m_list.setItemText(row, 5, rec.GetModulationText());
+    static const std::vector<ListColumn> tuning = {
+        {ids::kColumnNumber, 40, ColumnAlign::Left},
+        {ids::kColumnName, 200, ColumnAlign::Left},
+        {ids::kColumnCharacter, 70, ColumnAlign::Left},
+        {ids::kColumnFrequency, 65, ColumnAlign::Left},
+        {ids::kColumnSymbolRate, 65, ColumnAlign::Left},
+        {ids::kColumnModulation, 70, ColumnAlign::Left},
+    };
+    return flags ? ServiceColumns() : tuning;
+}
+
+void CKanalyxView::fillDigitalRow(int row, const CChannelRec& rec)
+{
+    fillCommonCells(row, rec);
+    if (ShowsFlags()) {
+        fillServiceCells(row, rec);
+    } else {
+        m_list.setItemText(row, 3, rec.GetFrequencyText());
+        m_list.setItemText(row, 4, rec.GetSymbolRateText());
+        m_list.setItemText(row, 5, rec.GetModulationText());
+    }
+    fillCheckBox(row, rec);
 }
 
 std::vector<ListColumn> CKanalyxView::ColumnsFor(bool /*flags*/) const

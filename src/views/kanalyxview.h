@@ -168,8 +168,10 @@ protected:
     // Writes the number, name, short name and character cells; the derived views add their three
     // columns.
     void fillCommonCells(int row, const CChannelRec& rec);
-    // Writes the frequency, symbol rate and modulation cells of the radio and digital TV lists.
-    void fillDigitalCells(int row, const CChannelRec& rec);
+    // The columns and the cells of a row of the radio and digital TV lists: frequency, symbol
+    // rate and modulation, or the service cells where the layout shows flags.
+    static std::vector<ListColumn> DigitalColumnsFor(bool flags);
+    void fillDigitalRow(int row, const CChannelRec& rec);
     // Writes the service id, service type and flags cells of ServiceColumns().
     void fillServiceCells(int row, const CChannelRec& rec);
     // Writes the flags text into a cell.
