@@ -16,7 +16,6 @@
 #include "model/channelrec.h"
 #include "model/namecodec.h"
 #include "model/recordlayout.h"
-#include "platform/archive.h"
 #include "platform/error.h"
 #include "platform/file.h"
 #include "support/realdata.h"
@@ -78,15 +77,6 @@ const RealLayout kFiles[] = {
     {"xxPT353-ZA00001", 180, 50, 13, 123, 0, 0, 0, 0},
 };
 
-std::string save(CKanalyxDoc& doc)
-{
-    std::string bytes;
-    Archive ar = Archive::storingTo(bytes, "saved");
-    doc.Serialize(ar);
-    ar.flush();
-    return bytes;
-}
-
 // The reference list names channels without the DVB control codes (U+0080 to U+009F). The
 // name codec shows the two bytes after a three-byte table selector (0x10 hi lo) as control
 // characters; they go too.
@@ -138,7 +128,7 @@ TEST_P(AllLayouts, LoadsItsListsAndSavesByteForByte)
     EXPECT_EQ(m_doc.ChannelCount(ListKind::SatTV), file.satTV);
     EXPECT_EQ(m_doc.ChannelCount(ListKind::SatRadio), file.satRadio);
     EXPECT_EQ(m_doc.Hospitality().size(), file.hospitality);
-    EXPECT_TRUE(save(m_doc) == File::readAll(m_in)) << "saved bytes differ";
+    EXPECT_TRUE(test::documentBytes(m_doc) == File::readAll(m_in)) << "saved bytes differ";
 }
 
 // The flags in one order, so that the reference list's "SH" and ours "HS" compare equal.
@@ -207,7 +197,7 @@ TEST_P(AllLayouts, MoveOfProgrammeTwo_GivesTheOtherEditorsBytesButItsHousekeepin
             }
         }
     }
-    const std::string ours = save(m_doc);
+    const std::string ours = test::documentBytes(m_doc);
     std::filesystem::path out = m_in;
     const std::string theirs = File::readAll(out.replace_extension(".out"));
     ASSERT_EQ(ours.size(), theirs.size());

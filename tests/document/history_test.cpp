@@ -40,16 +40,6 @@ std::string editableList()
         .build();
 }
 
-// The file the document would save now, without saving it (saving marks the state saved).
-std::string bytesOf(CKanalyxDoc& doc)
-{
-    std::string bytes;
-    Archive ar = Archive::storingTo(bytes, "memory");
-    doc.Serialize(ar);
-    ar.flush();
-    return bytes;
-}
-
 struct Command
 {
     const char* name;
@@ -208,20 +198,20 @@ protected:
 // before it, Redo exactly those after it, as often as asked.
 TEST_P(HistoryCommands, UndoAndRedo_RestoreTheExactBytes)
 {
-    const std::string before = bytesOf(m_doc);
+    const std::string before = test::documentBytes(m_doc);
     GetParam().run(m_doc, m_dir);
-    const std::string after = bytesOf(m_doc);
+    const std::string after = test::documentBytes(m_doc);
     ASSERT_NE(after, before);
     ASSERT_TRUE(m_doc.CanUndo());
     EXPECT_EQ(m_doc.UndoLabel()->kind, GetParam().kind);
     EXPECT_TRUE(m_doc.IsModified());
     for (int round = 0; round < 2; ++round) {
         m_doc.Undo();
-        EXPECT_EQ(bytesOf(m_doc), before) << "round " << round;
+        EXPECT_EQ(test::documentBytes(m_doc), before) << "round " << round;
         EXPECT_FALSE(m_doc.IsModified()) << "back at the state on disk";
         EXPECT_FALSE(m_doc.CanUndo());
         m_doc.Redo();
-        EXPECT_EQ(bytesOf(m_doc), after) << "round " << round;
+        EXPECT_EQ(test::documentBytes(m_doc), after) << "round " << round;
         EXPECT_TRUE(m_doc.IsModified());
         EXPECT_FALSE(m_doc.CanRedo());
     }
@@ -246,10 +236,10 @@ TEST_F(History, CommandsThatChangeNothing_AddNoStep)
 
 TEST_F(History, RefusedRename_ChangesNothingAndAddsNoStep)
 {
-    const std::string before = bytesOf(m_doc);
+    const std::string before = test::documentBytes(m_doc);
     CodecSettings latin; // "User" under code page 1252
     EXPECT_THROW(m_doc.Rename(ListKind::Analog, 4, "Первый HD", latin), Error);
-    EXPECT_EQ(bytesOf(m_doc), before);
+    EXPECT_EQ(test::documentBytes(m_doc), before);
     EXPECT_FALSE(m_doc.CanUndo());
 }
 
@@ -323,14 +313,14 @@ TEST(KeepPlaces, MoveAndDelete_ChangeOnlyNumbersAndTheDeletionMark)
         expected.replace(record + 12, 2, test::u32le(number).substr(0, 2));
         expected.replace(record + 128, 2, test::u32le(number).substr(0, 2));
     }
-    EXPECT_TRUE(bytesOf(doc) == expected);
+    EXPECT_TRUE(test::documentBytes(doc) == expected);
 
     doc.Delete(ListKind::Radio, rows({0}));
     EXPECT_EQ(doc.ChannelCount(ListKind::Radio), 0);
     expected[digital + 134] = 0x43; // 0x42 marks the channel deleted
     expected.replace(digital + 12, 2, std::string("\x00\x40", 2));
     expected.replace(digital + 128, 2, std::string("\x00\x40", 2));
-    EXPECT_TRUE(bytesOf(doc) == expected);
+    EXPECT_TRUE(test::documentBytes(doc) == expected);
 
     try {
         doc.Duplicate(ListKind::DigitalTV, rows({0}));
@@ -338,7 +328,7 @@ TEST(KeepPlaces, MoveAndDelete_ChangeOnlyNumbersAndTheDeletionMark)
     } catch (const Error& error) {
         EXPECT_EQ(error.code(), ErrorCode::Usage);
     }
-    EXPECT_TRUE(bytesOf(doc) == expected);
+    EXPECT_TRUE(test::documentBytes(doc) == expected);
 
     // An import brings the other file's deleted records along, after the places in use.
     test::TempDir dir;
@@ -350,7 +340,7 @@ TEST(KeepPlaces, MoveAndDelete_ChangeOnlyNumbersAndTheDeletionMark)
     doc.OnFileImport(other, {.tv = false, .fm = false, .dtv = true});
     EXPECT_EQ(doc.ChannelCount(ListKind::DigitalTV), 1);
     EXPECT_EQ(doc.DeletedCount(ListKind::DigitalTV), 1);
-    const std::string imported = bytesOf(doc);
+    const std::string imported = test::documentBytes(doc);
     EXPECT_EQ(imported.size(), expected.size() + 192) << "our deleted radio record stays";
     EXPECT_EQ(static_cast<unsigned char>(imported[digital + 2 * 192 + 134]), 0x43u)
         << "their deleted record comes last";

@@ -2,7 +2,19 @@
 
 #include <algorithm>
 
+#include "document/kanalyxdoc.h"
+#include "platform/archive.h"
+
 namespace kx::test {
+
+std::string documentBytes(CKanalyxDoc& doc)
+{
+    std::string bytes;
+    Archive ar = Archive::storingTo(bytes, "memory");
+    doc.Serialize(ar);
+    ar.flush();
+    return bytes;
+}
 
 std::string u32le(std::uint32_t value)
 {

@@ -7,7 +7,14 @@
 #include <string_view>
 #include <vector>
 
+namespace kx {
+class CKanalyxDoc;
+}
+
 namespace kx::test {
+
+// The file the document would save now, without saving it (saving marks the state saved).
+std::string documentBytes(CKanalyxDoc& doc);
 
 // The bytes of a little-endian 32-bit value.
 std::string u32le(std::uint32_t value);
