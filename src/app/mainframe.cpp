@@ -39,7 +39,7 @@
 #include "views/channellistwidget.h"
 #include "views/dtveditview.h"
 #include "views/fmeditview.h"
-#include "views/listctrlmodel.h"
+#include "views/listctrlitemmodel.h"
 #include "views/sateditview.h"
 #include "views/tveditview.h"
 

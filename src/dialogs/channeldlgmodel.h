@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dialogs/channelfieldmap.h"
-#include "dialogs/hexbytetext.h"
+#include "model/hexbytetext.h"
 
 namespace kx {
 

@@ -4,7 +4,7 @@
 
 #include <QLineEdit>
 
-#include "dialogs/hexbytetext.h"
+#include "model/hexbytetext.h"
 
 namespace kx {
 

@@ -4,7 +4,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include "dialogs/hexbytetext.h"
+#include "model/hexbytetext.h"
 
 namespace kx {
 

@@ -16,8 +16,8 @@
 #include "model/charactertable.h"
 #include "platform/strings.h"
 #include "views/celledit.h"
-#include "views/listctrlmodel.h"
-#include "views/listselectionmodel.h"
+#include "views/listctrlitemmodel.h"
+#include "views/listselectionitemmodel.h"
 
 namespace kx {
 
@@ -119,7 +119,7 @@ public:
 class RowDelegate : public QStyledItemDelegate
 {
 public:
-    RowDelegate(const ListSelectionModel& selection, QObject* parent)
+    RowDelegate(const ListSelectionItemModel& selection, QObject* parent)
         : QStyledItemDelegate(parent), m_selection(selection)
     {}
 
@@ -133,14 +133,14 @@ public:
     }
 
 private:
-    const ListSelectionModel& m_selection;
+    const ListSelectionItemModel& m_selection;
 };
 
 } // namespace
 
 ChannelListWidget::ChannelListWidget(ListCtrl& list, QWidget* parent)
-    : CellEditorTable(parent), m_model(new ListCtrlModel(list, this)),
-      m_selection(new ListSelectionModel(*m_model, this))
+    : CellEditorTable(parent), m_model(new ListCtrlItemModel(list, this)),
+      m_selection(new ListSelectionItemModel(*m_model, this))
 {
     auto* style = new CheckBoxStyle;
     style->setParent(this);
@@ -163,15 +163,15 @@ ChannelListWidget::ChannelListWidget(ListCtrl& list, QWidget* parent)
     applyColumnWidths();
     setMarkedActive(false);
 
-    connect(m_selection, &ListSelectionModel::rowsSelectionChanged, this, [this] {
+    connect(m_selection, &ListSelectionItemModel::rowsSelectionChanged, this, [this] {
         viewport()->update();
         emit selectedRowsChanged();
     });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { writeFocusToList(current); });
-    connect(m_model, &ListCtrlModel::listSelectionChanged, this,
+    connect(m_model, &ListCtrlItemModel::listSelectionChanged, this,
             &ChannelListWidget::showListSelection);
-    connect(m_model, &ListCtrlModel::rowVisibilityRequested, this, [this](int row) {
+    connect(m_model, &ListCtrlItemModel::rowVisibilityRequested, this, [this](int row) {
         if (row >= 0 && row < m_model->rowCount()) {
             scrollTo(m_model->index(row, 0), QAbstractItemView::EnsureVisible);
         }
@@ -392,7 +392,7 @@ int ChannelListWidget::dropGapAt(const QPoint& position) const
 
 bool ChannelListWidget::isOwnDrag(const QDropEvent* event) const
 {
-    return event->mimeData()->data(QLatin1String(ListCtrlModel::kRowsMimeType)) ==
+    return event->mimeData()->data(QLatin1String(ListCtrlItemModel::kRowsMimeType)) ==
            m_model->dragIdentity();
 }
 

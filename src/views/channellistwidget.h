@@ -9,12 +9,12 @@
 namespace kx {
 
 class CCellEdit;
-class ListCtrlModel;
-class ListSelectionModel;
+class ListCtrlItemModel;
+class ListSelectionItemModel;
 
 // One channel list on screen: a table over a ListCtrl with the list's columns and pixel widths,
 // check boxes drawn with the program's own pictures, and several rows selectable at once. The
-// selection lives in the list's selected bits (ListSelectionModel) and the focused row follows
+// selection lives in the list's selected bits (ListSelectionItemModel) and the focused row follows
 // the table's current row, so the view logic and the table never disagree.
 // Double-clicks and finished name edits are reported by (row, column) for the view logic to
 // decide; the widget itself changes no record.
@@ -27,7 +27,7 @@ public:
     explicit ChannelListWidget(ListCtrl& list, QWidget* parent = nullptr);
 
     ListCtrl& list() const;
-    ListCtrlModel* listModel() const { return m_model; }
+    ListCtrlItemModel* listModel() const { return m_model; }
 
     // Opens the in-place editor over a cell with the cell's text. Returns null, and opens
     // nothing, when the row or column does not exist or the column is narrower than 5 pixels.
@@ -100,8 +100,8 @@ protected:
 private:
     void writeFocusToList(const QModelIndex& current);
 
-    ListCtrlModel* m_model;
-    ListSelectionModel* m_selection;
+    ListCtrlItemModel* m_model;
+    ListSelectionItemModel* m_selection;
     bool m_showingListSelection = false;
     bool m_scrollSideways = false;
     bool m_markedActive = false;

@@ -12,7 +12,7 @@
 #include "views/celledit.h"
 #include "views/channellistwidget.h"
 #include "views/listctrl.h"
-#include "views/listctrlmodel.h"
+#include "views/listctrlitemmodel.h"
 
 using kx::ChannelListWidget;
 using kx::ListCtrl;
@@ -211,7 +211,7 @@ private slots:
             const int row = insertRow(list, list.itemCount(), 0);
             list.setItemText(row, 0, text);
         }
-        kx::ListCtrlModel model(list);
+        kx::ListCtrlItemModel model(list);
         QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("QAM64"));
         QCOMPARE(model.index(1, 0).data().toString(), QString());
         // The cell keeps its text for the command-line tool.

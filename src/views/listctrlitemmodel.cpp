@@ -1,4 +1,4 @@
-#include "views/listctrlmodel.h"
+#include "views/listctrlitemmodel.h"
 
 #include <QMimeData>
 
@@ -31,30 +31,30 @@ Qt::Alignment alignmentOf(ColumnAlign align)
 
 } // namespace
 
-const char* const ListCtrlModel::kRowsMimeType = "application/x-kanalyx-rows";
+const char* const ListCtrlItemModel::kRowsMimeType = "application/x-kanalyx-rows";
 
-ListCtrlModel::ListCtrlModel(ListCtrl& list, QObject* parent)
+ListCtrlItemModel::ListCtrlItemModel(ListCtrl& list, QObject* parent)
     : QAbstractTableModel(parent), m_list(list)
 {
     m_list.addObserver(this);
 }
 
-ListCtrlModel::~ListCtrlModel()
+ListCtrlItemModel::~ListCtrlItemModel()
 {
     m_list.removeObserver(this);
 }
 
-int ListCtrlModel::rowCount(const QModelIndex& parent) const
+int ListCtrlItemModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : m_list.itemCount();
 }
 
-int ListCtrlModel::columnCount(const QModelIndex& parent) const
+int ListCtrlItemModel::columnCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : m_list.columnCount();
 }
 
-QVariant ListCtrlModel::data(const QModelIndex& index, int role) const
+QVariant ListCtrlItemModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
@@ -95,7 +95,7 @@ QVariant ListCtrlModel::data(const QModelIndex& index, int role) const
     }
 }
 
-bool ListCtrlModel::setData(const QModelIndex& index, const QVariant& value, int role)
+bool ListCtrlItemModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (role != Qt::CheckStateRole || index.column() != 0 ||
         !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
@@ -111,7 +111,7 @@ bool ListCtrlModel::setData(const QModelIndex& index, const QVariant& value, int
     return true;
 }
 
-Qt::ItemFlags ListCtrlModel::flags(const QModelIndex& index) const
+Qt::ItemFlags ListCtrlItemModel::flags(const QModelIndex& index) const
 {
     // Rows go between rows, never onto one: only the list as a whole takes drops.
     if (!index.isValid()) {
@@ -124,12 +124,12 @@ Qt::ItemFlags ListCtrlModel::flags(const QModelIndex& index) const
     return result;
 }
 
-QStringList ListCtrlModel::mimeTypes() const
+QStringList ListCtrlItemModel::mimeTypes() const
 {
     return {QLatin1String(kRowsMimeType)};
 }
 
-QMimeData* ListCtrlModel::mimeData(const QModelIndexList& /*indexes*/) const
+QMimeData* ListCtrlItemModel::mimeData(const QModelIndexList& /*indexes*/) const
 {
     // What moves is the list's selection; the data only says from which list.
     auto* data = new QMimeData;
@@ -137,12 +137,12 @@ QMimeData* ListCtrlModel::mimeData(const QModelIndexList& /*indexes*/) const
     return data;
 }
 
-QByteArray ListCtrlModel::dragIdentity() const
+QByteArray ListCtrlItemModel::dragIdentity() const
 {
     return QByteArray::number(reinterpret_cast<quintptr>(&m_list));
 }
 
-QVariant ListCtrlModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant ListCtrlItemModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= m_list.columnCount()) {
         return QAbstractTableModel::headerData(section, orientation, role);
@@ -157,7 +157,7 @@ QVariant ListCtrlModel::headerData(int section, Qt::Orientation orientation, int
     return {};
 }
 
-bool ListCtrlModel::isBlue(int row) const
+bool ListCtrlItemModel::isBlue(int row) const
 {
     if (m_isBlue) {
         return m_isBlue(row);
@@ -165,14 +165,14 @@ bool ListCtrlModel::isBlue(int row) const
     return m_list.itemState(row, lvis::kStateImageMask) == lvis::kImageUnticked;
 }
 
-void ListCtrlModel::rowsAboutToBeInserted(int first, int last)
+void ListCtrlItemModel::rowsAboutToBeInserted(int first, int last)
 {
     flushChanges();
     m_structuralChange = true;
     beginInsertRows({}, first, last);
 }
 
-void ListCtrlModel::rowsInserted(int /*first*/, int /*last*/)
+void ListCtrlItemModel::rowsInserted(int /*first*/, int /*last*/)
 {
     endInsertRows();
     m_structuralChange = false;
@@ -182,14 +182,14 @@ void ListCtrlModel::rowsInserted(int /*first*/, int /*last*/)
     }
 }
 
-void ListCtrlModel::rowsAboutToBeRemoved(int first, int last)
+void ListCtrlItemModel::rowsAboutToBeRemoved(int first, int last)
 {
     flushChanges();
     m_structuralChange = true;
     beginRemoveRows({}, first, last);
 }
 
-void ListCtrlModel::rowsRemoved(int /*first*/, int /*last*/)
+void ListCtrlItemModel::rowsRemoved(int /*first*/, int /*last*/)
 {
     endRemoveRows();
     m_structuralChange = false;
@@ -199,7 +199,7 @@ void ListCtrlModel::rowsRemoved(int /*first*/, int /*last*/)
     }
 }
 
-void ListCtrlModel::listAboutToBeReset()
+void ListCtrlItemModel::listAboutToBeReset()
 {
     // Rows noted as changed lose their meaning with the reset.
     m_changedFirst = m_changedLast = -1;
@@ -207,7 +207,7 @@ void ListCtrlModel::listAboutToBeReset()
     beginResetModel();
 }
 
-void ListCtrlModel::listReset()
+void ListCtrlItemModel::listReset()
 {
     endResetModel();
     m_structuralChange = false;
@@ -217,12 +217,12 @@ void ListCtrlModel::listReset()
     }
 }
 
-void ListCtrlModel::rowsChanged(int first, int last)
+void ListCtrlItemModel::rowsChanged(int first, int last)
 {
     noteChanged(first, last);
 }
 
-void ListCtrlModel::itemStateChanged(int row, unsigned oldState, unsigned newState)
+void ListCtrlItemModel::itemStateChanged(int row, unsigned oldState, unsigned newState)
 {
     if (((oldState ^ newState) & lvis::kStateImageMask) != 0) {
         noteChanged(row, row);
@@ -235,7 +235,7 @@ void ListCtrlModel::itemStateChanged(int row, unsigned oldState, unsigned newSta
     }
 }
 
-void ListCtrlModel::visibleRequested(int row)
+void ListCtrlItemModel::visibleRequested(int row)
 {
     // Moving thousands of rows asks for each of them to be shown; scrolling for every one would
     // cost far more than the move.
@@ -246,12 +246,12 @@ void ListCtrlModel::visibleRequested(int row)
     }
 }
 
-void ListCtrlModel::updateBegun()
+void ListCtrlItemModel::updateBegun()
 {
     ++m_updateDepth;
 }
 
-void ListCtrlModel::updateEnded()
+void ListCtrlItemModel::updateEnded()
 {
     m_updateDepth = std::max(0, m_updateDepth - 1);
     if (m_updateDepth == 0) {
@@ -259,7 +259,7 @@ void ListCtrlModel::updateEnded()
     }
 }
 
-void ListCtrlModel::noteChanged(int first, int last)
+void ListCtrlItemModel::noteChanged(int first, int last)
 {
     if (m_changedFirst < 0) {
         m_changedFirst = first;
@@ -280,7 +280,7 @@ void ListCtrlModel::noteChanged(int first, int last)
     }
 }
 
-void ListCtrlModel::flushChanges()
+void ListCtrlItemModel::flushChanges()
 {
     if (m_changedFirst >= 0) {
         const int first = m_changedFirst;

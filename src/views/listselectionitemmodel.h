@@ -8,19 +8,19 @@
 namespace kx {
 
 class ListCtrl;
-class ListCtrlModel;
+class ListCtrlItemModel;
 
 // The selection of a table whose rows are a ListCtrl, kept in the list's own selected bits
 // instead of in Qt's selection ranges. Clicks, Shift and Ctrl clicks, drags and keys reach it
 // through select() and set or clear the rows' bits; the table draws a row as selected when its
 // bit is set. Qt's own ranges stay empty, so a selection of thousands of scattered rows costs
 // nothing to keep, compare or draw. The current index is Qt's, as usual.
-class ListSelectionModel : public QItemSelectionModel
+class ListSelectionItemModel : public QItemSelectionModel
 {
     Q_OBJECT
 
 public:
-    ListSelectionModel(ListCtrlModel& model, QObject* parent = nullptr);
+    ListSelectionItemModel(ListCtrlItemModel& model, QObject* parent = nullptr);
 
     using QItemSelectionModel::select;
     void select(const QItemSelection& selection, SelectionFlags command) override;
@@ -38,7 +38,7 @@ signals:
 private:
     void setRow(int row, bool selected);
 
-    ListCtrlModel& m_model;
+    ListCtrlItemModel& m_model;
     ListCtrl& m_list;
     // The rows that the selection being extended has changed, with their bit before, so that
     // the next step of the same extension can undo them first (Qt's "current" selection).

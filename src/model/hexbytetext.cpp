@@ -1,4 +1,4 @@
-#include "dialogs/hexbytetext.h"
+#include "model/hexbytetext.h"
 
 #include <string>
 

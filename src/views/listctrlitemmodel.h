@@ -17,13 +17,13 @@ namespace kx {
 // update (beginUpdate/endUpdate), or when the event loop next runs for changes made outside one,
 // so a command over thousands of rows costs one repaint. Rows coming and going, and selection
 // changes, are announced at once.
-class ListCtrlModel : public QAbstractTableModel, private ListCtrlObserver
+class ListCtrlItemModel : public QAbstractTableModel, private ListCtrlObserver
 {
     Q_OBJECT
 
 public:
-    explicit ListCtrlModel(ListCtrl& list, QObject* parent = nullptr);
-    ~ListCtrlModel() override;
+    explicit ListCtrlItemModel(ListCtrl& list, QObject* parent = nullptr);
+    ~ListCtrlItemModel() override;
 
     // The format of dragged rows.
     static const char* const kRowsMimeType;

@@ -1,26 +1,26 @@
-#include "views/listselectionmodel.h"
+#include "views/listselectionitemmodel.h"
 
 #include "views/listctrl.h"
-#include "views/listctrlmodel.h"
+#include "views/listctrlitemmodel.h"
 
 namespace kx {
 
-ListSelectionModel::ListSelectionModel(ListCtrlModel& model, QObject* parent)
+ListSelectionItemModel::ListSelectionItemModel(ListCtrlItemModel& model, QObject* parent)
     : QItemSelectionModel(&model, parent), m_model(model), m_list(model.list())
 {}
 
-bool ListSelectionModel::isRowSelectedInList(int row) const
+bool ListSelectionItemModel::isRowSelectedInList(int row) const
 {
     return row >= 0 && row < m_list.itemCount() &&
            m_list.itemState(row, lvis::kSelected) == lvis::kSelected;
 }
 
-void ListSelectionModel::setRow(int row, bool selected)
+void ListSelectionItemModel::setRow(int row, bool selected)
 {
     m_list.setItemState(row, selected ? lvis::kSelected : 0u, lvis::kSelected);
 }
 
-void ListSelectionModel::select(const QItemSelection& selection, SelectionFlags command)
+void ListSelectionItemModel::select(const QItemSelection& selection, SelectionFlags command)
 {
     if (command == NoUpdate) {
         return;
