@@ -10,9 +10,7 @@
 #include "fulllist.h"
 #include "model/namecodec.h"
 #include "platform/archive.h"
-#include "views/dtveditview.h"
-#include "views/fmeditview.h"
-#include "views/tveditview.h"
+#include "views/documentviews.h"
 
 namespace {
 
@@ -39,9 +37,10 @@ struct Lists
     static constexpr std::size_t kFirstRecord = 4 + 8 + 4 + 20 * 1024 + 8;
     kx::CodecSettings codec;
     kx::CKanalyxDoc doc;
-    kx::CTVEditView tv{doc, codec};
-    kx::CFMEditView fm{doc, codec};
-    kx::CDTVEditView dtv{doc, codec};
+    kx::DocumentViews views{doc, codec};
+    kx::CKanalyxView& tv = views.view(kx::ListKind::Analog);
+    kx::CKanalyxView& fm = views.view(kx::ListKind::Radio);
+    kx::CKanalyxView& dtv = views.view(kx::ListKind::DigitalTV);
 };
 
 void BM_MoveUpEverySecondRow(benchmark::State& state)

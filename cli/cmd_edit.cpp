@@ -44,7 +44,7 @@ public:
         } else if (name == "--up" || name == "--down" || name == "--duplicate" ||
                    name == "--delete") {
             if (!view().OnUpdateNeedSelection()) {
-                fail(op, "no row of the " + std::string(listName(m_kind)) + " list is selected");
+                fail(op, "no row of the " + listName(m_kind) + " list is selected");
             }
             if (name == "--up") {
                 view().OnMoveUp();
@@ -52,7 +52,7 @@ public:
                 view().OnMoveDown();
             } else if (name == "--duplicate") {
                 if (!view().OnUpdateDuplicate()) {
-                    fail(op, "the receiver of the " + std::string(listName(m_kind)) +
+                    fail(op, "the receiver of the " + listName(m_kind) +
                                  " list keeps every channel in its place in the file, so a "
                                  "channel cannot be duplicated");
                 }
@@ -72,7 +72,7 @@ public:
                 doc.Redo();
             }
             // The next list command names its rows afresh.
-            for (const ListKind kind : kListKinds) {
+            for (const ListKind kind : m_views.views.lists()) {
                 m_views.view(kind).SelectRows({});
             }
         } else if (name == "--rename") {
@@ -90,8 +90,8 @@ public:
         } else if (name == "--flags") {
             const int flagged = row(op, op.values[0]);
             if (!view().ShowsFlags()) {
-                fail(op, "the " + std::string(listName(m_kind)) +
-                             " list of this file has no favourites and flags");
+                fail(op,
+                     "the " + listName(m_kind) + " list of this file has no favourites and flags");
             }
             const auto flags = ParseChannelFlags(op.values[1]);
             if (!flags) {
@@ -115,7 +115,7 @@ private:
     {
         const int count = view().GetListCtrl().itemCount();
         if (count == 0) {
-            fail(op, "the " + std::string(listName(m_kind)) + " list has no rows");
+            fail(op, "the " + listName(m_kind) + " list has no rows");
         }
         try {
             return parseInt(text, "the row", 0, count - 1);

@@ -35,11 +35,12 @@ int run(const Args& args)
     ListViews views(codecFromOptions(args));
     openDocument(views.doc, args.positionals()[0]);
     // The cells as the view filled them.
-    const ListCtrl& rows = views.view(kind).GetListCtrl();
+    const CKanalyxView& view = views.view(kind);
+    const ListCtrl& rows = view.GetListCtrl();
     std::string out;
     for (int row = 0; row < rows.itemCount(); ++row) {
         for (int column = 0; column < rows.columnCount(); ++column) {
-            if (column == CKanalyxView::kShortNameColumn) {
+            if (view.columns()[static_cast<std::size_t>(column)].id == ColumnId::ShortName) {
                 continue;
             }
             out += cell(rows.itemText(row, column));

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <string>
+
 #include "document/kanalyxdoc.h"
 #include "model/namecodec.h"
-#include "views/dtveditview.h"
-#include "views/fmeditview.h"
-#include "views/sateditview.h"
-#include "views/tveditview.h"
+#include "views/documentviews.h"
+#include "views/listspec.h"
 
 namespace kx::cli {
 
@@ -17,46 +17,15 @@ struct ListViews
 
     CodecSettings codec;
     CKanalyxDoc doc;
-    CTVEditView tv{doc, codec};
-    CFMEditView fm{doc, codec};
-    CDTVEditView dtv{doc, codec};
-    CSatEditView satTV{doc, ListKind::SatTV, codec};
-    CSatEditView satRadio{doc, ListKind::SatRadio, codec};
+    DocumentViews views{doc, codec};
 
-    CKanalyxView& view(ListKind kind)
-    {
-        switch (kind) {
-        case ListKind::Radio:
-            return fm;
-        case ListKind::DigitalTV:
-            return dtv;
-        case ListKind::SatTV:
-            return satTV;
-        case ListKind::SatRadio:
-            return satRadio;
-        case ListKind::Analog:
-            break;
-        }
-        return tv;
-    }
+    CKanalyxView& view(ListKind kind) { return views.view(kind); }
 };
 
 // The name of a list as the command line names it.
-inline const char* listName(ListKind kind)
+inline std::string listName(ListKind kind)
 {
-    switch (kind) {
-    case ListKind::Radio:
-        return "radio";
-    case ListKind::DigitalTV:
-        return "dtv";
-    case ListKind::SatTV:
-        return "sat-tv";
-    case ListKind::SatRadio:
-        return "sat-radio";
-    case ListKind::Analog:
-        break;
-    }
-    return "analog";
+    return std::string(ListSpecOf(kind).name);
 }
 
 } // namespace kx::cli

@@ -8,6 +8,7 @@
 #include "platform/file.h"
 #include "platform/profile.h"
 #include "platform/programfolder.h"
+#include "views/listspec.h"
 
 namespace kx::cli {
 
@@ -125,20 +126,8 @@ int parseInt(std::string_view text, std::string_view what, int low, int high)
 
 ListKind parseListKind(std::string_view text)
 {
-    if (text == "analog") {
-        return ListKind::Analog;
-    }
-    if (text == "radio") {
-        return ListKind::Radio;
-    }
-    if (text == "dtv") {
-        return ListKind::DigitalTV;
-    }
-    if (text == "sat-tv") {
-        return ListKind::SatTV;
-    }
-    if (text == "sat-radio") {
-        return ListKind::SatRadio;
+    if (const ListSpec* spec = FindListSpec(text)) {
+        return spec->kind;
     }
     throwUsage("--list must be analog, radio or dtv, not '" + std::string(text) + "'");
 }

@@ -491,6 +491,90 @@
         <source>S-FM-000</source>
         <translation>S-FM-000</translation>
     </message>
+    <message>
+        <source>Move 1 channel up</source>
+        <translation>Переместить канал вверх</translation>
+    </message>
+    <message>
+        <source>Move %1 channels up</source>
+        <translation>Переместить каналы вверх (%1)</translation>
+    </message>
+    <message>
+        <source>Move 1 channel down</source>
+        <translation>Переместить канал вниз</translation>
+    </message>
+    <message>
+        <source>Move %1 channels down</source>
+        <translation>Переместить каналы вниз (%1)</translation>
+    </message>
+    <message>
+        <source>Duplicate 1 channel</source>
+        <translation>Дублировать канал</translation>
+    </message>
+    <message>
+        <source>Duplicate %1 channels</source>
+        <translation>Дублировать каналы (%1)</translation>
+    </message>
+    <message>
+        <source>Delete 1 channel</source>
+        <translation>Удалить канал</translation>
+    </message>
+    <message>
+        <source>Delete %1 channels</source>
+        <translation>Удалить каналы (%1)</translation>
+    </message>
+    <message>
+        <source>Rename channel</source>
+        <translation>Переименовать канал</translation>
+    </message>
+    <message>
+        <source>Tick 1 channel</source>
+        <translation>Отметить канал</translation>
+    </message>
+    <message>
+        <source>Tick %1 channels</source>
+        <translation>Отметить каналы (%1)</translation>
+    </message>
+    <message>
+        <source>Untick 1 channel</source>
+        <translation>Снять отметку с канала</translation>
+    </message>
+    <message>
+        <source>Untick %1 channels</source>
+        <translation>Снять отметку с каналов (%1)</translation>
+    </message>
+    <message>
+        <source>Channel properties</source>
+        <translation>Свойства канала</translation>
+    </message>
+    <message>
+        <source>Data Block</source>
+        <translation>Блок данных</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Move 1 channel</source>
+        <translation>Переместить канал</translation>
+    </message>
+    <message>
+        <source>Move %1 channels</source>
+        <translation>Переместить каналы (%1)</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Сортировка</translation>
+    </message>
+    <message>
+        <source>Set the flags of 1 channel</source>
+        <translation>Изменить флаги канала</translation>
+    </message>
+    <message>
+        <source>Set the flags of %1 channels</source>
+        <translation>Изменить флаги каналов (%1)</translation>
+    </message>
 </context>
 <context>
     <name>kx::CAboutBox</name>
@@ -611,581 +695,15 @@
         <translation>Спутник</translation>
     </message>
     <message>
-        <source>Both satellite lists, with the rest of the other file's satellite block</source>
+        <source>Both satellite lists, with the rest of the other file&apos;s satellite block</source>
         <translation>Оба спутниковых списка вместе с остальной частью спутникового блока другого файла</translation>
     </message>
 </context>
 <context>
     <name>kx::CMainFrame</name>
     <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Открыть...</translation>
-    </message>
-    <message>
-        <source>Open an existing document</source>
-        <translation>Открыть существующий документ</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Открыть</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Сохранить</translation>
-    </message>
-    <message>
-        <source>Save active document</source>
-        <translation>Сохранить активный документ</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Save &amp;as...</source>
-        <translation>Сохранить &amp;как...</translation>
-    </message>
-    <message>
-        <source>Save the active document with a new name</source>
-        <translation>Сохранить активный документ под новым именем</translation>
-    </message>
-    <message>
-        <source>Import...</source>
-        <translation>Импорт...</translation>
-    </message>
-    <message>
-        <source>Replace channel lists with those of another file</source>
-        <translation>Заменить списки каналов списками из другого файла</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Экспорт...</translation>
-    </message>
-    <message>
-        <source>Write every channel record as tab-separated hexadecimal text</source>
-        <translation>Записать все каналы в шестнадцатеричном виде через табуляцию</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>В&amp;ыход</translation>
-    </message>
-    <message>
-        <source>Quit the application</source>
-        <translation>Завершить работу программы</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Отменить</translation>
-    </message>
-    <message>
-        <source>Undo last action</source>
-        <translation>Отменить последнее действие</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Отменить</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Вверх</translation>
-    </message>
-    <message>
-        <source>Move Up</source>
-        <translation>Переместить вверх</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Вниз</translation>
-    </message>
-    <message>
-        <source>Move Down</source>
-        <translation>Переместить вниз</translation>
-    </message>
-    <message>
-        <source>Duplicate</source>
-        <translation>Дублировать</translation>
-    </message>
-    <message>
-        <source>Duplicate Selected</source>
-        <translation>Дублировать выделенное</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Удалить</translation>
-    </message>
-    <message>
-        <source>Remove Selected</source>
-        <translation>Удалить выделенное</translation>
-    </message>
-    <message>
-        <source>More Settings...</source>
-        <translation>Дополнительно...</translation>
-    </message>
-    <message>
-        <source>Advanced Settings</source>
-        <translation>Дополнительные настройки</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
-        <source>User Settings...</source>
-        <translation>Пользовательская таблица...</translation>
-    </message>
-    <message>
-        <source>Edit the user character table</source>
-        <translation>Изменить пользовательскую таблицу символов</translation>
-    </message>
-    <message>
-        <source>Data Block</source>
-        <translation>Блок данных</translation>
-    </message>
-    <message>
-        <source>Edit the settings block of the file byte by byte</source>
-        <translation>Изменить блок настроек файла побайтно</translation>
-    </message>
-    <message>
-        <source>&amp;Toolbar</source>
-        <translation>&amp;Панель инструментов</translation>
-    </message>
-    <message>
-        <source>Show or hide the toolbar</source>
-        <translation>Показать или скрыть панель инструментов</translation>
-    </message>
-    <message>
-        <source>&amp;Status Bar</source>
-        <translation>&amp;Строка состояния</translation>
-    </message>
-    <message>
-        <source>Show or hide the status bar</source>
-        <translation>Показать или скрыть строку состояния</translation>
-    </message>
-    <message>
-        <source>Use this language from the next start</source>
-        <translation>Использовать этот язык после перезапуска</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Английский(English)</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Русский(Russian)</translation>
-    </message>
-    <message>
-        <source>&amp;About...</source>
-        <translation>&amp;О программе...</translation>
-    </message>
-    <message>
-        <source>Display program information, version number and copyright</source>
-        <translation>Показать сведения о программе, её версию и авторские права</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>О программе</translation>
-    </message>
-    <message>
-        <source>Next Pane</source>
-        <translation>Следующий список</translation>
-    </message>
-    <message>
-        <source>Switch to the next list</source>
-        <translation>Перейти к следующему списку</translation>
-    </message>
-    <message>
-        <source>Previous Pane</source>
-        <translation>Предыдущий список</translation>
-    </message>
-    <message>
-        <source>Switch to the previous list</source>
-        <translation>Перейти к предыдущему списку</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Файл</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Правка</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Вид</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Язык</translation>
-    </message>
-    <message>
-        <source>Toolbar</source>
-        <translation>Панель инструментов</translation>
-    </message>
-    <message>
-        <source>Ready</source>
-        <translation>Готово</translation>
-    </message>
-    <message>
-        <source>Recent File</source>
-        <translation>Последний файл</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Без имени</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>Сохранить изменения в %1?</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Не сохранять</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>The file could not be opened.</source>
-        <translation>Не удалось открыть файл.</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Все файлы (*)</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Сохранить как</translation>
-    </message>
-    <message>
-        <source>The file could not be saved.</source>
-        <translation>Не удалось сохранить файл.</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Импорт</translation>
-    </message>
-    <message>
-        <source>TLL file(*.tll)</source>
-        <translation>Файл TLL(*.tll)</translation>
-    </message>
-    <message>
-        <source>Nothing was imported.</source>
-        <translation>Ничего не импортировано.</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Экспорт</translation>
-    </message>
-    <message>
-        <source>Excel file(*.xls)</source>
-        <translation>Файл Excel(*.xls)</translation>
-    </message>
-    <message>
-        <source>The channels could not be exported.</source>
-        <translation>Не удалось экспортировать каналы.</translation>
-    </message>
-    <message>
-        <source>Open this document</source>
-        <translation>Открыть этот документ</translation>
-    </message>
-    <message>
-        <source>The command could not be carried out.</source>
-        <translation>Не удалось выполнить команду.</translation>
-    </message>
-    <message>
-        <source>The channel could not be renamed.</source>
-        <translation>Не удалось переименовать канал.</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Немецкий(German)</translation>
-    </message>
-    <message>
-        <source>&amp;Manual</source>
-        <translation>&amp;Руководство</translation>
-    </message>
-    <message>
-        <source>Show what the lists, commands and dialogs do</source>
-        <translation>Показать, что делают списки, команды и окна</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Справка</translation>
-    </message>
-    <message>
-        <source>Kanalyx Files (*.tll)</source>
-        <translation>Файлы Kanalyx (*.tll)</translation>
-    </message>
-    <message>
-        <source>Move 1 channel up</source>
-        <translation>Переместить канал вверх</translation>
-    </message>
-    <message>
-        <source>Move %1 channels up</source>
-        <translation>Переместить каналы вверх (%1)</translation>
-    </message>
-    <message>
-        <source>Move 1 channel down</source>
-        <translation>Переместить канал вниз</translation>
-    </message>
-    <message>
-        <source>Move %1 channels down</source>
-        <translation>Переместить каналы вниз (%1)</translation>
-    </message>
-    <message>
-        <source>Duplicate 1 channel</source>
-        <translation>Дублировать канал</translation>
-    </message>
-    <message>
-        <source>Duplicate %1 channels</source>
-        <translation>Дублировать каналы (%1)</translation>
-    </message>
-    <message>
-        <source>Delete 1 channel</source>
-        <translation>Удалить канал</translation>
-    </message>
-    <message>
-        <source>Delete %1 channels</source>
-        <translation>Удалить каналы (%1)</translation>
-    </message>
-    <message>
-        <source>Rename channel</source>
-        <translation>Переименовать канал</translation>
-    </message>
-    <message>
-        <source>Tick 1 channel</source>
-        <translation>Отметить канал</translation>
-    </message>
-    <message>
-        <source>Tick %1 channels</source>
-        <translation>Отметить каналы (%1)</translation>
-    </message>
-    <message>
-        <source>Untick 1 channel</source>
-        <translation>Снять отметку с канала</translation>
-    </message>
-    <message>
-        <source>Untick %1 channels</source>
-        <translation>Снять отметку с каналов (%1)</translation>
-    </message>
-    <message>
-        <source>Channel properties</source>
-        <translation>Свойства канала</translation>
-    </message>
-    <message>
-        <source>More Settings</source>
-        <translation>Дополнительные настройки</translation>
-    </message>
-    <message>
-        <source>Move 1 channel</source>
-        <translation>Переместить канал</translation>
-    </message>
-    <message>
-        <source>Move %1 channels</source>
-        <translation>Переместить каналы (%1)</translation>
-    </message>
-    <message>
-        <source>Sort</source>
-        <translation>Сортировка</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Повторить</translation>
-    </message>
-    <message>
-        <source>Redo the last undone action</source>
-        <translation>Повторить последнее отменённое действие</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Повторить</translation>
-    </message>
-    <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Отменить: %1</translation>
-    </message>
-    <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Повторить: %1</translation>
-    </message>
-    <message>
         <source>The settings could not be changed.</source>
         <translation>Не удалось изменить настройки.</translation>
-    </message>
-    <message>
-        <source>The character table %1 cannot store these characters: %2
-Choose another character table on the bar, or change the name.</source>
-        <translation>В таблице символов %1 нет этих символов: %2
-Выберите другую таблицу символов на панели или измените название.</translation>
-    </message>
-    <message>
-        <source>Set the flags of 1 channel</source>
-        <translation>Изменить флаги канала</translation>
-    </message>
-    <message>
-        <source>Set the flags of %1 channels</source>
-        <translation>Изменить флаги каналов (%1)</translation>
-    </message>
-    <message>
-        <source>Put the selected channels in this favourites group or take them out of it</source>
-        <translation>Добавить выбранные каналы в эту группу избранного или убрать их из неё</translation>
-    </message>
-    <message>
-        <source>Favourite &amp;1</source>
-        <translation>Избранное &amp;1</translation>
-    </message>
-    <message>
-        <source>Favourite &amp;2</source>
-        <translation>Избранное &amp;2</translation>
-    </message>
-    <message>
-        <source>Favourite &amp;3</source>
-        <translation>Избранное &amp;3</translation>
-    </message>
-    <message>
-        <source>Favourite &amp;4</source>
-        <translation>Избранное &amp;4</translation>
-    </message>
-    <message>
-        <source>&amp;Lock</source>
-        <translation>&amp;Блокировка</translation>
-    </message>
-    <message>
-        <source>Lock or unlock the selected channels</source>
-        <translation>Заблокировать или разблокировать выбранные каналы</translation>
-    </message>
-    <message>
-        <source>&amp;Skip</source>
-        <translation>&amp;Пропуск</translation>
-    </message>
-    <message>
-        <source>Let the receiver skip the selected channels when zapping, or not</source>
-        <translation>Пропускать или не пропускать выбранные каналы при переключении</translation>
-    </message>
-    <message>
-        <source>&amp;Hide</source>
-        <translation>&amp;Скрыть</translation>
-    </message>
-    <message>
-        <source>Hide or show the selected channels</source>
-        <translation>Скрыть или показать выбранные каналы</translation>
-    </message>
-    <message>
-        <source>&amp;Flags</source>
-        <translation>&amp;Флаги</translation>
-    </message>
-    <message>
-        <source>The record layout of the open file and the receivers that use it</source>
-        <translation>Формат записей открытого файла и приёмники, которые его используют</translation>
-    </message>
-    <message>
-        <source>&amp;Cable and antenna</source>
-        <translation>&amp;Кабель и антенна</translation>
-    </message>
-    <message>
-        <source>Sa&amp;tellite</source>
-        <translation>С&amp;путник</translation>
-    </message>
-    <message>
-        <source>The satellite TV and radio lists</source>
-        <translation>Списки спутникового ТВ и радио</translation>
-    </message>
-    <message>
-        <source>The satellite block of this file holds no channels this editor can show; it is kept as it is</source>
-        <translation>Спутниковый блок этого файла не содержит каналов, которые может показать редактор; он сохраняется без изменений</translation>
-    </message>
-    <message>
-        <source>This file has no satellite channels</source>
-        <translation>В этом файле нет спутниковых каналов</translation>
-    </message>
-    <message>
-        <source>Record size unknown</source>
-        <translation>Размер записи неизвестен</translation>
-    </message>
-    <message>
-        <source>%1-byte records: %2</source>
-        <translation>Записи по %1 байт: %2</translation>
-    </message>
-    <message>
-        <source>The satellite block of this file has 0xFF in place of its header and checksums. It is kept as it is and shows no satellite channels. Some receivers are reported to reject such a file, even unchanged.</source>
-        <translation>Спутниковый блок этого файла содержит 0xFF вместо заголовка и контрольных сумм. Он сохраняется без изменений, спутниковые каналы не показываются. По сообщениям, некоторые приёмники отвергают такой файл, даже неизменённый.</translation>
-    </message>
-    <message>
-        <source>The satellite block of this file (%1 bytes) has a layout this editor does not know. It is kept as it is and its channels are not shown.</source>
-        <translation>Спутниковый блок этого файла (%1 байт) имеет неизвестный редактору формат. Он сохраняется без изменений, его каналы не показываются.</translation>
-    </message>
-    <message>
-        <source>Move to...</source>
-        <translation>Переместить на...</translation>
-    </message>
-    <message>
-        <source>Move the selected channels to a number</source>
-        <translation>Переместить выбранные каналы на номер</translation>
-    </message>
-    <message>
-        <source>Find...</source>
-        <translation>Найти...</translation>
-    </message>
-    <message>
-        <source>Show only the channels whose name or number matches</source>
-        <translation>Показать только каналы с подходящим названием или номером</translation>
-    </message>
-    <message>
-        <source>Tick</source>
-        <translation>Отметить</translation>
-    </message>
-    <message>
-        <source>Tick the selected channels</source>
-        <translation>Отметить выбранные каналы</translation>
-    </message>
-    <message>
-        <source>Untick</source>
-        <translation>Снять отметку</translation>
-    </message>
-    <message>
-        <source>Untick the selected channels</source>
-        <translation>Снять отметку с выбранных каналов</translation>
-    </message>
-    <message>
-        <source>Rename</source>
-        <translation>Переименовать</translation>
-    </message>
-    <message>
-        <source>Rename the focused channel</source>
-        <translation>Переименовать текущий канал</translation>
-    </message>
-    <message>
-        <source>Channel properties...</source>
-        <translation>Свойства канала...</translation>
-    </message>
-    <message>
-        <source>Edit every field of the focused channel</source>
-        <translation>Изменить все поля текущего канала</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Поиск</translation>
-    </message>
-    <message>
-        <source>Find a channel (Ctrl+F)</source>
-        <translation>Найти канал (Ctrl+F)</translation>
-    </message>
-    <message>
-        <source>Move to</source>
-        <translation>Переместить</translation>
-    </message>
-    <message>
-        <source>Number for the first of the %1 selected channels:</source>
-        <translation>Номер для первого из выбранных каналов (%1):</translation>
-    </message>
-    <message>
-        <source>By %1</source>
-        <translation>По столбцу «%1»</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +815,507 @@ Choose another character table on the bar, or change the name.</source>
     <message>
         <source>Unicode</source>
         <translation>Юникод</translation>
+    </message>
+</context>
+<context>
+    <name>kx::ErrorBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>kx::FileCommands</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Без имени</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Сохранить изменения в %1?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Не сохранять</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The file could not be opened.</source>
+        <translation>Не удалось открыть файл.</translation>
+    </message>
+    <message>
+        <source>The satellite block of this file has 0xFF in place of its header and checksums. It is kept as it is and shows no satellite channels. Some receivers are reported to reject such a file, even unchanged.</source>
+        <translation>Спутниковый блок этого файла содержит 0xFF вместо заголовка и контрольных сумм. Он сохраняется без изменений, спутниковые каналы не показываются. По сообщениям, некоторые приёмники отвергают такой файл, даже неизменённый.</translation>
+    </message>
+    <message>
+        <source>The satellite block of this file (%1 bytes) has a layout this editor does not know. It is kept as it is and its channels are not shown.</source>
+        <translation>Спутниковый блок этого файла (%1 байт) имеет неизвестный редактору формат. Он сохраняется без изменений, его каналы не показываются.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Kanalyx Files (*.tll)</source>
+        <translation>Файлы Kanalyx (*.tll)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Не удалось сохранить файл.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>TLL file(*.tll)</source>
+        <translation>Файл TLL(*.tll)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>Ничего не импортировано.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Excel file(*.xls)</source>
+        <translation>Файл Excel(*.xls)</translation>
+    </message>
+    <message>
+        <source>The channels could not be exported.</source>
+        <translation>Не удалось экспортировать каналы.</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Открыть этот документ</translation>
+    </message>
+</context>
+<context>
+    <name>kx::FrameActions</name>
+    <message>
+        <source>Use this language from the next start</source>
+        <translation>Использовать этот язык после перезапуска</translation>
+    </message>
+    <message>
+        <source>Put the selected channels in this favourites group or take them out of it</source>
+        <translation>Добавить выбранные каналы в эту группу избранного или убрать их из неё</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Открыть...</translation>
+    </message>
+    <message>
+        <source>Open an existing document</source>
+        <translation>Открыть существующий документ</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Сохранить</translation>
+    </message>
+    <message>
+        <source>Save active document</source>
+        <translation>Сохранить активный документ</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Сохранить &amp;как...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name</source>
+        <translation>Сохранить активный документ под новым именем</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Импорт...</translation>
+    </message>
+    <message>
+        <source>Replace channel lists with those of another file</source>
+        <translation>Заменить списки каналов списками из другого файла</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Экспорт...</translation>
+    </message>
+    <message>
+        <source>Write every channel record as tab-separated hexadecimal text</source>
+        <translation>Записать все каналы в шестнадцатеричном виде через табуляцию</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>Quit the application</source>
+        <translation>Завершить работу программы</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>Undo last action</source>
+        <translation>Отменить последнее действие</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Повторить</translation>
+    </message>
+    <message>
+        <source>Redo the last undone action</source>
+        <translation>Повторить последнее отменённое действие</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Переместить вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Переместить вниз</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Дублировать</translation>
+    </message>
+    <message>
+        <source>Duplicate Selected</source>
+        <translation>Дублировать выделенное</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Удалить выделенное</translation>
+    </message>
+    <message>
+        <source>Move to...</source>
+        <translation>Переместить на...</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to a number</source>
+        <translation>Переместить выбранные каналы на номер</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>Найти...</translation>
+    </message>
+    <message>
+        <source>Show only the channels whose name or number matches</source>
+        <translation>Показать только каналы с подходящим названием или номером</translation>
+    </message>
+    <message>
+        <source>Tick</source>
+        <translation>Отметить</translation>
+    </message>
+    <message>
+        <source>Tick the selected channels</source>
+        <translation>Отметить выбранные каналы</translation>
+    </message>
+    <message>
+        <source>Untick</source>
+        <translation>Снять отметку</translation>
+    </message>
+    <message>
+        <source>Untick the selected channels</source>
+        <translation>Снять отметку с выбранных каналов</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>Rename the focused channel</source>
+        <translation>Переименовать текущий канал</translation>
+    </message>
+    <message>
+        <source>Channel properties...</source>
+        <translation>Свойства канала...</translation>
+    </message>
+    <message>
+        <source>Edit every field of the focused channel</source>
+        <translation>Изменить все поля текущего канала</translation>
+    </message>
+    <message>
+        <source>More Settings...</source>
+        <translation>Дополнительно...</translation>
+    </message>
+    <message>
+        <source>Advanced Settings</source>
+        <translation>Дополнительные настройки</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>User Settings...</source>
+        <translation>Пользовательская таблица...</translation>
+    </message>
+    <message>
+        <source>Edit the user character table</source>
+        <translation>Изменить пользовательскую таблицу символов</translation>
+    </message>
+    <message>
+        <source>Data Block</source>
+        <translation>Блок данных</translation>
+    </message>
+    <message>
+        <source>Edit the settings block of the file byte by byte</source>
+        <translation>Изменить блок настроек файла побайтно</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Панель инструментов</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>Показать или скрыть панель инструментов</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Строка состояния</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Показать или скрыть строку состояния</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Английский(English)</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский(Russian)</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Немецкий(German)</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;О программе...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Показать сведения о программе, её версию и авторские права</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Руководство</translation>
+    </message>
+    <message>
+        <source>Show what the lists, commands and dialogs do</source>
+        <translation>Показать, что делают списки, команды и окна</translation>
+    </message>
+    <message>
+        <source>Next Pane</source>
+        <translation>Следующий список</translation>
+    </message>
+    <message>
+        <source>Switch to the next list</source>
+        <translation>Перейти к следующему списку</translation>
+    </message>
+    <message>
+        <source>Previous Pane</source>
+        <translation>Предыдущий список</translation>
+    </message>
+    <message>
+        <source>Switch to the previous list</source>
+        <translation>Перейти к предыдущему списку</translation>
+    </message>
+    <message>
+        <source>Favourite &amp;1</source>
+        <translation>Избранное &amp;1</translation>
+    </message>
+    <message>
+        <source>Favourite &amp;2</source>
+        <translation>Избранное &amp;2</translation>
+    </message>
+    <message>
+        <source>Favourite &amp;3</source>
+        <translation>Избранное &amp;3</translation>
+    </message>
+    <message>
+        <source>Favourite &amp;4</source>
+        <translation>Избранное &amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>&amp;Блокировка</translation>
+    </message>
+    <message>
+        <source>Lock or unlock the selected channels</source>
+        <translation>Заблокировать или разблокировать выбранные каналы</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Пропуск</translation>
+    </message>
+    <message>
+        <source>Let the receiver skip the selected channels when zapping, or not</source>
+        <translation>Пропускать или не пропускать выбранные каналы при переключении</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Скрыть</translation>
+    </message>
+    <message>
+        <source>Hide or show the selected channels</source>
+        <translation>Скрыть или показать выбранные каналы</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Сортировка</translation>
+    </message>
+    <message>
+        <source>&amp;Flags</source>
+        <translation>&amp;Флаги</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Последний файл</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Панель инструментов</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Find a channel (Ctrl+F)</source>
+        <translation>Найти канал (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Отменить: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Повторить: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kx::ListCommands</name>
+    <message>
+        <source>The command could not be carried out.</source>
+        <translation>Не удалось выполнить команду.</translation>
+    </message>
+    <message>
+        <source>Move to</source>
+        <translation>Переместить</translation>
+    </message>
+    <message>
+        <source>Number for the first of the %1 selected channels:</source>
+        <translation>Номер для первого из выбранных каналов (%1):</translation>
+    </message>
+    <message>
+        <source>By %1</source>
+        <translation>По столбцу «%1»</translation>
+    </message>
+    <message>
+        <source>The character table %1 cannot store these characters: %2
+Choose another character table on the bar, or change the name.</source>
+        <translation>В таблице символов %1 нет этих символов: %2
+Выберите другую таблицу символов на панели или измените название.</translation>
+    </message>
+    <message>
+        <source>The channel could not be renamed.</source>
+        <translation>Не удалось переименовать канал.</translation>
+    </message>
+</context>
+<context>
+    <name>kx::ListPanes</name>
+    <message>
+        <source>&amp;Cable and antenna</source>
+        <translation>&amp;Кабель и антенна</translation>
+    </message>
+    <message>
+        <source>The satellite TV and radio lists</source>
+        <translation>Списки спутникового ТВ и радио</translation>
+    </message>
+    <message>
+        <source>The satellite block of this file holds no channels this editor can show; it is kept as it is</source>
+        <translation>Спутниковый блок этого файла не содержит каналов, которые может показать редактор; он сохраняется без изменений</translation>
+    </message>
+    <message>
+        <source>This file has no satellite channels</source>
+        <translation>В этом файле нет спутниковых каналов</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>S&amp;atellite</source>
+        <translation>С&amp;путник</translation>
     </message>
 </context>
 <context>
@@ -1442,6 +1461,25 @@ Choose another character table on the bar, or change the name.</source>
     <message>
         <source>&amp;Apply</source>
         <translation>&amp;Применить</translation>
+    </message>
+</context>
+<context>
+    <name>kx::StatusPanes</name>
+    <message>
+        <source>Ready</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>The record layout of the open file and the receivers that use it</source>
+        <translation>Формат записей открытого файла и приёмники, которые его используют</translation>
+    </message>
+    <message>
+        <source>Record size unknown</source>
+        <translation>Размер записи неизвестен</translation>
+    </message>
+    <message>
+        <source>%1-byte records: %2</source>
+        <translation>Записи по %1 байт: %2</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
+#include "gui/coretext.h"
 #include "model/charactertable.h"
 
 namespace kx {
@@ -41,7 +42,7 @@ void CharsetBar::InitCharacterSetBar()
     const QSignalBlocker blocker(m_combo);
     m_combo->clear();
     for (int row = 0; row < kCharacterTableCount; ++row) {
-        m_combo->addItem(QString::fromStdString(CharacterTableText(row)));
+        m_combo->addItem(translatedCoreText(CharacterTableText(row)));
     }
     m_model.InitCharacterSetBar();
     showModel();

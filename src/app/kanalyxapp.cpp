@@ -18,6 +18,7 @@
 #include "dialogs/datablockdlg.h"
 #include "dialogs/usertabledlg.h"
 #include "document/kanalyxdoc.h"
+#include "gui/coretext.h"
 #include "model/channelrec.h"
 #include "model/namecodec.h"
 #include "platform/programfolder.h"
@@ -45,7 +46,6 @@ CKanalyxApp::~CKanalyxApp()
     QCoreApplication::removeTranslator(&m_qtTranslator);
     if (m_libraryLoaded) {
         QCoreApplication::removeTranslator(&m_translator);
-        Strings::setTranslator(nullptr);
     }
 }
 
@@ -144,18 +144,6 @@ void CKanalyxApp::loadLanguageLibrary()
     if (m_qtTranslator.load(qtTranslation, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&m_qtTranslator);
     }
-    // The lists ask for the same few texts once per row (the character table's name): each is
-    // translated once and kept, since the language does not change during a run.
-    auto translated = std::make_shared<std::unordered_map<int, std::string>>();
-    Strings::setTranslator([translated](int id, const char* english) {
-        const auto known = translated->find(id);
-        if (known != translated->end()) {
-            return known->second;
-        }
-        std::string text = QCoreApplication::translate("Strings", english).toStdString();
-        translated->emplace(id, text);
-        return text;
-    });
     m_libraryLoaded = true;
 }
 
@@ -191,8 +179,8 @@ void CKanalyxApp::OnLanguage(int language)
     m_profile.setInt(kLanguageSection, kLanguageValue, language);
     // The marks keep showing the language of this run; the new one applies at the next start.
     updateLanguageChecks();
-    QMessageBox::information(m_frame.get(), QString::fromStdString(Strings::text(ids::kAppTitle)),
-                             QString::fromStdString(Strings::text(ids::kRestartMessage)));
+    QMessageBox::information(m_frame.get(), coreText(ids::kAppTitle),
+                             coreText(ids::kRestartMessage));
 }
 
 void CKanalyxApp::OnHelpManual()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -11,10 +10,10 @@
 
 #include "document/kanalyxdoc.h"
 #include "model/namecodec.h"
+#include "views/commandstate.h"
 #include "views/kanalyxview.h"
 
 class QAction;
-class QLabel;
 class QLineEdit;
 class QMenu;
 class QSplitter;
@@ -25,8 +24,14 @@ namespace kx {
 
 class ChannelListWidget;
 class CharsetBar;
+class DocumentViews;
+class FileCommands;
 class FileDialogs;
+class ListCommands;
+class FrameActions;
+class ListPanes;
 class SettingsProfile;
+class StatusPanes;
 
 // Dialogs of the window that other parts of the program supply. A command whose dialog is not
 // supplied stays disabled. codec: the character-set settings the window shows names with.
@@ -46,17 +51,17 @@ struct FrameDialogs
         channel;
 };
 
-// The editor's main window: the analog and radio lists side by side above the digital TV list on
-// one tab, the two satellite lists (TV, radio) on another that opens only for files with
-// satellite channels, the toolbar, the character-set bar, the menus with their accelerators and
-// the status bar (messages, the record layout, the channel counts). List commands go to the
-// list that last had the focus (marked by its frame), file commands to the document.
-// Every command handler catches the core's errors and shows them in a message box.
-class CMainFrame : public QMainWindow, private DocumentObserver, private ViewObserver
+// The editor's main window: the frame around the lists (ListPanes), the menus and toolbar
+// (FrameActions), the character-set bar and the status bar (StatusPanes). It connects the
+// commands to the document, the views and the dialogs: list commands go to the list that last
+// had the focus, file commands to FileCommands, and what is enabled comes from the core's rules
+// (WorkOutCommandStates). Every command handler catches the core's errors and shows them.
+class CMainFrame : public QMainWindow, private DocumentObserver
 {
     Q_OBJECT
 
 public:
+    using Command = CommandId;
     // The panes of the status bar that show the channel counts, after the message pane.
     enum class CountPane
     {
@@ -67,67 +72,23 @@ public:
         SatFM,
     };
 
-    // The commands of the menus, toolbar and accelerators.
-    enum class Command
-    {
-        FileOpen,
-        FileSave,
-        FileSaveAs,
-        FileImport,
-        FileExport,
-        FileExit,
-        EditUndo,
-        EditRedo,
-        EditUp,
-        EditDown,
-        EditDuplicate,
-        EditDelete,
-        MoreSettings,
-        UserSettings,
-        DataBlock,
-        ViewToolbar,
-        ViewStatusBar,
-        LanguageEnglish,
-        LanguageRussian,
-        LanguageGerman,
-        AppAbout,
-        NextPane,
-        PrevPane,
-        EditMoveTo,
-        EditFind,
-        EditTick,
-        EditUntick,
-        EditRename,
-        ChannelProperties,
-        HelpManual,
-        Favourite1,
-        Favourite2,
-        Favourite3,
-        Favourite4,
-        FlagLock,
-        FlagSkip,
-        FlagHide,
-    };
-    static constexpr int kCommandCount = static_cast<int>(Command::FlagHide) + 1;
-    static constexpr int kRecentFileCount = 4;
-
     // programFolder: where code.dat is read from when the character-set settings are loaded.
     CMainFrame(CKanalyxDoc& doc, SettingsProfile& profile, std::filesystem::path programFolder,
                QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    QAction* action(Command command) const { return m_actions.at(static_cast<int>(command)); }
+    QAction* action(Command command) const;
     CharsetBar* charsetBar() const { return m_charsetBar; }
     // The box whose text filters every list (Find).
-    QLineEdit* filterBox() const { return m_filter; }
+    QLineEdit* filterBox() const;
     // The menu of a list's rows, as a right click shows it.
-    QMenu* rowMenu() const { return m_rowMenu; }
-    QToolBar* toolBar() const { return m_toolBar; }
+    QMenu* rowMenu() const;
+    QToolBar* toolBar() const;
     // The cable and antenna lists, and the satellite lists.
-    QSplitter* splitter() const { return m_splitter; }
-    QSplitter* satelliteSplitter() const { return m_satSplitter; }
-    // The tabs that switch between the two.
-    QTabWidget* listTabs() const { return m_tabs; }
+    QSplitter* splitter() const;
+    QSplitter* satelliteSplitter() const;
+    // The tabs that switch between the groups of lists.
+    QTabWidget* listTabs() const;
     // The status bar pane that names the open file's record layout.
     QString layoutPaneText() const;
     CKanalyxDoc& document() const { return m_doc; }
@@ -177,95 +138,41 @@ private:
     void OnInitialUpdate() override;
     void historyChanged() override;
     void modifiedChanged(bool modified) override;
-    // ViewObserver
-    void countPaneChanged(int pane, const std::string& text) override;
 
-    QAction* makeAction(Command command, const QString& text, const QString& statusTip = {},
-                        const QString& toolTip = {});
-    void createActions();
-    void createMenus();
-    void createToolBar();
-    void createStatusBar();
     void createCharsetBar();
-    void createLists();
     void connectCommands();
+    void connectLists();
 
-    void OnFileOpen();
-    bool OnFileSave();
-    bool OnFileSaveAs();
-    void OnFileImport();
-    void OnFileExport();
     void OnMoreSettings();
     void OnDataBlock();
     void OnUserSettings();
-    void OnEditUndo();
-    void OnEditRedo();
-    // Shows what an Undo or Redo touched: its rows selected in their list, which takes the focus.
-    void showTouchedRows(const std::pair<std::optional<ListKind>, RowSelection>& touched);
-    void OnNextPane(int step);
-    // Sets or clears a flag of the active list's selected rows.
-    void OnFlag(unsigned flag, bool set);
-    // Makes a list the active one, showing its tab.
-    void activateList(int list);
-    // The satellite tab, the satellite count panes and the layout pane follow the open file.
-    void updateLayoutDisplay();
-    // Runs a command of the active list's view and shows the result.
-    void runListCommand(const std::function<void(CKanalyxView&)>& command);
-    void OnMoveTo();
-    void OnSpaceInList();
-    void OnRenameFocused() const;
-    void OnChannelPropertiesOfFocused();
+    // Undo or Redo, then shows what it touched: its rows selected in their list, which takes
+    // the focus.
+    void OnUndoRedo(bool undo);
     // Every list shows only the rows that match the filter box.
     void applyFilter();
-    // The Sort menu offers the active list's columns.
-    void fillSortMenu();
-    void OnCellDoubleClicked(int list, int row, int column, Qt::MouseButton button);
-    void OnCellEditEnded(int list, int row, int column, const QString& text, bool cancelled);
-    void OnChannelProperties(int list, int row);
     // The bar shows the table most prefixed names of the open file use, if one prevails.
     void followFileCharacterTable();
-    // Every list shows its names again under m_codec.
-    void refillNames();
     // m_codec becomes the settings the bar shows.
     void takeCodecFromBar();
     // The character-set bar changed the codec: the active list takes the focus back.
     void OnCharacterSetChange(bool namesChanged);
-    void OnOpenRecentFile(int index);
 
-    bool saveDocumentAs(const QString& path);
-    // Ends the name editors of every list, committing what was typed.
     void commitCellEdits();
-    void updateRecentFileMenu();
     void updateTitle();
-    QString documentTitle() const;
-    void showError(const QString& headline, const std::exception& error);
-    // Tells the user what the loaded file holds that they should know about.
-    void showLoadWarnings();
 
     CKanalyxDoc& m_doc;
     SettingsProfile& m_profile;
     std::filesystem::path m_programFolder;
     CodecSettings m_codec;
-    std::unique_ptr<FileDialogs> m_fileDialogs;
     FrameDialogs m_dialogs;
-    std::array<QAction*, kCommandCount> m_actions{};
-    std::array<QAction*, kRecentFileCount> m_recentActions{};
-    QAction* m_noRecentFile = nullptr;
-    QMenu* m_sortMenu = nullptr;
-    QMenu* m_rowMenu = nullptr;
-    QLineEdit* m_filter = nullptr;
-    QToolBar* m_toolBar = nullptr;
+    std::unique_ptr<DocumentViews> m_views;
+    FrameActions* m_actions = nullptr;
+    FileCommands* m_files = nullptr;
+    ListCommands* m_lists = nullptr;
     CharsetBar* m_charsetBar = nullptr;
-    QMenu* m_flagsMenu = nullptr;
-    QTabWidget* m_tabs = nullptr;
-    QSplitter* m_splitter = nullptr;
-    QSplitter* m_satSplitter = nullptr;
-    std::array<std::unique_ptr<CKanalyxView>, kListCount> m_views;
-    std::array<ChannelListWidget*, kListCount> m_lists{};
-    int m_activeList = 0;
-    QLabel* m_messagePane = nullptr;
-    QLabel* m_layoutPane = nullptr;
-    std::array<QLabel*, 5> m_countPanes{};
+    ListPanes* m_panes = nullptr;
+    StatusPanes* m_status = nullptr;
 };
 
 } // namespace kx

@@ -2,6 +2,7 @@
 
 #include "dialogs/morepagemodel.h"
 #include "dialogs/systemtext.h"
+#include "gui/coretext.h"
 
 namespace kx {
 
@@ -42,8 +43,11 @@ int MorePageItemModel::columnCount(const QModelIndex& parent) const
 
 QString MorePageItemModel::valueText(SettingKind kind, const std::string& value) const
 {
-    return QString::fromStdString(
-        kind == SettingKind::NamedValues ? systemBytesToText(value, m_systemCodePage) : value);
+    // Named values are the description file's own bytes; the other values are the core's texts
+    // (countries, languages), shown in the language of the interface.
+    return kind == SettingKind::NamedValues
+               ? QString::fromStdString(systemBytesToText(value, m_systemCodePage))
+               : translatedCoreText(value);
 }
 
 QVariant MorePageItemModel::data(const QModelIndex& index, int role) const

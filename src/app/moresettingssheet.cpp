@@ -3,14 +3,15 @@
 #include "app/porperylang.h"
 #include "app/propertymore.h"
 #include "document/kanalyxdoc.h"
+#include "gui/coretext.h"
 #include "platform/strings.h"
 
 namespace kx {
 
 MoreSettingsSheet::MoreSettingsSheet(CKanalyxDoc& doc, const SideFiles& sideFiles,
                                      int systemCodePage, QWidget* parent)
-    : PropertySheet(QString::fromStdString(Strings::text(ids::kMoreSettingsCaption)), parent),
-      m_doc(doc), m_settings(doc.Settings().begin(), doc.Settings().end()),
+    : PropertySheet(coreText(ids::kMoreSettingsCaption), parent), m_doc(doc),
+      m_settings(doc.Settings().begin(), doc.Settings().end()),
       m_country(new CPorperyLang(m_settings, doc.GetVariant())),
       m_more(new CPropertyMore(m_settings, doc.GetVariant(), sideFiles, systemCodePage))
 {

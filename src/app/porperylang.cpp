@@ -1,5 +1,6 @@
 #include "app/porperylang.h"
 
+#include "gui/coretext.h"
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -84,7 +85,7 @@ void CPorperyLang::fillLists()
         const QSignalBlocker quiet(list);
         list->clear();
         for (const std::string& item : shown.items) {
-            const QString text = QString::fromStdString(item);
+            const QString text = translatedCoreText(item);
             // The country, language and menu names come translated; "Auto" and "PCM" do not.
             list->addItem(shown.setting == CountrySetting::DigitalAudioOut ? pageText(item.c_str())
                                                                            : text);

@@ -10,6 +10,7 @@
 #include "app/morepageitemmodel.h"
 #include "app/settingslistview.h"
 #include "dialogs/morepagemodel.h"
+#include "gui/coretext.h"
 #include "platform/strings.h"
 #include "views/cellcombo.h"
 #include "views/celledit.h"
@@ -67,7 +68,7 @@ void CPropertyMore::OnInitDialog()
         m_model->OnInitDialog(m_sideFiles);
     } catch (const std::exception& error) {
         // The page stays empty; a file that is there but cannot be read is worth telling.
-        QMessageBox::warning(this, QString::fromStdString(Strings::text(ids::kAppTitle)),
+        QMessageBox::warning(this, coreText(ids::kAppTitle),
                              tr("The settings description could not be read.") + '\n' +
                                  QString::fromUtf8(error.what()));
     }

@@ -299,6 +299,21 @@ bool CKanalyxDoc::KeepsPlaces(ListKind list) const noexcept
     return m_frame.layout != nullptr && !m_frame.layout->sorted;
 }
 
+std::vector<ListKind> CKanalyxDoc::Lists() const
+{
+    std::vector<ListKind> lists = {ListKind::Analog, ListKind::Radio, ListKind::DigitalTV};
+    if (m_frame.satelliteLayout != nullptr) {
+        lists.push_back(ListKind::SatTV);
+        lists.push_back(ListKind::SatRadio);
+    }
+    return lists;
+}
+
+bool CKanalyxDoc::HasFlags(ListKind list) const noexcept
+{
+    return IsSatelliteList(list) || (m_frame.layout != nullptr && m_frame.layout->flagsShown());
+}
+
 void CKanalyxDoc::OnOpenDocument(const std::filesystem::path& path)
 {
     // The whole file is read and checked before anything of the open document changes.

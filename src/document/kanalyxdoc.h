@@ -139,6 +139,12 @@ public:
     bool OnUpdateFileCommand() const noexcept { return m_frame.variant != 0; }
     // Whether the records of the list keep their place in the file (see the class comment).
     bool KeepsPlaces(ListKind list) const noexcept;
+    // The lists the document has, in its order: analog, radio and digital TV, then the satellite
+    // TV and radio lists where the file has satellite channels to show.
+    std::vector<ListKind> Lists() const;
+    // Whether the channels of the list carry favourites and flags that the user can set (every
+    // list of the newer layouts, every satellite list).
+    bool HasFlags(ListKind list) const noexcept;
 
     // ---- Commands. rows: ascending, distinct, existing rows of the list (Error(Internal) for
     // anything else). Each returns the rows to select afterwards; an empty selection with no

@@ -35,10 +35,11 @@ Archive Archive::storingTo(std::string& sink, std::string name)
 std::uint32_t Archive::readU32()
 {
     if (remaining() < 4) {
-        throw Error(ErrorCode::Truncated, m_name + ": the file ends at offset " +
-                                              std::to_string(m_bytes.size()) +
-                                              ", inside a 4-byte field that starts at offset " +
-                                              std::to_string(m_position));
+        throw Error(ErrorCode::Truncated,
+                    m_name + ": the file ends at offset " + std::to_string(m_bytes.size()) +
+                        ", inside a 4-byte field that starts at offset " +
+                        std::to_string(m_position),
+                    ErrorPlace{{}, m_position});
     }
     const auto* p = reinterpret_cast<const unsigned char*>(m_bytes.data() + m_position);
     m_position += 4;

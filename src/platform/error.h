@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace kx {
 
@@ -17,18 +20,35 @@ enum class ErrorCode
                  // make): never the user's mistake
 };
 
+// Where in a file a refusal lies: the block (or element) by name and the byte offset. Either may
+// be unknown.
+struct ErrorPlace
+{
+    std::string block;
+    std::optional<std::uint64_t> byteOffset;
+};
+
 // The one error type of the core: a code and a message for the user that says what went wrong
-// and where (file, block, byte offset). Thrown by the core, caught at the edge (GUI command
-// handlers, the command-line tool).
+// and where (file, block, byte offset). For refusals of a file's bytes the block and the offset
+// are also kept as fields, so that a caller can point at them without reading the message.
+// Thrown by the core, caught at the edge (GUI command handlers, the command-line tool).
 class Error : public std::runtime_error
 {
 public:
     Error(ErrorCode code, const std::string& message) : std::runtime_error(message), m_code(code) {}
+    Error(ErrorCode code, const std::string& message, ErrorPlace place)
+        : std::runtime_error(message), m_code(code), m_place(std::move(place))
+    {}
 
     ErrorCode code() const noexcept { return m_code; }
+    // The block the refusal concerns; empty when none is known.
+    const std::string& block() const noexcept { return m_place.block; }
+    // The byte offset in the file the refusal concerns, when known.
+    std::optional<std::uint64_t> byteOffset() const noexcept { return m_place.byteOffset; }
 
 private:
     ErrorCode m_code;
+    ErrorPlace m_place;
 };
 
 } // namespace kx

@@ -121,6 +121,28 @@ const std::vector<std::pair<int, const char*>> kEnglish = {
     {ids::kColumnFlags, KX_TRANSLATE_NOOP("Strings", "Flags")},
     {ids::kPaneSatTV, KX_TRANSLATE_NOOP("Strings", "S-TV-0000")},
     {ids::kPaneSatFM, KX_TRANSLATE_NOOP("Strings", "S-FM-000")},
+    {ids::kStepMoveUp, KX_TRANSLATE_NOOP("Strings", "Move 1 channel up")},
+    {ids::kStepMoveUp + 1, KX_TRANSLATE_NOOP("Strings", "Move %1 channels up")},
+    {ids::kStepMoveDown, KX_TRANSLATE_NOOP("Strings", "Move 1 channel down")},
+    {ids::kStepMoveDown + 1, KX_TRANSLATE_NOOP("Strings", "Move %1 channels down")},
+    {ids::kStepDuplicate, KX_TRANSLATE_NOOP("Strings", "Duplicate 1 channel")},
+    {ids::kStepDuplicate + 1, KX_TRANSLATE_NOOP("Strings", "Duplicate %1 channels")},
+    {ids::kStepDelete, KX_TRANSLATE_NOOP("Strings", "Delete 1 channel")},
+    {ids::kStepDelete + 1, KX_TRANSLATE_NOOP("Strings", "Delete %1 channels")},
+    {ids::kStepRename, KX_TRANSLATE_NOOP("Strings", "Rename channel")},
+    {ids::kStepTick, KX_TRANSLATE_NOOP("Strings", "Tick 1 channel")},
+    {ids::kStepTick + 1, KX_TRANSLATE_NOOP("Strings", "Tick %1 channels")},
+    {ids::kStepUntick, KX_TRANSLATE_NOOP("Strings", "Untick 1 channel")},
+    {ids::kStepUntick + 1, KX_TRANSLATE_NOOP("Strings", "Untick %1 channels")},
+    {ids::kStepChannelProperties, KX_TRANSLATE_NOOP("Strings", "Channel properties")},
+    {ids::kStepSettings, KX_TRANSLATE_NOOP("Strings", "More Settings")},
+    {ids::kStepDataBlock, KX_TRANSLATE_NOOP("Strings", "Data Block")},
+    {ids::kStepImport, KX_TRANSLATE_NOOP("Strings", "Import")},
+    {ids::kStepMove, KX_TRANSLATE_NOOP("Strings", "Move 1 channel")},
+    {ids::kStepMove + 1, KX_TRANSLATE_NOOP("Strings", "Move %1 channels")},
+    {ids::kStepSort, KX_TRANSLATE_NOOP("Strings", "Sort")},
+    {ids::kStepFlags, KX_TRANSLATE_NOOP("Strings", "Set the flags of 1 channel")},
+    {ids::kStepFlags + 1, KX_TRANSLATE_NOOP("Strings", "Set the flags of %1 channels")},
 };
 
 } // namespace
@@ -135,27 +157,12 @@ const char* Strings::english(int id)
 std::string Strings::text(int id)
 {
     const char* text = english(id);
-    if (text == nullptr) {
-        return {};
-    }
-    const Translator& translate = translator();
-    return translate ? translate(id, text) : std::string(text);
+    return text == nullptr ? std::string() : std::string(text);
 }
 
 const std::vector<std::pair<int, const char*>>& Strings::table()
 {
     return kEnglish;
-}
-
-void Strings::setTranslator(Translator translator)
-{
-    Strings::translator() = std::move(translator);
-}
-
-Strings::Translator& Strings::translator()
-{
-    static Translator instance;
-    return instance;
 }
 
 } // namespace kx

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -43,27 +42,35 @@ constexpr int kColumnServiceType = 61332;
 constexpr int kColumnFlags = 61333;
 constexpr int kPaneSatTV = 61334;
 constexpr int kPaneSatFM = 61335;
+// The names of the history's steps (after "Undo" and "Redo"), each for one channel and for %1.
+constexpr int kStepMoveUp = 61340; // 61341: %1 channels
+constexpr int kStepMoveDown = 61342;
+constexpr int kStepDuplicate = 61344;
+constexpr int kStepDelete = 61346;
+constexpr int kStepRename = 61348;
+constexpr int kStepTick = 61349;
+constexpr int kStepUntick = 61351;
+constexpr int kStepChannelProperties = 61353;
+constexpr int kStepSettings = 61354;
+constexpr int kStepDataBlock = 61355;
+constexpr int kStepImport = 61356;
+constexpr int kStepMove = 61357;
+constexpr int kStepSort = 61359;
+constexpr int kStepFlags = 61360;
 } // namespace ids
 
-// The texts of the core by numeric id. English is built in; the GUI installs a translator that
-// gives the text of the chosen user-interface language.
+// The texts of the core by numeric id, in English. The core hands out ids (or English texts
+// made of them); the widgets translate them (gui/coretext.h), so no translator is shared by the
+// whole process.
 class Strings
 {
 public:
-    // Receives the id and the English text; returns the text to show.
-    using Translator = std::function<std::string(int id, const char* english)>;
-
-    // The text for id in the active language; an empty string for an unknown id.
+    // The text for id; an empty string for an unknown id.
     static std::string text(int id);
     // The built-in English text for id, or nullptr for an unknown id.
     static const char* english(int id);
     // Every id with its English text, in ascending id order.
     static const std::vector<std::pair<int, const char*>>& table();
-
-    static void setTranslator(Translator translator);
-
-private:
-    static Translator& translator();
 };
 
 } // namespace kx

@@ -12,6 +12,7 @@
 #include <QStyledItemDelegate>
 #include <QValidator>
 
+#include "gui/coretext.h"
 #include "gui/icons.h"
 #include "model/charactertable.h"
 #include "platform/strings.h"
@@ -63,10 +64,10 @@ QStringList cellSamples(int headerId)
     case ids::kColumnCharacter: {
         QStringList names;
         for (int row = 0; row < kCharacterTableCount; ++row) {
-            names << QString::fromStdString(CharacterTableText(row));
+            names << translatedCoreText(CharacterTableText(row));
         }
         // A prefix byte that names no table shows with its number.
-        names << QStringLiteral("31 - ") + QString::fromStdString(CharacterTableText(kTableNone));
+        names << translatedCoreText("31 - " + CharacterTableText(kTableNone));
         return names;
     }
     case ids::kColumnSystem:

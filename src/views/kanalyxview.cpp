@@ -9,8 +9,7 @@
 #include "model/channelflags.h"
 #include "model/channelrec.h"
 #include "model/namecontrolcodes.h"
-#include "model/recordlayout.h"
-#include "platform/strings.h"
+#include "platform/error.h"
 #include "platform/utf8.h"
 
 namespace kx {
@@ -22,10 +21,6 @@ namespace {
 constexpr std::size_t kMaxNameCharacters = 37;
 // Columns narrower than this get no in-place editor.
 constexpr int kMinEditableWidth = 5;
-constexpr int kNameColumn = 1;
-constexpr int kCharacterColumn = 2;
-// Short names are narrow: a few letters of the name.
-constexpr int kShortNameWidth = 80;
 
 // The first maxCharacters characters of UTF-8 text, never splitting one.
 std::string firstCharacters(const std::string& text, std::size_t maxCharacters)
@@ -45,16 +40,13 @@ std::string firstCharacters(const std::string& text, std::size_t maxCharacters)
 
 } // namespace
 
-CKanalyxView::CKanalyxView(CKanalyxDoc& doc, ListKind kind, const std::vector<ListColumn>& columns,
-                           const CodecSettings& codec)
-    : m_doc(doc), m_kind(kind), m_codec(codec), m_columns(columns),
-      m_showsFlags(IsSatelliteList(kind))
+CKanalyxView::CKanalyxView(CKanalyxDoc& doc, ListKind kind, const CodecSettings& codec)
+    : m_doc(doc), m_spec(ListSpecOf(kind)), m_codec(codec), m_showsFlags(doc.HasFlags(kind))
 {
-    for (const ListColumn& column : columns) {
-        m_list.insertColumn(m_list.columnCount(), column);
-    }
-    m_list.insertColumn(kShortNameColumn, {ids::kColumnShortName, kShortNameWidth});
+    m_columns = &m_spec.columns(m_showsFlags);
+    createColumns();
     m_doc.addObserver(this);
+    OnInitialUpdate();
 }
 
 CKanalyxView::~CKanalyxView()
@@ -62,21 +54,61 @@ CKanalyxView::~CKanalyxView()
     m_doc.removeObserver(this);
 }
 
+void CKanalyxView::createColumns()
+{
+    std::vector<ListColumn> columns;
+    columns.reserve(m_columns->size());
+    for (const ColumnSpec& column : *m_columns) {
+        columns.push_back(column.column);
+    }
+    m_list.setColumns(std::move(columns));
+    m_numberColumn = ColumnOf(ColumnId::Number);
+    m_nameColumn = ColumnOf(ColumnId::Name);
+}
+
+int CKanalyxView::ColumnOf(ColumnId id) const noexcept
+{
+    for (std::size_t column = 0; column < m_columns->size(); ++column) {
+        if ((*m_columns)[column].id == id) {
+            return static_cast<int>(column);
+        }
+    }
+    return -1;
+}
+
 void CKanalyxView::UpdateCountPane()
-{}
+{
+    const std::string text = CountPaneText();
+    m_observers.forEach([&](ViewObserver& o) { o.countPaneChanged(m_spec.pane, text); });
+}
 
 std::string CKanalyxView::CountPaneText() const
 {
-    return {};
+    return std::string(m_spec.countPrefix) + std::to_string(m_list.itemCount());
 }
 
-void CKanalyxView::notifyCountPane(int pane, const std::string& text)
+void CKanalyxView::FillRow(int row, const CChannelRec& rec)
 {
-    m_observers.forEach([&](ViewObserver& o) { o.countPaneChanged(pane, text); });
+    const std::vector<ColumnSpec>& columns = *m_columns;
+    for (std::size_t column = 0; column < columns.size(); ++column) {
+        const ColumnId id = columns[column].id;
+        if (id == ColumnId::ShortName) {
+            continue; // written with the name
+        }
+        if (id == ColumnId::Name) {
+            DisplayName shown = DisplayNameOf(rec, m_codec);
+            m_list.setItemText(row, static_cast<int>(column), std::move(shown.name));
+            const int shortName = ColumnOf(ColumnId::ShortName);
+            if (shortName >= 0) {
+                m_list.setItemText(row, shortName, std::move(shown.shortName));
+            }
+            continue;
+        }
+        m_list.setItemText(row, static_cast<int>(column), CellText(id, rec, m_codec));
+    }
+    m_list.setItemState(row, rec.IsUnchecked() ? lvis::kImageUnticked : lvis::kImageTicked,
+                        lvis::kStateImageMask);
 }
-
-void CKanalyxView::FillRow(int /*row*/, const CChannelRec& /*rec*/)
-{}
 
 void CKanalyxView::fillRows(std::span<const int> rows)
 {
@@ -94,104 +126,20 @@ void CKanalyxView::RefillRows()
     }
 }
 
-void CKanalyxView::fillCommonCells(int row, const CChannelRec& rec)
-{
-    fillNumberCell(row, rec);
-    fillNameCells(row, rec);
-    m_list.setItemText(row, kCharacterColumn, rec.GetCharacterText());
-}
-
-void CKanalyxView::fillNumberCell(int row, const CChannelRec& rec)
-{
-    m_list.setItemText(row, 0, std::to_string(rec.GetNumber()));
-}
-
-void CKanalyxView::fillNameCells(int row, const CChannelRec& rec)
-{
-    DisplayName shown = DisplayNameOf(rec, m_codec);
-    m_list.setItemText(row, kNameColumn, std::move(shown.name));
-    m_list.setItemText(row, kShortNameColumn, std::move(shown.shortName));
-}
-
-std::vector<ListColumn> CKanalyxView::DigitalColumnsFor(bool flags)
-{
-    static const std::vector<ListColumn> tuning = {
-        {ids::kColumnNumber, 40, ColumnAlign::Left},
-        {ids::kColumnName, 200, ColumnAlign::Left},
-        {ids::kColumnCharacter, 70, ColumnAlign::Left},
-        {ids::kColumnFrequency, 65, ColumnAlign::Left},
-        {ids::kColumnSymbolRate, 65, ColumnAlign::Left},
-        {ids::kColumnModulation, 70, ColumnAlign::Left},
-    };
-    return flags ? ServiceColumns() : tuning;
-}
-
-void CKanalyxView::fillDigitalRow(int row, const CChannelRec& rec)
-{
-    fillCommonCells(row, rec);
-    if (ShowsFlags()) {
-        fillServiceCells(row, rec);
-    } else {
-        m_list.setItemText(row, 3, rec.GetFrequencyText());
-        m_list.setItemText(row, 4, rec.GetSymbolRateText());
-        m_list.setItemText(row, 5, rec.GetModulationText());
-    }
-    fillCheckBox(row, rec);
-}
-
-std::vector<ListColumn> CKanalyxView::ColumnsFor(bool /*flags*/) const
-{
-    return m_columns;
-}
-
-const std::vector<ListColumn>& CKanalyxView::ServiceColumns()
-{
-    static const std::vector<ListColumn> columns = {
-        {ids::kColumnNumber, 40, ColumnAlign::Left},
-        {ids::kColumnName, 200, ColumnAlign::Left},
-        {ids::kColumnCharacter, 70, ColumnAlign::Left},
-        {ids::kColumnServiceId, 65, ColumnAlign::Left},
-        {ids::kColumnServiceType, 40, ColumnAlign::Left},
-        {ids::kColumnFlags, 60, ColumnAlign::Left},
-    };
-    return columns;
-}
-
-void CKanalyxView::fillServiceCells(int row, const CChannelRec& rec)
-{
-    m_list.setItemText(row, 3, rec.GetServiceIdText());
-    m_list.setItemText(row, 4, rec.GetServiceTypeText());
-    fillFlagsCell(row, 5, rec);
-}
-
-void CKanalyxView::fillFlagsCell(int row, int column, const CChannelRec& rec)
-{
-    m_list.setItemText(row, column, ChannelFlagsText(rec.GetFlags()));
-}
-
-void CKanalyxView::fillCheckBox(int row, const CChannelRec& rec)
-{
-    m_list.setItemState(row, rec.IsUnchecked() ? lvis::kImageUnticked : lvis::kImageTicked,
-                        lvis::kStateImageMask);
-}
-
 void CKanalyxView::OnInitialUpdate()
 {
-    const RecordLayout* layout = m_doc.Layout();
-    const bool flags = IsSatelliteList(m_kind) || (layout != nullptr && layout->flagsShown());
+    const bool flags = m_doc.HasFlags(kind());
     if (flags != m_showsFlags) {
         m_showsFlags = flags;
-        std::vector<ListColumn> columns = ColumnsFor(flags);
-        columns.insert(columns.begin() + kShortNameColumn,
-                       ListColumn{ids::kColumnShortName, kShortNameWidth});
-        m_list.setColumns(std::move(columns));
+        m_columns = &m_spec.columns(flags);
+        createColumns();
     }
     std::vector<CChannelRec*> records;
-    const int count = m_doc.ChannelCount(m_kind);
+    const int count = m_doc.ChannelCount(kind());
     records.reserve(static_cast<std::size_t>(count));
     for (int row = 0; row < count; ++row) {
         // The list shows the records; it never changes them.
-        records.push_back(const_cast<CChannelRec*>(&m_doc.Channel(m_kind, row)));
+        records.push_back(const_cast<CChannelRec*>(&m_doc.Channel(kind(), row)));
     }
     m_list.setItems(records);
     RefillRows();
@@ -200,7 +148,7 @@ void CKanalyxView::OnInitialUpdate()
 
 void CKanalyxView::rowsRemoved(ListKind list, std::span<const int> rows)
 {
-    if (list != m_kind) {
+    if (list != kind()) {
         return;
     }
     m_list.removeItems(rows);
@@ -209,13 +157,13 @@ void CKanalyxView::rowsRemoved(ListKind list, std::span<const int> rows)
 
 void CKanalyxView::rowsInserted(ListKind list, std::span<const int> rows)
 {
-    if (list != m_kind) {
+    if (list != kind()) {
         return;
     }
     std::vector<CChannelRec*> records;
     records.reserve(rows.size());
     for (const int row : rows) {
-        records.push_back(const_cast<CChannelRec*>(&m_doc.Channel(m_kind, row)));
+        records.push_back(const_cast<CChannelRec*>(&m_doc.Channel(kind(), row)));
     }
     m_list.insertItemsAt(rows, records);
     fillRows(rows);
@@ -224,32 +172,35 @@ void CKanalyxView::rowsInserted(ListKind list, std::span<const int> rows)
 
 void CKanalyxView::rowsMoved(ListKind list, std::span<const std::pair<int, int>> moves)
 {
-    if (list == m_kind) {
+    if (list == kind()) {
         m_list.moveItems(moves);
     }
 }
 
 void CKanalyxView::rowsChanged(ListKind list, std::span<const int> rows)
 {
-    if (list == m_kind) {
+    if (list == kind()) {
         fillRows(rows);
     }
 }
 
 void CKanalyxView::numbersChanged(ListKind list, std::span<const int> rows)
 {
-    if (list != m_kind) {
+    if (list != kind()) {
+        return;
+    }
+    if (m_numberColumn < 0) {
         return;
     }
     ListCtrl::UpdateGuard update(m_list);
     for (const int row : rows) {
-        fillNumberCell(row, *m_list.itemData(row));
+        m_list.setItemText(row, m_numberColumn, std::to_string(m_list.itemData(row)->GetNumber()));
     }
 }
 
 void CKanalyxView::OnMoveUp()
 {
-    const RowSelection moved = m_doc.MoveUp(m_kind, m_list.selectedItems());
+    const RowSelection moved = m_doc.MoveUp(kind(), m_list.selectedItems());
     // The rows took their selection along; the lowest of them is shown.
     if (!moved.rows.empty()) {
         m_list.ensureVisible(moved.rows.back());
@@ -258,7 +209,7 @@ void CKanalyxView::OnMoveUp()
 
 void CKanalyxView::OnMoveDown()
 {
-    const RowSelection moved = m_doc.MoveDown(m_kind, m_list.selectedItems());
+    const RowSelection moved = m_doc.MoveDown(kind(), m_list.selectedItems());
     if (!moved.rows.empty()) {
         m_list.ensureVisible(moved.rows.front());
     }
@@ -266,7 +217,7 @@ void CKanalyxView::OnMoveDown()
 
 void CKanalyxView::OnDuplicate()
 {
-    const RowSelection result = m_doc.Duplicate(m_kind, m_list.selectedItems());
+    const RowSelection result = m_doc.Duplicate(kind(), m_list.selectedItems());
     if (result.rows.empty()) {
         return;
     }
@@ -282,13 +233,13 @@ void CKanalyxView::OnDuplicate()
 
 RowSelection CKanalyxView::OnDeleteRows()
 {
-    return m_doc.Delete(m_kind, m_list.selectedItems());
+    return m_doc.Delete(kind(), m_list.selectedItems());
 }
 
 void CKanalyxView::OnMoveTo(int number)
 {
     const std::vector<int> rows = m_list.selectedItems();
-    const RowSelection block = m_doc.MoveRowsTo(m_kind, rows, number - 1, StepKind::MoveTo);
+    const RowSelection block = m_doc.MoveRowsTo(kind(), rows, number - 1, StepKind::MoveTo);
     if (!block.rows.empty()) {
         SelectRows(block);
     }
@@ -301,7 +252,7 @@ void CKanalyxView::OnDropRows(int gap)
     const auto above =
         std::count_if(rows.begin(), rows.end(), [gap](int row) { return row < gap; });
     const RowSelection block =
-        m_doc.MoveRowsTo(m_kind, rows, gap - static_cast<int>(above), StepKind::Drag);
+        m_doc.MoveRowsTo(kind(), rows, gap - static_cast<int>(above), StepKind::Drag);
     if (!block.rows.empty()) {
         SelectRows(block);
     }
@@ -309,8 +260,11 @@ void CKanalyxView::OnDropRows(int gap)
 
 void CKanalyxView::OnSort(int column)
 {
-    if (column < 0 || column >= m_list.columnCount()) {
-        return;
+    if (column < 0 || column >= m_list.columnCount() ||
+        !(*m_columns)[static_cast<std::size_t>(column)].sortable) {
+        throw Error(ErrorCode::Internal, "the " + std::string(m_spec.name) +
+                                             " list cannot be sorted by its column " +
+                                             std::to_string(column));
     }
     struct Key
     {
@@ -342,12 +296,12 @@ void CKanalyxView::OnSort(int column)
         }
         return x.number ? *x.number < *y.number : x.text < y.text;
     });
-    m_doc.SortRows(m_kind, order);
+    m_doc.SortRows(kind(), order);
 }
 
 void CKanalyxView::SetCheckBoxes(bool ticked)
 {
-    m_doc.SetChecked(m_kind, m_list.selectedItems(), ticked);
+    m_doc.SetChecked(kind(), m_list.selectedItems(), ticked);
 }
 
 std::vector<char> CKanalyxView::MatchingRows(std::string_view filter) const
@@ -358,9 +312,12 @@ std::vector<char> CKanalyxView::MatchingRows(std::string_view filter) const
     }
     const std::u32string wanted = utf8::foldCase(filter);
     for (int row = 0; row < m_list.itemCount(); ++row) {
+        const bool number =
+            m_numberColumn >= 0 && m_list.itemText(row, m_numberColumn).starts_with(filter);
         matching[static_cast<std::size_t>(row)] = static_cast<char>(
-            m_list.itemText(row, 0).starts_with(filter) ||
-            utf8::foldCase(m_list.itemText(row, kNameColumn)).find(wanted) != std::u32string::npos);
+            number ||
+            (m_nameColumn >= 0 && utf8::foldCase(m_list.itemText(row, m_nameColumn)).find(wanted) !=
+                                      std::u32string::npos));
     }
     return matching;
 }
@@ -370,21 +327,27 @@ void CKanalyxView::OnEndLabelEdit(int row, int column, const std::optional<std::
     if (!text.has_value()) {
         return;
     }
-    if (row < 0 || row >= m_list.itemCount() || column < 0 || column >= m_list.columnCount()) {
-        return;
+    if (row < 0 || row >= m_list.itemCount()) {
+        throw Error(ErrorCode::Internal, "the " + std::string(m_spec.name) + " list has no row " +
+                                             std::to_string(row) + " to rename");
     }
-    m_doc.Rename(m_kind, row, firstCharacters(*text, kMaxNameCharacters), m_codec);
+    if (column < 0 || column >= m_list.columnCount() ||
+        !(*m_columns)[static_cast<std::size_t>(column)].editable) {
+        throw Error(ErrorCode::Internal, "column " + std::to_string(column) + " of the " +
+                                             std::string(m_spec.name) + " list cannot be edited");
+    }
+    m_doc.Rename(kind(), row, firstCharacters(*text, kMaxNameCharacters), m_codec);
 }
 
 void CKanalyxView::OnSetFlags(unsigned flags, unsigned mask)
 {
-    m_doc.SetFlags(m_kind, m_list.selectedItems(), flags, mask);
+    m_doc.SetFlags(kind(), m_list.selectedItems(), flags, mask);
 }
 
 void CKanalyxView::SetRowFlags(int row, unsigned flags)
 {
     const int rows[] = {row};
-    m_doc.SetFlags(m_kind, rows, flags, channelflags::kAll);
+    m_doc.SetFlags(kind(), rows, flags, channelflags::kAll);
 }
 
 RowColour CKanalyxView::OnCustomDraw(int row) const
@@ -396,7 +359,7 @@ RowColour CKanalyxView::OnCustomDraw(int row) const
 void CKanalyxView::SetCheckBox(int row, bool ticked)
 {
     const int rows[] = {row};
-    m_doc.SetChecked(m_kind, rows, ticked);
+    m_doc.SetChecked(kind(), rows, ticked);
 }
 
 void CKanalyxView::SelectRows(const RowSelection& selection)
@@ -423,7 +386,9 @@ DoubleClickResult CKanalyxView::OnLButtonDblClk(int row, int column)
         return DoubleClickResult::Nothing;
     }
     if (m_list.itemState(row, lvis::kFocused) != 0 && column >= 1) {
-        return column == kNameColumn && BeginCellEdit(row, column).has_value()
+        const bool editable = column < m_list.columnCount() &&
+                              (*m_columns)[static_cast<std::size_t>(column)].editable;
+        return editable && BeginCellEdit(row, column).has_value()
                    ? DoubleClickResult::OpenNameEditor
                    : DoubleClickResult::Nothing;
     }

@@ -9,6 +9,7 @@
 #include "document/kanalyxdoc.h"
 #include "platform/observerlist.h"
 #include "views/listctrl.h"
+#include "views/listspec.h"
 
 namespace kx {
 
@@ -53,35 +54,38 @@ enum class DoubleClickResult
 // The logic of one channel list: its rows on a headless list control, mirrored from the
 // document's list; the selection; the commands on the selected rows (moving, duplicating,
 // deleting, renaming, the check box), which the document carries out as steps of its history;
-// the row colour and the double-click rules. The three views (CTVEditView, CFMEditView,
-// CDTVEditView) add the columns, the cell texts and the count pane. A view observes the
+// the row colour and the double-click rules. What the list shows (its columns, cell texts and
+// count pane) comes from its row of the list table (views/listspec.h). A view observes the
 // document for its lifetime; the widget draws the list and forwards input to these functions.
 // Names are shown and stored under the codec settings the view was given, which must outlive it.
 class CKanalyxView : public DocumentObserver
 {
 public:
-    // After the columns of each list comes the short name (the emphasised part of a name); the
-    // command-line tool does not print it.
-    static constexpr int kShortNameColumn = 6;
-
+    // Observes doc's list of kind and fills its rows from what the document holds now.
+    CKanalyxView(CKanalyxDoc& doc, ListKind kind, const CodecSettings& codec);
     ~CKanalyxView() override;
     CKanalyxView(const CKanalyxView&) = delete;
     CKanalyxView& operator=(const CKanalyxView&) = delete;
 
     ListCtrl& GetListCtrl() noexcept { return m_list; }
     const ListCtrl& GetListCtrl() const noexcept { return m_list; }
-    ListKind kind() const noexcept { return m_kind; }
+    ListKind kind() const noexcept { return m_spec.kind; }
+    const ListSpec& spec() const noexcept { return m_spec; }
+    // What each column of the list shows now, by column.
+    const std::vector<ColumnSpec>& columns() const noexcept { return *m_columns; }
+    // The column that shows id, or -1 when the list does not show it.
+    int ColumnOf(ColumnId id) const noexcept;
 
     // Observers are not owned and must be removed before they die.
     void addObserver(ViewObserver* observer) { m_observers.add(observer); }
     void removeObserver(ViewObserver* observer) { m_observers.remove(observer); }
 
-    // Tells the observers the channel count; the base has no pane.
-    virtual void UpdateCountPane();
-    // The text the view's count pane shows now ("TV-12"); empty for the base.
-    virtual std::string CountPaneText() const;
-    // Writes the cells and the check box of one row from its record; the base does nothing.
-    virtual void FillRow(int row, const CChannelRec& rec);
+    // Tells the observers the channel count.
+    void UpdateCountPane();
+    // The text the view's count pane shows now ("TV-12").
+    std::string CountPaneText() const;
+    // Writes the cells and the check box of one row from its record.
+    void FillRow(int row, const CChannelRec& rec);
     // Fills every row again (after a change of the codec settings).
     void RefillRows();
 
@@ -91,7 +95,7 @@ public:
     // places.
     bool OnUpdateDuplicate() const noexcept
     {
-        return OnUpdateNeedSelection() && !m_doc.KeepsPlaces(m_kind);
+        return OnUpdateNeedSelection() && !m_doc.KeepsPlaces(kind());
     }
     // Whether the list shows favourites and flags that the user can set.
     bool ShowsFlags() const noexcept { return m_showsFlags; }
@@ -112,7 +116,8 @@ public:
     // count for after the last row). They stay selected.
     void OnDropRows(int gap);
     // Orders the list by the texts of a column (numbers by value, other texts without regard to
-    // case; equal texts keep their order) and renumbers it.
+    // case; equal texts keep their order) and renumbers it. A column the list does not have, or
+    // one that cannot be sorted by, throws Error(ErrorCode::Internal).
     void OnSort(int column);
     // Ticks or unticks the check boxes of every selected row, as one step.
     void SetCheckBoxes(bool ticked);
@@ -122,7 +127,8 @@ public:
 
     // End of an in-place edit of (row, column): text is the edited text, or no value when the
     // edit was left with Escape. The name is cut to 37 characters. A name the codec settings
-    // cannot store throws Error(ErrorCode::Usage) and changes nothing.
+    // cannot store throws Error(ErrorCode::Usage) and changes nothing; a row that does not exist
+    // or a column that cannot be edited throws Error(ErrorCode::Internal).
     void OnEndLabelEdit(int row, int column, const std::optional<std::string>& text);
     // The colour of a row's text: blue when its check box shows unticked.
     RowColour OnCustomDraw(int row) const;
@@ -153,46 +159,20 @@ public:
     void rowsChanged(ListKind list, std::span<const int> rows) override;
     void numbersChanged(ListKind list, std::span<const int> rows) override;
 
-protected:
-    // Observes doc's list of kind and creates the columns.
-    CKanalyxView(CKanalyxDoc& doc, ListKind kind, const std::vector<ListColumn>& columns,
-                 const CodecSettings& codec);
-
-    // The columns the list shows for records with flags (layouts of the newer receivers, and
-    // satellites) or without, before the short name column goes in at kShortNameColumn; the
-    // base keeps the columns it was created with.
-    virtual std::vector<ListColumn> ColumnsFor(bool flags) const;
-    // Number, name, character table, service id, service type and flags.
-    static const std::vector<ListColumn>& ServiceColumns();
-    const CodecSettings& codec() const noexcept { return m_codec; }
-    // Writes the number, name, short name and character cells; the derived views add their three
-    // columns.
-    void fillCommonCells(int row, const CChannelRec& rec);
-    // The columns and the cells of a row of the radio and digital TV lists: frequency, symbol
-    // rate and modulation, or the service cells where the layout shows flags.
-    static std::vector<ListColumn> DigitalColumnsFor(bool flags);
-    void fillDigitalRow(int row, const CChannelRec& rec);
-    // Writes the service id, service type and flags cells of ServiceColumns().
-    void fillServiceCells(int row, const CChannelRec& rec);
-    // Writes the flags text into a cell.
-    void fillFlagsCell(int row, int column, const CChannelRec& rec);
-    // Shows the row ticked when the record's check bit is clear, else unticked.
-    void fillCheckBox(int row, const CChannelRec& rec);
-    void notifyCountPane(int pane, const std::string& text);
-
 private:
-    // The name and short name as the lists show them (without the names' control codes).
-    void fillNumberCell(int row, const CChannelRec& rec);
-    void fillNameCells(int row, const CChannelRec& rec);
-    void selectAndFocus(int row);
+    // The columns as ListCtrl takes them.
+    void createColumns();
     void fillRows(std::span<const int> rows);
+    void selectAndFocus(int row);
 
     CKanalyxDoc& m_doc;
-    ListKind m_kind;
+    const ListSpec& m_spec;
     const CodecSettings& m_codec;
     ListCtrl m_list;
-    std::vector<ListColumn> m_columns; // as created
+    const std::vector<ColumnSpec>* m_columns;
     bool m_showsFlags;
+    int m_numberColumn = -1;
+    int m_nameColumn = -1;
     ObserverList<ViewObserver> m_observers;
 };
 

@@ -7,6 +7,7 @@
 #include <QBrush>
 #include <QColor>
 
+#include "gui/coretext.h"
 #include "platform/strings.h"
 #include "views/modulationtext.h"
 
@@ -66,6 +67,9 @@ QVariant ListCtrlItemModel::data(const QModelIndex& index, int role) const
         if (m_list.column(index.column()).headerId == ids::kColumnModulation) {
             const std::string_view shown = ModulationOnScreen(text);
             return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
+        }
+        if (m_list.column(index.column()).headerId == ids::kColumnCharacter) {
+            return translatedCoreText(text); // the name of a character table
         }
         return QString::fromStdString(text);
     }
@@ -149,7 +153,7 @@ QVariant ListCtrlItemModel::headerData(int section, Qt::Orientation orientation,
     }
     const ListColumn& column = m_list.column(section);
     if (role == Qt::DisplayRole) {
-        return QString::fromStdString(Strings::text(column.headerId));
+        return coreText(column.headerId);
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(alignmentOf(column.align));

@@ -17,6 +17,7 @@
 #include "app/kanalyxapp.h"
 #include "app/mainframe.h"
 #include "app/manualdialog.h"
+#include "gui/coretext.h"
 #include "guitestsupport.h"
 #include "platform/sidefiles.h"
 #include "platform/strings.h"
@@ -145,8 +146,7 @@ private slots:
                  QStringLiteral("Дублировать выделенное"));
         QCOMPARE(frame.action(Command::EditDuplicate)->toolTip(), QStringLiteral("Дублировать"));
         QCOMPARE(frame.charsetBar()->characterSetCombo()->itemText(2), QStringLiteral("Кириллица"));
-        QCOMPARE(QString::fromStdString(kx::Strings::text(kx::ids::kMoreSettingsCaption)),
-                 QStringLiteral("Дополнительно"));
+        QCOMPARE(kx::coreText(kx::ids::kMoreSettingsCaption), QStringLiteral("Дополнительно"));
         const QAbstractItemModel* analog = frame.listWidget(kx::ListKind::Analog)->model();
         QCOMPARE(analog->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Название"));
         QCOMPARE(frame.messagePaneText(), QStringLiteral("Готово"));
@@ -198,7 +198,7 @@ private slots:
         CKanalyxApp app(kx::guitest::programFolder());
         QVERIFY(app.InitInstance({}, kQuiet));
         QCOMPARE(menuTitles(*app.mainFrame()).first(), QStringLiteral("&File"));
-        QCOMPARE(QString::fromStdString(kx::Strings::text(61225)), QStringLiteral("Cyrillic"));
+        QCOMPARE(kx::coreText(61225), QStringLiteral("Cyrillic"));
     }
 
     void germanWithoutItsLibrary_staysEnglishWithGermanChecked()

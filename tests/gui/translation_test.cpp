@@ -116,7 +116,7 @@ private slots:
                            "необходимо перезапустить программу."));
         QCOMPARE(m_translator.translate("Strings", "More Settings"),
                  QStringLiteral("Дополнительно"));
-        QCOMPARE(m_translator.translate("kx::CMainFrame", "Kanalyx Files (*.tll)"),
+        QCOMPARE(m_translator.translate("kx::FileCommands", "Kanalyx Files (*.tll)"),
                  QStringLiteral("Файлы Kanalyx (*.tll)"));
         QCOMPARE(m_translator.translate("kx::CAboutBox", "About"), QStringLiteral("О программе"));
         QCOMPARE(m_translator.translate("kx::CAboutBox", "Kanalyx ver 4.02"),

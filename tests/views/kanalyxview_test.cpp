@@ -14,9 +14,7 @@
 #include "platform/strings.h"
 #include "support/tempdir.h"
 #include "support/tllbuilder.h"
-#include "views/dtveditview.h"
-#include "views/fmeditview.h"
-#include "views/tveditview.h"
+#include "views/documentviews.h"
 
 namespace kx {
 namespace {
@@ -131,9 +129,10 @@ protected:
     test::TempDir dir;
     CodecSettings codec;
     CKanalyxDoc doc;
-    CTVEditView tv{doc, codec};
-    CFMEditView fm{doc, codec};
-    CDTVEditView dtv{doc, codec};
+    DocumentViews views{doc, codec};
+    CKanalyxView& tv = views.view(ListKind::Analog);
+    CKanalyxView& fm = views.view(ListKind::Radio);
+    CKanalyxView& dtv = views.view(ListKind::DigitalTV);
     PaneWatcher panes;
 };
 
@@ -162,7 +161,7 @@ TEST_F(Views, NamesShowWithoutControlCodes_RenameClearsTheShortName)
 {
     open(TllBuilder(2).analog(RecordBytes(2).name("\x86Tagesschau\x87 HD")).trailing("T").build());
     const ListCtrl& list = tv.GetListCtrl();
-    const int shortName = CKanalyxView::kShortNameColumn;
+    const int shortName = tv.ColumnOf(ColumnId::ShortName);
     EXPECT_EQ(list.itemText(0, 1), "Tagesschau HD");
     EXPECT_EQ(list.itemText(0, shortName), "Tagesschau");
     tv.OnEndLabelEdit(0, 1, std::string("Tagesschau 24"));

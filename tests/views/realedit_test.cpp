@@ -10,9 +10,7 @@
 #include "support/realdata.h"
 #include "support/tempdir.h"
 #include "support/tllbuilder.h"
-#include "views/dtveditview.h"
-#include "views/fmeditview.h"
-#include "views/tveditview.h"
+#include "views/documentviews.h"
 
 namespace kx {
 namespace {
@@ -41,9 +39,9 @@ TEST(RealFileEdit, MoveRenameDeleteUndo_ChangeOnlyTheFieldsTheyShould)
 
     const CodecSettings codec;
     CKanalyxDoc doc;
-    CTVEditView tv(doc, codec);
-    CFMEditView fm(doc, codec);
-    CDTVEditView dtv(doc, codec);
+    DocumentViews views(doc, codec);
+    CKanalyxView& fm = views.view(ListKind::Radio);
+    CKanalyxView& dtv = views.view(ListKind::DigitalTV);
     doc.OnOpenDocument(path);
     ASSERT_EQ(dtv.GetListCtrl().itemCount(), kDigitalTV);
     ASSERT_EQ(fm.GetListCtrl().itemCount(), kRadio);
