@@ -112,8 +112,14 @@ void CMainFrame::connectCommands()
     on(Command::FileImport, [this] { m_lists->run([this] { m_files->OnFileImport(); }); });
     on(Command::FileExport, [this] { m_files->OnFileExport(); });
     on(Command::FileExit, [this] { close(); });
-    on(Command::MoreSettings, [this] { OnMoreSettings(); });
-    on(Command::DataBlock, [this] { OnDataBlock(); });
+    on(Command::MoreSettings, [this] {
+        OnSettingsDialog(m_dialogs.moreSettings != nullptr,
+                         [this] { m_dialogs.moreSettings(this, m_doc, m_codec); });
+    });
+    on(Command::DataBlock, [this] {
+        OnSettingsDialog(m_dialogs.dataBlock != nullptr,
+                         [this] { m_dialogs.dataBlock(this, m_doc, m_codec); });
+    });
     on(Command::UserSettings, [this] { OnUserSettings(); });
     on(Command::EditFind, [this] {
         filterBox()->setFocus(Qt::ShortcutFocusReason);
@@ -369,27 +375,14 @@ void CMainFrame::dropEvent(QDropEvent* event)
 
 // ---- Commands
 
-void CMainFrame::OnMoreSettings()
+void CMainFrame::OnSettingsDialog(bool given, const std::function<void()>& dialog)
 {
     commitCellEdits();
-    if (!m_doc.OnUpdateFileCommand() || !m_dialogs.moreSettings) {
+    if (!m_doc.OnUpdateFileCommand() || !given) {
         return;
     }
     try {
-        m_dialogs.moreSettings(this, m_doc, m_codec);
-    } catch (const std::exception& error) {
-        ShowError(this, tr("The settings could not be changed."), error);
-    }
-}
-
-void CMainFrame::OnDataBlock()
-{
-    commitCellEdits();
-    if (!m_doc.OnUpdateFileCommand() || !m_dialogs.dataBlock) {
-        return;
-    }
-    try {
-        m_dialogs.dataBlock(this, m_doc, m_codec);
+        dialog();
     } catch (const std::exception& error) {
         ShowError(this, tr("The settings could not be changed."), error);
     }

@@ -143,8 +143,9 @@ private:
     void connectCommands();
     void connectLists();
 
-    void OnMoreSettings();
-    void OnDataBlock();
+    // Runs a dialog on the settings block (More Settings, Data Block), which applies its changes
+    // as steps of the history; a dialog not given, or no open file, does nothing.
+    void OnSettingsDialog(bool given, const std::function<void()>& dialog);
     void OnUserSettings();
     // Undo or Redo, then shows what it touched: its rows selected in their list, which takes
     // the focus.

@@ -58,15 +58,6 @@ void HexGridModel::SetMark(int first, int last)
     m_nScrollPos = std::clamp(first / kBytesPerRow, 0, scrollMaximum());
 }
 
-std::string HexGridModel::statusText() const
-{
-    if (m_nSelStart < 0) {
-        return "Address: -- Count: 0";
-    }
-    return "Address: " + formatAddress(static_cast<std::uint32_t>(m_nSelStart)) +
-           "  Count: " + std::to_string(GetSelCount());
-}
-
 int HexGridModel::clampedStep(int rows) const
 {
     // The upper clamp comes first: a block of fewer than 16 bytes gets -1 from it, which the

@@ -126,8 +126,6 @@ public:
     int markEnd() const noexcept { return m_nMarkEnd; }
     int anchor() const noexcept { return m_nAnchor; }
     int count() const noexcept { return static_cast<int>(m_data.size()); }
-    // The text of the owner's status box.
-    std::string statusText() const;
 
     // The top row (scroll position) and the scroll bar's range 0 to scrollMaximum().
     int scrollPosition() const noexcept { return m_nScrollPos; }

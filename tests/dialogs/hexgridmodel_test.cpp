@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 #include "platform/codepage.h"
@@ -14,6 +15,13 @@ namespace {
 using Grid = HexGridModel;
 constexpr unsigned kLeft = Grid::kLeftButton;
 constexpr unsigned kLeftShift = Grid::kLeftButton | Grid::kShift;
+
+// The selection as the status box names it: its first byte and its length, or -1 and 0.
+std::pair<int, int> selection(const Grid& grid)
+{
+    return grid.GetSelStart() < 0 ? std::pair{-1, 0}
+                                  : std::pair{grid.GetSelStart(), grid.GetSelCount()};
+}
 
 // Points worked out by hand from the cell positions: byte b of row 0 has its hex digits at
 // x = 50 + 24 b; "+5" lands inside both the button-down box and the move box of b.
@@ -148,14 +156,14 @@ TEST_F(HexGridModelTest, HitTest_CountsFromTheTopRowAndStopsAtTheEnd)
 TEST_F(HexGridModelTest, ShiftClick_ExtendsForwardsOrStrictlyBetweenBackwards)
 {
     ASSERT_TRUE(m_grid.SetData(m_bytes));
-    EXPECT_EQ(m_grid.statusText(), "Address: -- Count: 0");
+    EXPECT_EQ(selection(m_grid), (std::pair{-1, 0}));
     m_grid.OnLButtonDown(hexX(10), 5, kLeft);
     m_grid.OnLButtonUp(hexX(10), 5);
     m_grid.OnLButtonDown(hexX(15), 5, kLeftShift);
     m_grid.OnLButtonUp(hexX(15), 5);
     EXPECT_EQ(m_grid.GetSelStart(), 10);
     EXPECT_EQ(m_grid.GetSelCount(), 6);
-    EXPECT_EQ(m_grid.statusText(), "Address: 000A  Count: 6");
+    EXPECT_EQ(selection(m_grid), (std::pair{0x000A, 6}));
 
     m_grid.OnLButtonDown(hexX(5), 5, kLeftShift);
     m_grid.OnLButtonUp(hexX(5), 5);
@@ -191,7 +199,7 @@ TEST_F(HexGridModelTest, Drag_BackOneByteGivesEmptySelection)
     EXPECT_EQ(m_grid.GetSelStart(), 10);
     EXPECT_EQ(m_grid.selEnd(), 9);
     EXPECT_EQ(m_grid.GetSelCount(), 0);
-    EXPECT_EQ(m_grid.statusText(), "Address: 000A  Count: 0");
+    EXPECT_EQ(selection(m_grid), (std::pair{0x000A, 0}));
     m_grid.OnMouseMove(hexX(4), 23, kLeft);
     EXPECT_EQ(m_grid.GetSelStart(), 10);
     EXPECT_EQ(m_grid.selEnd(), 20);
@@ -221,7 +229,7 @@ TEST_F(HexGridModelTest, ClickOutsideEveryCellClearsSelectionKeepsAnchor)
     m_grid.OnLButtonDown(445, 5, kLeft);
     EXPECT_EQ(m_grid.GetSelStart(), -1);
     EXPECT_EQ(m_grid.GetSelCount(), 1) << "-1 to -1 counts one, as the owner reads it";
-    EXPECT_EQ(m_grid.statusText(), "Address: -- Count: 0");
+    EXPECT_EQ(selection(m_grid), (std::pair{-1, 0}));
     m_grid.OnMouseMove(hexX(12), 5, kLeft);
     m_grid.OnLButtonUp(hexX(12), 5);
     EXPECT_EQ(m_grid.GetSelStart(), -1);
@@ -364,7 +372,7 @@ TEST(HexGridAddress, LargeIndexesShowTheirLowFourDigits)
     grid.SetMark(0x10010, 0x10010);
     EXPECT_EQ(grid.paintPlan(0)[0].address, "0010");
     grid.OnLButtonDown(hexX(2), 0, kLeft);
-    EXPECT_EQ(grid.statusText(), "Address: 0012  Count: 1");
+    EXPECT_EQ(selection(grid), (std::pair{0x10012, 1}));
 }
 
 } // namespace
