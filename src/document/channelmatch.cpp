@@ -1,0 +1,224 @@
+#include "document/channelmatch.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "platform/utf8.h"
+
+namespace kx {
+
+namespace {
+
+// What identity matching compares; absent ids are -1.
+struct IdentityKey
+{
+    SignalSource source = SignalSource::Unknown;
+    long frequency = -1;
+    int onid = -1;
+    int tsid = -1;
+    int sid = -1;
+    std::string_view satellite;
+
+    bool operator==(const IdentityKey&) const = default;
+};
+
+struct IdentityKeyHash
+{
+    std::size_t operator()(const IdentityKey& key) const noexcept
+    {
+        std::size_t hash = std::hash<std::string_view>()(key.satellite);
+        for (const long part :
+             {static_cast<long>(key.source), key.frequency, static_cast<long>(key.onid),
+              static_cast<long>(key.tsid), static_cast<long>(key.sid)}) {
+            hash = hash * 1000003U ^ std::hash<long>()(part);
+        }
+        return hash;
+    }
+};
+
+std::optional<IdentityKey> identityKey(const ChannelIdentity& id)
+{
+    IdentityKey key;
+    key.source = id.source;
+    if (id.analog) {
+        if (!id.frequency) {
+            return std::nullopt;
+        }
+        key.frequency = *id.frequency;
+        return key;
+    }
+    if (!id.sid) {
+        return std::nullopt;
+    }
+    key.sid = *id.sid;
+    key.tsid = id.tsid.value_or(-1);
+    key.onid = id.onid.value_or(-1);
+    if (id.source == SignalSource::DvbS) {
+        key.satellite = id.satellite;
+    }
+    return key;
+}
+
+bool isIgnoredInNames(char32_t c)
+{
+    return c == U' ' || c == U'\t' || c == 0xA0 || c < 0x20 || (c >= 0x7F && c <= 0x9F) ||
+           (c >= 0x2000 && c <= 0x200B) || c == 0x3000;
+}
+
+// The name with case, blanks and control characters taken out.
+std::string looseName(std::string_view name)
+{
+    std::string loose;
+    loose.reserve(name.size());
+    for (const char32_t c : utf8::foldCase(name)) {
+        if (!isIgnoredInNames(c)) {
+            utf8::appendCodePoint(loose, c);
+        }
+    }
+    return loose;
+}
+
+// The channels of one kind on one side, in list order, then row order.
+struct Pool
+{
+    std::vector<ChannelRef> refs;
+    std::vector<std::string> looseNames;
+};
+
+class Matcher
+{
+public:
+    Matcher(std::span<const ChannelList> first, std::span<const ChannelList> second)
+        : m_lists{first, second}
+    {
+        for (int side = 0; side < 2; ++side) {
+            auto& table = side == 0 ? m_result.first : m_result.second;
+            table.resize(m_lists[side].size());
+            for (std::size_t list = 0; list < m_lists[side].size(); ++list) {
+                const std::vector<ListChannel>& channels = m_lists[side][list].channels;
+                table[list].resize(channels.size());
+                for (std::size_t index = 0; index < channels.size(); ++index) {
+                    const auto kind = static_cast<std::size_t>(KindOf(channels[index].id));
+                    m_pools[side][kind].refs.push_back(
+                        {static_cast<int>(list), static_cast<int>(index)});
+                }
+            }
+        }
+        for (std::size_t kind = 0; kind < kChannelKindCount; ++kind) {
+            m_result.secondHasKind[kind] = !m_pools[1][kind].refs.empty();
+        }
+    }
+
+    ChannelMatch run()
+    {
+        for (std::size_t kind = 0; kind < kChannelKindCount; ++kind) {
+            if (m_pools[0][kind].refs.empty() || m_pools[1][kind].refs.empty()) {
+                continue;
+            }
+            matchIdentities(m_pools[0][kind], m_pools[1][kind]);
+            matchNames(kind, false);
+            matchNames(kind, true);
+        }
+        return std::move(m_result);
+    }
+
+private:
+    const ListChannel& channel(int side, ChannelRef ref) const
+    {
+        return m_lists[side][static_cast<std::size_t>(ref.list)]
+            .channels[static_cast<std::size_t>(ref.index)];
+    }
+    ChannelMatch::Entry& entry(int side, ChannelRef ref)
+    {
+        auto& table = side == 0 ? m_result.first : m_result.second;
+        return table[static_cast<std::size_t>(ref.list)][static_cast<std::size_t>(ref.index)];
+    }
+    void pair(ChannelRef a, ChannelRef b, MatchKind how)
+    {
+        entry(0, a) = {how, b};
+        entry(1, b) = {how, a};
+    }
+
+    void matchIdentities(const Pool& first, const Pool& second)
+    {
+        // The occurrences of each identity on the second side, and how many have paired.
+        struct Occurrences
+        {
+            std::vector<ChannelRef> refs;
+            std::size_t used = 0;
+        };
+        std::unordered_map<IdentityKey, Occurrences, IdentityKeyHash> bySecond;
+        bySecond.reserve(second.refs.size());
+        for (const ChannelRef ref : second.refs) {
+            if (const std::optional<IdentityKey> key = identityKey(channel(1, ref).id)) {
+                bySecond[*key].refs.push_back(ref);
+            }
+        }
+        for (const ChannelRef ref : first.refs) {
+            const std::optional<IdentityKey> key = identityKey(channel(0, ref).id);
+            if (!key) {
+                continue;
+            }
+            const auto found = bySecond.find(*key);
+            if (found != bySecond.end() && found->second.used < found->second.refs.size()) {
+                pair(ref, found->second.refs[found->second.used++], MatchKind::Identity);
+            }
+        }
+    }
+
+    // Pairs the channels left whose name (exact or loose) is unique on both sides.
+    void matchNames(std::size_t kind, bool loose)
+    {
+        struct Occurrence
+        {
+            int count = 0;
+            ChannelRef ref;
+        };
+        std::array<std::unordered_map<std::string_view, Occurrence>, 2> byName;
+        for (int side = 0; side < 2; ++side) {
+            Pool& pool = m_pools[side][kind];
+            if (loose && pool.looseNames.empty()) {
+                pool.looseNames.reserve(pool.refs.size());
+                for (const ChannelRef ref : pool.refs) {
+                    pool.looseNames.push_back(looseName(channel(side, ref).name));
+                }
+            }
+            byName[side].reserve(pool.refs.size());
+            for (std::size_t i = 0; i < pool.refs.size(); ++i) {
+                const std::string_view name =
+                    loose ? pool.looseNames[i] : channel(side, pool.refs[i]).name;
+                if (!name.empty()) {
+                    Occurrence& occurrence = byName[side][name];
+                    ++occurrence.count;
+                    occurrence.ref = pool.refs[i];
+                }
+            }
+        }
+        for (const auto& [name, occurrence] : byName[0]) {
+            if (occurrence.count != 1 || entry(0, occurrence.ref).how != MatchKind::None) {
+                continue;
+            }
+            const auto found = byName[1].find(name);
+            if (found != byName[1].end() && found->second.count == 1 &&
+                entry(1, found->second.ref).how == MatchKind::None) {
+                pair(occurrence.ref, found->second.ref, MatchKind::Name);
+            }
+        }
+    }
+
+    std::array<std::span<const ChannelList>, 2> m_lists;
+    std::array<std::array<Pool, kChannelKindCount>, 2> m_pools;
+    ChannelMatch m_result;
+};
+
+} // namespace
+
+ChannelMatch MatchChannels(std::span<const ChannelList> first, std::span<const ChannelList> second)
+{
+    return Matcher(first, second).run();
+}
+
+} // namespace kx
