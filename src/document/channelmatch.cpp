@@ -21,6 +21,11 @@ struct IdentityKey
     int tsid = -1;
     int sid = -1;
     std::string_view satellite;
+    // Set only while occurrences of one identity pair by likeness first (see run()).
+    std::string_view name;
+    long tuning = -1;
+    int channel = -1;
+    int number = -1;
 
     bool operator==(const IdentityKey&) const = default;
 };
@@ -29,7 +34,8 @@ struct IdentityKeyHash
 {
     std::size_t operator()(const IdentityKey& key) const noexcept
     {
-        std::size_t hash = std::hash<std::string_view>()(key.satellite);
+        std::size_t hash = std::hash<std::string_view>()(key.satellite) * 31U ^
+                           std::hash<std::string_view>()(key.name);
         for (const long part :
              {static_cast<long>(key.source), key.frequency, static_cast<long>(key.onid),
               static_cast<long>(key.tsid), static_cast<long>(key.sid)}) {
@@ -118,7 +124,14 @@ public:
             if (m_pools[0][kind].refs.empty() || m_pools[1][kind].refs.empty()) {
                 continue;
             }
-            matchIdentities(m_pools[0][kind], m_pools[1][kind]);
+            // A service held twice (under two names, from two transmitters or under two
+            // numbers, as receivers' own lists hold some) pairs with the occurrence most like
+            // it first: same name, place of reception and number; same name and place; same
+            // name; then in order.
+            for (const Likeness likeness : {Likeness::NamePlaceNumber, Likeness::NamePlace,
+                                            Likeness::Name, Likeness::IdentityOnly}) {
+                matchIdentities(m_pools[0][kind], m_pools[1][kind], likeness);
+            }
             matchNames(kind, false);
             matchNames(kind, true);
         }
@@ -142,7 +155,16 @@ private:
         entry(1, b) = {how, a};
     }
 
-    void matchIdentities(const Pool& first, const Pool& second)
+    enum class Likeness
+    {
+        NamePlaceNumber,
+        NamePlace,
+        Name,
+        IdentityOnly,
+    };
+
+    // Pairs the channels left with the same identity and what likeness asks for besides.
+    void matchIdentities(const Pool& first, const Pool& second, Likeness likeness)
     {
         // The occurrences of each identity on the second side, and how many have paired.
         struct Occurrences
@@ -152,13 +174,31 @@ private:
         };
         std::unordered_map<IdentityKey, Occurrences, IdentityKeyHash> bySecond;
         bySecond.reserve(second.refs.size());
+        const auto keyOf = [this, likeness](int side, ChannelRef ref) {
+            const ListChannel& listed = channel(side, ref);
+            std::optional<IdentityKey> key;
+            if (entry(side, ref).how == MatchKind::None) {
+                key = identityKey(listed.id);
+            }
+            if (key && likeness != Likeness::IdentityOnly) {
+                key->name = listed.name;
+            }
+            if (key && (likeness == Likeness::NamePlaceNumber || likeness == Likeness::NamePlace)) {
+                key->channel = listed.id.channel.value_or(-1);
+                key->tuning = listed.id.analog ? -1 : listed.id.frequency.value_or(-1);
+            }
+            if (key && likeness == Likeness::NamePlaceNumber) {
+                key->number = listed.number;
+            }
+            return key;
+        };
         for (const ChannelRef ref : second.refs) {
-            if (const std::optional<IdentityKey> key = identityKey(channel(1, ref).id)) {
+            if (const std::optional<IdentityKey> key = keyOf(1, ref)) {
                 bySecond[*key].refs.push_back(ref);
             }
         }
         for (const ChannelRef ref : first.refs) {
-            const std::optional<IdentityKey> key = identityKey(channel(0, ref).id);
+            const std::optional<IdentityKey> key = keyOf(0, ref);
             if (!key) {
                 continue;
             }

@@ -32,7 +32,9 @@ struct ChannelRef
 // 1. By identity: the same source and, for digital channels, the same SID, TSID and ONID (an
 //    absent id equals only an absent one; a digital channel without SID has no identity), for
 //    satellite channels the same satellite too; for analog channels the same frequency. When an
-//    identity occurs several times, its occurrences pair in order (the first with the first).
+//    identity occurs several times, its occurrences pair with the one most like them first: the
+//    same name, physical channel and frequency, and number; then the same name, channel and
+//    frequency; then the same name; then the rest in order (the first with the first).
 // 2. Then, among the channels left on both sides, by name: first the same text, then the same
 //    text with case and blanks (and invisible control characters) ignored. A name that occurs
 //    more than once among the channels of its kind on either side, counted in that form, never
