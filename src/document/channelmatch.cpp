@@ -1,5 +1,6 @@
 #include "document/channelmatch.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -79,6 +80,16 @@ std::string looseName(std::string_view name)
 {
     std::string loose;
     loose.reserve(name.size());
+    const bool ascii = std::all_of(name.begin(), name.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+        for (char c : name) {
+            if (!isIgnoredInNames(static_cast<unsigned char>(c))) {
+                loose += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            }
+        }
+        return loose;
+    }
     for (const char32_t c : utf8::foldCase(name)) {
         if (!isIgnoredInNames(c)) {
             utf8::appendCodePoint(loose, c);
@@ -124,13 +135,14 @@ public:
             if (m_pools[0][kind].refs.empty() || m_pools[1][kind].refs.empty()) {
                 continue;
             }
+            matchSingleIdentities(kind);
             // A service held twice (under two names, from two transmitters or under two
             // numbers, as receivers' own lists hold some) pairs with the occurrence most like
             // it first: same name, place of reception and number; same name and place; same
             // name; then in order.
             for (const Likeness likeness : {Likeness::NamePlaceNumber, Likeness::NamePlace,
                                             Likeness::Name, Likeness::IdentityOnly}) {
-                matchIdentities(m_pools[0][kind], m_pools[1][kind], likeness);
+                matchRepeatedIdentities(likeness);
             }
             matchNames(kind, false);
             matchNames(kind, true);
@@ -155,6 +167,46 @@ private:
         entry(1, b) = {how, a};
     }
 
+    // Pairs the identities that occur once on each side, and gathers (in order) the channels
+    // whose identity occurs on both sides and more than once on one of them.
+    void matchSingleIdentities(std::size_t kind)
+    {
+        struct Group
+        {
+            std::array<int, 2> count{};
+            std::array<ChannelRef, 2> ref;
+        };
+        std::unordered_map<IdentityKey, Group, IdentityKeyHash> groups;
+        groups.reserve(m_pools[0][kind].refs.size() + m_pools[1][kind].refs.size());
+        std::array<std::vector<Group*>, 2> groupOf;
+        for (int side = 0; side < 2; ++side) {
+            for (const ChannelRef ref : m_pools[side][kind].refs) {
+                Group* group = nullptr;
+                if (const std::optional<IdentityKey> key = identityKey(channel(side, ref).id)) {
+                    group = &groups[*key];
+                    ++group->count[side];
+                    group->ref[side] = ref;
+                }
+                groupOf[side].push_back(group);
+            }
+        }
+        for (int side = 0; side < 2; ++side) {
+            m_repeated[side].clear();
+            const std::vector<ChannelRef>& refs = m_pools[side][kind].refs;
+            for (std::size_t i = 0; i < refs.size(); ++i) {
+                const Group* group = groupOf[side][i];
+                if (group == nullptr || group->count[0] == 0 || group->count[1] == 0) {
+                    continue;
+                }
+                if (group->count[0] > 1 || group->count[1] > 1) {
+                    m_repeated[side].push_back(refs[i]);
+                } else if (side == 0) {
+                    pair(group->ref[0], group->ref[1], MatchKind::Identity);
+                }
+            }
+        }
+    }
+
     enum class Likeness
     {
         NamePlaceNumber,
@@ -163,9 +215,12 @@ private:
         IdentityOnly,
     };
 
-    // Pairs the channels left with the same identity and what likeness asks for besides.
-    void matchIdentities(const Pool& first, const Pool& second, Likeness likeness)
+    // Pairs the repeated identities left whose channels are alike as likeness asks.
+    void matchRepeatedIdentities(Likeness likeness)
     {
+        if (m_repeated[0].empty()) {
+            return;
+        }
         // The occurrences of each identity on the second side, and how many have paired.
         struct Occurrences
         {
@@ -173,7 +228,7 @@ private:
             std::size_t used = 0;
         };
         std::unordered_map<IdentityKey, Occurrences, IdentityKeyHash> bySecond;
-        bySecond.reserve(second.refs.size());
+        bySecond.reserve(m_repeated[1].size());
         const auto keyOf = [this, likeness](int side, ChannelRef ref) {
             const ListChannel& listed = channel(side, ref);
             std::optional<IdentityKey> key;
@@ -192,12 +247,12 @@ private:
             }
             return key;
         };
-        for (const ChannelRef ref : second.refs) {
+        for (const ChannelRef ref : m_repeated[1]) {
             if (const std::optional<IdentityKey> key = keyOf(1, ref)) {
                 bySecond[*key].refs.push_back(ref);
             }
         }
-        for (const ChannelRef ref : first.refs) {
+        for (const ChannelRef ref : m_repeated[0]) {
             const std::optional<IdentityKey> key = keyOf(0, ref);
             if (!key) {
                 continue;
@@ -212,12 +267,13 @@ private:
     // Pairs the channels left whose name (exact or loose) is unique on both sides.
     void matchNames(std::size_t kind, bool loose)
     {
-        struct Occurrence
+        struct Occurrences
         {
-            int count = 0;
-            ChannelRef ref;
+            std::array<int, 2> count{};
+            std::array<ChannelRef, 2> ref;
         };
-        std::array<std::unordered_map<std::string_view, Occurrence>, 2> byName;
+        std::unordered_map<std::string_view, Occurrences> byName;
+        byName.reserve(m_pools[0][kind].refs.size() + m_pools[1][kind].refs.size());
         for (int side = 0; side < 2; ++side) {
             Pool& pool = m_pools[side][kind];
             if (loose && pool.looseNames.empty()) {
@@ -226,31 +282,29 @@ private:
                     pool.looseNames.push_back(looseName(channel(side, ref).name));
                 }
             }
-            byName[side].reserve(pool.refs.size());
             for (std::size_t i = 0; i < pool.refs.size(); ++i) {
                 const std::string_view name =
                     loose ? pool.looseNames[i] : channel(side, pool.refs[i]).name;
                 if (!name.empty()) {
-                    Occurrence& occurrence = byName[side][name];
-                    ++occurrence.count;
-                    occurrence.ref = pool.refs[i];
+                    Occurrences& occurrences = byName[name];
+                    ++occurrences.count[side];
+                    occurrences.ref[side] = pool.refs[i];
                 }
             }
         }
-        for (const auto& [name, occurrence] : byName[0]) {
-            if (occurrence.count != 1 || entry(0, occurrence.ref).how != MatchKind::None) {
-                continue;
-            }
-            const auto found = byName[1].find(name);
-            if (found != byName[1].end() && found->second.count == 1 &&
-                entry(1, found->second.ref).how == MatchKind::None) {
-                pair(occurrence.ref, found->second.ref, MatchKind::Name);
+        for (const auto& [name, occurrences] : byName) {
+            if (occurrences.count[0] == 1 && occurrences.count[1] == 1 &&
+                entry(0, occurrences.ref[0]).how == MatchKind::None &&
+                entry(1, occurrences.ref[1]).how == MatchKind::None) {
+                pair(occurrences.ref[0], occurrences.ref[1], MatchKind::Name);
             }
         }
     }
 
     std::array<std::span<const ChannelList>, 2> m_lists;
     std::array<std::array<Pool, kChannelKindCount>, 2> m_pools;
+    // The channels of the kind being matched whose identity repeats, by side.
+    std::array<std::vector<ChannelRef>, 2> m_repeated;
     ChannelMatch m_result;
 };
 
