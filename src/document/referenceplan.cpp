@@ -9,10 +9,10 @@ namespace kx {
 
 namespace {
 
-// One numbering: a source, TV or radio.
+// One numbering: a source, TV or radio (and analog apart, for a source of Unknown).
 int numberingOf(const ChannelIdentity& id)
 {
-    return static_cast<int>(id.source) * 2 + (id.radio ? 1 : 0);
+    return static_cast<int>(id.source) * 4 + (id.analog ? 2 : 0) + (id.radio ? 1 : 0);
 }
 
 // The numbers given so far in the numberings of one list: which numbering of the reference gave
@@ -72,12 +72,6 @@ ListPlan planList(const ChannelList& list, const std::vector<ChannelMatch::Entry
         plan.byName += row.how == MatchKind::Name ? 1 : 0;
     }
     plan.unmatched = static_cast<int>(channels.size()) - plan.byIdentity - plan.byName;
-    if (!plan.paired) {
-        for (const ListChannel& channel : channels) {
-            plan.order.push_back(channel.row);
-        }
-        return plan;
-    }
 
     // Matched rows in the reference's order.
     std::vector<std::pair<std::size_t, std::size_t>> matched; // (reference position, index)
@@ -112,7 +106,10 @@ ListPlan planList(const ChannelList& list, const std::vector<ChannelMatch::Entry
         if (matches[i].other.valid()) {
             continue;
         }
-        if (unmatched == UnmatchedRows::Delete) {
+        if (!match.secondHasKind[static_cast<std::size_t>(KindOf(channels[i].id))]) {
+            // Its numbering is not one the reference speaks of: left as it is.
+            plan.order.push_back(channels[i].row);
+        } else if (unmatched == UnmatchedRows::Delete) {
             plan.rows[i].deleted = true;
             plan.deletedRows.push_back(channels[i].row);
         } else {

@@ -31,15 +31,16 @@ struct RowPlan
 struct ListPlan
 {
     std::string list; // the file list's name
-    // Whether the reference has channels of a kind this list holds. A list that is not paired
-    // is left exactly as it is (even with UnmatchedRows::Delete), and its rows count as
-    // unmatched.
+    // Whether the reference has channels of a kind this list holds. Channels of a kind the
+    // reference has none of are left as they are (even with UnmatchedRows::Delete): they keep
+    // their numbers and come after the matched rows with the unmatched ones; they count as
+    // unmatched. So a list that is not paired does not change at all.
     bool paired = false;
     // One entry per channel, in the list's current order.
     std::vector<RowPlan> rows;
     // The rows that stay (ListChannel::row), in their new order: matched rows in the reference's
-    // order (its lists in order, each in row order), then unmatched kept rows in their current
-    // order.
+    // order (its lists in order, each in row order), then unmatched kept rows (and those of a
+    // kind the reference lacks) in their current order.
     std::vector<int> order;
     // The rows taken out, in their current order.
     std::vector<int> deletedRows;
@@ -70,7 +71,8 @@ struct ReferencePlan
 //   reference with cable and antenna lists applied to an antenna-only file, say), is settled in
 //   the new order: the first row keeps the number, each later one gets the next number after
 //   the highest of the numbering (counted in renumbered);
-// - unmatched rows that are kept follow with the next numbers after that.
+// - unmatched rows that are kept follow with the next numbers after that;
+// - rows of a kind the reference has none of keep their numbers.
 // The plan does not check the numbers against what a receiver allows; the document does.
 //
 // Applying a list's own channels (or their reference list) changes nothing when every channel

@@ -117,6 +117,10 @@ INSTANTIATE_TEST_SUITE_P(
                  ",1,,C-1-1-20-05,\"R1\",DCR0,\n,2,,C-1-1-11-05,\"B\",DCT0,\n"
                  ",3,,C-1-1-10-05,\"A\",DCT0,\n",
                  kTvAndRadio, true, false, kKeep, "i:A=1 i:B=2 i:R1=1"},
+        PlanCase{"radio in the file's list stays when the reference has only TV, even with delete",
+                 ",4,,C-1-1-20-05,\"R1\",DCR0,\n,2,,C-1-1-10-05,\"A\",DCT0,\n"
+                 ",3,,C-1-1-12-05,\"C\",DCT0,\n",
+                 ",1,,C-1-1-10-05,\"A\",DCT0,\n", true, false, kDelete, "i:A=1 -:R1=4 x:C"},
         PlanCase{"cable and antenna numbers meeting in an antenna list: later ones renumbered",
                  ",1,,C-8-5-21-30,\"Delta\",DAT0,\n,2,,C-8-5-20-30,\"Gamma\",DAT0,\n"
                  ",3,,C-8-5-22-30,\"alpha\",DAT0,\n,4,,C-8-5-23-30,\"Beta\",DAT0,\n"
