@@ -272,8 +272,15 @@ private:
             std::array<int, 2> count{};
             std::array<ChannelRef, 2> ref;
         };
-        std::unordered_map<std::string_view, Occurrences> byName;
-        byName.reserve(m_pools[0][kind].refs.size() + m_pools[1][kind].refs.size());
+        const auto unmatched = [this, kind](int side) {
+            const std::vector<ChannelRef>& refs = m_pools[side][kind].refs;
+            return std::any_of(refs.begin(), refs.end(), [this, side](ChannelRef ref) {
+                return entry(side, ref).how == MatchKind::None;
+            });
+        };
+        if (!unmatched(0) || !unmatched(1)) {
+            return;
+        }
         for (int side = 0; side < 2; ++side) {
             Pool& pool = m_pools[side][kind];
             if (loose && pool.looseNames.empty()) {
@@ -282,13 +289,28 @@ private:
                     pool.looseNames.push_back(looseName(channel(side, ref).name));
                 }
             }
-            for (std::size_t i = 0; i < pool.refs.size(); ++i) {
-                const std::string_view name =
-                    loose ? pool.looseNames[i] : channel(side, pool.refs[i]).name;
-                if (!name.empty()) {
-                    Occurrences& occurrences = byName[name];
-                    ++occurrences.count[side];
-                    occurrences.ref[side] = pool.refs[i];
+        }
+        const auto nameAt = [this, kind, loose](int side, std::size_t i) -> std::string_view {
+            const Pool& pool = m_pools[side][kind];
+            return loose ? pool.looseNames[i] : channel(side, pool.refs[i]).name;
+        };
+        // The names of the channels left, then how often the paired channels hold them too.
+        std::unordered_map<std::string_view, Occurrences> byName;
+        for (const bool paired : {false, true}) {
+            for (int side = 0; side < 2; ++side) {
+                const std::vector<ChannelRef>& refs = m_pools[side][kind].refs;
+                for (std::size_t i = 0; i < refs.size(); ++i) {
+                    const std::string_view name = nameAt(side, i);
+                    if (name.empty() || (entry(side, refs[i]).how != MatchKind::None) != paired) {
+                        continue;
+                    }
+                    if (!paired) {
+                        Occurrences& occurrences = byName[name];
+                        ++occurrences.count[side];
+                        occurrences.ref[side] = refs[i];
+                    } else if (const auto found = byName.find(name); found != byName.end()) {
+                        ++found->second.count[side];
+                    }
                 }
             }
         }
