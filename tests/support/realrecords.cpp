@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "document/referencelist.h"
 #include "platform/file.h"
 
 namespace kx::test {
@@ -90,34 +91,10 @@ RealRecords readRealRecords(const std::filesystem::path& path)
 
 std::vector<ReferenceChannel> readReferenceList(const std::filesystem::path& path)
 {
-    const std::string text = File::readAll(path);
     std::vector<ReferenceChannel> channels;
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                fields.back() += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                fields.back() += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            fields.emplace_back();
-        } else if (c == '\n') {
-            if (fields.size() < 6) {
-                throw std::runtime_error(path.string() + ": a line with too few fields");
-            }
-            channels.push_back(
-                {std::stoi(fields[1]), fields[4], fields[5], fields.size() > 6 ? fields[6] : ""});
-            fields.assign(1, std::string());
-        } else if (c != '\r') {
-            fields.back() += c;
+    for (const ChannelList& list : ReadReferenceListFile(path)) {
+        for (const ListChannel& channel : list.channels) {
+            channels.push_back({channel.number, channel.name, list.name, channel.flags});
         }
     }
     return channels;

@@ -23,7 +23,8 @@ RealRecords readRealRecords(const std::filesystem::path& path);
 
 // One line of a reference channel list exported by another tool: programme number, name, the
 // list code (ACT0/AAT0 analog, DCT0/DAT0 digital TV, DCR0 radio, DST0/DSR0 satellite TV and
-// radio) and the flags (favourite numbers and S skip, H hide, L lock).
+// radio) and the flags (favourite numbers and S skip, H hide, L lock), read by the core's
+// reference-list reader.
 struct ReferenceChannel
 {
     int number = 0;
