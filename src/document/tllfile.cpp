@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,9 @@
 namespace kx {
 
 namespace {
+
+// How many bytes of a file's start tell XML text, leading blanks included.
+constexpr std::size_t kXmlHeadSize = 256;
 
 // Some files start with this word instead of the magic; the rest is laid out the same.
 constexpr std::uint32_t kTllMagicInverted = 0xA5A5A5A5;
@@ -332,18 +336,23 @@ private:
     }
 
     // An XML file given the extension of a channel list would otherwise be read as a variant-1
-    // file with an absurd block size; say what it is instead. No valid channel list starts with
-    // these bytes: the first word would be an analog block size that no record count gives.
+    // file with an absurd block size, or refused as a damaged block; say what it is instead.
     void refuseMarkupText() const
     {
-        char head[8] = {};
-        std::string_view text(head, m_ar.peek(head, sizeof head));
+        std::uint8_t head[kXmlHeadSize] = {};
+        const std::span<const std::uint8_t> bytes(head, m_ar.peek(head, sizeof head));
+        if (!LooksLikeXmlText(bytes)) {
+            return;
+        }
+        std::string_view text(reinterpret_cast<const char*>(head), bytes.size());
         if (text.substr(0, 3) == "\xEF\xBB\xBF") {
             text.remove_prefix(3);
         }
         if (text.substr(0, 5) == "<?xml") {
             fail(ErrorCode::Format, "the file is XML text, not a TLL channel list");
         }
+        fail(ErrorCode::Format,
+             "the file is XML text of a kind this editor does not read, not a TLL channel list");
     }
 
     Archive& m_ar;
@@ -411,6 +420,55 @@ std::string LoadWarningText(const LoadWarning& warning)
     return where + " is " + std::to_string(warning.size) +
            " bytes long, a layout this editor does not know: it is kept as it is and its "
            "channels are not shown";
+}
+
+bool LooksLikeXmlText(std::span<const std::uint8_t> head)
+{
+    std::size_t width = 1;
+    bool bigEndian = false;
+    const auto startsWith = [&head](std::initializer_list<std::uint8_t> mark) {
+        return head.size() >= mark.size() && std::equal(mark.begin(), mark.end(), head.begin());
+    };
+    if (startsWith({0xEF, 0xBB, 0xBF})) {
+        head = head.subspan(3);
+    } else if (startsWith({0xFF, 0xFE}) || startsWith({0xFE, 0xFF})) {
+        width = 2;
+        bigEndian = head[0] == 0xFE;
+        head = head.subspan(2);
+    } else if (head.size() >= 2 && (head[0] == 0) != (head[1] == 0)) {
+        // UTF-16 without a mark: the zero halves of ASCII characters say the byte order.
+        width = 2;
+        bigEndian = head[0] == 0;
+    }
+    const auto unit = [&](std::size_t index) -> unsigned {
+        const std::size_t at = index * width;
+        if (width == 1) {
+            return head[at];
+        }
+        return bigEndian ? (head[at] << 8U) | head[at + 1] : (head[at + 1] << 8U) | head[at];
+    };
+    const std::size_t units = head.size() / width;
+    std::size_t i = 0;
+    while (i < units && (unit(i) == ' ' || unit(i) == '\t' || unit(i) == '\r' || unit(i) == '\n')) {
+        ++i;
+    }
+    // '<', what starts a declaration, a comment or an element, and a few more characters of text.
+    constexpr std::size_t kTextAfterStart = 3;
+    if (i + 2 + kTextAfterStart > units || unit(i) != '<') {
+        return false;
+    }
+    const unsigned start = unit(i + 1);
+    const bool letter = (start >= 'A' && start <= 'Z') || (start >= 'a' && start <= 'z');
+    if (!letter && start != '?' && start != '!' && start != '_' && start != ':' && start < 0x80) {
+        return false;
+    }
+    for (std::size_t k = i + 2; k < i + 2 + kTextAfterStart; ++k) {
+        const unsigned c = unit(k);
+        if ((c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F) {
+            return false;
+        }
+    }
+    return true;
 }
 
 TllContents ReadTll(Archive& ar)

@@ -54,6 +54,12 @@ struct LoadWarning
 // The warning in English, for the command-line tool.
 std::string LoadWarningText(const LoadWarning& warning);
 
+// Whether the first bytes of a file are the start of XML text: after an optional byte order mark
+// and blanks, a '<' with a name, '?' or '!' after it, in UTF-8 or in UTF-16 of either byte order
+// (with or without the mark). No binary channel list starts so: its first word is a magic word
+// or a block size, whose higher bytes are not text.
+bool LooksLikeXmlText(std::span<const std::uint8_t> head);
+
 using Records = std::vector<std::unique_ptr<CChannelRec>>;
 
 // Everything of a TLL file but its channel records: how the file is laid out and the blocks it
