@@ -22,6 +22,7 @@
 #include <QToolBar>
 
 #include "app/charsetbar.h"
+#include "app/overwriteprompt.h"
 #include "app/settingsprofile.h"
 #include "app/windowmemory.h"
 #include "dialogs/importdlg.h"
@@ -954,6 +955,9 @@ bool CMainFrame::OnFileSaveAs()
 
 bool CMainFrame::saveDocumentAs(const QString& path)
 {
+    if (!ConfirmSaveOverChanges(this, m_doc, path)) {
+        return false;
+    }
     try {
         m_doc.OnSaveDocument(toPath(path));
     } catch (const std::exception& error) {
