@@ -1,5 +1,6 @@
 #include "clirunner.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
 #include <memory>
@@ -84,6 +85,16 @@ std::vector<CliResult> runCliTogether(const std::vector<std::vector<std::string>
         results.push_back(finish(run));
     }
     return results;
+}
+
+std::vector<std::string> namesIn(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::filesystem::path sampleList()

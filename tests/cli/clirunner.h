@@ -30,6 +30,9 @@ std::vector<CliResult>
 runCliTogether(const std::vector<std::vector<std::string>>& runs,
                const std::filesystem::path& work = std::filesystem::temp_directory_path());
 
+// The names in a folder, sorted.
+std::vector<std::string> namesIn(const std::filesystem::path& folder);
+
 // The project's committed sample list.
 std::filesystem::path sampleList();
 

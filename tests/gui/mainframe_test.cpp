@@ -294,7 +294,7 @@ private slots:
         const QString list = write("list.tll", channelFile(2, 0, 0));
         start({list});
         doc().MoveDown(kx::ListKind::Analog, std::vector<int>{0});
-        // Another window moves the other way and saves first.
+        // Another window deletes a channel and saves first.
         kx::CKanalyxDoc other;
         other.OnOpenDocument(list.toStdString());
         other.Delete(kx::ListKind::Analog, std::vector<int>{0});

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/file.h>
 #include <thread>
 #include <unistd.h>
@@ -17,67 +15,46 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Another program's lock: an open file of its own, locked.
-class OtherHolder
+// Another program's lock: an open file of its own, locked; closing it lets the lock go.
+int lockAsAnotherProgram(const std::filesystem::path& path)
 {
-public:
-    explicit OtherHolder(const std::filesystem::path& path)
-        : m_descriptor(::open(path.c_str(), O_RDONLY | O_CLOEXEC))
-    {
-        EXPECT_EQ(::flock(m_descriptor, LOCK_EX), 0);
-    }
-    ~OtherHolder() { letGo(); }
-    OtherHolder(const OtherHolder&) = delete;
-    OtherHolder& operator=(const OtherHolder&) = delete;
-
-    void letGo()
-    {
-        if (m_descriptor >= 0) {
-            ::close(m_descriptor);
-            m_descriptor = -1;
-        }
-    }
-
-private:
-    int m_descriptor;
-};
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    EXPECT_EQ(::flock(descriptor, LOCK_EX), 0);
+    return descriptor;
+}
 
 TEST(FileLock, HeldByAnotherForLongerThanTheWait_IsAnErrorNamingTheFile)
 {
     test::TempDir dir;
     const auto path = dir.write("list.tll", "bytes");
-    OtherHolder other(path);
+    const int other = lockAsAnotherProgram(path);
     try {
         FileLock::acquire(path, FileLock::Mode::Shared, 1000ms);
-        FAIL() << "the lock was taken twice";
+        ADD_FAILURE() << "the lock was taken twice";
     } catch (const Error& error) {
-        EXPECT_EQ(error.code(), ErrorCode::Io);
         EXPECT_EQ(std::string(error.what()),
                   path.string() + ": another program keeps it locked while it edits or saves it "
                                   "(waited 1 second); nothing was done");
     }
-    EXPECT_FALSE(FileLock::acquire(dir.file("none.tll"), FileLock::Mode::Exclusive).holds())
-        << "a file that does not exist has nothing to keep";
+    ::close(other);
+    EXPECT_FALSE(FileLock::acquire(dir.file("none.tll"), FileLock::Mode::Exclusive).holds());
 }
 
 // The holder put a new file in place of the one it locked before it let go: the waiter locks the
-// new file, which is what it will read.
+// new file, the one it will read; a lock this process holds is shared, not waited for.
 TEST(FileLock, FileReplacedWhileWaiting_IsLockedAnew)
 {
     test::TempDir dir;
     const auto path = dir.write("list.tll", "old");
-    OtherHolder other(path);
+    const int other = lockAsAnotherProgram(path);
     FileLock lock;
-    std::thread waiter([&] { lock = FileLock::acquire(path, FileLock::Mode::Exclusive, 10000ms); });
+    std::thread waiter([&] { lock = FileLock::acquire(path, FileLock::Mode::Exclusive, 10s); });
     std::this_thread::sleep_for(50ms);
     std::filesystem::rename(dir.write("new.tll", "new"), path);
-    other.letGo();
+    ::close(other);
     waiter.join();
     EXPECT_TRUE(lock.locks(path));
-
-    // This process shares a lock it holds instead of waiting for itself.
-    const FileLock again = FileLock::acquire(path, FileLock::Mode::Shared, 1000ms);
-    EXPECT_TRUE(again.locks(path));
+    EXPECT_TRUE(FileLock::acquire(path, FileLock::Mode::Shared, 1000ms).locks(path));
 }
 
 } // namespace

@@ -260,14 +260,11 @@ std::vector<std::string_view> splitBlocks(std::string_view file)
 {
     const bool magic =
         file.size() >= 4 && (u32At(file, 0) == 0x5A5A5A5A || u32At(file, 0) == 0xA5A5A5A5);
-    const std::size_t first = magic ? 4 : 0;
-    std::vector<std::string_view> parts{file.substr(0, first)};
-    for (std::size_t at = first; at < file.size();) {
-        const std::size_t length =
-            file.size() - at >= 4 ? std::min<std::size_t>(4 + u32At(file, at), file.size() - at)
-                                  : file.size() - at;
-        parts.push_back(file.substr(at, length));
-        at += length;
+    std::vector<std::string_view> parts{file.substr(0, magic ? 4 : 0)};
+    for (std::size_t at = parts[0].size(); at < file.size(); at += parts.back().size()) {
+        const std::size_t left = file.size() - at;
+        parts.push_back(
+            file.substr(at, left >= 4 ? std::min<std::size_t>(4 + u32At(file, at), left) : left));
     }
     return parts;
 }
@@ -282,17 +279,13 @@ std::size_t blockCount(std::string_view file)
 std::string damagedCopy(std::string_view file, BlockDamage damage, std::size_t block)
 {
     std::vector<std::string_view> parts = splitBlocks(file);
-    const std::size_t index = block + 1;
-    switch (damage) {
-    case BlockDamage::Repeated:
-        parts.insert(parts.begin() + static_cast<std::ptrdiff_t>(index), parts.at(index));
-        break;
-    case BlockDamage::Dropped:
-        parts.erase(parts.begin() + static_cast<std::ptrdiff_t>(index));
-        break;
-    case BlockDamage::SwappedWithNext:
-        std::swap(parts.at(index), parts.at(index + 1));
-        break;
+    const auto at = parts.begin() + static_cast<std::ptrdiff_t>(block + 1);
+    if (damage == BlockDamage::Repeated) {
+        parts.insert(at, *at);
+    } else if (damage == BlockDamage::Dropped) {
+        parts.erase(at);
+    } else {
+        std::iter_swap(at, at + 1);
     }
     std::string out;
     for (const std::string_view part : parts) {
