@@ -177,12 +177,13 @@ int run(const Args& args)
         }
     }
     ListViews views(codecFromOptions(args));
+    const FileLock lock = lockOutput(*out);
     openDocument(views.doc, args.positionals()[0]);
     Editor editor(views);
     for (const Option& option : args.options()) {
         editor.run(option);
     }
-    views.doc.OnSaveDocument(*out);
+    saveDocument(views.doc, *out);
     return 0;
 }
 

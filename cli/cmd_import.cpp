@@ -22,6 +22,7 @@ int run(const Args& args)
     }
     ImportChoice choice{args.has("--tv"), args.has("--fm"), args.has("--dtv"), args.has("--sat")};
     CKanalyxDoc doc;
+    const FileLock lock = lockOutput(*out);
     openDocument(doc, args.positionals()[0]);
     if (!choice.tv && !choice.fm && !choice.dtv && !choice.sat) {
         // Every list: the satellite lists too where both files have them.
@@ -33,7 +34,7 @@ int run(const Args& args)
         }
     }
     doc.OnFileImport(args.positionals()[1], choice);
-    doc.OnSaveDocument(*out);
+    saveDocument(doc, *out);
     return 0;
 }
 

@@ -9,8 +9,9 @@ int run(const Args& args)
 {
     args.expectPositionals({"FILE", "OUT"});
     CKanalyxDoc doc;
+    const FileLock lock = lockOutput(args.positionals()[1]);
     openDocument(doc, args.positionals()[0]);
-    doc.OnSaveDocument(args.positionals()[1]);
+    saveDocument(doc, args.positionals()[1]);
     return 0;
 }
 

@@ -103,6 +103,7 @@ int run(const Args& args)
     }
 
     CKanalyxDoc doc;
+    const FileLock lock = out != nullptr ? lockOutput(*out) : FileLock();
     openDocument(doc, args.positionals()[0]);
     const int variant = doc.GetVariant();
     // The pages work on a copy that goes back to the document as one change.
@@ -124,7 +125,7 @@ int run(const Args& args)
     doc.SetSettings(settings, StepKind::Settings);
 
     if (out != nullptr) {
-        doc.OnSaveDocument(*out);
+        saveDocument(doc, *out);
     }
     print(country, more, variant);
     return 0;

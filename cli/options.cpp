@@ -152,6 +152,23 @@ void openDocument(CKanalyxDoc& doc, const std::string& path)
     }
 }
 
+FileLock lockOutput(const std::string& out)
+{
+    if (File::NamesStandardOutput(out)) {
+        return {};
+    }
+    return FileLock::acquire(out, FileLock::Mode::Exclusive);
+}
+
+void saveDocument(CKanalyxDoc& doc, const std::string& out)
+{
+    if (doc.WouldOverwriteChanges(out)) {
+        throw Error(ErrorCode::Io,
+                    out + ": another program changed it after it was read; nothing was written");
+    }
+    doc.OnSaveDocument(out);
+}
+
 CodecSettings codecFromOptions(const Args& args)
 {
     MemoryProfile profile;

@@ -8,6 +8,7 @@
 #include "document/kanalyxdoc.h"
 #include "model/namecodec.h"
 #include "platform/error.h"
+#include "platform/filelock.h"
 
 namespace kx::cli {
 
@@ -71,5 +72,14 @@ std::vector<OptionSpec> withCodecOptions(std::initializer_list<OptionSpec> own);
 
 // Opens FILE into doc and writes what the user should know about it to stderr, one line each.
 void openDocument(CKanalyxDoc& doc, const std::string& path);
+
+// The exclusive lock of the file a command writes, taken before the command reads anything and
+// held until it saved: runs that write one file (this tool's or the editor's) wait for each
+// other, and each reads what the one before it wrote, so none loses another's change.
+FileLock lockOutput(const std::string& out);
+
+// Saves doc to out; refused when out is the file doc was read from and another program changed
+// it since (one that takes no lock).
+void saveDocument(CKanalyxDoc& doc, const std::string& out);
 
 } // namespace kx::cli

@@ -29,4 +29,22 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 
+# The copyright file and the changelog, compressed as Debian keeps them, where every package keeps
+# them. The changelog's first entry must be this version's.
+set(kanalyx_changelog ${PROJECT_SOURCE_DIR}/resources/package/changelog)
+file(STRINGS ${kanalyx_changelog} changelog_head LIMIT_COUNT 1)
+if(NOT changelog_head MATCHES "^kanalyx \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "${kanalyx_changelog} begins with '${changelog_head}', "
+        "not with an entry for version ${PROJECT_VERSION}")
+endif()
+find_program(KANALYX_GZIP gzip REQUIRED)
+add_custom_command(OUTPUT changelog.gz
+    COMMAND ${KANALYX_GZIP} -9 -n -c ${kanalyx_changelog} > changelog.gz
+    DEPENDS ${kanalyx_changelog}
+    COMMENT "Compressing the changelog")
+add_custom_target(kanalyx_changelog ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/package/copyright
+    ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/kanalyx)
+
 include(CPack)

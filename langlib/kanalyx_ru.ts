@@ -53,6 +53,21 @@
     </message>
 </context>
 <context>
+    <name>OverwritePrompt</name>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved here. Overwrite it with this window&apos;s lists? The other changes would be lost.</source>
+        <translation>Файл %1 изменён другой программой после того, как его открыли или сохранили здесь. Перезаписать его списками этого окна? Другие изменения будут потеряны.</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Перезаписать</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>Strings</name>
     <message>
         <source>Kanalyx</source>
@@ -1379,6 +1394,14 @@ Choose another character table on the bar, or change the name.</source>
     <message>
         <source>&lt;b&gt;Export&lt;/b&gt; writes every channel record as hexadecimal text, one tab-separated row per channel, for a spreadsheet.</source>
         <translation>&lt;b&gt;Экспорт&lt;/b&gt; записывает каждую запись канала шестнадцатеричным текстом, по строке на канал с разделителями-табуляциями, для электронной таблицы.</translation>
+    </message>
+    <message>
+        <source>Before &lt;b&gt;Save&lt;/b&gt; writes over the file, Kanalyx checks whether another program or window changed it since it was opened or saved here, and asks before it overwrites those changes.</source>
+        <translation>Прежде чем &lt;b&gt;Сохранить&lt;/b&gt; запишет файл поверх прежнего, Kanalyx проверяет, не изменили ли его другая программа или другое окно после того, как он был открыт или сохранён здесь, и спрашивает, прежде чем затереть эти изменения.</translation>
+    </message>
+    <message>
+        <source>A file with other hard links keeps them: the new content is written into the file itself, after a copy of the old content was kept beside it in a hidden file (.NAME.kanalyx-old-...), which goes once the save succeeded. Should a save be cut off, that copy holds the old list.</source>
+        <translation>Файл с другими жёсткими ссылками сохраняет их: новое содержимое записывается в сам файл, после того как копия прежнего содержимого сохранена рядом в скрытом файле (.ИМЯ.kanalyx-old-...); копия удаляется, когда сохранение удалось. Если сохранение прервётся, в этой копии остаётся прежний список.</translation>
     </message>
     <message>
         <source>Character set</source>

@@ -9,6 +9,7 @@
 
 #include "app/errorbox.h"
 #include "app/frameactions.h"
+#include "app/overwriteprompt.h"
 #include "app/settingsprofile.h"
 #include "dialogs/importdlg.h"
 #include "document/kanalyxdoc.h"
@@ -176,6 +177,9 @@ bool FileCommands::OnFileSaveAs()
 
 bool FileCommands::saveAs(const QString& path)
 {
+    if (!ConfirmSaveOverChanges(&m_window, m_doc, path)) {
+        return false;
+    }
     try {
         m_doc.OnSaveDocument(toPath(path));
     } catch (const std::exception& error) {

@@ -105,6 +105,13 @@ QString ManualDialog::manualHtml()
            "kind; you choose which lists."),
         tr("<b>Export</b> writes every channel record as hexadecimal text, one tab-separated row "
            "per channel, for a spreadsheet."),
+        tr("Before <b>Save</b> writes over the file, Kanalyx checks whether another program or "
+           "window changed it since it was opened or saved here, and asks before it overwrites "
+           "those changes."),
+        tr("A file with other hard links keeps them: the new content is written into the file "
+           "itself, after a copy of the old content was kept beside it in a hidden file "
+           "(.NAME.kanalyx-old-...), which goes once the save succeeded. Should a save be cut "
+           "off, that copy holds the old list."),
     });
 
     html += heading(tr("Character set"));

@@ -11,12 +11,26 @@
 #include "model/charactertable.h"
 #include "model/recordlayout.h"
 #include "platform/archive.h"
+#include "platform/crc32.h"
 #include "platform/error.h"
 #include "platform/file.h"
+#include "platform/filelock.h"
 
 namespace kx {
 
 namespace {
+
+// A whole file, read under its shared lock so that no Kanalyx program writes it meanwhile.
+std::string readLocked(const std::filesystem::path& path)
+{
+    const FileLock lock = FileLock::acquire(path, FileLock::Mode::Shared);
+    return File::readAll(path);
+}
+
+std::uint32_t checksumOf(std::string_view bytes)
+{
+    return crc32({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+}
 
 std::vector<int> allRows(int count)
 {
@@ -317,9 +331,12 @@ bool CKanalyxDoc::HasFlags(ListKind list) const noexcept
 void CKanalyxDoc::OnOpenDocument(const std::filesystem::path& path)
 {
     // The whole file is read and checked before anything of the open document changes.
-    Archive ar(File::readAll(path), path.string());
+    std::string bytes = readLocked(path);
+    const DiskState disk{bytes.size(), checksumOf(bytes)};
+    Archive ar(std::move(bytes), path.string());
     TllContents contents = ReadTll(ar);
     m_pathName = path;
+    m_disk = disk;
     SetContents(std::move(contents));
 }
 
@@ -328,13 +345,46 @@ void CKanalyxDoc::OnSaveDocument(const std::filesystem::path& path)
     if (m_frame.variant == 0) {
         throw Error(ErrorCode::Usage, path.string() + ": no channel list is open to save");
     }
-    File::writeAtomically(path, [this](File& file) {
-        Archive ar(file);
-        Serialize(ar);
-        ar.flush();
-    });
+    std::string bytes;
+    Archive ar = Archive::storingTo(bytes, path.string());
+    Serialize(ar);
+    const auto write = [&bytes](File& file) { file.write(bytes); };
+    if (File::NamesStandardOutput(path)) {
+        // The bytes go to a pipe or wherever the output goes; the document keeps its file.
+        File::writeAtomically(path, write);
+        return;
+    }
+    {
+        // Held until the new file is in place, so that no Kanalyx program reads or replaces
+        // the file meanwhile.
+        const FileLock lock = FileLock::acquire(path, FileLock::Mode::Exclusive);
+        File::writeAtomically(path, write);
+        m_disk = DiskState{bytes.size(), checksumOf(bytes)};
+    }
     m_pathName = path;
     SetModifiedFlag(false);
+}
+
+bool CKanalyxDoc::ChangedOnDisk() const
+{
+    std::error_code error;
+    if (!m_disk || !std::filesystem::exists(m_pathName, error)) {
+        return false; // a file that is gone holds no change to lose
+    }
+    // Only the bytes tell: a file written again within one tick of the clock keeps its time,
+    // and one copied back or touched holds the same bytes under a new time.
+    try {
+        const std::string bytes = readLocked(m_pathName);
+        return bytes.size() != m_disk->size || checksumOf(bytes) != m_disk->checksum;
+    } catch (const Error&) {
+        return true; // it cannot be read as it was: something changed it
+    }
+}
+
+bool CKanalyxDoc::WouldOverwriteChanges(const std::filesystem::path& target) const
+{
+    std::error_code error;
+    return ChangedOnDisk() && std::filesystem::equivalent(target, m_pathName, error);
 }
 
 void CKanalyxDoc::SetModifiedFlag(bool modified)
@@ -780,7 +830,7 @@ void CKanalyxDoc::OnFileImport(const std::filesystem::path& other, ImportChoice 
     if (m_frame.variant == 0) {
         throw Error(ErrorCode::Usage, other.string() + ": no channel list is open to import into");
     }
-    Archive ar(File::readAll(other), other.string());
+    Archive ar(readLocked(other), other.string());
     TllContents contents = ReadTll(ar);
     const TllFrame& theirs = contents.frame;
     const auto classic = [](int variant) { return variant == 1 || variant == 2; };

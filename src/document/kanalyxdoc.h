@@ -118,10 +118,20 @@ public:
     // Opens a file. The file is read and checked in full first: a file that cannot be read or is
     // refused leaves the open document, its history, path and modified flag as they were.
     void OnOpenDocument(const std::filesystem::path& path);
-    // Saves to path through a temporary file beside it, so a failed save leaves the file on
-    // disk and the document as they were. On success the path is remembered and the modified
-    // flag cleared. Throws Error(Usage) while no file is loaded.
+    // Saves to path through File::writeAtomically, so a failed save leaves the file on disk and
+    // the document as they were, holding the file's exclusive lock (FileLock) until the new file
+    // is in place. On success the path is remembered and the modified flag cleared; a name of
+    // the standard output (File::NamesStandardOutput) gets the bytes and changes neither.
+    // Saving does not ask whether the file changed on disk: callers ask WouldOverwriteChanges
+    // first. Throws Error(Usage) while no file is loaded.
     void OnSaveDocument(const std::filesystem::path& path);
+    // Whether the file last opened or saved holds other bytes now than it held then (another
+    // program or window wrote it). A file that is gone, or that holds the same bytes again,
+    // has not changed; one that cannot be read any more has.
+    bool ChangedOnDisk() const;
+    // Whether saving to target would overwrite such changes: target is that file, and it
+    // changed on disk.
+    bool WouldOverwriteChanges(const std::filesystem::path& target) const;
     // The file last opened or saved; empty for a new document.
     const std::filesystem::path& GetPathName() const noexcept { return m_pathName; }
 
@@ -273,6 +283,13 @@ private:
     ObserverList<DocumentObserver> m_observers;
     std::filesystem::path m_pathName;
     bool m_bModified = false;
+    // The file as the document read or wrote it last, to tell whether it changed since.
+    struct DiskState
+    {
+        std::uint64_t size;
+        std::uint32_t checksum;
+    };
+    std::optional<DiskState> m_disk;
 };
 
 } // namespace kx

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
+#include "document/receiverfamily.h"
 #include "document/satelliteblock.h"
 #include "model/channelrec.h"
 #include "model/layoutchannelrec.h"
@@ -15,6 +17,9 @@
 namespace kx {
 
 namespace {
+
+// How many bytes of a file's start tell XML text, leading blanks included.
+constexpr std::size_t kXmlHeadSize = 256;
 
 // Some files start with this word instead of the magic; the rest is laid out the same.
 constexpr std::uint32_t kTllMagicInverted = 0xA5A5A5A5;
@@ -35,6 +40,25 @@ std::size_t recordSizeOf(std::uint32_t blockSize, std::uint32_t count)
     }
     return (blockSize - 4) / count;
 }
+
+// Whether bytes, the block of size bytes after its size word, are a DVB-S block: told by its tag,
+// or, in the files some receivers write, by a known size and 0xFF in place of the tag.
+bool looksLikeSatellite(std::uint32_t size, std::span<const std::uint8_t> bytes)
+{
+    constexpr std::size_t kHead = 4 + kSatelliteTag.size() + 4;
+    return LooksLikeSatelliteBlock(bytes) ||
+           (FindSatelliteLayout(size) != nullptr && bytes.size() >= kHead &&
+            std::all_of(bytes.begin(), bytes.begin() + kHead,
+                        [](std::uint8_t b) { return b == 0xFF; }));
+}
+
+// Where a block lies in the file, its size word included.
+struct BlockPlace
+{
+    std::string_view name; // "analog", "settings", ...; "tail" for the bytes after the last block
+    std::uint64_t offset;
+    std::uint64_t length;
+};
 
 // A channel list shows the channels in programme order where the file keeps each record in its
 // place; channels of several inputs (antenna and cable) stay apart, input by input, in the order
@@ -116,6 +140,7 @@ public:
 
         frame.layout = finalLayout(frame);
         frame.variant = frame.layout != nullptr ? frame.layout->variant : 3;
+        checkBlocks(frame);
         placeRecords(contents, std::move(analog), std::move(digital));
         return contents;
     }
@@ -211,6 +236,7 @@ private:
                      std::to_string(m_ar.remaining()) + " bytes remain at offset " +
                      std::to_string(m_ar.position()));
         }
+        m_blocks.push_back({block, blockOffset, 4 + std::uint64_t{blockSize}});
         records.reserve(records.size() + count);
         for (std::uint32_t i = 0; i < count; ++i) {
             auto record = NewChannelRec(*m_layout);
@@ -222,6 +248,7 @@ private:
 
     RawBlock readBlock(const char* block)
     {
+        const std::uint64_t offset = m_ar.position();
         const std::uint32_t size = field((std::string(block) + " block size").c_str());
         if (size > m_ar.remaining()) {
             fail(ErrorCode::Truncated,
@@ -233,11 +260,15 @@ private:
         raw.bytes = std::make_unique<std::uint8_t[]>(size);
         raw.size = size;
         m_ar.read(raw.bytes.get(), size);
+        m_blocks.push_back({block, offset, 4 + std::uint64_t{size}});
         return raw;
     }
 
     RawBlock takeRest()
     {
+        if (m_ar.remaining() > 0) {
+            m_blocks.push_back({"tail", m_ar.position(), m_ar.remaining()});
+        }
         RawBlock raw;
         raw.size = static_cast<std::uint32_t>(m_ar.remaining());
         raw.bytes = std::make_unique<std::uint8_t[]>(raw.size);
@@ -255,11 +286,7 @@ private:
             return false;
         }
         std::uint8_t head[4 + kSatelliteTag.size() + 4] = {};
-        const std::size_t got = m_ar.peek(head, sizeof head, 4);
-        const std::span<const std::uint8_t> bytes(head, got);
-        return LooksLikeSatelliteBlock(bytes) ||
-               (FindSatelliteLayout(*size) != nullptr && got == sizeof head &&
-                std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == 0xFF; }));
+        return looksLikeSatellite(*size, {head, m_ar.peek(head, sizeof head, 4)});
     }
 
     void readSatellite(TllContents& contents)
@@ -332,18 +359,146 @@ private:
     }
 
     // An XML file given the extension of a channel list would otherwise be read as a variant-1
-    // file with an absurd block size; say what it is instead. No valid channel list starts with
-    // these bytes: the first word would be an analog block size that no record count gives.
+    // file with an absurd block size, or refused as a damaged block; say what it is instead.
     void refuseMarkupText() const
     {
-        char head[8] = {};
-        std::string_view text(head, m_ar.peek(head, sizeof head));
+        std::uint8_t head[kXmlHeadSize] = {};
+        const std::span<const std::uint8_t> bytes(head, m_ar.peek(head, sizeof head));
+        if (!LooksLikeXmlText(bytes)) {
+            return;
+        }
+        std::string_view text(reinterpret_cast<const char*>(head), bytes.size());
         if (text.substr(0, 3) == "\xEF\xBB\xBF") {
             text.remove_prefix(3);
         }
         if (text.substr(0, 5) == "<?xml") {
             fail(ErrorCode::Format, "the file is XML text, not a TLL channel list");
         }
+        fail(ErrorCode::Format,
+             "the file is XML text of a kind this editor does not read, not a TLL channel list");
+    }
+
+    // A file that breaks what the receivers write is refused: a block repeated, missing or out of
+    // place would otherwise be read as another block, or its lists lost without a word.
+    void checkBlocks(const TllFrame& frame) const
+    {
+        const std::string_view file = m_ar.loadedBytes();
+        for (std::size_t i = 1; i < m_blocks.size(); ++i) {
+            const BlockPlace& before = m_blocks[i - 1];
+            const BlockPlace& block = m_blocks[i];
+            if (block.length == before.length && file.substr(block.offset, block.length) ==
+                                                     file.substr(before.offset, before.length)) {
+                damaged(where(block) + " repeats " + where(before) + " byte for byte");
+            }
+        }
+        for (const BlockPlace& block : m_blocks) {
+            if (block.name != "analog" && block.name != "digital" && block.name != "satellite") {
+                checkKindOf(block, file);
+            }
+        }
+        const ReceiverFamily* family = FindReceiverFamily(frame.settings.size);
+        if (family != nullptr) {
+            checkFamily(frame, *family);
+        } else if (m_magic && frame.variant == 3 && frame.trailing.size != 1 &&
+                   frame.trailing.size != 8) {
+            damaged(where(*place("trailing")) + " is " + std::to_string(frame.trailing.size) +
+                    " bytes long; the receivers of the newer layouts write 1 or 8 bytes there");
+        }
+    }
+
+    // A raw block (or the bytes after the last block, where a block begins there) that is the
+    // DVB-S block, or has the size of a block of another kind, stands where it does not belong.
+    void checkKindOf(const BlockPlace& block, std::string_view file) const
+    {
+        if (block.length < 4) {
+            return;
+        }
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(file.data() + block.offset);
+        const std::uint32_t size = bytes[0] | (bytes[1] << 8U) | (bytes[2] << 16U) |
+                                   (static_cast<std::uint32_t>(bytes[3]) << 24U);
+        if (size > block.length - 4) {
+            return;
+        }
+        if (looksLikeSatellite(size, {bytes + 4, size})) {
+            damaged(where(block) + " is a satellite block, which belongs right after the digital "
+                                   "block");
+        }
+        const ReceiverFamily* settings = FindReceiverFamily(size);
+        const ReceiverFamily* hospitality = FindHospitalityFamily(size);
+        if (settings != nullptr && block.name != "settings") {
+            damaged(where(block) + " is " + std::to_string(size) +
+                    " bytes long, the size of the settings block of " +
+                    std::string(settings->models) + " receivers");
+        }
+        if (hospitality != nullptr && block.name != "hospitality") {
+            damaged(where(block) + " is " + std::to_string(size) +
+                    " bytes long, the size of the hospitality block of " +
+                    std::string(hospitality->models) + " receivers");
+        }
+    }
+
+    // The blocks the receivers of the family that the settings block names write.
+    void checkFamily(const TllFrame& frame, const ReceiverFamily& family) const
+    {
+        const std::string receivers = std::string(family.models) + " receivers";
+        const std::string settings = where(*place("settings")) + " is that of " + receivers;
+        if (family.hospitalitySize != 0 && !frame.hasHospitality) {
+            damaged(settings +
+                    ", which keep a hospitality block after it, but none stands at offset " +
+                    std::to_string(place("digital")->offset));
+        }
+        if (family.hospitalitySize == 0 && frame.hasHospitality) {
+            damaged(where(*place("hospitality")) + " follows the settings block of " + receivers +
+                    ", which keep none");
+        }
+        if (!m_magic) {
+            return; // the oldest layout has neither a DVB-S nor a trailing block
+        }
+        const BlockPlace& digital = *place("digital");
+        if (family.satelliteSize != 0 && !frame.hasSatellite) {
+            damaged(settings + ", which write a satellite block of " +
+                    std::to_string(family.satelliteSize) +
+                    " bytes after the digital block, but none stands at offset " +
+                    std::to_string(digital.offset + digital.length));
+        }
+        if (frame.hasSatellite && frame.satellite.size != family.satelliteSize) {
+            damaged(where(*place("satellite")) + " is " + std::to_string(frame.satellite.size) +
+                    " bytes long, but " + receivers + " write " + sizeOrNone(family.satelliteSize));
+        }
+        if (frame.trailing.size != family.trailingSize) {
+            damaged(where(*place("trailing")) + " is " + std::to_string(frame.trailing.size) +
+                    " bytes long, but " + receivers + " write " + sizeOrNone(family.trailingSize));
+        }
+    }
+
+    static std::string sizeOrNone(std::uint32_t size)
+    {
+        return size != 0 ? "one of " + std::to_string(size) + " bytes" : "none";
+    }
+
+    const BlockPlace* place(std::string_view name) const
+    {
+        for (const BlockPlace& block : m_blocks) {
+            if (block.name == name) {
+                return &block;
+            }
+        }
+        throw Error(ErrorCode::Internal, m_ar.name() + ": no " + std::string(name) + " block");
+    }
+
+    static std::string where(const BlockPlace& block)
+    {
+        if (block.name == "tail") {
+            return "the block at offset " + std::to_string(block.offset) + " after the last block";
+        }
+        return "the " + std::string(block.name) + " block at offset " +
+               std::to_string(block.offset);
+    }
+
+    [[noreturn]] void damaged(const std::string& what) const
+    {
+        fail(ErrorCode::Format,
+             what + "; the file is damaged: a block is repeated, missing or out of place");
     }
 
     Archive& m_ar;
@@ -352,6 +507,7 @@ private:
     std::string_view m_model; // into m_fileName
     bool m_magic = false;
     const RecordLayout* m_layout = nullptr;
+    std::vector<BlockPlace> m_blocks; // in file order
 };
 
 // The records of a block in the order the file keeps them: list order where the receiver wants
@@ -411,6 +567,55 @@ std::string LoadWarningText(const LoadWarning& warning)
     return where + " is " + std::to_string(warning.size) +
            " bytes long, a layout this editor does not know: it is kept as it is and its "
            "channels are not shown";
+}
+
+bool LooksLikeXmlText(std::span<const std::uint8_t> head)
+{
+    std::size_t width = 1;
+    bool bigEndian = false;
+    const auto startsWith = [&head](std::initializer_list<std::uint8_t> mark) {
+        return head.size() >= mark.size() && std::equal(mark.begin(), mark.end(), head.begin());
+    };
+    if (startsWith({0xEF, 0xBB, 0xBF})) {
+        head = head.subspan(3);
+    } else if (startsWith({0xFF, 0xFE}) || startsWith({0xFE, 0xFF})) {
+        width = 2;
+        bigEndian = head[0] == 0xFE;
+        head = head.subspan(2);
+    } else if (head.size() >= 2 && (head[0] == 0) != (head[1] == 0)) {
+        // UTF-16 without a mark: the zero halves of ASCII characters say the byte order.
+        width = 2;
+        bigEndian = head[0] == 0;
+    }
+    const auto unit = [&](std::size_t index) -> unsigned {
+        const std::size_t at = index * width;
+        if (width == 1) {
+            return head[at];
+        }
+        return bigEndian ? (head[at] << 8U) | head[at + 1] : (head[at + 1] << 8U) | head[at];
+    };
+    const std::size_t units = head.size() / width;
+    std::size_t i = 0;
+    while (i < units && (unit(i) == ' ' || unit(i) == '\t' || unit(i) == '\r' || unit(i) == '\n')) {
+        ++i;
+    }
+    // '<', what starts a declaration, a comment or an element, and a few more characters of text.
+    constexpr std::size_t kTextAfterStart = 3;
+    if (i + 2 + kTextAfterStart > units || unit(i) != '<') {
+        return false;
+    }
+    const unsigned start = unit(i + 1);
+    const bool letter = (start >= 'A' && start <= 'Z') || (start >= 'a' && start <= 'z');
+    if (!letter && start != '?' && start != '!' && start != '_' && start != ':' && start < 0x80) {
+        return false;
+    }
+    for (std::size_t k = i + 2; k < i + 2 + kTextAfterStart; ++k) {
+        const unsigned c = unit(k);
+        if ((c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F) {
+            return false;
+        }
+    }
+    return true;
 }
 
 TllContents ReadTll(Archive& ar)

@@ -54,6 +54,12 @@ struct LoadWarning
 // The warning in English, for the command-line tool.
 std::string LoadWarningText(const LoadWarning& warning);
 
+// Whether the first bytes of a file are the start of XML text: after an optional byte order mark
+// and blanks, a '<' with a name, '?' or '!' after it, in UTF-8 or in UTF-16 of either byte order
+// (with or without the mark). No binary channel list starts so: its first word is a magic word
+// or a block size, whose higher bytes are not text.
+bool LooksLikeXmlText(std::span<const std::uint8_t> head);
+
 using Records = std::vector<std::unique_ptr<CChannelRec>>;
 
 // Everything of a TLL file but its channel records: how the file is laid out and the blocks it
@@ -96,7 +102,11 @@ struct TllContents
 // tells same-size layouts apart. Throws Error naming the archive's file, the block and the byte
 // offset: Truncated when the file ends inside a field, record or block; Unsupported when a block
 // size fits no known record size, or the file carries a block this program does not know;
-// Format when the bytes are no channel list at all or the DVB-S block fails its checksums.
+// Format when the bytes are no channel list at all, the DVB-S block fails its checksums, or the
+// blocks are not those a receiver writes: a block right after a copy of itself, a DVB-S block or
+// a block of another kind's known size out of its place, blocks that disagree with the family of
+// receivers the settings block's size names (ReceiverFamily), or a trailing block of a newer
+// layout of other than 1 or 8 bytes.
 TllContents ReadTll(Archive& ar);
 
 // The records a file's blocks are written from, indexed by ListKind: those the lists show and

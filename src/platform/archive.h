@@ -47,6 +47,8 @@ public:
     // Advances by up to byteCount bytes; returns how many were skipped.
     std::size_t skip(std::size_t byteCount);
     std::uint64_t position() const noexcept { return m_position; }
+    // Every byte a loading archive holds, whatever was read of them.
+    std::string_view loadedBytes() const noexcept { return m_bytes; }
     std::uint64_t remaining() const noexcept { return m_bytes.size() - m_position; }
 
     // Storing.

@@ -4,11 +4,14 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
+#include <optional>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 #include "platform/error.h"
 
@@ -238,12 +241,15 @@ std::filesystem::path followLinks(std::filesystem::path path)
     return {};
 }
 
-// A name for the temporary file: hidden, beside the target, and never longer than a file name
-// may be however long the target's name is (cut where a UTF-8 character starts).
-std::string temporaryName(const std::string& targetName, std::string_view suffix)
+// The longest mark a hidden name beside a target carries, with its six letters or digits.
+constexpr std::size_t kLongestMark = File::kHiddenCopyMark.size() + 6;
+
+// The start of every hidden name beside a target: a dot and the target's name, cut where a UTF-8
+// character starts, so that the longest mark still fits however long the target's name is.
+std::string hiddenPrefix(const std::string& targetName)
 {
     std::string name = "." + targetName;
-    const std::size_t room = NAME_MAX - suffix.size();
+    const std::size_t room = NAME_MAX - kLongestMark;
     if (name.size() > room) {
         std::size_t cut = room;
         while (cut > 1 && (static_cast<unsigned char>(name[cut]) & 0xC0U) == 0x80U) {
@@ -251,21 +257,91 @@ std::string temporaryName(const std::string& targetName, std::string_view suffix
         }
         name.resize(cut);
     }
-    return name.append(suffix);
+    return name;
 }
+
+constexpr std::string_view kNameCharacters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
 // Six characters from the letters and digits, as mkstemp picks them.
 std::string randomSuffix()
 {
-    static constexpr std::string_view kCharacters =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     thread_local std::minstd_rand generator{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, kCharacters.size() - 1);
-    std::string suffix = ".";
+    std::uniform_int_distribution<std::size_t> pick(0, kNameCharacters.size() - 1);
+    std::string suffix;
     for (int i = 0; i < 6; ++i) {
-        suffix += kCharacters[pick(generator)];
+        suffix += kNameCharacters[pick(generator)];
     }
     return suffix;
+}
+
+// A save killed between naming its temporary file and renaming it leaves the name behind, with
+// the new bytes that never took the target's place. Such names of this target's go once they are
+// a minute old: a save of the target by another program may be in that moment just now. Only
+// regular files of this user with no other link are taken.
+void removeLeftovers(const std::filesystem::path& folder, const std::string& prefix)
+{
+    constexpr std::time_t kMinimumAge = 60;
+    const std::string start = prefix + std::string(File::kTemporaryMark);
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error);
+         !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.size() != start.size() + 6 || name.compare(0, start.size(), start) != 0 ||
+            name.find_first_not_of(kNameCharacters, start.size()) != std::string::npos) {
+            continue;
+        }
+        struct stat status = {};
+        if (::lstat(entry->path().c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+            status.st_nlink == 1 && status.st_uid == ::geteuid() &&
+            std::time(nullptr) - status.st_mtim.tv_sec >= kMinimumAge) {
+            ::unlink(entry->path().c_str());
+        }
+    }
+}
+
+// Whether nothing may be created in folder: the process may not, or, since root may write
+// anything, nobody may.
+bool isReadOnlyFolder(const std::filesystem::path& folder)
+{
+    struct stat status = {};
+    if (::stat(folder.c_str(), &status) != 0) {
+        return false; // creating the temporary file says what is wrong
+    }
+    if ((status.st_mode & 0222U) == 0) {
+        return true;
+    }
+    return ::access(folder.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
+}
+
+// Copies every byte of from into to from offset 0 on and cuts to there; returns false (errno
+// set) when that fails.
+bool copyContent(int from, int to)
+{
+    std::vector<char> buffer(1 << 16);
+    off_t offset = 0;
+    for (;;) {
+        const ssize_t got = ::pread(from, buffer.data(), buffer.size(), offset);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (got == 0) {
+            break;
+        }
+        for (ssize_t written = 0; written < got;) {
+            const ssize_t put = ::pwrite(to, buffer.data() + written,
+                                         static_cast<std::size_t>(got - written), offset + written);
+            if (put < 0 && errno != EINTR) {
+                return false;
+            }
+            written += put > 0 ? put : 0;
+        }
+        offset += got;
+    }
+    return ::ftruncate(to, offset) == 0 && ::fsync(to) == 0;
 }
 
 // The file being written: unnamed (O_TMPFILE) where the file system allows it, otherwise a
@@ -278,10 +354,13 @@ public:
     {
         // Naming an unnamed file at the end goes through /proc/self/fd.
         if (::access("/proc/self/fd", X_OK) == 0) {
-            m_descriptor = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+            // Readable too: a target with other links is written from it in place.
+            m_descriptor = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
         }
         if (m_descriptor < 0) {
-            std::string name = (folder / temporaryName(targetName, ".XXXXXX")).string();
+            std::string name =
+                (folder / (hiddenPrefix(targetName) + std::string(File::kTemporaryMark) + "XXXXXX"))
+                    .string();
             m_descriptor = ::mkostemp(name.data(), O_CLOEXEC);
             if (m_descriptor >= 0) {
                 m_name = std::move(name);
@@ -313,7 +392,9 @@ public:
             // rename() is the only way to replace a file at once, and it needs a name.
             for (int attempt = 0; m_name.empty(); ++attempt) {
                 const std::string name =
-                    (m_folder / temporaryName(m_targetName, randomSuffix())).string();
+                    (m_folder / (hiddenPrefix(m_targetName) + std::string(File::kTemporaryMark) +
+                                 randomSuffix()))
+                        .string();
                 if (::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) ==
                     0) {
                     m_name = name;
@@ -364,12 +445,84 @@ bool syncFolder(const std::filesystem::path& folder)
     return synced;
 }
 
+// Why writing in place failed: what to say, and errno.
+struct InPlaceFailure
+{
+    std::string what;
+    int error = 0;
+};
+
+// Writes the bytes of source (the flushed temporary file) into destination itself, so that every
+// hard link of it sees them. Its old bytes are copied to a hidden file beside it first, which
+// goes when the new bytes are on the disk; when they cannot be written the old ones are put
+// back, and the copy stays only when even that fails.
+std::optional<InPlaceFailure> writeInPlace(const std::filesystem::path& destination, int source,
+                                           const std::filesystem::path& folder,
+                                           const std::string& prefix)
+{
+    const auto failure = [](std::string what) { return InPlaceFailure{std::move(what), errno}; };
+    std::string copyName =
+        (folder / (prefix + std::string(File::kHiddenCopyMark) + "XXXXXX")).string();
+    const int old = ::open(destination.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (old < 0) {
+        return failure("cannot read its old bytes to keep a copy; it was left as it was");
+    }
+    const int copy = ::mkostemp(copyName.data(), O_CLOEXEC);
+    if (copy < 0 || !copyContent(old, copy) || !syncFolder(folder)) {
+        InPlaceFailure failed = failure("cannot keep a copy of its old bytes beside it; it was "
+                                        "left as it was");
+        if (copy >= 0) {
+            ::close(copy);
+            ::unlink(copyName.c_str());
+        }
+        ::close(old);
+        return failed;
+    }
+    ::close(old);
+    const int target = ::open(destination.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    if (target < 0 || !copyContent(source, target)) {
+        InPlaceFailure failed = failure("cannot write the new bytes into it");
+        const bool restored = target >= 0 && copyContent(copy, target);
+        failed.what +=
+            restored ? "; it was left as it was" : "; its old bytes are kept in " + copyName;
+        if (target >= 0) {
+            ::close(target);
+        }
+        ::close(copy);
+        if (restored) {
+            ::unlink(copyName.c_str());
+        }
+        return failed;
+    }
+    ::close(target);
+    ::close(copy);
+    ::unlink(copyName.c_str());
+    syncFolder(folder);
+    return std::nullopt;
+}
+
 } // namespace
 
 void File::writeAtomically(const std::filesystem::path& target,
                            const std::function<void(File&)>& write)
 {
     File file;
+    if (NamesStandardOutput(target)) {
+        file.m_path = "standard output";
+        const int descriptor = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 0);
+        if (descriptor < 0 || (file.m_file = ::fdopen(descriptor, "wb")) == nullptr) {
+            if (descriptor >= 0) {
+                ::close(descriptor);
+            }
+            file.fail("cannot write it");
+        }
+        write(file);
+        if (std::fflush(file.m_file) != 0) {
+            file.fail("cannot write it");
+        }
+        file.close();
+        return;
+    }
     file.m_path = target;
     const std::filesystem::path destination = followLinks(target);
     if (destination.empty()) {
@@ -391,7 +544,14 @@ void File::writeAtomically(const std::filesystem::path& target,
 
     const std::filesystem::path folder =
         destination.has_parent_path() ? destination.parent_path() : std::filesystem::path(".");
-    TemporaryFile temporary(folder, destination.filename().string());
+    if (isReadOnlyFolder(folder)) {
+        errno = 0;
+        file.fail(replacing ? "the folder it is in is read-only; the file was left as it was"
+                            : "the folder it is to be in is read-only; nothing was written");
+    }
+    const std::string targetName = destination.filename().string();
+    removeLeftovers(folder, hiddenPrefix(targetName));
+    TemporaryFile temporary(folder, targetName);
     const int descriptor = temporary.descriptor();
     if (descriptor < 0) {
         file.fail("cannot create a temporary file beside it");
@@ -415,6 +575,15 @@ void File::writeAtomically(const std::filesystem::path& target,
     temporary.releaseDescriptor();
     write(file);
     file.flush();
+    if (replacing && existing.st_nlink > 1) {
+        if (const auto failed =
+                writeInPlace(destination, fileno(file.m_file), folder, hiddenPrefix(targetName))) {
+            errno = failed->error;
+            file.fail(failed->what);
+        }
+        file.close();
+        return;
+    }
     if (!temporary.moveTo(destination, fileno(file.m_file), replacing)) {
         file.fail("cannot replace it with the new file");
     }
@@ -422,6 +591,12 @@ void File::writeAtomically(const std::filesystem::path& target,
     if (!syncFolder(folder)) {
         file.fail("cannot write it to the disk");
     }
+}
+
+bool File::NamesStandardOutput(const std::filesystem::path& path)
+{
+    const std::string& name = path.native();
+    return name == "-" || name == "/dev/stdout" || name == "/dev/fd/1" || name == "/proc/self/fd/1";
 }
 
 void File::fail(const char* what) const

@@ -64,12 +64,31 @@ public:
     // included) the temporary file goes, target is left as it was and the error is passed on.
     //
     // A symbolic link is followed: the file it points to is replaced and the link stays. A
-    // target that is not a regular file (a device, a pipe, a folder) or that is read-only is
-    // refused before anything is written. The new file keeps the permissions, and where the
-    // process may set them the owner and group, of the file it replaces. The File given to
-    // write() reports its errors under target's name.
+    // target that is not a regular file (a device, a pipe, a folder) or that is read-only, or
+    // whose folder is read-only, is refused before anything is written. The new file keeps the
+    // permissions, and where the process may set them the owner and group, of the file it
+    // replaces. The File given to write() reports its errors under target's name.
+    //
+    // A target with other hard links keeps them: the new bytes are written into the file itself,
+    // after its old bytes were copied to a hidden file beside it (kHiddenCopyMark in its name),
+    // which goes once the new bytes are on the disk; when the write fails the old bytes are put
+    // back, and when even that fails the copy stays and the error names it.
+    //
+    // The temporary file gets a name only for the moment before it takes the target's place
+    // (kTemporaryMark in its name); a name left by a save that was killed in that moment goes at
+    // the next save of that target, once it is over a minute old.
+    //
+    // The names in NamesStandardOutput write the bytes straight to the standard output.
     static void writeAtomically(const std::filesystem::path& target,
                                 const std::function<void(File&)>& write);
+
+    // Whether path is "-", /dev/stdout, /dev/fd/1 or /proc/self/fd/1: the standard output.
+    static bool NamesStandardOutput(const std::filesystem::path& path);
+
+    // What the hidden files beside a target have after ".NAME": a temporary file, and the copy
+    // of the old bytes of a file written in place; six letters or digits follow.
+    static constexpr std::string_view kTemporaryMark = ".kanalyx-";
+    static constexpr std::string_view kHiddenCopyMark = ".kanalyx-old-";
 
 private:
     [[noreturn]] void fail(const char* what) const;

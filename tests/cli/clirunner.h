@@ -25,6 +25,14 @@ inline CliResult runCli(std::initializer_list<std::string> arguments,
     return runCli(std::vector<std::string>(arguments), work);
 }
 
+// Starts one kanalyx-cli for each argument list at once, then waits for them all.
+std::vector<CliResult>
+runCliTogether(const std::vector<std::vector<std::string>>& runs,
+               const std::filesystem::path& work = std::filesystem::temp_directory_path());
+
+// The names in a folder, sorted.
+std::vector<std::string> namesIn(const std::filesystem::path& folder);
+
 // The project's committed sample list.
 std::filesystem::path sampleList();
 

@@ -16,16 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> namesIn(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // Makes a file that is not a regular file, or is far too large, or is read-only at path; returns
 // where it is.
 using MakeSpecial = fs::path (*)(const fs::path& path);

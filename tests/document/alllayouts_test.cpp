@@ -16,6 +16,7 @@
 #include "model/channelrec.h"
 #include "model/namecodec.h"
 #include "model/recordlayout.h"
+#include "platform/archive.h"
 #include "platform/error.h"
 #include "platform/file.h"
 #include "support/realdata.h"
@@ -129,6 +130,24 @@ TEST_P(AllLayouts, LoadsItsListsAndSavesByteForByte)
     EXPECT_EQ(m_doc.ChannelCount(ListKind::SatRadio), file.satRadio);
     EXPECT_EQ(m_doc.Hospitality().size(), file.hospitality);
     EXPECT_TRUE(test::documentBytes(m_doc) == File::readAll(m_in)) << "saved bytes differ";
+}
+
+// No receiver writes a block twice, leaves one out or puts one in another's place: every such
+// copy of a real file is refused, none is read as something else.
+TEST_P(AllLayouts, EveryBlockRepeatedDroppedOrSwapped_IsRefused)
+{
+    const std::string file = File::readAll(m_in);
+    const std::size_t blocks = test::blockCount(file);
+    ASSERT_GE(blocks, 3u);
+    for (const auto damage : {test::BlockDamage::Repeated, test::BlockDamage::Dropped,
+                              test::BlockDamage::SwappedWithNext}) {
+        for (std::size_t block = 0;
+             block + (damage == test::BlockDamage::SwappedWithNext ? 1 : 0) < blocks; ++block) {
+            Archive in(test::damagedCopy(file, damage, block), m_in.string());
+            EXPECT_THROW(ReadTll(in), Error)
+                << "block " << block << ", damage " << static_cast<int>(damage);
+        }
+    }
 }
 
 // The flags in one order, so that the reference list's "SH" and ours "HS" compare equal.

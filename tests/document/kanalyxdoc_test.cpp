@@ -236,6 +236,37 @@ TEST(CKanalyxDoc, Save_KeepsThePermissionsOfTheFileItReplaces)
                                                                std::filesystem::perms::group_read);
 }
 
+// Another program (here a second document) writes the file a window has open.
+TEST(CKanalyxDoc, ChangedOnDisk_WhenAnotherWroteOtherBytesSinceItWasReadOrSaved)
+{
+    TempDir dir;
+    const auto path = dir.write("list.tll", smallList());
+    CKanalyxDoc doc;
+    doc.OnOpenDocument(path);
+    EXPECT_FALSE(doc.ChangedOnDisk());
+
+    // The same bytes again, under a new time: no change.
+    dir.write("copy.tll", smallList());
+    std::filesystem::rename(dir.file("copy.tll"), path);
+    EXPECT_FALSE(doc.ChangedOnDisk());
+
+    // Other bytes of the same length, written into the file itself through its other name.
+    std::filesystem::create_hard_link(path, dir.file("link.tll"));
+    CKanalyxDoc other;
+    other.OnOpenDocument(dir.file("link.tll"));
+    other.MoveDown(ListKind::Analog, std::vector<int>{0});
+    other.OnSaveDocument(dir.file("link.tll"));
+    EXPECT_TRUE(doc.ChangedOnDisk());
+    EXPECT_TRUE(doc.WouldOverwriteChanges(path));
+    EXPECT_TRUE(doc.WouldOverwriteChanges(dir.file("link.tll"))) << "the same file";
+    EXPECT_FALSE(doc.WouldOverwriteChanges(dir.file("elsewhere.tll")));
+
+    doc.OnSaveDocument(path); // the user chose to overwrite them
+    EXPECT_FALSE(doc.ChangedOnDisk());
+    std::filesystem::remove(path);
+    EXPECT_FALSE(doc.ChangedOnDisk()) << "a file that is gone holds no change to lose";
+}
+
 TEST(CKanalyxDoc, ModifiedFlag_TellsObserversOnlyOnChange)
 {
     CKanalyxDoc doc;

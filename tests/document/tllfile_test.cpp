@@ -210,6 +210,25 @@ TEST(TllFile, ForeignFiles_AreRefusedWithWhatTheyAre)
     EXPECT_EQ(error.code(), ErrorCode::Format);
     EXPECT_STREQ(error.what(), "list.tll: the file is XML text, not a TLL channel list");
     EXPECT_EQ(loadError("\xEF\xBB\xBF<?xml version=\"1.0\"?>").code(), ErrorCode::Format);
+
+    // XML without the declaration at the very start, and UTF-16 with and without its mark.
+    using namespace std::string_literals;
+    for (const std::string& text :
+         {"\n  <?xml version=\"1.0\"?>"s, "<TLLDATA><ITEM/></TLLDATA>"s, "<!-- list -->"s,
+          "\xFF\xFE<\0?\0x\0m\0l\0"s, "\xFE\xFF\0<\0?\0x\0m\0l"s, "<\0T\0L\0L\0D\0"s}) {
+        error = loadError(text);
+        EXPECT_EQ(error.code(), ErrorCode::Format) << text;
+        EXPECT_STREQ(error.what(), "list.tll: the file is XML text of a kind this editor does "
+                                   "not read, not a TLL channel list");
+    }
+    // Channel lists whose first word begins with '<': 30 and 158 analog records of 164 bytes.
+    for (const std::uint32_t count : {30U, 158U}) {
+        const std::string head = u32le(4 + 164 * count) + u32le(count);
+        EXPECT_EQ(head[0], '<');
+        EXPECT_FALSE(
+            LooksLikeXmlText({reinterpret_cast<const std::uint8_t*>(head.data()), head.size()}))
+            << count;
+    }
 }
 
 TEST(TllFile, SatelliteBlockOfAnUnknownFamily_IsKeptAsItIsWithAWarning)

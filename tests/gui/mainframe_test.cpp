@@ -289,6 +289,36 @@ private slots:
         QCOMPARE(kx::SettingsProfile().recentFiles(), QStringList({copy, original}));
     }
 
+    void save_asksBeforeOverwritingAFileAnotherProgramChanged()
+    {
+        const QString list = write("list.tll", channelFile(2, 0, 0));
+        start({list});
+        doc().MoveDown(kx::ListKind::Analog, std::vector<int>{0});
+        // Another window deletes a channel and saves first.
+        kx::CKanalyxDoc other;
+        other.OnOpenDocument(list.toStdString());
+        other.Delete(kx::ListKind::Analog, std::vector<int>{0});
+        other.OnSaveDocument(list.toStdString());
+        const QByteArray theirs = read(list);
+
+        m_answers->expectButton("Cancel");
+        frame().action(Command::FileSave)->trigger();
+        QCOMPARE(m_answers->seen.size(), 1);
+        QVERIFY2(m_answers->seen.first().startsWith("list.tll was changed by another program"),
+                 qPrintable(m_answers->seen.first()));
+        QCOMPARE(read(list), theirs);
+        QVERIFY(doc().IsModified());
+
+        m_answers->expectButton("Overwrite");
+        frame().action(Command::FileSave)->trigger();
+        QVERIFY(read(list) != theirs);
+        QVERIFY(!doc().IsModified());
+        // Nothing changed it since: no question.
+        doc().SetModifiedFlag(true);
+        frame().action(Command::FileSave)->trigger();
+        QCOMPARE(m_answers->seen.size(), 2);
+    }
+
     void failedSave_showsTheReasonAndKeepsTheDocumentModified()
     {
         start({write("list.tll", channelFile(1, 0, 0))});

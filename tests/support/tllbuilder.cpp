@@ -253,6 +253,47 @@ std::string SatelliteBlockBytes::build() const
     return block;
 }
 
+namespace {
+
+// The magic word (or nothing), then every block with its size word.
+std::vector<std::string_view> splitBlocks(std::string_view file)
+{
+    const bool magic =
+        file.size() >= 4 && (u32At(file, 0) == 0x5A5A5A5A || u32At(file, 0) == 0xA5A5A5A5);
+    std::vector<std::string_view> parts{file.substr(0, magic ? 4 : 0)};
+    for (std::size_t at = parts[0].size(); at < file.size(); at += parts.back().size()) {
+        const std::size_t left = file.size() - at;
+        parts.push_back(
+            file.substr(at, left >= 4 ? std::min<std::size_t>(4 + u32At(file, at), left) : left));
+    }
+    return parts;
+}
+
+} // namespace
+
+std::size_t blockCount(std::string_view file)
+{
+    return splitBlocks(file).size() - 1;
+}
+
+std::string damagedCopy(std::string_view file, BlockDamage damage, std::size_t block)
+{
+    std::vector<std::string_view> parts = splitBlocks(file);
+    const auto at = parts.begin() + static_cast<std::ptrdiff_t>(block + 1);
+    if (damage == BlockDamage::Repeated) {
+        parts.insert(at, *at);
+    } else if (damage == BlockDamage::Dropped) {
+        parts.erase(at);
+    } else {
+        std::iter_swap(at, at + 1);
+    }
+    std::string out;
+    for (const std::string_view part : parts) {
+        out += part;
+    }
+    return out;
+}
+
 std::string newerList(bool withSatellite)
 {
     TllBuilder file(3);

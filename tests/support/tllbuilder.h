@@ -128,6 +128,21 @@ private:
     std::optional<std::uint32_t> m_digitalBlockSize;
 };
 
+// How a damaged copy of a file differs from it: one of its blocks (counted from the analog block
+// on) stands twice, is missing, or changed places with the block after it.
+enum class BlockDamage
+{
+    Repeated,
+    Dropped,
+    SwappedWithNext,
+};
+
+// The number of blocks of a file, each walked by its size word from the analog block on; the
+// bytes after the last whole block count as one more.
+std::size_t blockCount(std::string_view file);
+// The file with block damaged.
+std::string damagedCopy(std::string_view file, BlockDamage damage, std::size_t block);
+
 // A list of the newer receivers: 192-byte records that keep their places (analog numbers 2 and
 // 1 in file order, a radio and a TV channel), a hospitality block, an 8-byte trailing block and,
 // when asked, a DVB-S block with TV channels 2 and 1 around a deleted radio channel.
