@@ -15,11 +15,26 @@ using F = GlobalCloneField;
 
 // The fields a state holds, in the order missing ones are inserted.
 constexpr std::array<F, 20> kEditableFields = {
-    F::PrNum,        F::MapType,      F::FavoriteIdxA, F::FavoriteIdxB,
-    F::FavoriteIdxC, F::FavoriteIdxD, F::FavoriteIdxE, F::FavoriteIdxF,
-    F::FavoriteIdxG, F::FavoriteIdxH, F::IsInvisable,  F::IsBlocked,
-    F::IsSkipped,    F::IsDeleted,    F::IsDisabled,   F::HexVchName,
-    F::NotConvertedLengthOfVchName, F::VchName, F::LengthOfVchName, F::IsUserSelChNo,
+    F::PrNum,
+    F::MapType,
+    F::FavoriteIdxA,
+    F::FavoriteIdxB,
+    F::FavoriteIdxC,
+    F::FavoriteIdxD,
+    F::FavoriteIdxE,
+    F::FavoriteIdxF,
+    F::FavoriteIdxG,
+    F::FavoriteIdxH,
+    F::IsInvisable,
+    F::IsBlocked,
+    F::IsSkipped,
+    F::IsDeleted,
+    F::IsDisabled,
+    F::HexVchName,
+    F::NotConvertedLengthOfVchName,
+    F::VchName,
+    F::LengthOfVchName,
+    F::IsUserSelChNo,
 };
 
 // The state's number for a field, or null for the two text fields.
@@ -110,19 +125,17 @@ std::string GlobalCloneSatellite::label() const
 
 const GlobalCloneSatellite* GlobalCloneFile::satellite(std::int64_t handle) const
 {
-    const auto found = std::lower_bound(
-        m_satellites.begin(), m_satellites.end(), handle,
-        [](const GlobalCloneSatellite& satellite, std::int64_t index) {
-            return satellite.index < index;
-        });
+    const auto found = std::lower_bound(m_satellites.begin(), m_satellites.end(), handle,
+                                        [](const GlobalCloneSatellite& satellite,
+                                           std::int64_t index) { return satellite.index < index; });
     return found != m_satellites.end() && found->index == handle ? &*found : nullptr;
 }
 
 const GlobalCloneSatellite* GlobalCloneFile::satelliteOf(const GlobalCloneItem& item) const
 {
     const auto handle = item.number(F::UsSatelliteHandle);
-    if (!handle || item.number(F::SourceIndex) != static_cast<std::int64_t>(
-                                                      GlobalCloneSource::Satellite)) {
+    if (!handle ||
+        item.number(F::SourceIndex) != static_cast<std::int64_t>(GlobalCloneSource::Satellite)) {
         return nullptr;
     }
     return satellite(*handle);
@@ -220,8 +233,8 @@ GlobalCloneFile::patches(std::span<const GlobalCloneItemState> states) const
                     continue;
                 }
                 if (element.selfClosing) {
-                    patches.push_back({element.textOffset, 2,
-                                       '>' + text + "</" + std::string(name) + '>'});
+                    patches.push_back(
+                        {element.textOffset, 2, '>' + text + "</" + std::string(name) + '>'});
                     continue;
                 }
                 std::uint32_t begin = element.textOffset;
@@ -244,10 +257,9 @@ GlobalCloneFile::patches(std::span<const GlobalCloneItemState> states) const
             patches.push_back({item.insertOffset(), 0, std::move(inserted)});
         }
     }
-    std::stable_sort(patches.begin(), patches.end(),
-                     [](const GlobalClonePatch& a, const GlobalClonePatch& b) {
-                         return a.offset < b.offset;
-                     });
+    std::stable_sort(
+        patches.begin(), patches.end(),
+        [](const GlobalClonePatch& a, const GlobalClonePatch& b) { return a.offset < b.offset; });
     return patches;
 }
 

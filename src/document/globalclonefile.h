@@ -31,8 +31,8 @@ struct GlobalCloneSatellite
 // TPList/TPRecordN), the only place of the file that holds a polarisation.
 struct GlobalCloneTransponder
 {
-    std::int64_t satelliteHandle = -1; // the table's SatelliteHandle
-    std::int64_t transponderId = -1;   // a channel's physicalNum
+    std::int64_t satelliteHandle = -1;        // the table's SatelliteHandle
+    std::int64_t transponderId = -1;          // a channel's physicalNum
     std::optional<std::int64_t> frequency;    // MHz
     std::optional<std::int64_t> polarisation; // 0 vertical, 1 horizontal
     std::optional<std::int64_t> symbolRate;   // kSym/s

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
-#include <strings.h>
 #include <expat.h>
 #include <memory>
+#include <strings.h>
 
 #include "document/globalclonefile.h"
 #include "document/globalclonetext.h"
@@ -46,9 +46,9 @@ enum class Kind : std::uint8_t
 
 // The satellite and transponder fields kept, by the order of these lists.
 constexpr std::array<std::string_view, 4> kSatFields = {"SatelliteNameHex", "Angle", "AnglePrec",
-                                                       "DirEastWest"};
-constexpr std::array<std::string_view, 4> kTpFields = {"TransponderId", "Frequency",
-                                                      "Polarisation", "SymbolRate"};
+                                                        "DirEastWest"};
+constexpr std::array<std::string_view, 4> kTpFields = {"TransponderId", "Frequency", "Polarisation",
+                                                       "SymbolRate"};
 
 struct Frame
 {
@@ -128,8 +128,8 @@ std::string blankedNameBytes(const std::string& bytes)
         if (copy.empty()) {
             copy = bytes;
         }
-        std::fill(copy.begin() + static_cast<std::ptrdiff_t>(offset),
-                  copy.begin() + (p - begin), ' ');
+        std::fill(copy.begin() + static_cast<std::ptrdiff_t>(offset), copy.begin() + (p - begin),
+                  ' ');
     }
     return copy;
 }
@@ -142,8 +142,7 @@ class GlobalCloneReader::Parse
 public:
     Parse(GlobalCloneFile& file, const std::string& fileName)
         : m_file(file), m_bytes(file.m_bytes), m_fileName(fileName)
-    {
-    }
+    {}
 
     void run(const std::string& text);
 
@@ -193,11 +192,11 @@ public:
     Kind kindOf(std::string_view name, std::uint8_t& which);
     static void XMLCALL onStart(void* data, const XML_Char* name, const XML_Char** /*attributes*/)
     {
-    static_cast<Parse*>(data)->start(name);
+        static_cast<Parse*>(data)->start(name);
     }
     static void XMLCALL onEnd(void* data, const XML_Char* /*name*/)
     {
-    static_cast<Parse*>(data)->end();
+        static_cast<Parse*>(data)->end();
     }
     static void XMLCALL onDoctype(void* data, const XML_Char* /*name*/, const XML_Char* /*system*/,
                                   const XML_Char* /*public*/, int /*internalSubset*/)
@@ -208,9 +207,9 @@ public:
                                            "), which channel lists never do: refused");
     }
     static void XMLCALL onEntity(void* data, const XML_Char* /*name*/, int /*parameter*/,
-                                 const XML_Char* /*value*/, int /*length*/, const XML_Char* /*base*/,
-                                 const XML_Char* /*system*/, const XML_Char* /*public*/,
-                                 const XML_Char* /*notation*/)
+                                 const XML_Char* /*value*/, int /*length*/,
+                                 const XML_Char* /*base*/, const XML_Char* /*system*/,
+                                 const XML_Char* /*public*/, const XML_Char* /*notation*/)
     {
         auto* parse = static_cast<Parse*>(data);
         parse->stop(ErrorCode::Format, "the file declares entities (" +
@@ -437,7 +436,8 @@ void GlobalCloneReader::Parse::end()
     }
 }
 
-void GlobalCloneReader::Parse::endItemChild(const Frame& frame, std::uint32_t endTag, std::uint32_t afterEndTag)
+void GlobalCloneReader::Parse::endItemChild(const Frame& frame, std::uint32_t endTag,
+                                            std::uint32_t afterEndTag)
 {
     m_lastChildEnd = afterEndTag;
     if (frame.hadChild) {
@@ -448,8 +448,8 @@ void GlobalCloneReader::Parse::endItemChild(const Frame& frame, std::uint32_t en
     element.textOffset = frame.textStart;
     element.textLength = frame.selfClosing ? 0 : endTag - frame.textStart;
     const std::size_t nameEnd = m_bytes.find_first_of(" \t\r\n/>", element.nameOffset);
-    element.nameLength = static_cast<std::uint16_t>(
-        std::min<std::size_t>(nameEnd - element.nameOffset, UINT16_MAX));
+    element.nameLength =
+        static_cast<std::uint16_t>(std::min<std::size_t>(nameEnd - element.nameOffset, UINT16_MAX));
     element.selfClosing = frame.selfClosing;
     GlobalCloneItem& item = m_item;
     item.m_elements.push_back(element);
@@ -503,7 +503,6 @@ void GlobalCloneReader::Parse::endItem(const Frame& frame, std::uint32_t endTag)
     m_file.m_items.push_back(std::move(m_item));
 }
 
-
 void GlobalCloneReader::Parse::run(const std::string& text)
 {
     const std::unique_ptr<std::remove_pointer_t<XML_Parser>, void (*)(XML_Parser)> parser(
@@ -548,8 +547,7 @@ void GlobalCloneReader::Parse::run(const std::string& text)
 
 GlobalCloneReader::GlobalCloneReader(GlobalCloneFile& file, std::string fileName)
     : m_file(file), m_fileName(std::move(fileName))
-{
-}
+{}
 
 void GlobalCloneReader::read()
 {

@@ -179,8 +179,7 @@ std::string decodeXmlContent(std::string_view raw)
                 close = "?>";
                 skip = 2;
             }
-            const std::size_t end =
-                close.empty() ? std::string_view::npos : rest.find(close, skip);
+            const std::size_t end = close.empty() ? std::string_view::npos : rest.find(close, skip);
             if (end != std::string_view::npos) {
                 if (skip == 9) {
                     out.append(rest.substr(skip, end - skip));
