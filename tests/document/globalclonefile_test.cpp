@@ -3,6 +3,7 @@
 // the fields it concerns; damaged and hostile inputs refused with a message that says where.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -209,6 +210,35 @@ TEST(GlobalCloneFile, KeepsByteOrderMarkCrLfAndIndentationAndInsertsMissingField
     // Written again, the new file reads back to the wanted state.
     const GlobalCloneFile again = GlobalCloneFile::read(expected, "again.tll");
     EXPECT_TRUE(again.states() == states);
+}
+
+// The fuzzer's seeds, written by hand in the receivers' shape: they must stay files the reader
+// takes, with their satellites and polarisations.
+TEST(GlobalCloneFile, FuzzSeedsReadAndWriteBackByteForByte)
+{
+    const std::filesystem::path corpus(KANALYX_GLOBALCLONE_CORPUS);
+    int seeds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+        SCOPED_TRACE(entry.path().filename().string());
+        const std::string bytes = File::readAll(entry.path());
+        const GlobalCloneFile file = GlobalCloneFile::read(bytes, "seed.tll");
+        EXPECT_FALSE(file.items().empty());
+        EXPECT_TRUE(file.write(file.states()) == bytes);
+        ++seeds;
+        if (entry.path().filename() == "gc-satellite-lf.tll") {
+            ASSERT_EQ(file.satellites().size(), 4U);
+            EXPECT_EQ(file.satellite(1)->label(), "13.0E");
+            EXPECT_EQ(file.satellite(3)->label(), "TESTSAT 30.5W");
+            EXPECT_EQ(file.satellite(2)->label(), "0.0W");
+            EXPECT_EQ(file.satellite(4), nullptr);
+            EXPECT_EQ(file.polarisationOf(file.items()[0]), 'H');
+            EXPECT_EQ(file.polarisationOf(file.items()[2]), 'V');
+            EXPECT_EQ(file.items()[1].hexName(), "\x05"
+                                                 "Beta & Zwei");
+            EXPECT_EQ(file.items()[1].vchName(), " Beta & Zwei");
+        }
+    }
+    EXPECT_EQ(seeds, 3);
 }
 
 TEST(GlobalCloneFile, ReadsDamagedNamesAsWellAsTheyGo)
