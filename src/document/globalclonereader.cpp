@@ -92,48 +92,6 @@ std::string latin1ToUtf8(std::string_view bytes)
     return out;
 }
 
-// Bytes that XML does not allow (control bytes, sequences that are not UTF-8) inside a vchName
-// are blanked in a copy for the parser, so that such a file opens; the offsets stay the same
-// and the names are read from the original bytes. Elsewhere they are left for the parser to
-// report. Returns an empty string when there is nothing to blank.
-std::string blankedNameBytes(const std::string& bytes)
-{
-    std::string copy;
-    const auto* begin = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* end = begin + bytes.size();
-    const auto* p = begin;
-    while (p < end) {
-        const unsigned char byte = *p;
-        if ((byte >= 0x20 && byte < 0x80) || byte == '\t' || byte == '\n' || byte == '\r') {
-            ++p;
-            continue;
-        }
-        const auto* start = p;
-        char32_t c = 0;
-        if (byte >= 0x80 && utf8::nextCodePoint(p, end, c) && c != 0xFFFE && c != 0xFFFF) {
-            continue;
-        }
-        if (p == start) {
-            ++p;
-        }
-        const auto offset = static_cast<std::size_t>(start - begin);
-        const std::size_t open = bytes.rfind('<', offset);
-        const std::size_t close = bytes.find('<', offset);
-        const bool inName = open != std::string::npos && close != std::string::npos &&
-                            bytes.compare(open, 9, "<vchName>") == 0 &&
-                            bytes.compare(close, 10, "</vchName>") == 0;
-        if (!inName) {
-            continue;
-        }
-        if (copy.empty()) {
-            copy = bytes;
-        }
-        std::fill(copy.begin() + static_cast<std::ptrdiff_t>(offset), copy.begin() + (p - begin),
-                  ' ');
-    }
-    return copy;
-}
-
 } // namespace
 
 // One run of expat over the text; a member of the reader so that it may fill the file.
@@ -566,7 +524,7 @@ void GlobalCloneReader::read()
                               ? GlobalCloneFile::LineEnding::CrLf
                               : GlobalCloneFile::LineEnding::Lf;
 
-    const std::string blanked = blankedNameBytes(bytes);
+    const std::string blanked = globalclone::blankedNameBytes(bytes);
     Parse parse(m_file, m_fileName);
     parse.run(blanked.empty() ? bytes : blanked);
     std::sort(m_file.m_satellites.begin(), m_file.m_satellites.end(),

@@ -1,5 +1,6 @@
 #include "document/globalclonetext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <limits>
@@ -222,6 +223,44 @@ std::string legacyNameBytes(std::string_view text)
         }
     }
     return out;
+}
+
+std::string blankedNameBytes(const std::string& bytes)
+{
+    std::string copy;
+    const auto* begin = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = begin + bytes.size();
+    const auto* p = begin;
+    while (p < end) {
+        const unsigned char byte = *p;
+        if ((byte >= 0x20 && byte < 0x80) || byte == '\t' || byte == '\n' || byte == '\r') {
+            ++p;
+            continue;
+        }
+        const auto* start = p;
+        char32_t c = 0;
+        if (byte >= 0x80 && utf8::nextCodePoint(p, end, c) && c != 0xFFFE && c != 0xFFFF) {
+            continue;
+        }
+        if (p == start) {
+            ++p;
+        }
+        const auto offset = static_cast<std::size_t>(start - begin);
+        const std::size_t open = bytes.rfind('<', offset);
+        const std::size_t close = bytes.find('<', offset);
+        const bool inName = open != std::string::npos && close != std::string::npos &&
+                            bytes.compare(open, 9, "<vchName>") == 0 &&
+                            bytes.compare(close, 10, "</vchName>") == 0;
+        if (!inName) {
+            continue;
+        }
+        if (copy.empty()) {
+            copy = bytes;
+        }
+        std::fill(copy.begin() + static_cast<std::ptrdiff_t>(offset), copy.begin() + (p - begin),
+                  ' ');
+    }
+    return copy;
 }
 
 std::optional<std::int64_t> parseNumber(std::string_view text)

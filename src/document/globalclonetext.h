@@ -42,6 +42,13 @@ std::string decodeXmlContent(std::string_view raw);
 // (and bytes that are not UTF-8) is kept as it stands.
 std::string legacyNameBytes(std::string_view text);
 
+// For the parser: a copy of the file's bytes in which every byte that XML does not allow (control
+// bytes, sequences that are not UTF-8) inside the text of a vchName is blanked, so that a file of
+// the oldest receivers, which write names that way, still opens; the offsets stay the same and the
+// names are read from the original bytes. Such bytes elsewhere are left for the parser to report.
+// Empty when there is nothing to blank.
+std::string blankedNameBytes(const std::string& bytes);
+
 // A decimal number as the files write it (an optional minus sign and digits, blanks around it
 // allowed), or nothing when the text is not one or does not fit.
 std::optional<std::int64_t> parseNumber(std::string_view text);

@@ -258,6 +258,43 @@ TEST(GlobalCloneFile, ReadsDamagedNamesAsWellAsTheyGo)
     EXPECT_TRUE(file.write(file.states()) == file.bytes());
 }
 
+// Items of older or hand-edited files: the writer keeps their own shape.
+TEST(GlobalCloneFile, WritesOlderAndOddItemsInTheirOwnShape)
+{
+    const std::string items =
+        "<ITEM><prNum> 7 </prNum><vchName>Old</vchName><lengthOfVchName>3</lengthOfVchName>"
+        "<prNum>7</prNum></ITEM>\n"
+        "<ITEM>\n<hexVchName>4A4B</hexVchName>\n</ITEM>\n"
+        "<ITEM/>\n";
+    const GlobalCloneFile file = GlobalCloneFile::read(smallFile("\n", "", items), "odd.tll");
+    ASSERT_EQ(file.items().size(), 3U);
+    EXPECT_TRUE(file.upperCaseHex());
+    const std::vector<GlobalCloneItemState> loaded = file.states();
+
+    std::vector<GlobalCloneItemState> states = loaded;
+    states[0].prNum = 12;
+    states[0].rename("\x05Neu", "Neu");
+    states[1].rename("\xAB", "?");
+    std::string expected = file.bytes();
+    expected.replace(expected.find("<prNum> 7 <"), 11, "<prNum> 12 <");
+    expected.replace(expected.find("Old"), 3, "Neu");
+    expected.replace(expected.find("<prNum>7<"), 9, "<prNum>12<");
+    expected.replace(expected.find("4A4B"), 4, "AB");
+    expected.insert(expected.find("</hexVchName>") + 13, "\n<vchName>?</vchName>");
+    EXPECT_EQ(file.write(states), expected);
+
+    states = loaded;
+    states[2].isUserSelCHNo = 1;
+    EXPECT_THROW((void)file.write(states), Error);
+    states.pop_back();
+    try {
+        (void)file.write(states);
+        FAIL() << "written";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.code(), ErrorCode::Internal);
+    }
+}
+
 struct Refused
 {
     const char* name;
