@@ -300,6 +300,8 @@ void GlobalCloneReader::Parse::start(std::string_view name)
     switch (frame.kind) {
     case Kind::Item:
         m_item = GlobalCloneItem();
+        // The receivers write about 40 fields an item.
+        m_item.m_elements.reserve(48);
         m_item.m_analog = m_stack.back().which == 1;
         m_item.m_startOffset = frame.tagStart;
         m_item.m_selfClosing = frame.selfClosing;
