@@ -24,9 +24,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps names the libraries the programs link (Qt 6 Core, Gui and Widgets, the C and C++
 # libraries) with their least versions. Qt loads the window-system plugins and its own Russian
-# texts at run time, so they are named here.
+# texts at run time, so they are named here. expat (the GlobalClone reader) is named as well: the
+# linker drops it from a program that does not call the reader, and dpkg-shlibdeps would then
+# not see it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libexpat1, qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 
 # The copyright file and the changelog, compressed as Debian keeps them, where every package keeps

@@ -11,7 +11,8 @@ cd "$(dirname "$0")/.."
 
 # qt6-translations-l10n: Qt's own texts (file dialogs, standard buttons) in the chosen language.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
-          qt6-l10n-tools qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev)
+          qt6-l10n-tools qt6-translations-l10n libgl-dev libexpat1-dev libgtest-dev
+          libbenchmark-dev)
 if [ "${1:-}" = run ]; then
     packages+=(xvfb xauth)
 fi
