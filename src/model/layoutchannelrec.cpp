@@ -122,7 +122,13 @@ std::string LayoutChannelRec::GetBandText() const
 
 std::string LayoutChannelRec::GetCharacterText() const
 {
-    const std::uint8_t prefix = raw()[layout().nameField];
+    const auto name = raw().subspan(layout().nameField, kNameFieldSize);
+    // A part of ISO 8859 shows as the list's row for it, or by its name where the list has none.
+    if (const NameTableSelector selector = NameTableSelectorOf(name); selector.isoPart > 0) {
+        return selector.row >= 0 ? CharacterTableText(selector.row)
+                                 : "ISO 8859-" + std::to_string(selector.isoPart);
+    }
+    const std::uint8_t prefix = name[0];
     const int row = CharacterTableForPrefix(prefix);
     if (row >= 0) {
         return CharacterTableText(row);
@@ -133,8 +139,8 @@ std::string LayoutChannelRec::GetCharacterText() const
 
 int LayoutChannelRec::GetCharacterTable() const
 {
-    const std::uint8_t prefix = raw()[layout().nameField];
-    return prefix > 0 && prefix < 32 ? CharacterTableForPrefix(prefix) : -1;
+    const auto name = raw().subspan(layout().nameField, kNameFieldSize);
+    return NameTableSelectorOf(name).row;
 }
 
 int LayoutChannelRec::GetNumber() const

@@ -77,9 +77,7 @@ const RealLayout kFiles[] = {
     {"xxPT353-ZA00001", 180, 50, 13, 123, 0, 0, 0, 0},
 };
 
-// The reference list names channels without the DVB control codes (U+0080 to U+009F). The
-// name codec shows the two bytes after a three-byte table selector (0x10 hi lo) as control
-// characters; they go too.
+// The reference list names channels without the DVB control codes (U+0080 to U+009F).
 std::string withoutControlCodes(const std::string& name)
 {
     std::string plain;
@@ -87,7 +85,7 @@ std::string withoutControlCodes(const std::string& name)
         const auto c = static_cast<unsigned char>(name[i]);
         if (c == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) < 0xA0) {
             ++i;
-        } else if (c >= 0x20) {
+        } else {
             plain += name[i];
         }
     }

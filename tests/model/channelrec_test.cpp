@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/channelrecv1.h"
@@ -297,6 +298,22 @@ TEST_P(ChannelRecLayouts, CharacterText_NamesTheTableOfTheFirstNameByte)
         m_rec->raw()[layout().nameField] = first;
         EXPECT_EQ(m_rec->GetCharacterText(), text) << "first byte " << int{first};
     }
+}
+
+TEST_P(ChannelRecLayouts, IsoSelector_ShowsTheListsRowOrThePartAndARenameReplacesIt)
+{
+    const std::tuple<const char*, const char*, int> cases[] = {
+        {"\x10\x00\x02", "ISO 8859-2", -1},
+        {"\x10\x01\x05", "Cyrillic", 2},
+        {"\x10\x00\x0F", "European(Latin 9)", 11},
+        {"\x10\x00\x0C", "16 - None", -1}};
+    for (const auto& [selector, text, row] : cases) {
+        std::copy_n(selector, 3, m_rec->raw().begin() + layout().nameField);
+        EXPECT_EQ(std::pair(m_rec->GetCharacterText(), m_rec->GetCharacterTable()),
+                  std::pair(std::string(text), row));
+    }
+    m_rec->SetName("Zoo", CodecSettings{.characterTable = 11, .prefix = true});
+    EXPECT_EQ(std::memcmp(m_rec->raw().data() + layout().nameField, "\x0BZoo", 5), 0);
 }
 
 TEST_P(ChannelRecLayouts, SetName_StoresFieldLengthAndCopy)
