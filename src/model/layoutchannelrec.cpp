@@ -36,6 +36,8 @@ constexpr std::uint8_t kDeletedMark = 0x42;
 constexpr std::uint8_t kLockBit = 0x01;
 constexpr std::uint8_t kSkipBit = 0x02;
 constexpr std::uint8_t kHideBit = 0x04;
+// Analog frequencies are stored in steps of this many kHz.
+constexpr std::int64_t kAnalogFrequencyStepKHz = 50;
 // Modulation codes up to this one give a power of two that fits 64 bits unsigned.
 constexpr unsigned kLargestModulationCode = 62;
 
@@ -401,6 +403,83 @@ int LayoutChannelRec::GetSource() const
 {
     const std::size_t offset = layout().source;
     return offset == kNoField ? -1 : raw()[offset];
+}
+
+SignalSource LayoutChannelRec::GetSignalSource() const
+{
+    const RecordLayout& l = layout();
+    if (l.satellite) {
+        return SignalSource::DvbS;
+    }
+    switch (GetSource()) {
+    case 0:
+        return SignalSource::AnalogAntenna;
+    case 1:
+        return SignalSource::DvbT;
+    case 2:
+        return SignalSource::AnalogCable;
+    case 3:
+        return SignalSource::DvbC;
+    default:
+        return SignalSource::Unknown;
+    }
+}
+
+std::optional<int> LayoutChannelRec::digitalU16(std::size_t offset) const
+{
+    if (m_bTV || offset == kNoField) {
+        return std::nullopt;
+    }
+    return u16(offset);
+}
+
+std::optional<int> LayoutChannelRec::GetOnid() const
+{
+    return digitalU16(layout().onid);
+}
+
+std::optional<int> LayoutChannelRec::GetTsid() const
+{
+    return digitalU16(layout().tsid);
+}
+
+std::optional<int> LayoutChannelRec::GetServiceId() const
+{
+    return digitalU16(layout().serviceId);
+}
+
+std::optional<int> LayoutChannelRec::GetTunerChannel() const
+{
+    const std::size_t offset = layout().tunerChannel;
+    if (m_bTV || offset == kNoField) {
+        return std::nullopt;
+    }
+    return raw()[offset];
+}
+
+std::optional<std::int64_t> LayoutChannelRec::GetFrequencyKHz() const
+{
+    const RecordLayout& l = layout();
+    // Zero stands for a frequency the receiver did not store.
+    if (m_bTV) {
+        if (l.analogFrequency == kNoField || u16(l.analogFrequency) == 0) {
+            return std::nullopt;
+        }
+        return std::int64_t{u16(l.analogFrequency)} * kAnalogFrequencyStepKHz;
+    }
+    if (l.frequency == kNoField || u32(l.frequency) == 0) {
+        return std::nullopt;
+    }
+    return std::int64_t{u32(l.frequency)};
+}
+
+std::optional<bool> LayoutChannelRec::IsEncrypted() const
+{
+    const RecordLayout& l = layout();
+    if (l.encryptedByte == kNoField) {
+        return std::nullopt;
+    }
+    return (raw()[l.encryptedByte] & l.encryptedMask) != 0;
 }
 
 void LayoutChannelRec::copyKindFrom(const CChannelRec& other)

@@ -113,8 +113,8 @@ std::vector<ReferenceChannel> readReferenceList(const std::filesystem::path& pat
             if (fields.size() < 6) {
                 throw std::runtime_error(path.string() + ": a line with too few fields");
             }
-            channels.push_back(
-                {std::stoi(fields[1]), fields[4], fields[5], fields.size() > 6 ? fields[6] : ""});
+            channels.push_back({std::stoi(fields[1]), fields[3], fields[4], fields[5],
+                                fields.size() > 6 ? fields[6] : ""});
             fields.assign(1, std::string());
         } else if (c != '\r') {
             fields.back() += c;
