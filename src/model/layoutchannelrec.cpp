@@ -200,22 +200,33 @@ void LayoutChannelRec::storeNumber(std::uint16_t numberWord, std::uint32_t secon
 
 void LayoutChannelRec::SetNumber(int number)
 {
-    if (const auto fields = numberFields(number)) {
-        storeNumber(fields->first, fields->second);
+    const auto fields = numberFields(number);
+    if (!fields || storesNumberFields(*fields)) {
+        return;
     }
+    storeNumber(fields->first, fields->second);
+    // Receivers mark a digital channel whose number the user chose; analog ones carry no mark.
+    const RecordLayout& l = layout();
+    if (l.renumberedMask != 0 && l.flagsByte != kNoField && !m_bTV) {
+        std::uint8_t& flags = raw()[l.flagsByte];
+        flags = static_cast<std::uint8_t>(flags | l.renumberedMask);
+    }
+}
+
+bool LayoutChannelRec::storesNumberFields(
+    const std::pair<std::uint16_t, std::uint32_t>& fields) const
+{
+    const RecordLayout& l = layout();
+    const std::uint32_t second = l.derivedKind == SecondNumber::TimesFour ? u32(l.derivedId)
+                                 : l.derivedKind == SecondNumber::Copy    ? u16(l.derivedId)
+                                                                          : fields.second;
+    return u16(l.numberWord) == fields.first && second == fields.second;
 }
 
 bool LayoutChannelRec::HasNumber(int number) const
 {
-    const RecordLayout& l = layout();
     const auto fields = numberFields(number);
-    if (!fields) {
-        return true;
-    }
-    const std::uint32_t second = l.derivedKind == SecondNumber::TimesFour ? u32(l.derivedId)
-                                 : l.derivedKind == SecondNumber::Copy    ? u16(l.derivedId)
-                                                                          : fields->second;
-    return u16(l.numberWord) == fields->first && second == fields->second;
+    return !fields || storesNumberFields(*fields);
 }
 
 std::string LayoutChannelRec::GetSystemText() const
@@ -382,9 +393,13 @@ void LayoutChannelRec::MarkDeleted()
     }
     const auto bytes = raw();
     bytes[l.favouriteByte] = static_cast<std::uint8_t>(bytes[l.favouriteByte] | kDeletedMark);
-    // A deleted channel has number 0; a radio channel stays marked as radio.
+    // A deleted channel has number 0; a radio channel stays marked as radio. Its flags are
+    // cleared, as other editors clear them.
     const auto radio = static_cast<std::uint16_t>(u16(l.numberWord) & kRadioBit);
     storeNumber(radio, secondNumber(radio, 0, 0));
+    if (l.flagsByte != kNoField) {
+        bytes[l.flagsByte] = 0;
+    }
 }
 
 std::string LayoutChannelRec::GetServiceIdText() const

@@ -68,6 +68,8 @@ private:
     // The number word and derived number that SetNumber(number) stores; none for a record of
     // no kind.
     std::optional<std::pair<std::uint16_t, std::uint32_t>> numberFields(int number) const;
+    // Whether the number word and the second number field hold fields already.
+    bool storesNumberFields(const std::pair<std::uint16_t, std::uint32_t>& fields) const;
     // A digital channel's u16 field at offset, where the layout has it.
     std::optional<int> digitalU16(std::size_t offset) const;
     std::uint16_t u16(std::size_t offset) const;

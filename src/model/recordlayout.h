@@ -70,6 +70,9 @@ struct RecordLayout
     // use too (the favourites byte).
     std::size_t encryptedByte = kNoField;
     std::uint8_t encryptedMask = 0;
+    // The bit of flagsByte that receivers set in a digital record whose number the user chose;
+    // 0 where the layout keeps no such mark (or this editor leaves it alone).
+    std::uint8_t renumberedMask = 0;
     bool satellite = false; // a record of the DVB-S block
 
     // Whether the lists show the favourites and flags of these records. The two oldest layouts
@@ -172,6 +175,7 @@ struct Newer
 
 // Every newer layout keeps the receiver's channel of a digital frequency here.
 constexpr std::size_t kNewerTunerChannel = 10;
+constexpr std::uint8_t kRenumberedBit = 0x40;
 
 constexpr RecordLayout newer(const Newer& row)
 {
@@ -205,6 +209,7 @@ constexpr RecordLayout newer(const Newer& row)
         .tunerChannel = row.onid == kNoField ? kNoField : kNewerTunerChannel,
         .onid = row.onid,
         .tsid = row.onid == kNoField ? kNoField : row.onid + 2,
+        .renumberedMask = kRenumberedBit,
     };
 }
 
@@ -231,6 +236,7 @@ constexpr RecordLayout satellite(std::string_view name, std::size_t recordSize, 
         .transponderIndex = 12,
         .encryptedByte = encrypted ? 14 + shift : kNoField,
         .encryptedMask = encrypted ? std::uint8_t{0x80} : std::uint8_t{0},
+        .renumberedMask = kRenumberedBit,
         .satellite = true,
     };
 }

@@ -9,6 +9,7 @@
 
 #include "model/channelrecv1.h"
 #include "model/channelrecv2.h"
+#include "model/layoutchannelrec.h"
 #include "model/namecodec.h"
 #include "platform/archive.h"
 #include "platform/codepage.h"
@@ -459,6 +460,33 @@ TEST(ChannelRecModulation, LargeCodes_AreComputedIn64BitsOrShownUnknown)
     for (const auto& [code, text] : cases) {
         rec.raw()[102] = code;
         EXPECT_EQ(rec.GetModulationText(), text) << "code " << int{code};
+    }
+}
+
+// Receivers mark a digital record whose number the user chose (0x40 of the flags byte) in the
+// newer layouts and the satellite lists, never in the two oldest layouts nor analog records;
+// deleting a channel clears its flags.
+TEST(ChannelRecRenumbering, ChangedNumber_SetsTheMarkAndDeletingClearsTheFlags)
+{
+    // Layout, its flags byte (written out here), analog, the flags after a new number.
+    const std::tuple<const RecordLayout*, std::size_t, bool, int> cases[] = {
+        {&kLayout184, 131, false, 0x42},  {&kLayout180, 127, false, 0x42},
+        {&kSatellite68, 15, false, 0x42}, {&kSatellite76LP, 17, false, 0x42},
+        {&kLayout184, 131, true, 0x02},   {&kLayoutV1, 113, false, 0x02},
+        {&kLayoutV2, 123, false, 0x02}};
+    for (const auto& [layout, flags, analog, after] : cases) {
+        SCOPED_TRACE(std::string(layout->name) + (analog ? " analog" : ""));
+        auto rec = NewChannelRec(*layout);
+        setKind(*rec, analog, false, !analog);
+        rec->SetNumber(3);
+        rec->raw()[flags] = 0x02;
+        rec->SetNumber(3);
+        EXPECT_EQ(rec->raw()[flags], 0x02) << "the same number is no change";
+        rec->SetNumber(4);
+        EXPECT_EQ(rec->raw()[flags], after);
+        rec->raw()[flags] = 0x47;
+        rec->MarkDeleted();
+        EXPECT_EQ(rec->raw()[flags], layout->sorted ? 0x47 : 0) << "marked only where kept";
     }
 }
 
