@@ -5,20 +5,9 @@
 #include <string_view>
 #include <vector>
 
-namespace kx {
+#include "model/signalsource.h"
 
-// Where a channel is received. Reference lists, matching and diffs compare it as part of a
-// channel's identity; Unknown is a source this program cannot tell (a receiver's value it does
-// not know) and equals only Unknown.
-enum class SignalSource
-{
-    Unknown,
-    AnalogAntenna,
-    AnalogCable,
-    DvbT,
-    DvbC,
-    DvbS,
-};
+namespace kx {
 
 // The kinds by which the lists of two files are paired: a channel of one kind is only ever
 // matched with a channel of the same kind, whatever lists the two files keep them in.

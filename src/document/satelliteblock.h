@@ -12,13 +12,26 @@ namespace kx {
 
 class CChannelRec;
 struct RecordLayout;
+struct SatelliteTables;
+
+// Where a family keeps the fields of one transponder's record, offsets in the record.
+struct TransponderFields
+{
+    std::uint32_t recordSize;
+    std::size_t onid;         // u16; the transport stream id follows it
+    std::size_t polarisation; // the byte whose bit `horizontal` is set for horizontal
+    std::uint8_t horizontal;
+};
 
 // How one family of receivers lays out the DVB-S block that follows the digital block: five
 // parts (header, satellites, transponders, channels, LNBs), each a u32 checksum followed by the
 // part's bytes. The checksum is the bitwise NOT of the part's CRC-32, little-endian; a receiver
 // refuses a block whose checksums do not match. The channel part starts with a 12-byte header,
 // then a bitmap of the slots in use, a table of 8-byte list links and the channel records, one
-// slot for each of channelCapacity channels.
+// slot for each of channelCapacity channels. The satellite part holds 64 satellite records of
+// satelliteSize bytes after an 80-byte head; the transponder part 2400 transponder records after
+// a head, a bitmap and a link of 6 bytes per transponder. A satellite's record names its first
+// and last transponder and how many it has; each transponder's link names the next one.
 struct SatelliteLayout
 {
     std::string_view models;
@@ -26,6 +39,8 @@ struct SatelliteLayout
     std::array<std::uint32_t, 5> partSizes;
     std::uint32_t channelCapacity;
     const RecordLayout* record;
+    std::uint32_t satelliteSize;
+    TransponderFields transponder;
 };
 
 inline constexpr std::size_t kSatellitePartCount = 5;
@@ -52,8 +67,15 @@ int FirstBadSatelliteChecksum(std::span<const std::uint8_t> block, const Satelli
 // Stores the checksum of every part.
 void UpdateSatelliteChecksums(std::span<std::uint8_t> block, const SatelliteLayout& layout);
 
+// The transponders and satellites of a block of layout's size. A transponder that no
+// satellite's chain reaches has no satellite (-1); a chain that runs outside the table or longer
+// than its count ends there.
+SatelliteTables ReadSatelliteTables(std::span<const std::uint8_t> block,
+                                    const SatelliteLayout& layout);
+
 // The record in every slot the bitmap marks as used, in slot order, each with its slot in
-// m_slot and its kind classified. block must have layout's size.
+// m_slot and its kind classified, all sharing the block's tables. block must have layout's
+// size.
 std::vector<std::unique_ptr<CChannelRec>> ReadSatelliteChannels(std::span<const std::uint8_t> block,
                                                                 const SatelliteLayout& layout);
 // Writes each record's bytes into its slot.

@@ -2,9 +2,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "model/signalsource.h"
 
 namespace kx {
 
@@ -67,6 +70,26 @@ public:
     virtual std::string GetServiceTypeText() const { return {}; }
     // The source byte (antenna or cable, analog or digital), or -1 where the layout has none.
     virtual int GetSource() const { return -1; }
+
+    // What identifies the service, as reference lists match channels; nullopt (or empty) where
+    // the record does not say. ONID, TSID and service id belong to digital channels only.
+    virtual SignalSource GetSignalSource() const { return SignalSource::Unknown; }
+    virtual std::optional<int> GetOnid() const { return std::nullopt; }
+    virtual std::optional<int> GetTsid() const { return std::nullopt; }
+    virtual std::optional<int> GetServiceId() const { return std::nullopt; }
+    // The receiver's channel for the frequency of a digital cable or antenna channel: the RF
+    // channel of antenna reception, an entry of the receiver's own table for cable.
+    virtual std::optional<int> GetTunerChannel() const { return std::nullopt; }
+    // The frequency in kHz: the picture carrier of analog channels, the transponder of
+    // satellite channels.
+    virtual std::optional<std::int64_t> GetFrequencyKHz() const { return std::nullopt; }
+    // A satellite channel's satellite: its orbital position as "19.2E" or "0.8W", and the name
+    // the receiver keeps for it.
+    virtual std::string GetSatelliteText() const { return {}; }
+    virtual std::string GetSatelliteName() const { return {}; }
+    // 'H' or 'V': the polarisation of a satellite channel's transponder.
+    virtual std::optional<char> GetPolarisation() const { return std::nullopt; }
+    virtual std::optional<bool> IsEncrypted() const { return std::nullopt; }
 
     // The record's raw bytes (as many as its layout has); empty for the base class.
     virtual std::span<std::uint8_t> raw() { return {}; }

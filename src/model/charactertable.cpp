@@ -1,5 +1,7 @@
 #include "model/charactertable.h"
 
+#include <algorithm>
+
 #include "platform/strings.h"
 
 namespace kx {
@@ -20,6 +22,43 @@ int CharacterTableForPrefix(std::uint8_t prefix)
         }
     }
     return -1;
+}
+
+NameTableSelector NameTableSelectorOf(std::span<const std::uint8_t> name)
+{
+    constexpr std::uint8_t kFirstSelector = 0x01;
+    constexpr std::uint8_t kLastSelector = 0x1F;
+    constexpr std::uint8_t kIsoSelector = 0x10;
+    // ISO 8859 part n is the code page 28590 + n; there is no part 12.
+    constexpr int kIsoCodePageBase = 28590;
+    constexpr int kLastIsoPart = 15;
+    constexpr int kNoIsoPart = 12;
+
+    NameTableSelector selector;
+    if (name.empty() || name[0] < kFirstSelector || name[0] > kLastSelector) {
+        return selector;
+    }
+    if (name[0] != kIsoSelector) {
+        selector.size = 1;
+        selector.row = CharacterTableForPrefix(name[0]);
+        if (selector.row >= 0) {
+            selector.codePage = kCharacterTables[static_cast<std::size_t>(selector.row)].codePage;
+        }
+        return selector;
+    }
+    selector.size = std::min<std::size_t>(3, name.size());
+    if (name.size() < 3 || name[1] > 1 || name[2] == 0 || name[2] > kLastIsoPart ||
+        name[2] == kNoIsoPart) {
+        return selector;
+    }
+    selector.isoPart = name[2];
+    selector.codePage = kIsoCodePageBase + selector.isoPart;
+    for (int row = kTableUser + 1; row < kCharacterTableCount; ++row) {
+        if (kCharacterTables[static_cast<std::size_t>(row)].codePage == selector.codePage) {
+            selector.row = row;
+        }
+    }
+    return selector;
 }
 
 } // namespace kx

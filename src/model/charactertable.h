@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace kx {
@@ -47,5 +49,20 @@ std::string CharacterTableText(int row);
 // The row among 1 to 12 whose prefix byte is prefix, or -1 when none has it. Prefix 0 finds the
 // "User" row.
 int CharacterTableForPrefix(std::uint8_t prefix);
+
+// How the first bytes of a stored name that starts with a byte below 0x20 choose the table of
+// the rest: one byte, or 0x10 and two bytes that give a part of ISO 8859 as a 16-bit number.
+// Receivers store that number's high byte 0 as 1, since a zero would end the stored text; both
+// are read.
+struct NameTableSelector
+{
+    std::size_t size = 0; // bytes of the selector: 1 or 3; 0 for a name without one
+    int codePage = 0;     // of the text after the selector; 0 where it names none that is read
+    int row = -1;         // the row of the character-table list with the same code page, or -1
+    int isoPart = 0;      // the ISO 8859 part that a three-byte selector names, else 0
+};
+
+// The selector at the start of name; nothing is read beyond its first three bytes or its end.
+NameTableSelector NameTableSelectorOf(std::span<const std::uint8_t> name);
 
 } // namespace kx

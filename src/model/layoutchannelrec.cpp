@@ -36,6 +36,8 @@ constexpr std::uint8_t kDeletedMark = 0x42;
 constexpr std::uint8_t kLockBit = 0x01;
 constexpr std::uint8_t kSkipBit = 0x02;
 constexpr std::uint8_t kHideBit = 0x04;
+// Analog frequencies are stored in steps of this many kHz.
+constexpr std::int64_t kAnalogFrequencyStepKHz = 50;
 // Modulation codes up to this one give a power of two that fits 64 bits unsigned.
 constexpr unsigned kLargestModulationCode = 62;
 
@@ -122,7 +124,13 @@ std::string LayoutChannelRec::GetBandText() const
 
 std::string LayoutChannelRec::GetCharacterText() const
 {
-    const std::uint8_t prefix = raw()[layout().nameField];
+    const auto name = raw().subspan(layout().nameField, kNameFieldSize);
+    // A part of ISO 8859 shows as the list's row for it, or by its name where the list has none.
+    if (const NameTableSelector selector = NameTableSelectorOf(name); selector.isoPart > 0) {
+        return selector.row >= 0 ? CharacterTableText(selector.row)
+                                 : "ISO 8859-" + std::to_string(selector.isoPart);
+    }
+    const std::uint8_t prefix = name[0];
     const int row = CharacterTableForPrefix(prefix);
     if (row >= 0) {
         return CharacterTableText(row);
@@ -133,8 +141,8 @@ std::string LayoutChannelRec::GetCharacterText() const
 
 int LayoutChannelRec::GetCharacterTable() const
 {
-    const std::uint8_t prefix = raw()[layout().nameField];
-    return prefix > 0 && prefix < 32 ? CharacterTableForPrefix(prefix) : -1;
+    const auto name = raw().subspan(layout().nameField, kNameFieldSize);
+    return NameTableSelectorOf(name).row;
 }
 
 int LayoutChannelRec::GetNumber() const
@@ -192,22 +200,33 @@ void LayoutChannelRec::storeNumber(std::uint16_t numberWord, std::uint32_t secon
 
 void LayoutChannelRec::SetNumber(int number)
 {
-    if (const auto fields = numberFields(number)) {
-        storeNumber(fields->first, fields->second);
+    const auto fields = numberFields(number);
+    if (!fields || storesNumberFields(*fields)) {
+        return;
     }
+    storeNumber(fields->first, fields->second);
+    // Receivers mark a digital channel whose number the user chose; analog ones carry no mark.
+    const RecordLayout& l = layout();
+    if (l.renumberedMask != 0 && l.flagsByte != kNoField && !m_bTV) {
+        std::uint8_t& flags = raw()[l.flagsByte];
+        flags = static_cast<std::uint8_t>(flags | l.renumberedMask);
+    }
+}
+
+bool LayoutChannelRec::storesNumberFields(
+    const std::pair<std::uint16_t, std::uint32_t>& fields) const
+{
+    const RecordLayout& l = layout();
+    const std::uint32_t second = l.derivedKind == SecondNumber::TimesFour ? u32(l.derivedId)
+                                 : l.derivedKind == SecondNumber::Copy    ? u16(l.derivedId)
+                                                                          : fields.second;
+    return u16(l.numberWord) == fields.first && second == fields.second;
 }
 
 bool LayoutChannelRec::HasNumber(int number) const
 {
-    const RecordLayout& l = layout();
     const auto fields = numberFields(number);
-    if (!fields) {
-        return true;
-    }
-    const std::uint32_t second = l.derivedKind == SecondNumber::TimesFour ? u32(l.derivedId)
-                                 : l.derivedKind == SecondNumber::Copy    ? u16(l.derivedId)
-                                                                          : fields->second;
-    return u16(l.numberWord) == fields->first && second == fields->second;
+    return !fields || storesNumberFields(*fields);
 }
 
 std::string LayoutChannelRec::GetSystemText() const
@@ -374,9 +393,13 @@ void LayoutChannelRec::MarkDeleted()
     }
     const auto bytes = raw();
     bytes[l.favouriteByte] = static_cast<std::uint8_t>(bytes[l.favouriteByte] | kDeletedMark);
-    // A deleted channel has number 0; a radio channel stays marked as radio.
+    // A deleted channel has number 0; a radio channel stays marked as radio. Its flags are
+    // cleared, as other editors clear them.
     const auto radio = static_cast<std::uint16_t>(u16(l.numberWord) & kRadioBit);
     storeNumber(radio, secondNumber(radio, 0, 0));
+    if (l.flagsByte != kNoField) {
+        bytes[l.flagsByte] = 0;
+    }
 }
 
 std::string LayoutChannelRec::GetServiceIdText() const
@@ -395,6 +418,83 @@ int LayoutChannelRec::GetSource() const
 {
     const std::size_t offset = layout().source;
     return offset == kNoField ? -1 : raw()[offset];
+}
+
+SignalSource LayoutChannelRec::GetSignalSource() const
+{
+    const RecordLayout& l = layout();
+    if (l.satellite) {
+        return SignalSource::DvbS;
+    }
+    switch (GetSource()) {
+    case 0:
+        return SignalSource::AnalogAntenna;
+    case 1:
+        return SignalSource::DvbT;
+    case 2:
+        return SignalSource::AnalogCable;
+    case 3:
+        return SignalSource::DvbC;
+    default:
+        return SignalSource::Unknown;
+    }
+}
+
+std::optional<int> LayoutChannelRec::digitalU16(std::size_t offset) const
+{
+    if (m_bTV || offset == kNoField) {
+        return std::nullopt;
+    }
+    return u16(offset);
+}
+
+std::optional<int> LayoutChannelRec::GetOnid() const
+{
+    return digitalU16(layout().onid);
+}
+
+std::optional<int> LayoutChannelRec::GetTsid() const
+{
+    return digitalU16(layout().tsid);
+}
+
+std::optional<int> LayoutChannelRec::GetServiceId() const
+{
+    return digitalU16(layout().serviceId);
+}
+
+std::optional<int> LayoutChannelRec::GetTunerChannel() const
+{
+    const std::size_t offset = layout().tunerChannel;
+    if (m_bTV || offset == kNoField) {
+        return std::nullopt;
+    }
+    return raw()[offset];
+}
+
+std::optional<std::int64_t> LayoutChannelRec::GetFrequencyKHz() const
+{
+    const RecordLayout& l = layout();
+    // Zero stands for a frequency the receiver did not store.
+    if (m_bTV) {
+        if (l.analogFrequency == kNoField || u16(l.analogFrequency) == 0) {
+            return std::nullopt;
+        }
+        return std::int64_t{u16(l.analogFrequency)} * kAnalogFrequencyStepKHz;
+    }
+    if (l.frequency == kNoField || u32(l.frequency) == 0) {
+        return std::nullopt;
+    }
+    return std::int64_t{u32(l.frequency)};
+}
+
+std::optional<bool> LayoutChannelRec::IsEncrypted() const
+{
+    const RecordLayout& l = layout();
+    if (l.encryptedByte == kNoField) {
+        return std::nullopt;
+    }
+    return (raw()[l.encryptedByte] & l.encryptedMask) != 0;
 }
 
 void LayoutChannelRec::copyKindFrom(const CChannelRec& other)

@@ -48,6 +48,13 @@ public:
     std::string GetServiceIdText() const override;
     std::string GetServiceTypeText() const override;
     int GetSource() const override;
+    SignalSource GetSignalSource() const override;
+    std::optional<int> GetOnid() const override;
+    std::optional<int> GetTsid() const override;
+    std::optional<int> GetServiceId() const override;
+    std::optional<int> GetTunerChannel() const override;
+    std::optional<std::int64_t> GetFrequencyKHz() const override;
+    std::optional<bool> IsEncrypted() const override;
 
     virtual const RecordLayout& layout() const = 0;
 
@@ -61,6 +68,10 @@ private:
     // The number word and derived number that SetNumber(number) stores; none for a record of
     // no kind.
     std::optional<std::pair<std::uint16_t, std::uint32_t>> numberFields(int number) const;
+    // Whether the number word and the second number field hold fields already.
+    bool storesNumberFields(const std::pair<std::uint16_t, std::uint32_t>& fields) const;
+    // A digital channel's u16 field at offset, where the layout has it.
+    std::optional<int> digitalU16(std::size_t offset) const;
     std::uint16_t u16(std::size_t offset) const;
     std::uint32_t u32(std::size_t offset) const;
     void setU16(std::size_t offset, std::uint16_t value);

@@ -207,12 +207,12 @@ std::string Decode(ConstNameField field, int storedLength, const CodecSettings& 
         if (first == 0) {
             return {};
         }
-        // The first byte names the table of the bytes after it. A byte that names no table of
-        // the list leaves the rest to the system code page.
-        const int row = CharacterTableForPrefix(first);
-        const int codePage = row < 0 ? codec.systemCodePage
-                                     : kCharacterTables[static_cast<std::size_t>(row)].codePage;
-        return CodePage::toUtf8(bytesOf(field, 1, terminatorIndex(field, 1)), codePage);
+        // The first bytes name the table of the bytes after them. A selector that names no
+        // table read here leaves the rest to the system code page.
+        const NameTableSelector selector = NameTableSelectorOf(field);
+        const int codePage = selector.codePage != 0 ? selector.codePage : codec.systemCodePage;
+        return CodePage::toUtf8(
+            bytesOf(field, selector.size, terminatorIndex(field, selector.size)), codePage);
     }
     const int row = effectiveRow(codec.characterTable);
     if (row == kTableNone || row == kTableUser) {

@@ -53,10 +53,27 @@ struct RecordLayout
     std::size_t serviceId = kNoField;      // u16
     std::size_t serviceId2 = kNoField;     // u16, a copy
     std::size_t serviceType = kNoField;    // byte: 1 TV, 2 radio, 0x19 HD TV, ...
-    std::size_t frequency = kNoField;      // u32
+    std::size_t frequency = kNoField;      // u32: a digital channel's frequency in kHz
     std::size_t symbolRate = kNoField;     // symbolRateBytes wide; its low byte is the modulation
     std::size_t symbolRateBytes = 0;
     unsigned symbolRateShift = 0; // the symbol rate is the field shifted right by this many bits
+
+    // What identifies the service, as reference lists match channels. Each offset was confirmed
+    // on the real files against another editor's exports of them.
+    std::size_t analogFrequency = kNoField; // u16: an analog channel's frequency in 50 kHz steps
+    std::size_t tunerChannel = kNoField;    // byte: the receiver's channel of a digital frequency
+    std::size_t onid = kNoField;            // u16: original network id
+    std::size_t tsid = kNoField;            // u16: transport stream id
+    // Satellite records: u16, the slot of the channel's transponder in the DVB-S block.
+    std::size_t transponderIndex = kNoField;
+    // The bit of encryptedByte that marks a scrambled channel; the byte is one the other fields
+    // use too (the favourites byte).
+    std::size_t encryptedByte = kNoField;
+    std::uint8_t encryptedMask = 0;
+    // The bit of flagsByte that receivers set in a digital record whose number the user chose;
+    // 0 where the layout keeps no such mark (or this editor leaves it alone).
+    std::uint8_t renumberedMask = 0;
+    bool satellite = false; // a record of the DVB-S block
 
     // Whether the lists show the favourites and flags of these records. The two oldest layouts
     // keep the columns they always had: their check box is their only flag.
@@ -89,6 +106,10 @@ inline constexpr RecordLayout kLayoutV1{
     .symbolRate = 92,
     .symbolRateBytes = 4,
     .symbolRateShift = 8,
+    .analogFrequency = 20,
+    .tunerChannel = 9,
+    .onid = 86,
+    .tsid = 88,
 };
 
 // Records of 176 bytes (files that start with the magic 0x5A5A5A5A). The check bit is bit 0x0200
@@ -101,6 +122,7 @@ inline constexpr RecordLayout kLayoutV2{
     .numberWord = 12,
     .derivedId = 116,
     .derivedKind = SecondNumber::TimesFour,
+    .source = 8,
     .systemWord = 24,
     .channelBand = 26,
     .nameField = 30,
@@ -117,6 +139,10 @@ inline constexpr RecordLayout kLayoutV2{
     .frequency = 88,
     .symbolRate = 102,
     .symbolRateBytes = 2,
+    .analogFrequency = 22,
+    .tunerChannel = 10,
+    .onid = 94,
+    .tsid = 96,
 };
 
 namespace layoutrows {
@@ -140,9 +166,16 @@ struct Newer
     std::size_t serviceId;
     std::size_t serviceId2;
     std::size_t serviceType;
+    std::size_t onid;      // the transport stream id follows it
+    std::size_t frequency; // u32, kHz
+    std::size_t analogFrequency = kNoField;
     std::size_t systemWord = kNoField;
     std::size_t channelBand = kNoField;
 };
+
+// Every newer layout keeps the receiver's channel of a digital frequency here.
+constexpr std::size_t kNewerTunerChannel = 10;
+constexpr std::uint8_t kRenumberedBit = 0x40;
 
 constexpr RecordLayout newer(const Newer& row)
 {
@@ -171,12 +204,20 @@ constexpr RecordLayout newer(const Newer& row)
         .serviceId = row.serviceId,
         .serviceId2 = row.serviceId2,
         .serviceType = row.serviceType,
+        .frequency = row.frequency,
+        .analogFrequency = row.analogFrequency,
+        .tunerChannel = row.onid == kNoField ? kNoField : kNewerTunerChannel,
+        .onid = row.onid,
+        .tsid = row.onid == kNoField ? kNoField : row.onid + 2,
+        .renumberedMask = kRenumberedBit,
     };
 }
 
-// The satellite records of the DVB-S block: number word at 8, favourites and flags bytes,
-// service id, service type, name length and name, shifted by `shift` in one family.
-constexpr RecordLayout satellite(std::string_view name, std::size_t recordSize, std::size_t shift)
+// The satellite records of the DVB-S block: number word at 8, the transponder's slot at 12,
+// favourites and flags bytes, service id, service type, name length and name, shifted by `shift`
+// in one family. Bit 0x80 of the favourites byte marks a scrambled channel where `encrypted`.
+constexpr RecordLayout satellite(std::string_view name, std::size_t recordSize, std::size_t shift,
+                                 bool encrypted)
 {
     return RecordLayout{
         .name = name,
@@ -192,6 +233,11 @@ constexpr RecordLayout satellite(std::string_view name, std::size_t recordSize, 
         .flagsByte = 15 + shift,
         .serviceId = 16 + 2 * shift,
         .serviceType = 18 + 2 * shift,
+        .transponderIndex = 12,
+        .encryptedByte = encrypted ? 14 + shift : kNoField,
+        .encryptedMask = encrypted ? std::uint8_t{0x80} : std::uint8_t{0},
+        .renumberedMask = kRenumberedBit,
+        .satellite = true,
     };
 }
 
@@ -226,37 +272,42 @@ inline constexpr RecordLayout kLayoutLH3000{
     .symbolRate = 92,
     .symbolRateBytes = 4,
     .symbolRateShift = 8,
+    .tunerChannel = 9,
+    .onid = 86,
+    .tsid = 88,
 };
 
 // clang-format off
 // name, models, file-name prefix, size, sorted, name, name copy, second number, its kind,
-// favourites mask, favourites byte, service id, its copy, service type[, system, channel/band]
+// favourites mask, favourites byte, service id, its copy, service type, ONID, frequency[, analog
+// frequency, system, channel/band]. No real file was at hand for LH250C, 244, LY and 280: their
+// identity fields stay unknown.
 inline constexpr RecordLayout kLayout180 = layoutrows::newer(
-    {"180", "PT", "", 180, true, 30, 132, 120, layoutrows::kTimesFour, 20, 126, 72, 128, 130, 24, 26});
+    {"180", "PT", "", 180, true, 30, 132, 120, layoutrows::kTimesFour, 20, 126, 72, 128, 130, 98, 92, 22, 24, 26});
 inline constexpr RecordLayout kLayout184 = layoutrows::newer(
-    {"184", "LV, LW, LK950S, PM670S", "", 184, false, 30, 136, 124, layoutrows::kCopy, 20, 130, 72, 132, 134, 24, 26});
+    {"184", "LV, LW, LK950S, PM670S", "", 184, false, 30, 136, 124, layoutrows::kCopy, 20, 130, 72, 132, 134, 98, 92, 22, 24, 26});
 inline constexpr RecordLayout kLayout184LH250 = layoutrows::newer(
-    {"184 LH250C", "LH250C", "LH250", 184, true, 32, 136, 126, layoutrows::kTimesFour, 20, 130, 74, 132, 134});
+    {"184 LH250C", "LH250C", "LH250", 184, true, 32, 136, 126, layoutrows::kTimesFour, 20, 130, 74, 132, 134, kNoField, kNoField});
 inline constexpr RecordLayout kLayout188 = layoutrows::newer(
-    {"188", "CS460S, LM611S, LM340S, LS560S", "", 188, false, 30, 140, 128, layoutrows::kCopy, 20, 134, 72, 136, 138, 24, 26});
+    {"188", "CS460S, LM611S, LM340S, LS560S", "", 188, false, 30, 140, 128, layoutrows::kCopy, 20, 134, 72, 136, 138, 102, 96, 22, 24, 26});
 inline constexpr RecordLayout kLayout192 = layoutrows::newer(
-    {"192", "LM, LS, PM", "", 192, false, 30, 140, 128, layoutrows::kCopy, 20, 134, 72, 136, 138, 24, 26});
+    {"192", "LM, LS, PM", "", 192, false, 30, 140, 128, layoutrows::kCopy, 20, 134, 72, 136, 138, 102, 96, 22, 24, 26});
 inline constexpr RecordLayout kLayout212 = layoutrows::newer(
-    {"212", "LT", "", 212, false, 32, 160, 144, layoutrows::kCopy, 20, 154, 74, 156, 158, 24, 26});
+    {"212", "LT", "", 212, false, 32, 160, 144, layoutrows::kCopy, 20, 154, 74, 156, 158, 114, 108, 22, 24, 26});
 inline constexpr RecordLayout kLayout212PN = layoutrows::newer(
-    {"212 PN", "PN", "PN", 212, false, 44, 156, 144, layoutrows::kCopy, 22, 150, 86, 152, 154});
+    {"212 PN", "PN", "PN", 212, false, 44, 156, 144, layoutrows::kCopy, 22, 150, 86, 152, 154, 118, 112});
 inline constexpr RecordLayout kLayout224 = layoutrows::newer(
-    {"224", "LN", "", 224, false, 44, 168, 156, layoutrows::kCopy, 20, 162, 86, 164, 166});
+    {"224", "LN", "", 224, false, 44, 168, 156, layoutrows::kCopy, 20, 162, 86, 164, 166, 130, 120});
 inline constexpr RecordLayout kLayout244 = layoutrows::newer(
-    {"244", "LB550U, LB561V", "", 244, false, 44, 188, 176, layoutrows::kCopy, 20, 182, 86, 184, 186});
+    {"244", "LB550U, LB561V", "", 244, false, 44, 188, 176, layoutrows::kCopy, 20, 182, 86, 184, 186, kNoField, kNoField});
 inline constexpr RecordLayout kLayout256 = layoutrows::newer(
-    {"256", "LA, LH541V", "", 256, false, 40, 184, 172, layoutrows::kCopy, 20, 178, 82, 180, 182});
+    {"256", "LA, LH541V", "", 256, false, 40, 184, 172, layoutrows::kCopy, 20, 178, 82, 180, 182, 134, 124});
 inline constexpr RecordLayout kLayout256LY = layoutrows::newer(
-    {"256 LY", "LY", "LY", 256, false, 44, 196, 180, layoutrows::kCopy, 20, 188, 86, 192, 194});
+    {"256 LY", "LY", "LY", 256, false, 44, 196, 180, layoutrows::kCopy, 20, 188, 86, 192, 194, kNoField, kNoField});
 inline constexpr RecordLayout kLayout260 = layoutrows::newer(
-    {"260", "LA, LN5758", "", 260, false, 40, 188, 176, layoutrows::kCopy, 20, 182, 82, 184, 186, kNoField, 36});
+    {"260", "LA, LN5758", "", 260, false, 40, 188, 176, layoutrows::kCopy, 20, 182, 82, 184, 186, 138, 128, 24, kNoField, 36});
 inline constexpr RecordLayout kLayout280 = layoutrows::newer(
-    {"280", "LB580V", "", 280, false, 44, 200, 188, layoutrows::kCopy, 20, 194, 86, 196, 198});
+    {"280", "LB580V", "", 280, false, 44, 200, 188, layoutrows::kCopy, 20, 194, 86, 196, 198, kNoField, kNoField});
 // clang-format on
 
 // Every layout of cable and antenna channel records, default rows before the rows that a file
@@ -268,14 +319,16 @@ inline constexpr const RecordLayout* kRecordLayouts[] = {
 };
 
 // The satellite record layouts of the DVB-S blocks.
-inline constexpr RecordLayout kSatellite68 = layoutrows::satellite("DVB-S 68", 68, 0);
-inline constexpr RecordLayout kSatellite72 = layoutrows::satellite("DVB-S 72", 72, 0);
-inline constexpr RecordLayout kSatellite76 = layoutrows::satellite("DVB-S 76", 76, 0);
-inline constexpr RecordLayout kSatellite76LP = layoutrows::satellite("DVB-S 76 LP", 76, 2);
-inline constexpr RecordLayout kSatellite92 = layoutrows::satellite("DVB-S 92", 92, 0);
+// The LP family's records carry no scrambled mark that the real files confirm.
+inline constexpr RecordLayout kSatellite68 = layoutrows::satellite("DVB-S 68", 68, 0, true);
+inline constexpr RecordLayout kSatellite72 = layoutrows::satellite("DVB-S 72", 72, 0, true);
+inline constexpr RecordLayout kSatellite76 = layoutrows::satellite("DVB-S 76", 76, 0, true);
+inline constexpr RecordLayout kSatellite76LP = layoutrows::satellite("DVB-S 76 LP", 76, 2, false);
+inline constexpr RecordLayout kSatellite92 = layoutrows::satellite("DVB-S 92", 92, 0, true);
 
-// The largest record of any layout.
+// The largest record of any layout, and of the satellite layouts.
 inline constexpr std::size_t kLargestRecordSize = 280;
+inline constexpr std::size_t kLargestSatelliteRecordSize = 92;
 
 // The layout of records of recordSize in a file whose name gives model (the text after "xx" up
 // to the first '-', as receivers name their exports; may be empty). Files without the magic word

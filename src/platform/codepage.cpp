@@ -30,7 +30,8 @@ struct SingleBytePage
     const char* iconvName;
 };
 
-constexpr std::array<SingleBytePage, 18> kSingleBytePages{{
+// clang-format off
+constexpr std::array<SingleBytePage, 22> kSingleBytePages{{
     {1250, "CP1250"},
     {1251, "CP1251"},
     {1252, "CP1252"},
@@ -39,6 +40,10 @@ constexpr std::array<SingleBytePage, 18> kSingleBytePages{{
     {1255, "CP1255"},
     {1256, "CP1256"},
     {1257, "CP1257"},
+    {28591, "ISO-8859-1"},
+    {28592, "ISO-8859-2"},
+    {28593, "ISO-8859-3"},
+    {28594, "ISO-8859-4"},
     {28595, "ISO-8859-5"},
     {28596, "ISO-8859-6"},
     {28597, "ISO-8859-7"},
@@ -50,18 +55,19 @@ constexpr std::array<SingleBytePage, 18> kSingleBytePages{{
     {28604, "ISO-8859-14"},
     {28605, "ISO-8859-15"},
 }};
+// clang-format on
 
 constexpr int pageSlot(int codePage)
 {
-    // The list above is in two runs: 1250 to 1257, then 28595 to 28605 without 28602.
+    // The list above is in two runs: 1250 to 1257, then 28591 to 28605 without 28602.
     if (codePage >= 1250 && codePage <= 1257) {
         return codePage - 1250;
     }
-    if (codePage >= 28595 && codePage <= 28601) {
-        return codePage - 28595 + 8;
+    if (codePage >= 28591 && codePage <= 28601) {
+        return codePage - 28591 + 8;
     }
     if (codePage >= 28603 && codePage <= 28605) {
-        return codePage - 28603 + 15;
+        return codePage - 28603 + 19;
     }
     return -1;
 }

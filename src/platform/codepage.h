@@ -8,9 +8,10 @@
 namespace kx {
 
 // Conversions between UTF-8 and the code pages channel names are stored in. Code pages are named
-// by their Windows numbers: 1250 to 1257 (CP125x), 28595 to 28605 (ISO 8859-5 to -15, as the
-// character-table list uses them) and 65001 (UTF-8). The "system code page" of names shown without
-// a table is one of 1250 to 1257, chosen by the caller (see systemCodePageFor) and passed in.
+// by their Windows numbers: 1250 to 1257 (CP125x), 28591 to 28605 (ISO 8859-1 to -15 but -12,
+// as the character-table list and the DVB table selectors use them) and 65001 (UTF-8). The "system
+// code page" of names shown without a table is one of 1250 to 1257, chosen by the caller (see
+// systemCodePageFor) and passed in.
 //
 // Conversions never fail: a byte that has no character decodes to U+FFFD, and a character the code
 // page cannot hold encodes to '?'; the rest of the text still converts.
@@ -18,6 +19,7 @@ class CodePage
 {
 public:
     static constexpr int kUtf8 = 65001;
+    static constexpr int kLatin1 = 28591;
 
     // Bytes in codePage to UTF-8. Throws Error(ErrorCode::Internal) for an unsupported code page.
     static std::string toUtf8(std::string_view bytes, int codePage);

@@ -147,6 +147,8 @@ TEST_F(ChannelDlgModelTest, NewerLayout_NamedControlsShowTheLayoutsFields)
     raw[129] = 0x00;
     raw[134] = 0x05; // Status: favourites byte and flags byte
     raw[135] = 0x04;
+    const std::uint8_t frequency[] = {0x90, 0x3B, 0x07, 0x00}; // 474000 kHz, the u32 at 96
+    std::copy(frequency, frequency + 4, raw.begin() + 96);
     const char name[] = "Arte HD";
     std::copy(name, name + 7, raw.begin() + 30); // Name1 at 30, Name2 at 140
     raw[37] = 0;
@@ -158,9 +160,10 @@ TEST_F(ChannelDlgModelTest, NewerLayout_NamedControlsShowTheLayoutsFields)
     EXPECT_EQ(model.text(1010), "40 05 ");
     EXPECT_EQ(model.text(1029), "00 06 ");
     EXPECT_EQ(model.text(1033), "04 05 ");
+    EXPECT_EQ(model.text(1028), "00 07 3B 90 ");
     EXPECT_EQ(model.text(ChannelFieldMap::kName1Id), "Arte HD");
     EXPECT_EQ(model.text(ChannelFieldMap::kName2Id), "Arte ");
-    for (const int id : {1004, 1025, 1028, 1034}) { // _tmp1, Nummer1, Frequency, Symbol_rate
+    for (const int id : {1004, 1025, 1034}) { // _tmp1, Nummer1, Symbol_rate
         EXPECT_FALSE(model.isUsed(id)) << id;
     }
     model.OnOK();

@@ -1,11 +1,14 @@
 // Every channel list of the real-data folder, whatever its record layout: it loads with the
 // lists and blocks its description names, saves byte for byte, lists every channel of an
-// independent reference list under the same number with the same flags, and the same move
-// another editor made gives that editor's saved bytes but for its own housekeeping.
+// independent reference list under the same number with the same flags and the same identity,
+// and the same move another editor made gives that editor's saved bytes but for its own
+// housekeeping.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -34,6 +37,8 @@ struct RealLayout
     std::uint32_t hospitality;
     // Records whose number fields the other editor's move changed otherwise than ours, and why.
     int numberDifferences;
+    // Channels that the reference list files under another input than their records name.
+    int sourceDifferences = 0;
 };
 
 void PrintTo(const RealLayout& file, std::ostream* out)
@@ -46,7 +51,9 @@ void PrintTo(const RealLayout& file, std::ostream* out)
 // The other editor moved programme 2 up in each list, which our move does too; where it differs:
 // (g) it keeps gaps where this editor renumbers a sorted list 1 to n; (f) in a list without a
 // programme 2 it moved the first channel into the free number below it, for which this editor
-// has no command; (n) it made no move at all in LM640T, whose satellite block is 0xFF.
+// has no command; (n) it made no move at all in LM640T, whose satellite block is 0xFF. (s) The
+// analog records of LM640T say cable (source byte 2, as in every file whose list says cable);
+// the reference list files them as antenna.
 const RealLayout kFiles[] = {
     {"xx2350D-PZM00001", 164, 31, 89, 345, 0, 0, 0, 0},
     {"xxCS460S-ZA00001", 188, 0, 0, 0, 1379, 200, 0, 2}, // (f)
@@ -61,7 +68,7 @@ const RealLayout kFiles[] = {
     {"xxLM340S-ZA00001", 188, 30, 129, 362, 636, 92, 0, 1},   // (f)
     {"xxLM611S-ZA00001", 188, 0, 0, 13, 1164, 191, 0, 0},
     {"xxLM620S-ZE00001", 192, 37, 0, 24, 2973, 496, 0, 3}, // (f)
-    {"xxLM640T-ZA00000", 192, 56, 0, 78, 0, 0, 0, 4},      // (n)
+    {"xxLM640T-ZA00000", 192, 56, 0, 78, 0, 0, 0, 4, 56},  // (n), (s)
     {"xxLM860V-ZB99998", 192, 0, 103, 250, 0, 0, 0, 0},
     {"xxLN5406-ZA99999", 224, 0, 0, 72, 1263, 186, 0, 0},
     {"xxLN5758-ZE99999", 260, 0, 67, 36, 2391, 450, 0, 0},
@@ -78,9 +85,7 @@ const RealLayout kFiles[] = {
     {"xxPT353-ZA00001", 180, 50, 13, 123, 0, 0, 0, 0},
 };
 
-// The reference list names channels without the DVB control codes (U+0080 to U+009F). The
-// name codec shows the two bytes after a three-byte table selector (0x10 hi lo) as control
-// characters; they go too.
+// The reference list names channels without the DVB control codes (U+0080 to U+009F).
 std::string withoutControlCodes(const std::string& name)
 {
     std::string plain;
@@ -88,7 +93,7 @@ std::string withoutControlCodes(const std::string& name)
         const auto c = static_cast<unsigned char>(name[i]);
         if (c == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) < 0xA0) {
             ++i;
-        } else if (c >= 0x20) {
+        } else {
             plain += name[i];
         }
     }
@@ -192,6 +197,131 @@ TEST_P(AllLayouts, ListsEveryPlainNamedChannelOfTheReferenceListUnderItsNumberWi
     EXPECT_GT(checked, 0);
 }
 
+// A channel's identity as the reference lists write it: "A-0-<frequency in 50 kHz steps>-0"
+// for analog channels, "C-<ONID>-<TSID>-<SID>-<tuner channel, two digits>" for digital cable
+// and antenna channels, "S<position>-<ONID>-<TSID>-<SID>" for satellite channels. Empty when the
+// record lacks a part.
+std::string referenceUid(const CChannelRec& rec)
+{
+    const auto part = [](std::optional<std::int64_t> value) {
+        return value ? std::to_string(*value) : std::string("?");
+    };
+    if (rec.m_bTV) {
+        const auto frequency = rec.GetFrequencyKHz();
+        return frequency ? "A-0-" + std::to_string(*frequency / 50) + "-0" : "";
+    }
+    const std::string stream =
+        part(rec.GetOnid()) + "-" + part(rec.GetTsid()) + "-" + part(rec.GetServiceId());
+    if (rec.GetSignalSource() == SignalSource::DvbS) {
+        return "S" + rec.GetSatelliteText() + "-" + stream;
+    }
+    char channel[8] = "?";
+    if (const auto tuned = rec.GetTunerChannel()) {
+        std::snprintf(channel, sizeof channel, "%02d", *tuned);
+    }
+    return "C-" + stream + "-" + channel;
+}
+
+// The second letter of the reference list's code: A antenna, C cable, S satellite. Where the
+// record does not say, the other editor writes C.
+char mediumOf(SignalSource source)
+{
+    return source == SignalSource::AnalogAntenna || source == SignalSource::DvbT ? 'A'
+           : source == SignalSource::DvbS                                        ? 'S'
+                                                                                 : 'C';
+}
+
+TEST_P(AllLayouts, IdentityFields_GiveEveryChannelTheReferenceListsUid)
+{
+    std::multiset<std::tuple<ListKind, int, char, std::string>> theirs;
+    for (const auto& channel : test::readReferenceList(test::referenceListFile(GetParam().stem))) {
+        theirs.emplace(listOfCode(channel.list), channel.number, channel.list.at(1), channel.uid);
+    }
+    int channels = 0;
+    int otherSource = 0;
+    for (const ListKind list : kListKinds) {
+        for (int row = 0; row < m_doc.ChannelCount(list); ++row) {
+            const CChannelRec& rec = m_doc.Channel(list, row);
+            const std::string uid = referenceUid(rec);
+            const char medium = mediumOf(rec.GetSignalSource());
+            auto found = theirs.find({list, rec.GetNumber(), medium, uid});
+            for (const char other : {'A', 'C', 'S'}) {
+                if (found == theirs.end() && other != medium) {
+                    found = theirs.find({list, rec.GetNumber(), other, uid});
+                    otherSource += found != theirs.end() ? 1 : 0;
+                }
+            }
+            ASSERT_NE(found, theirs.end())
+                << "no " << uid << " numbered " << rec.GetNumber() << " in list " << int(list);
+            theirs.erase(found);
+            ++channels;
+        }
+    }
+    EXPECT_TRUE(theirs.empty()) << theirs.size() << " channels of the reference list left";
+    EXPECT_EQ(otherSource, GetParam().sourceDifferences);
+    RecordProperty("channels", channels);
+}
+
+// The identity fields of channels whose facts are known: the broadcasters' published frequencies,
+// polarisations and networks, and their being free to air or scrambled.
+struct KnownChannel
+{
+    const char* stem;
+    ListKind list;
+    int number;
+    // Source, ONID/TSID/SID, tuner channel, kHz, polarisation, satellite, name, scrambled.
+    const char* facts;
+};
+
+std::string factsOf(const CChannelRec& rec)
+{
+    const auto text = [](auto value) { return value ? std::to_string(*value) : std::string("-"); };
+    const auto encrypted = rec.IsEncrypted();
+    return std::to_string(static_cast<int>(rec.GetSignalSource())) + " " + text(rec.GetOnid()) +
+           "/" + text(rec.GetTsid()) + "/" + text(rec.GetServiceId()) + " " +
+           text(rec.GetTunerChannel()) + " " + text(rec.GetFrequencyKHz()) + " " +
+           rec.GetPolarisation().value_or('-') + " " + rec.GetSatelliteText() + " " +
+           rec.GetSatelliteName() + " " + (encrypted ? (*encrypted ? "scrambled" : "free") : "-");
+}
+
+class KnownChannels : public ::testing::TestWithParam<KnownChannel>
+{};
+
+TEST_P(KnownChannels, IdentityFields_AreTheChannelsFacts)
+{
+    KX_REQUIRE_REALDATA();
+    CKanalyxDoc doc;
+    doc.OnOpenDocument(test::realDataFile(std::string(GetParam().stem) + ".TLL.in"));
+    std::string found;
+    for (int row = 0; row < doc.ChannelCount(GetParam().list); ++row) {
+        if (doc.Channel(GetParam().list, row).GetNumber() == GetParam().number) {
+            found = factsOf(doc.Channel(GetParam().list, row));
+        }
+    }
+    EXPECT_EQ(found, GetParam().facts);
+}
+
+// Source 0 unknown, 1 analog antenna, 2 analog cable, 3 DVB-T, 4 DVB-C, 5 DVB-S. Das Erste HD
+// and ZDF HD are free to air; Rai 2 on Hot Bird, ProSieben HD (HD+) and AXN Crime (a Polish pay
+// channel) are scrambled. ZDF on UHF channel 23 (490 MHz), BR 3 on E21, analog R2 in Russia.
+// clang-format off
+const KnownChannel kKnownChannels[] = {
+    {"xxLM620S-ZE00001", ListKind::SatTV, 100, "5 1/1019/10301 - 11493000 H 19.2E ASTRA 1LHMKR 19.2E free"},
+    {"xxLM620S-ZE00001", ListKind::SatTV, 1586, "5 318/12400/8512 - 10992000 V 13.0E HOTBIRD 13.0E scrambled"},
+    {"xxLN5406-ZA99999", ListKind::SatTV, 917, "5 1/1017/61301 - 11464000 H 19.2E ASTRA 19.2E scrambled"},
+    {"xxLN5758-ZE99999", ListKind::SatTV, 10, "5 1/1011/11110 - 11361000 H 19.2E ASTRA 19.2E free"},
+    {"xxLP632H-ZA00001", ListKind::SatTV, 1, "5 1/1050/30801 - 10729000 V 19.2E ASTRA1LHMKR 19.2E -"},
+    {"xxLW659S-ZC00001", ListKind::SatTV, 919, "5 113/7400/7302 - 12188000 V 13.0E HOTBIRD 6/8/9 scrambled"},
+    {"xxLK950S-ZA00001", ListKind::DigitalTV, 17, "4 41985/1101/28106 36 346000 -   -"},
+    {"xxLN5406-ZA99999", ListKind::DigitalTV, 1, "3 8468/514/514 23 490004 -   -"},
+    {"xx2350D-PZM00001", ListKind::DigitalTV, 1, "0 1/1089/12003 1 666000 -   -"},
+    {"xxLT380H-ZA00001", ListKind::Analog, 3, "2 -/-/- - 471250 -   -"},
+    {"xxLE5500-ZA00002", ListKind::Analog, 2, "1 -/-/- - 59250 -   -"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(RealFiles, KnownChannels, ::testing::ValuesIn(kKnownChannels));
+
 // Where a differing byte lies, as the checks below need it.
 struct Place
 {
@@ -217,6 +347,7 @@ TEST_P(AllLayouts, MoveOfProgrammeTwo_GivesTheOtherEditorsBytesButItsHousekeepin
         }
     }
     const std::string ours = test::documentBytes(m_doc);
+    const std::string original = File::readAll(m_in);
     std::filesystem::path out = m_in;
     const std::string theirs = File::readAll(out.replace_extension(".out"));
     ASSERT_EQ(ours.size(), theirs.size());
@@ -278,7 +409,13 @@ TEST_P(AllLayouts, MoveOfProgrammeTwo_GivesTheOtherEditorsBytesButItsHousekeepin
         ASSERT_NE(place.kind, Place::Elsewhere) << "byte " << at << " lies in no record";
         const std::size_t secondWidth = fields->derivedKind == SecondNumber::TimesFour ? 4 : 2;
         if (within(fields->flagsByte, 1) && theirByte == (ourByte | 0x40)) {
-            continue; // (1) the other editor marks every record it numbered as "renumbered"
+            // (1) The other editor marks every digital record it keeps as numbered by the user;
+            // this editor marks those whose number it changed, but in the two oldest layouts.
+            const std::size_t number = place.record + fields->numberWord;
+            const bool marks = place.kind == Place::SatelliteRecord || m_doc.GetVariant() == 3;
+            EXPECT_TRUE(!marks || ours.compare(number, 2, original, number, 2) == 0)
+                << "record at " << place.record << " renumbered without the mark";
+            continue;
         }
         const bool copyLayout = fields->derivedKind != SecondNumber::TimesFour;
         if (theirByte == 0 && (within(fields->numberWord + 2, 2) ||

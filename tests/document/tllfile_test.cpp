@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "document/kanalyxdoc.h"
 #include "document/satelliteblock.h"
 #include "model/channelflags.h"
 #include "model/channelrec.h"
 #include "model/recordlayout.h"
+#include "model/satellitetables.h"
 #include "platform/archive.h"
 #include "platform/error.h"
 #include "support/tllbuilder.h"
@@ -263,6 +266,41 @@ TEST(SatelliteLayouts, PartsFillTheBlockAndSlotsFillTheChannelPart)
                   SatellitePartOffset(*layout, kSatelliteChannelPart + 1));
     }
     EXPECT_EQ(FindSatelliteLayout(620332), nullptr) << "reported, but its parts are not known";
+}
+
+// A satellite's transponders follow the links from its first one for as many as it counts; a
+// damaged chain (a loop, a link out of the table, a satellite the bitmap does not mark) ends.
+TEST(SatelliteLayouts, Tables_FollowEachSatellitesChainAndEndADamagedOne)
+{
+    std::vector<std::uint8_t> block(687880, 0);
+    const auto put = [&](std::size_t at, std::initializer_list<std::uint8_t> bytes) {
+        std::copy(bytes.begin(), bytes.end(), block.begin() + static_cast<std::ptrdiff_t>(at));
+    };
+    // Satellite records from 20 + 80 in steps of 44 (bitmap at 22): position at 32, first, last
+    // transponder and count at 36; transponder links from 3232 in steps of 6, records from 17632
+    // in steps of 40: MHz at 12, ONID and TSID at 18, polarisation 0x40 of byte 24.
+    put(22, {0x03});
+    put(100 + 32, {19, 0x12, 0, 0, 5, 0, 9, 0, 100, 0});
+    put(144 + 32, {0, 0x08, 0, 0, 0xC4, 0x09, 0xC4, 0x09, 3, 0});
+    put(188 + 32, {13, 0x10, 0, 0, 7, 0, 7, 0, 1, 0});
+    put(3232 + 5 * 6, {6, 0});
+    put(3232 + 6 * 6, {5, 0});
+    put(17632 + 5 * 40 + 12, {0xE6, 0x2C, 0, 0, 0, 0, 1, 0, 0xFB, 0x03, 0, 0, 0x58});
+
+    const SatelliteTables tables = ReadSatelliteTables(block, *FindSatelliteLayout(687880));
+    EXPECT_EQ(tables.satellites[0].position, "19.2E");
+    EXPECT_EQ(tables.satellites[1].position, "0.8W");
+    std::vector<int> expected(2400, -1);
+    expected[5] = expected[6] = 0;
+    std::vector<int> listed;
+    for (const SatelliteTransponder& tp : tables.transponders) {
+        listed.push_back(tp.satellite);
+    }
+    EXPECT_EQ(listed, expected);
+    const SatelliteTransponder& tp = tables.transponders[5];
+    EXPECT_EQ(std::tuple(tp.frequencyMHz, tp.onid, tp.tsid, tp.polarisation),
+              std::tuple(11494U, 1, 1019, 'H'));
+    EXPECT_EQ(tables.transponders[6].polarisation, 'V');
 }
 
 TEST(TllFile, NewerLayout_LoadsEveryBlockAndSavesByteForByte)

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/channelrecv1.h"
 #include "model/channelrecv2.h"
+#include "model/layoutchannelrec.h"
 #include "model/namecodec.h"
 #include "platform/archive.h"
 #include "platform/codepage.h"
@@ -299,6 +301,22 @@ TEST_P(ChannelRecLayouts, CharacterText_NamesTheTableOfTheFirstNameByte)
     }
 }
 
+TEST_P(ChannelRecLayouts, IsoSelector_ShowsTheListsRowOrThePartAndARenameReplacesIt)
+{
+    const std::tuple<const char*, const char*, int> cases[] = {
+        {"\x10\x00\x02", "ISO 8859-2", -1},
+        {"\x10\x01\x05", "Cyrillic", 2},
+        {"\x10\x00\x0F", "European(Latin 9)", 11},
+        {"\x10\x00\x0C", "16 - None", -1}};
+    for (const auto& [selector, text, row] : cases) {
+        std::copy_n(selector, 3, m_rec->raw().begin() + layout().nameField);
+        EXPECT_EQ(std::pair(m_rec->GetCharacterText(), m_rec->GetCharacterTable()),
+                  std::pair(std::string(text), row));
+    }
+    m_rec->SetName("Zoo", CodecSettings{.characterTable = 11, .prefix = true});
+    EXPECT_EQ(std::memcmp(m_rec->raw().data() + layout().nameField, "\x0BZoo", 5), 0);
+}
+
 TEST_P(ChannelRecLayouts, SetName_StoresFieldLengthAndCopy)
 {
     auto raw = m_rec->raw();
@@ -442,6 +460,33 @@ TEST(ChannelRecModulation, LargeCodes_AreComputedIn64BitsOrShownUnknown)
     for (const auto& [code, text] : cases) {
         rec.raw()[102] = code;
         EXPECT_EQ(rec.GetModulationText(), text) << "code " << int{code};
+    }
+}
+
+// Receivers mark a digital record whose number the user chose (0x40 of the flags byte) in the
+// newer layouts and the satellite lists, never in the two oldest layouts nor analog records;
+// deleting a channel clears its flags.
+TEST(ChannelRecRenumbering, ChangedNumber_SetsTheMarkAndDeletingClearsTheFlags)
+{
+    // Layout, its flags byte (written out here), analog, the flags after a new number.
+    const std::tuple<const RecordLayout*, std::size_t, bool, int> cases[] = {
+        {&kLayout184, 131, false, 0x42},  {&kLayout180, 127, false, 0x42},
+        {&kSatellite68, 15, false, 0x42}, {&kSatellite76LP, 17, false, 0x42},
+        {&kLayout184, 131, true, 0x02},   {&kLayoutV1, 113, false, 0x02},
+        {&kLayoutV2, 123, false, 0x02}};
+    for (const auto& [layout, flags, analog, after] : cases) {
+        SCOPED_TRACE(std::string(layout->name) + (analog ? " analog" : ""));
+        auto rec = NewChannelRec(*layout);
+        setKind(*rec, analog, false, !analog);
+        rec->SetNumber(3);
+        rec->raw()[flags] = 0x02;
+        rec->SetNumber(3);
+        EXPECT_EQ(rec->raw()[flags], 0x02) << "the same number is no change";
+        rec->SetNumber(4);
+        EXPECT_EQ(rec->raw()[flags], after);
+        rec->raw()[flags] = 0x47;
+        rec->MarkDeleted();
+        EXPECT_EQ(rec->raw()[flags], layout->sorted ? 0x47 : 0) << "marked only where kept";
     }
 }
 

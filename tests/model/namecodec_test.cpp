@@ -209,6 +209,27 @@ TEST_F(NameCodec, PrefixThatNamesNoTable_ShowsTheRestInTheSystemCodePage)
     }
 }
 
+// 0x10 and a 16-bit number name a part of ISO 8859 whatever the settings; receivers store the
+// number's high byte 0 as 1. A number that names no part leaves the rest to the system page.
+TEST_F(NameCodec, IsoSelector_ReadsThePartItNamesAfterItsThreeBytes)
+{
+    m_page = 1251;
+    const std::pair<std::string, std::string> cases[] = {
+        {std::string("\x10\x00\x02\xA3\xF3\x64\xBC", 7), "\xC5\x81\xC3\xB3\x64\xC5\xBA"}, // Łódź
+        {"\x10\x01\x02"
+         "AXN Crime",
+         "AXN Crime"},
+        {std::string("\x10\x00\x05\xBC\xD8\xE0", 6), "Мир"},
+        {std::string("\x10\x00\x01\x63\x61\x66\xE9", 7), "caf\xC3\xA9"},
+        {std::string("\x10\x00\x0C\xCC\xE8\xF0", 6), "Мир"},
+        {"\x10\x02\x02\xCC\xE8\xF0", "Мир"},
+        {std::string("\x10\x00\x10\xCC\xE8\xF0", 6), "Мир"},
+    };
+    for (const auto& [stored, shown] : cases) {
+        EXPECT_EQ(decode(settingsFor(11), stored), shown) << stored;
+    }
+}
+
 TEST_F(NameCodec, CharacterSettingOutsideTheList_ActsAsNone)
 {
     m_page = 1251;

@@ -21,13 +21,14 @@ struct RealRecords
 // Throws std::runtime_error when the file does not follow the layout exactly.
 RealRecords readRealRecords(const std::filesystem::path& path);
 
-// One line of a reference channel list exported by another tool: programme number, name, the
-// list code (ACT0/AAT0 analog, DCT0/DAT0 digital TV, DCR0 radio, DST0/DSR0 satellite TV and
-// radio) and the flags (favourite numbers and S skip, H hide, L lock), read by the core's
-// reference-list reader.
+// One line of a reference channel list exported by another tool: programme number, the service's
+// identity (UID), name, the list code (ACT0/AAT0 analog, DCT0/DAT0 digital TV, DCR0 radio,
+// DST0/DSR0 satellite TV and radio) and the flags (favourite numbers and S skip, H hide, L lock),
+// read by the core's reference-list reader.
 struct ReferenceChannel
 {
     int number = 0;
+    std::string uid;
     std::string name;
     std::string list;
     std::string flags;
