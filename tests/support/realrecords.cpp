@@ -94,8 +94,8 @@ std::vector<ReferenceChannel> readReferenceList(const std::filesystem::path& pat
     std::vector<ReferenceChannel> channels;
     for (const ChannelList& list : ReadReferenceListFile(path)) {
         for (const ListChannel& channel : list.channels) {
-            channels.push_back({channel.number, ReferenceUid(channel.id).value_or(""),
-                                channel.name, list.name, channel.flags});
+            channels.push_back({channel.number, ReferenceUid(channel.id).value_or(""), channel.name,
+                                list.name, channel.flags});
         }
     }
     return channels;
