@@ -146,17 +146,18 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(ErrorCode code, const std::string& what) const
+    [[noreturn]] void fail(ErrorCode code, const std::string& what, ErrorPlace place = {}) const
     {
-        throw Error(code, m_ar.name() + ": " + what);
+        throw Error(code, m_ar.name() + ": " + what, std::move(place));
     }
 
     std::uint32_t field(const char* what)
     {
         if (m_ar.remaining() < 4) {
-            fail(ErrorCode::Truncated, "the file ends at offset " + std::to_string(m_fileSize) +
-                                           ", inside the " + what + " at offset " +
-                                           std::to_string(m_ar.position()));
+            fail(ErrorCode::Truncated,
+                 "the file ends at offset " + std::to_string(m_fileSize) + ", inside the " + what +
+                     " at offset " + std::to_string(m_ar.position()),
+                 {what, m_ar.position()});
         }
         return m_ar.readU32();
     }
@@ -213,7 +214,8 @@ private:
                          " records of " + std::to_string(recordSizeOf(blockSize, count)) +
                          " bytes, a record size no known receiver writes: the file holds "
                          "channel records this editor does not know, or it is not a channel "
-                         "list");
+                         "list",
+                     {block, blockOffset});
             }
         }
         const std::size_t recordSize =
@@ -226,7 +228,8 @@ private:
                      std::to_string(count) + " records of " + std::to_string(recordSize) +
                      " bytes take " + std::to_string(expected) +
                      ": the file holds channel records this editor does not know, or it is not a "
-                     "channel list");
+                     "channel list",
+                 {block, blockOffset});
         }
         const std::uint64_t needed = std::uint64_t{recordSize} * count;
         if (needed > m_ar.remaining()) {
@@ -234,7 +237,8 @@ private:
                  "the " + std::string(block) + " block promises " + std::to_string(count) +
                      " records of " + std::to_string(recordSize) + " bytes but only " +
                      std::to_string(m_ar.remaining()) + " bytes remain at offset " +
-                     std::to_string(m_ar.position()));
+                     std::to_string(m_ar.position()),
+                 {block, blockOffset});
         }
         m_blocks.push_back({block, blockOffset, 4 + std::uint64_t{blockSize}});
         records.reserve(records.size() + count);
@@ -254,7 +258,8 @@ private:
             fail(ErrorCode::Truncated,
                  "the " + std::string(block) + " block promises " + std::to_string(size) +
                      " bytes but only " + std::to_string(m_ar.remaining()) +
-                     " bytes remain at offset " + std::to_string(m_ar.position()));
+                     " bytes remain at offset " + std::to_string(m_ar.position()),
+                 {block, offset});
         }
         RawBlock raw;
         raw.bytes = std::make_unique<std::uint8_t[]>(size);
@@ -314,7 +319,8 @@ private:
                      " part of the satellite block at offset " +
                      std::to_string(offset + 4 + SatellitePartOffset(*layout, index)) +
                      " does not match its bytes: the file is damaged, and a receiver would "
-                     "refuse it");
+                     "refuse it",
+                 {"satellite", offset + 4 + SatellitePartOffset(*layout, index)});
         }
         frame.satelliteLayout = layout;
         for (auto& record : ReadSatelliteChannels(block, *layout)) {
@@ -388,7 +394,7 @@ private:
             const BlockPlace& block = m_blocks[i];
             if (block.length == before.length && file.substr(block.offset, block.length) ==
                                                      file.substr(before.offset, before.length)) {
-                damaged(where(block) + " repeats " + where(before) + " byte for byte");
+                damaged(block, " repeats " + where(before) + " byte for byte");
             }
         }
         for (const BlockPlace& block : m_blocks) {
@@ -401,8 +407,9 @@ private:
             checkFamily(frame, *family);
         } else if (m_magic && frame.variant == 3 && frame.trailing.size != 1 &&
                    frame.trailing.size != 8) {
-            damaged(where(*place("trailing")) + " is " + std::to_string(frame.trailing.size) +
-                    " bytes long; the receivers of the newer layouts write 1 or 8 bytes there");
+            damaged(*place("trailing"),
+                    " is " + std::to_string(frame.trailing.size) +
+                        " bytes long; the receivers of the newer layouts write 1 or 8 bytes there");
         }
     }
 
@@ -420,20 +427,20 @@ private:
             return;
         }
         if (looksLikeSatellite(size, {bytes + 4, size})) {
-            damaged(where(block) + " is a satellite block, which belongs right after the digital "
-                                   "block");
+            damaged(block, " is a satellite block, which belongs right after the digital "
+                           "block");
         }
         const ReceiverFamily* settings = FindReceiverFamily(size);
         const ReceiverFamily* hospitality = FindHospitalityFamily(size);
         if (settings != nullptr && block.name != "settings") {
-            damaged(where(block) + " is " + std::to_string(size) +
-                    " bytes long, the size of the settings block of " +
-                    std::string(settings->models) + " receivers");
+            damaged(block, " is " + std::to_string(size) +
+                               " bytes long, the size of the settings block of " +
+                               std::string(settings->models) + " receivers");
         }
         if (hospitality != nullptr && block.name != "hospitality") {
-            damaged(where(block) + " is " + std::to_string(size) +
-                    " bytes long, the size of the hospitality block of " +
-                    std::string(hospitality->models) + " receivers");
+            damaged(block, " is " + std::to_string(size) +
+                               " bytes long, the size of the hospitality block of " +
+                               std::string(hospitality->models) + " receivers");
         }
     }
 
@@ -441,33 +448,37 @@ private:
     void checkFamily(const TllFrame& frame, const ReceiverFamily& family) const
     {
         const std::string receivers = std::string(family.models) + " receivers";
-        const std::string settings = where(*place("settings")) + " is that of " + receivers;
+        const std::string settings = " is that of " + receivers;
         if (family.hospitalitySize != 0 && !frame.hasHospitality) {
-            damaged(settings +
-                    ", which keep a hospitality block after it, but none stands at offset " +
-                    std::to_string(place("digital")->offset));
+            damaged(*place("settings"),
+                    settings +
+                        ", which keep a hospitality block after it, but none stands at offset " +
+                        std::to_string(place("digital")->offset));
         }
         if (family.hospitalitySize == 0 && frame.hasHospitality) {
-            damaged(where(*place("hospitality")) + " follows the settings block of " + receivers +
-                    ", which keep none");
+            damaged(*place("hospitality"),
+                    " follows the settings block of " + receivers + ", which keep none");
         }
         if (!m_magic) {
             return; // the oldest layout has neither a DVB-S nor a trailing block
         }
         const BlockPlace& digital = *place("digital");
         if (family.satelliteSize != 0 && !frame.hasSatellite) {
-            damaged(settings + ", which write a satellite block of " +
-                    std::to_string(family.satelliteSize) +
-                    " bytes after the digital block, but none stands at offset " +
-                    std::to_string(digital.offset + digital.length));
+            damaged(*place("settings"),
+                    settings + ", which write a satellite block of " +
+                        std::to_string(family.satelliteSize) +
+                        " bytes after the digital block, but none stands at offset " +
+                        std::to_string(digital.offset + digital.length));
         }
         if (frame.hasSatellite && frame.satellite.size != family.satelliteSize) {
-            damaged(where(*place("satellite")) + " is " + std::to_string(frame.satellite.size) +
-                    " bytes long, but " + receivers + " write " + sizeOrNone(family.satelliteSize));
+            damaged(*place("satellite"), " is " + std::to_string(frame.satellite.size) +
+                                             " bytes long, but " + receivers + " write " +
+                                             sizeOrNone(family.satelliteSize));
         }
         if (frame.trailing.size != family.trailingSize) {
-            damaged(where(*place("trailing")) + " is " + std::to_string(frame.trailing.size) +
-                    " bytes long, but " + receivers + " write " + sizeOrNone(family.trailingSize));
+            damaged(*place("trailing"), " is " + std::to_string(frame.trailing.size) +
+                                            " bytes long, but " + receivers + " write " +
+                                            sizeOrNone(family.trailingSize));
         }
     }
 
@@ -495,10 +506,13 @@ private:
                std::to_string(block.offset);
     }
 
-    [[noreturn]] void damaged(const std::string& what) const
+    // Refuses the file for what is wrong with the block at (said after where it stands).
+    [[noreturn]] void damaged(const BlockPlace& at, const std::string& what) const
     {
         fail(ErrorCode::Format,
-             what + "; the file is damaged: a block is repeated, missing or out of place");
+             where(at) + what +
+                 "; the file is damaged: a block is repeated, missing or out of place",
+             {std::string(at.name), at.offset});
     }
 
     Archive& m_ar;

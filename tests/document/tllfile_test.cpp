@@ -146,14 +146,20 @@ TEST(TllFile, TruncationMessages_NameTheBlockTheCountAndTheOffset)
     const std::string digitalShort = u32le(0x5A5A5A5A) + u32le(4) + u32le(0) + u32le(95616) +
                                      std::string(95616, '\0') + u32le(4 + 176 * 5000) +
                                      u32le(5000) + std::string(1200, '\0');
-    EXPECT_STREQ(loadError(digitalShort).what(),
+    const Error digital = loadError(digitalShort);
+    EXPECT_STREQ(digital.what(),
                  "list.tll: the digital block promises 5000 records of 176 bytes but only 1200 "
                  "bytes remain at offset 95640");
+    // The block and where it begins, also as fields.
+    EXPECT_EQ(digital.block(), "digital");
+    EXPECT_EQ(digital.byteOffset(), 95632u);
 
     const std::string settingsShort = u32le(4) + u32le(0) + u32le(50) + "abc";
-    EXPECT_STREQ(loadError(settingsShort).what(),
-                 "list.tll: the settings block promises 50 bytes but only 3 bytes remain at "
-                 "offset 12");
+    const Error settings = loadError(settingsShort);
+    EXPECT_STREQ(settings.what(), "list.tll: the settings block promises 50 bytes but only 3 "
+                                  "bytes remain at offset 12");
+    EXPECT_EQ(settings.block(), "settings");
+    EXPECT_EQ(settings.byteOffset(), 8u);
 
     EXPECT_STREQ(
         loadError(u32le(4) + u32le(0) + "\x01\x02").what(),
@@ -352,6 +358,8 @@ TEST(TllFile, SatelliteChecksumThatDoesNotMatch_IsRefusedNamingThePart)
                   std::to_string(block + (4 + 12) + (4 + 2896) + (4 + 110712)) +
                   " does not match its bytes: the file is damaged, and a receiver would refuse "
                   "it");
+    EXPECT_EQ(error.block(), "satellite");
+    EXPECT_EQ(error.byteOffset(), block + (4 + 12) + (4 + 2896) + (4 + 110712));
 }
 
 } // namespace
