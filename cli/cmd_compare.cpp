@@ -13,6 +13,8 @@ int run(const Args& args)
     args.expectPositionals({"FILE", "OTHER"});
     CKanalyxDoc doc;
     openDocument(doc, args.positionals()[0]);
+    refuseGlobalClone(doc, args.positionals()[0],
+                      "a GlobalClone file has no settings block to compare");
     // A file of the other variant is not compared: no lines, as the Data Block dialog shows.
     const auto result =
         SettingsCompare::compareWithFile(doc.Settings(), doc.GetVariant(), args.positionals()[1]);

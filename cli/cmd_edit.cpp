@@ -32,13 +32,19 @@ std::vector<OptionSpec> options()
 class Editor
 {
 public:
-    explicit Editor(ListViews& views) : m_views(views) {}
+    explicit Editor(ListViews& views) : m_views(views)
+    {
+        // A GlobalClone file's operations act on its first list unless told otherwise.
+        if (views.doc.Format() == FileFormat::GlobalClone && !views.doc.Lists().empty()) {
+            m_kind = views.doc.Lists().front();
+        }
+    }
 
     void run(const Option& op)
     {
         const std::string& name = op.name;
         if (name == "--list") {
-            m_kind = parseListKind(op.values[0]);
+            m_kind = parseListKind(op.values[0], &m_views.doc);
         } else if (name == "--select") {
             select(op);
         } else if (name == "--up" || name == "--down" || name == "--duplicate" ||
@@ -94,9 +100,13 @@ public:
                      "the " + listName(m_kind) + " list of this file has no favourites and flags");
             }
             const auto flags = ParseChannelFlags(op.values[1]);
-            if (!flags) {
-                fail(op, "flags are favourites 1 to 4 and the letters L (lock), S (skip) and H "
-                         "(hide), or - for none, not '" +
+            const unsigned kept = m_views.doc.FlagsKept(m_kind);
+            if (!flags || (*flags & ~kept) != 0) {
+                const bool eight = (kept & channelflags::kFavourites) == channelflags::kFavourites;
+                fail(op, std::string(eight ? "flags are favourites 1 to 8 (A to H)"
+                                           : "flags are favourites 1 to 4") +
+                             " and the letters L (lock), S (skip) and H (hide), or - for none, "
+                             "not '" +
                              op.values[1] + "'");
             }
             view().SetRowFlags(flagged, *flags);
@@ -193,9 +203,12 @@ const Command kEditCommand{
     "edit", "move, duplicate, delete, rename and tick channels, then save",
     "Usage: kanalyx-cli edit FILE -o OUT [name options] OPERATIONS...\n"
     "Runs the operations in order, as the editor's list commands run them, then saves to OUT:\n"
-    "  --list analog|radio|dtv  the list the following operations act on (default analog);\n"
-    "                           sat-tv and sat-radio for the satellite lists of files that have "
-    "them\n"
+    "  --list LIST              the list the following operations act on: of a binary file\n"
+    "                           analog (the default), radio, dtv, and sat-tv and sat-radio for\n"
+    "                           the satellite lists of files that have them; of a GlobalClone\n"
+    "                           file the lists it has (default its first): analog, dvbt-tv,\n"
+    "                           dvbt-radio, dvbc-tv, dvbc-radio, dvbs-tv, dvbs-radio, and\n"
+    "                           source-N-tv, source-N-radio for a source N of no known kind\n"
     "  --select ROWS            select rows: 0-based numbers and ranges a-b, comma-separated;\n"
     "                           the last row named gets the focus\n"
     "  --up, --down             move the selected rows one place\n"
@@ -206,11 +219,16 @@ const Command kEditCommand{
     "  --redo                   redo the last undone step; no row is selected afterwards\n"
     "  --rename ROW TEXT        rename a channel, as an edit of its name cell (UTF-8)\n"
     "  --tick ROW, --untick ROW click the row's check box to tick or untick it\n"
-    "  --flags ROW FLAGS        set a channel's favourites 1 to 4 and flags L (lock), S (skip),\n"
-    "                           H (hide), e.g. 13L, or - for none (lists of the newer layouts)\n"
+    "  --flags ROW FLAGS        set a channel's favourites 1 to 4 (GlobalClone files: 1 to 8,\n"
+    "                           their lists A to H) and flags L (lock), S (skip), H (hide),\n"
+    "                           e.g. 13L, or - for none (lists of the newer layouts and of\n"
+    "                           GlobalClone files)\n"
     "An operation the editor would not run (nothing selected, nothing to undo or redo, a row\n"
     "that does not exist, a name the character table cannot store) stops with exit code 2,\n"
-    "and no output file is written. An operation that changes nothing adds no step to undo.\n\n",
+    "and no output file is written. An operation that changes nothing adds no step to undo.\n"
+    "In GlobalClone files and the newer layouts every channel keeps its place: a move changes\n"
+    "numbers only (a moved channel is marked as numbered by the user), a deleted channel stays\n"
+    "in the file marked deleted, and --duplicate is refused.\n\n",
     &options, &run};
 
 } // namespace kx::cli

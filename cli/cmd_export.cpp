@@ -10,6 +10,9 @@ int run(const Args& args)
     args.expectPositionals({"FILE", "OUT"});
     CKanalyxDoc doc;
     openDocument(doc, args.positionals()[0]);
+    refuseGlobalClone(doc, args.positionals()[0],
+                      "the channels of a GlobalClone file are XML elements, not records of bytes; "
+                      "there is nothing to export as bytes");
     doc.WriteExport(args.positionals()[1]);
     return 0;
 }

@@ -24,6 +24,9 @@ int run(const Args& args)
     CKanalyxDoc doc;
     const FileLock lock = lockOutput(*out);
     openDocument(doc, args.positionals()[0]);
+    refuseGlobalClone(doc, args.positionals()[0],
+                      "a GlobalClone file takes no lists of another file: its receiver keeps every "
+                      "channel of a scan once, and has no use for a second copy of one");
     if (!choice.tv && !choice.fm && !choice.dtv && !choice.sat) {
         // Every list: the satellite lists too where both files have them.
         choice = ImportChoice{};

@@ -105,6 +105,9 @@ int run(const Args& args)
     CKanalyxDoc doc;
     const FileLock lock = out != nullptr ? lockOutput(*out) : FileLock();
     openDocument(doc, args.positionals()[0]);
+    refuseGlobalClone(doc, args.positionals()[0],
+                      "a GlobalClone file keeps its settings elsewhere than in a settings block; "
+                      "they cannot be shown or changed here");
     const int variant = doc.GetVariant();
     // The pages work on a copy that goes back to the document as one change.
     std::vector<std::uint8_t> settings(doc.Settings().begin(), doc.Settings().end());

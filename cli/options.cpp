@@ -124,12 +124,46 @@ int parseInt(std::string_view text, std::string_view what, int low, int high)
     return value;
 }
 
-ListKind parseListKind(std::string_view text)
+std::vector<ListKind> nameableLists(const CKanalyxDoc& doc)
 {
-    if (const ListSpec* spec = FindListSpec(text)) {
+    if (doc.Format() == FileFormat::GlobalClone) {
+        return doc.Lists();
+    }
+    return {std::begin(kListKinds), std::end(kListKinds)};
+}
+
+ListKind parseListKind(std::string_view text, const CKanalyxDoc* doc)
+{
+    std::vector<ListKind> lists(std::begin(kListKinds), std::end(kListKinds));
+    if (doc != nullptr) {
+        lists = nameableLists(*doc);
+    } else {
+        for (const ListSpec& spec : ListSpecs()) {
+            lists.push_back(spec.kind);
+        }
+    }
+    if (const ListSpec* spec = FindListSpec(text, lists)) {
         return spec->kind;
     }
+    if (doc == nullptr && text.starts_with("source-")) {
+        return ListKind::Analog; // a list of an unknown source: told once the file is read
+    }
+    if (doc != nullptr && doc->Format() == FileFormat::GlobalClone) {
+        std::string names;
+        for (const ListKind kind : lists) {
+            names += (names.empty() ? "" : ", ") + ListSpecOf(kind).name;
+        }
+        throwUsage("--list must name a list of this file (" + names + "), not '" +
+                   std::string(text) + "'");
+    }
     throwUsage("--list must be analog, radio or dtv, not '" + std::string(text) + "'");
+}
+
+void refuseGlobalClone(const CKanalyxDoc& doc, const std::string& path, std::string_view why)
+{
+    if (doc.Format() == FileFormat::GlobalClone) {
+        throwUsage(path + ": " + std::string(why));
+    }
 }
 
 std::span<const OptionSpec> codecOptionSpecs()

@@ -55,8 +55,15 @@ private:
 // An integer argument in [low, high]; what names it in the message of the usage error.
 int parseInt(std::string_view text, std::string_view what, int low, int high);
 
-// "analog", "radio", "dtv", "sat-tv" or "sat-radio".
-ListKind parseListKind(std::string_view text);
+// A list's name: of a binary file "analog", "radio", "dtv", "sat-tv" or "sat-radio", of a
+// GlobalClone file the names of its lists ("dvbs-tv", ...). Without doc, every name any file may
+// have is taken (to refuse a misspelt name before a file is read).
+ListKind parseListKind(std::string_view text, const CKanalyxDoc* doc = nullptr);
+// The lists of a document that the command line can name: every list of a binary file (a list
+// the file lacks has no rows), the lists a GlobalClone file has.
+std::vector<ListKind> nameableLists(const CKanalyxDoc& doc);
+// Refuses (a usage error naming path) a command that GlobalClone files do not take.
+void refuseGlobalClone(const CKanalyxDoc& doc, const std::string& path, std::string_view why);
 
 // The options that choose how channel names are decoded and encoded.
 std::span<const OptionSpec> codecOptionSpecs();

@@ -590,6 +590,30 @@
         <source>Set the flags of %1 channels</source>
         <translation>Изменить флаги каналов (%1)</translation>
     </message>
+    <message>
+        <source>ONID</source>
+        <translation>ONID</translation>
+    </message>
+    <message>
+        <source>TSID</source>
+        <translation>TSID</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>МГц</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Пол.</translation>
+    </message>
+    <message>
+        <source>Encrypted</source>
+        <translation>Кодир.</translation>
+    </message>
 </context>
 <context>
     <name>kx::CAboutBox</name>

@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "document/channelformat.h"
 #include "document/listkind.h"
 
 namespace kx {
@@ -118,17 +119,14 @@ struct RecordBytesEdit
     // Only the programme numbers changed (renumbering): the lists redraw nothing else.
     bool numbersOnly = false;
 };
-struct SettingsBytesEdit
+// Bytes of the file's own beside its channel records: the settings block, or the DVB-S block
+// around its channel records.
+struct BlockBytesEdit
 {
+    FormatBlock block;
     BytePatches patches; // target 0
 };
-// The bytes of the DVB-S block around its channel records.
-struct SatelliteBytesEdit
-{
-    BytePatches patches; // target 0
-};
-using Edit = std::variant<MoveRowsEdit, RowSetEdit, RecordBytesEdit, SettingsBytesEdit,
-                          HideRowsEdit, SatelliteBytesEdit>;
+using Edit = std::variant<MoveRowsEdit, RowSetEdit, RecordBytesEdit, BlockBytesEdit, HideRowsEdit>;
 
 // One undoable step: the edits in the order they were made, and the rows to select afterwards.
 struct EditStep

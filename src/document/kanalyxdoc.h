@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/channelformat.h"
 #include "document/history.h"
 #include "document/listkind.h"
 #include "document/tllfile.h"
@@ -19,7 +20,9 @@
 namespace kx {
 
 class Archive;
+class BinaryTllFormat;
 class CChannelRec;
+class GlobalCloneFormat;
 struct CodecSettings;
 struct RecordLayout;
 struct SatelliteLayout;
@@ -71,15 +74,17 @@ public:
     virtual void modifiedChanged(bool /*modified*/) {}
 };
 
-// The one open TLL file: the channel lists (analog, radio, digital TV, satellite TV and radio),
-// the raw blocks, the file's layout, the undo/redo history and the modified flag.
+// The one open channel-list file: its lists of channels, its format (ChannelFormat: the binary
+// TLL container of every layout, or a GlobalClone XML file), the undo/redo history and the
+// modified flag. Commands, the history and the views work on the lists alone; the format says
+// what its lists allow and writes the file back from them.
 //
 // Where the receiver wants its records sorted by number (the 164- and 176-byte layouts and a
 // few newer ones), the lists are written in their order and renumbered 1 to n after every change
-// of order. Elsewhere (most newer layouts and every satellite list) each record keeps its place
-// in the file: a change of order moves the programme numbers instead (the rows keep the numbers
-// they had, gaps included), a deletion marks the record deleted the way the receiver does and
-// keeps it in the file, and duplicating is refused.
+// of order. Elsewhere (most newer layouts, every satellite list, every GlobalClone list) each
+// record keeps its place in the file: a change of order moves the programme numbers instead (the
+// rows keep the numbers they had, gaps included), a deletion marks the record deleted the way the
+// receiver does and keeps it in the file, and duplicating is refused.
 //
 // Every change of the document is a command applied here: it becomes one step of the history,
 // and Undo and Redo restore exactly the bytes and the row order the step changed. A command that
@@ -113,6 +118,7 @@ public:
     void Serialize(Archive& ar);
     // Replaces everything with what a file holds: clears the history and the modified flag and
     // tells the observers OnInitialUpdate.
+    void SetContents(LoadedFile file);
     void SetContents(TllContents contents);
 
     // Opens a file. The file is read and checked in full first: a file that cannot be read or is
@@ -146,14 +152,30 @@ public:
 
     // Whether Save, Save As, Import, Export, Data Block and More Settings can run: only while a
     // file is loaded.
-    bool OnUpdateFileCommand() const noexcept { return m_frame.variant != 0; }
+    bool OnUpdateFileCommand() const noexcept { return m_format != nullptr; }
+    // The format of the open file; none while no file is loaded.
+    std::optional<FileFormat> Format() const noexcept;
+    // What the open file's format allows: a settings block (More Settings, Data Block, comparing
+    // settings), lists imported from another file, records exported and edited as bytes. None of
+    // them without a file.
+    bool HasSettings() const noexcept;
+    bool CanImport() const noexcept;
+    bool HasRawRecords() const noexcept;
+    // The favourites and flags (channelflags bits) the channels of a list keep; 0 where they keep
+    // none the user can set.
+    unsigned FlagsKept(ListKind list) const noexcept;
+    // The GlobalClone file's model name (ModelName), and its channels in no list or marked
+    // deleted, which no list shows; empty and 0 for other files.
+    std::string ModelName() const;
+    int UnlistedCount() const noexcept;
     // Whether the records of the list keep their place in the file (see the class comment).
     bool KeepsPlaces(ListKind list) const noexcept;
-    // The lists the document has, in its order: analog, radio and digital TV, then the satellite
-    // TV and radio lists where the file has satellite channels to show.
+    // The lists the document has, in its order: for a binary file analog, radio and digital TV,
+    // then the satellite TV and radio lists where the file has satellite channels to show (the
+    // three without a file); for a GlobalClone file the lists of its channels.
     std::vector<ListKind> Lists() const;
     // Whether the channels of the list carry favourites and flags that the user can set (every
-    // list of the newer layouts, every satellite list).
+    // list of the newer layouts and of GlobalClone files, every satellite list).
     bool HasFlags(ListKind list) const noexcept;
 
     // ---- Commands. rows: ascending, distinct, existing rows of the list (Error(Internal) for
@@ -220,39 +242,36 @@ public:
     // lists. The file is never left half-written.
     void WriteExport(const std::filesystem::path& path) const;
 
-    // 0 no file loaded, 1 records of 164 bytes, 2 records of 176 bytes, 3 a newer layout.
-    int GetVariant() const noexcept { return m_frame.variant; }
-    // The layout of the analog and digital records; null with no file loaded, and for a newer
-    // file that holds no such record and whose name names no known model.
-    const RecordLayout* Layout() const noexcept { return m_frame.layout; }
+    // Of binary files (all empty, null or 0 for other files and without a file):
+    // 0 no binary file loaded, 1 records of 164 bytes, 2 records of 176 bytes, 3 a newer layout.
+    int GetVariant() const noexcept;
+    // The layout of the analog and digital records; null for a newer file that holds no such
+    // record and whose name names no known model.
+    const RecordLayout* Layout() const noexcept;
     // The settings block; change it with SetSettings.
-    std::span<const std::uint8_t> Settings() const noexcept { return m_frame.settings.span(); }
-    std::span<const std::uint8_t> Trailing() const noexcept { return m_frame.trailing.span(); }
+    std::span<const std::uint8_t> Settings() const noexcept;
+    std::span<const std::uint8_t> Trailing() const noexcept;
     // The hospitality block of hotel receivers; empty when there is none.
-    std::span<const std::uint8_t> Hospitality() const noexcept
-    {
-        return m_frame.hospitality.span();
-    }
-    bool HasSatelliteBlock() const noexcept { return m_frame.hasSatellite; }
+    std::span<const std::uint8_t> Hospitality() const noexcept;
+    bool HasSatelliteBlock() const noexcept;
     // The family of the DVB-S block; null without one, and when the block is kept as it is.
-    const SatelliteLayout* GetSatelliteLayout() const noexcept { return m_frame.satelliteLayout; }
+    const SatelliteLayout* GetSatelliteLayout() const noexcept;
     // What the user should know about the file loaded last.
-    const std::vector<LoadWarning>& LoadWarnings() const noexcept { return m_frame.warnings; }
+    const std::vector<LoadWarning>& LoadWarnings() const noexcept;
     // Records marked deleted that the file keeps in their places.
-    int DeletedCount(ListKind list) const noexcept
-    {
-        return static_cast<int>(m_deleted[static_cast<std::size_t>(list)].size());
-    }
+    int DeletedCount(ListKind list) const noexcept;
 
 private:
     class StepBuilder;
-    using Records = std::vector<std::unique_ptr<CChannelRec>>;
 
-    Records& channels(ListKind list) { return m_channels[static_cast<std::size_t>(list)]; }
-    const Records& channels(ListKind list) const
-    {
-        return m_channels[static_cast<std::size_t>(list)];
-    }
+    // The document's list of a kind; a kind the document does not have is an empty list (and
+    // Error(Internal) where it would be changed).
+    DocumentList* findList(ListKind list) noexcept;
+    const DocumentList* findList(ListKind list) const noexcept;
+    Records& channels(ListKind list);
+    const Records& channels(ListKind list) const;
+    Records& deleted(ListKind list);
+    const BinaryTllFormat* binary() const noexcept;
     void checkRows(ListKind list, std::span<const int> rows) const;
     // Moves every block of neighbouring rows one place up (by -1) or down (by 1), as one step.
     RowSelection moveEachBlock(ListKind list, std::span<const int> rows, int by, StepKind kind);
@@ -260,24 +279,21 @@ private:
     // and keeps it all as one step.
     bool reorder(ListKind list, std::span<const int> order, StepLabel label,
                  std::vector<int> rowsBefore, std::vector<int> rowsAfter);
-    void store(Archive& ar) const;
-    Records& deleted(ListKind list) { return m_deleted[static_cast<std::size_t>(list)]; }
 
     // Applies one edit forward or backward and tells the observers.
     void apply(Edit& edit, bool forward);
     void applyMove(MoveRowsEdit& edit, bool forward);
     void applyRowSet(RowSetEdit& edit, bool forward);
     void applyRecordBytes(RecordBytesEdit& edit, bool forward);
-    void applySettingsBytes(SettingsBytesEdit& edit, bool forward);
+    void applyBlockBytes(BlockBytesEdit& edit, bool forward);
     void applyHide(HideRowsEdit& edit, bool forward);
-    void applySatelliteBytes(SatelliteBytesEdit& edit, bool forward);
     // After a step was done, undone or redone.
     void afterHistoryChange();
     void notifyRecordsChanged(ListKind list, std::span<const int> rows, bool numbersOnly);
 
-    std::array<Records, kListCount> m_channels;
-    std::array<Records, kListCount> m_deleted;
-    TllFrame m_frame;
+    // The format first: the lists' records may refer to what it holds, so they go before it.
+    std::unique_ptr<ChannelFormat> m_format;
+    std::vector<DocumentList> m_lists;
 
     History m_history;
     ObserverList<DocumentObserver> m_observers;

@@ -2,8 +2,11 @@
 
 namespace kx {
 
-// The channel lists of a document, in the document's order: the cable and antenna lists, then
-// the satellite lists of files that have a DVB-S block.
+// The channel lists a document may have. A binary TLL file has the cable and antenna lists
+// (analog, radio, digital TV), then the satellite lists of files that have a DVB-S block. A
+// GlobalClone file has one list per signal source and kind: analog, DVB-T, DVB-C and DVB-S TV
+// and radio, and for a source value this program does not know, a TV and a radio list of its
+// own (OtherSourceList).
 enum class ListKind
 {
     Analog = 0,
@@ -11,16 +14,49 @@ enum class ListKind
     DigitalTV = 2,
     SatTV = 3,
     SatRadio = 4,
+    AntennaTV = 5,
+    AntennaRadio = 6,
+    CableTV = 7,
+    CableRadio = 8,
+    DvbSTV = 9,
+    DvbSRadio = 10,
 };
-inline constexpr int kListCount = 5;
 
+// The lists of the binary files, in the document's order.
+inline constexpr int kListCount = 5;
 inline constexpr ListKind kListKinds[kListCount] = {
     ListKind::Analog, ListKind::Radio, ListKind::DigitalTV, ListKind::SatTV, ListKind::SatRadio};
+
+// The lists of sources this program does not know lie from here on: two per source value.
+inline constexpr int kOtherSourceLists = 100;
+constexpr ListKind OtherSourceList(int source, bool radio)
+{
+    return static_cast<ListKind>(kOtherSourceLists + 2 * source + (radio ? 1 : 0));
+}
+// The source value of such a list, or -1 for a list of a known source.
+constexpr int OtherSourceOf(ListKind list)
+{
+    const int value = static_cast<int>(list);
+    return value >= kOtherSourceLists ? (value - kOtherSourceLists) / 2 : -1;
+}
 
 // Whether the list holds satellite channels.
 constexpr bool IsSatelliteList(ListKind list)
 {
-    return list == ListKind::SatTV || list == ListKind::SatRadio;
+    return list == ListKind::SatTV || list == ListKind::SatRadio || list == ListKind::DvbSTV ||
+           list == ListKind::DvbSRadio;
+}
+
+// Whether the list holds radio channels (numbered from 16385 up in the files).
+constexpr bool IsRadioList(ListKind list)
+{
+    const int value = static_cast<int>(list);
+    if (value >= kOtherSourceLists) {
+        return (value - kOtherSourceLists) % 2 == 1;
+    }
+    return list == ListKind::Radio || list == ListKind::SatRadio ||
+           list == ListKind::AntennaRadio || list == ListKind::CableRadio ||
+           list == ListKind::DvbSRadio;
 }
 
 } // namespace kx

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "document/channelformat.h"
 #include "document/listkind.h"
 
 namespace kx {
@@ -59,8 +60,6 @@ std::string LoadWarningText(const LoadWarning& warning);
 // (with or without the mark). No binary channel list starts so: its first word is a magic word
 // or a block size, whose higher bytes are not text.
 bool LooksLikeXmlText(std::span<const std::uint8_t> head);
-
-using Records = std::vector<std::unique_ptr<CChannelRec>>;
 
 // Everything of a TLL file but its channel records: how the file is laid out and the blocks it
 // keeps whole, so that a save writes every byte back.

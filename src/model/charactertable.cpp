@@ -14,6 +14,22 @@ std::string CharacterTableText(int row)
     return Strings::text(kCharacterTables[static_cast<std::size_t>(row)].textId);
 }
 
+std::string CharacterTextOfName(std::span<const std::uint8_t> name)
+{
+    // A part of ISO 8859 shows as the list's row for it, or by its name where the list has none.
+    if (const NameTableSelector selector = NameTableSelectorOf(name); selector.isoPart > 0) {
+        return selector.row >= 0 ? CharacterTableText(selector.row)
+                                 : "ISO 8859-" + std::to_string(selector.isoPart);
+    }
+    const std::uint8_t prefix = name.empty() ? 0 : name[0];
+    const int row = CharacterTableForPrefix(prefix);
+    if (row >= 0) {
+        return CharacterTableText(row);
+    }
+    const std::string none = CharacterTableText(kTableNone);
+    return prefix < 32 ? std::to_string(prefix) + " - " + none : none;
+}
+
 int CharacterTableForPrefix(std::uint8_t prefix)
 {
     for (int row = kTableUser; row < kCharacterTableCount; ++row) {

@@ -65,4 +65,9 @@ struct NameTableSelector
 // The selector at the start of name; nothing is read beyond its first three bytes or its end.
 NameTableSelector NameTableSelectorOf(std::span<const std::uint8_t> name);
 
+// What the character-table column shows for a stored name: the table its selector names (a
+// part of ISO 8859 the list has no row for by its name), or "None", with the number of a prefix
+// byte that names no table in front ("16 - None").
+std::string CharacterTextOfName(std::span<const std::uint8_t> name);
+
 } // namespace kx

@@ -124,19 +124,7 @@ std::string LayoutChannelRec::GetBandText() const
 
 std::string LayoutChannelRec::GetCharacterText() const
 {
-    const auto name = raw().subspan(layout().nameField, kNameFieldSize);
-    // A part of ISO 8859 shows as the list's row for it, or by its name where the list has none.
-    if (const NameTableSelector selector = NameTableSelectorOf(name); selector.isoPart > 0) {
-        return selector.row >= 0 ? CharacterTableText(selector.row)
-                                 : "ISO 8859-" + std::to_string(selector.isoPart);
-    }
-    const std::uint8_t prefix = name[0];
-    const int row = CharacterTableForPrefix(prefix);
-    if (row >= 0) {
-        return CharacterTableText(row);
-    }
-    const std::string none = CharacterTableText(kTableNone);
-    return prefix < 32 ? std::to_string(prefix) + " - " + none : none;
+    return CharacterTextOfName(raw().subspan(layout().nameField, kNameFieldSize));
 }
 
 int LayoutChannelRec::GetCharacterTable() const
@@ -331,7 +319,7 @@ unsigned LayoutChannelRec::GetFlags() const
     const auto bytes = raw();
     unsigned flags = 0;
     if (l.favouriteByte != kNoField) {
-        flags |= (bytes[l.favouriteByte] >> kFavouriteShift) & channelflags::kFavourites;
+        flags |= (bytes[l.favouriteByte] >> kFavouriteShift) & channelflags::kFavourites4;
     }
     if (l.flagsByte != kNoField) {
         const std::uint8_t byte = bytes[l.flagsByte];

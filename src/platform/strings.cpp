@@ -143,6 +143,12 @@ const std::vector<std::pair<int, const char*>> kEnglish = {
     {ids::kStepSort, KX_TRANSLATE_NOOP("Strings", "Sort")},
     {ids::kStepFlags, KX_TRANSLATE_NOOP("Strings", "Set the flags of 1 channel")},
     {ids::kStepFlags + 1, KX_TRANSLATE_NOOP("Strings", "Set the flags of %1 channels")},
+    {ids::kColumnOnid, KX_TRANSLATE_NOOP("Strings", "ONID")},
+    {ids::kColumnTsid, KX_TRANSLATE_NOOP("Strings", "TSID")},
+    {ids::kColumnFrequencyMHz, KX_TRANSLATE_NOOP("Strings", "MHz")},
+    {ids::kColumnSatellite, KX_TRANSLATE_NOOP("Strings", "Satellite")},
+    {ids::kColumnPolarisation, KX_TRANSLATE_NOOP("Strings", "Pol.")},
+    {ids::kColumnEncrypted, KX_TRANSLATE_NOOP("Strings", "Encrypted")},
 };
 
 } // namespace

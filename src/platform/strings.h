@@ -57,6 +57,12 @@ constexpr int kStepImport = 61356;
 constexpr int kStepMove = 61357;
 constexpr int kStepSort = 61359;
 constexpr int kStepFlags = 61360;
+constexpr int kColumnOnid = 61362;
+constexpr int kColumnTsid = 61363;
+constexpr int kColumnFrequencyMHz = 61364;
+constexpr int kColumnSatellite = 61365;
+constexpr int kColumnPolarisation = 61366;
+constexpr int kColumnEncrypted = 61367;
 } // namespace ids
 
 // The texts of the core by numeric id, in English. The core hands out ids (or English texts

@@ -43,8 +43,6 @@ std::string firstCharacters(const std::string& text, std::size_t maxCharacters)
 CKanalyxView::CKanalyxView(CKanalyxDoc& doc, ListKind kind, const CodecSettings& codec)
     : m_doc(doc), m_spec(ListSpecOf(kind)), m_codec(codec), m_showsFlags(doc.HasFlags(kind))
 {
-    m_columns = &m_spec.columns(m_showsFlags);
-    createColumns();
     m_doc.addObserver(this);
     OnInitialUpdate();
 }
@@ -54,22 +52,39 @@ CKanalyxView::~CKanalyxView()
     m_doc.removeObserver(this);
 }
 
-void CKanalyxView::createColumns()
+std::vector<ColumnSpec> CKanalyxView::columnsForDocument() const
 {
-    std::vector<ListColumn> columns;
-    columns.reserve(m_columns->size());
-    for (const ColumnSpec& column : *m_columns) {
-        columns.push_back(column.column);
+    std::vector<ColumnSpec> columns;
+    const int count = m_doc.ChannelCount(kind());
+    for (const ColumnSpec& column : m_spec.columns(m_doc.HasFlags(kind()))) {
+        bool shown = !column.extra;
+        for (int row = 0; row < count && !shown; ++row) {
+            shown = !CellText(column.id, m_doc.Channel(kind(), row), m_codec).empty();
+        }
+        if (shown) {
+            columns.push_back(column);
+        }
     }
-    m_list.setColumns(std::move(columns));
+    return columns;
+}
+
+void CKanalyxView::createColumns(std::vector<ColumnSpec> columns)
+{
+    m_columns = std::move(columns);
+    std::vector<ListColumn> shown;
+    shown.reserve(m_columns.size());
+    for (const ColumnSpec& column : m_columns) {
+        shown.push_back(column.column);
+    }
+    m_list.setColumns(std::move(shown));
     m_numberColumn = ColumnOf(ColumnId::Number);
     m_nameColumn = ColumnOf(ColumnId::Name);
 }
 
 int CKanalyxView::ColumnOf(ColumnId id) const noexcept
 {
-    for (std::size_t column = 0; column < m_columns->size(); ++column) {
-        if ((*m_columns)[column].id == id) {
+    for (std::size_t column = 0; column < m_columns.size(); ++column) {
+        if (m_columns[column].id == id) {
             return static_cast<int>(column);
         }
     }
@@ -89,7 +104,7 @@ std::string CKanalyxView::CountPaneText() const
 
 void CKanalyxView::FillRow(int row, const CChannelRec& rec)
 {
-    const std::vector<ColumnSpec>& columns = *m_columns;
+    const std::vector<ColumnSpec>& columns = m_columns;
     for (std::size_t column = 0; column < columns.size(); ++column) {
         const ColumnId id = columns[column].id;
         if (id == ColumnId::ShortName) {
@@ -128,11 +143,11 @@ void CKanalyxView::RefillRows()
 
 void CKanalyxView::OnInitialUpdate()
 {
-    const bool flags = m_doc.HasFlags(kind());
-    if (flags != m_showsFlags) {
-        m_showsFlags = flags;
-        m_columns = &m_spec.columns(flags);
-        createColumns();
+    m_showsFlags = m_doc.HasFlags(kind());
+    std::vector<ColumnSpec> columns = columnsForDocument();
+    const auto same = [](const ColumnSpec& a, const ColumnSpec& b) { return a.id == b.id; };
+    if (!std::equal(columns.begin(), columns.end(), m_columns.begin(), m_columns.end(), same)) {
+        createColumns(std::move(columns));
     }
     std::vector<CChannelRec*> records;
     const int count = m_doc.ChannelCount(kind());
@@ -261,14 +276,14 @@ void CKanalyxView::OnDropRows(int gap)
 void CKanalyxView::OnSort(int column)
 {
     if (column < 0 || column >= m_list.columnCount() ||
-        !(*m_columns)[static_cast<std::size_t>(column)].sortable) {
+        !m_columns[static_cast<std::size_t>(column)].sortable) {
         throw Error(ErrorCode::Internal, "the " + std::string(m_spec.name) +
                                              " list cannot be sorted by its column " +
                                              std::to_string(column));
     }
     struct Key
     {
-        std::optional<long long> number;
+        std::optional<double> number; // frequencies have decimals
         std::u32string text;
     };
     std::vector<Key> keys;
@@ -276,8 +291,9 @@ void CKanalyxView::OnSort(int column)
     for (int row = 0; row < m_list.itemCount(); ++row) {
         const std::string& cell = m_list.itemText(row, column);
         Key key;
-        long long value = 0;
-        const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+        double value = 0;
+        const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value,
+                                                  std::chars_format::fixed);
         if (!cell.empty() && error == std::errc() && end == cell.data() + cell.size()) {
             key.number = value;
         } else {
@@ -332,7 +348,7 @@ void CKanalyxView::OnEndLabelEdit(int row, int column, const std::optional<std::
                                              std::to_string(row) + " to rename");
     }
     if (column < 0 || column >= m_list.columnCount() ||
-        !(*m_columns)[static_cast<std::size_t>(column)].editable) {
+        !m_columns[static_cast<std::size_t>(column)].editable) {
         throw Error(ErrorCode::Internal, "column " + std::to_string(column) + " of the " +
                                              std::string(m_spec.name) + " list cannot be edited");
     }
@@ -386,8 +402,8 @@ DoubleClickResult CKanalyxView::OnLButtonDblClk(int row, int column)
         return DoubleClickResult::Nothing;
     }
     if (m_list.itemState(row, lvis::kFocused) != 0 && column >= 1) {
-        const bool editable = column < m_list.columnCount() &&
-                              (*m_columns)[static_cast<std::size_t>(column)].editable;
+        const bool editable =
+            column < m_list.columnCount() && m_columns[static_cast<std::size_t>(column)].editable;
         return editable && BeginCellEdit(row, column).has_value()
                    ? DoubleClickResult::OpenNameEditor
                    : DoubleClickResult::Nothing;

@@ -72,7 +72,7 @@ public:
     ListKind kind() const noexcept { return m_spec.kind; }
     const ListSpec& spec() const noexcept { return m_spec; }
     // What each column of the list shows now, by column.
-    const std::vector<ColumnSpec>& columns() const noexcept { return *m_columns; }
+    const std::vector<ColumnSpec>& columns() const noexcept { return m_columns; }
     // The column that shows id, or -1 when the list does not show it.
     int ColumnOf(ColumnId id) const noexcept;
 
@@ -160,8 +160,11 @@ public:
     void numbersChanged(ListKind list, std::span<const int> rows) override;
 
 private:
-    // The columns as ListCtrl takes them.
-    void createColumns();
+    // The columns of the list for the document as it is now: the spec's columns for records with
+    // or without flags, the extra ones only where some channel has data for them.
+    std::vector<ColumnSpec> columnsForDocument() const;
+    // Gives the list these columns (a change empties every cell).
+    void createColumns(std::vector<ColumnSpec> columns);
     void fillRows(std::span<const int> rows);
     void selectAndFocus(int row);
 
@@ -169,7 +172,7 @@ private:
     const ListSpec& m_spec;
     const CodecSettings& m_codec;
     ListCtrl m_list;
-    const std::vector<ColumnSpec>* m_columns;
+    std::vector<ColumnSpec> m_columns;
     bool m_showsFlags;
     int m_numberColumn = -1;
     int m_nameColumn = -1;

@@ -1,6 +1,8 @@
 #include "views/listspec.h"
 
 #include <algorithm>
+#include <map>
+#include <optional>
 
 #include "model/channelflags.h"
 #include "model/channelrec.h"
@@ -12,15 +14,30 @@ namespace kx {
 
 namespace {
 
-ColumnSpec column(ColumnId id, int headerId, int width)
+ColumnSpec column(ColumnId id, int headerId, int width, bool extra = false)
 {
-    return {id, {headerId, width, ColumnAlign::Left}, id == ColumnId::Name, true};
+    return {id, {headerId, width, ColumnAlign::Left}, id == ColumnId::Name, true, extra};
 }
 
 // Short names are narrow: a few letters of the name.
 ColumnSpec shortName()
 {
     return column(ColumnId::ShortName, ids::kColumnShortName, 80);
+}
+
+// What tells two channels of one name apart, shown where the file has it.
+void addIdentity(std::vector<ColumnSpec>& columns, bool satellite, bool frequency)
+{
+    columns.push_back(column(ColumnId::Onid, ids::kColumnOnid, 50, true));
+    columns.push_back(column(ColumnId::Tsid, ids::kColumnTsid, 50, true));
+    if (frequency) {
+        columns.push_back(column(ColumnId::FrequencyMHz, ids::kColumnFrequencyMHz, 60, true));
+    }
+    if (satellite) {
+        columns.push_back(column(ColumnId::Satellite, ids::kColumnSatellite, 60, true));
+        columns.push_back(column(ColumnId::Polarisation, ids::kColumnPolarisation, 35, true));
+    }
+    columns.push_back(column(ColumnId::Encrypted, ids::kColumnEncrypted, 40, true));
 }
 
 std::vector<ColumnSpec> analogColumns(bool flags)
@@ -37,11 +54,12 @@ std::vector<ColumnSpec> analogColumns(bool flags)
     if (flags) {
         columns.push_back(column(ColumnId::Flags, ids::kColumnFlags, 60));
     }
+    columns.push_back(column(ColumnId::FrequencyMHz, ids::kColumnFrequencyMHz, 60, true));
     return columns;
 }
 
 // The digital lists: tuning data for the two oldest layouts, the service and flags elsewhere.
-std::vector<ColumnSpec> digitalColumns(bool flags)
+std::vector<ColumnSpec> digitalColumns(bool flags, bool satellite = false)
 {
     std::vector<ColumnSpec> columns = {
         column(ColumnId::Number, ids::kColumnNumber, 40),
@@ -58,22 +76,39 @@ std::vector<ColumnSpec> digitalColumns(bool flags)
         columns.push_back(column(ColumnId::Modulation, ids::kColumnModulation, 70));
     }
     columns.push_back(shortName());
+    addIdentity(columns, satellite, flags);
     return columns;
+}
+
+ListSpec digitalList(ListKind kind, std::string name, std::string prefix, ListGroup group)
+{
+    const bool satellite = IsSatelliteList(kind);
+    return {kind,
+            std::move(name),
+            static_cast<int>(kind) + 1,
+            std::move(prefix),
+            IsRadioList(kind),
+            group,
+            digitalColumns(satellite, satellite),
+            digitalColumns(true, satellite)};
 }
 
 const std::vector<ListSpec>& table()
 {
+    using G = ListGroup;
     static const std::vector<ListSpec> specs = {
-        {ListKind::Analog, "analog", 1, "TV-", false, ListGroup::CableAndAntenna,
-         analogColumns(false), analogColumns(true)},
-        {ListKind::Radio, "radio", 2, "FM-", true, ListGroup::CableAndAntenna,
-         digitalColumns(false), digitalColumns(true)},
-        {ListKind::DigitalTV, "dtv", 3, "DTV-", false, ListGroup::CableAndAntenna,
-         digitalColumns(false), digitalColumns(true)},
-        {ListKind::SatTV, "sat-tv", 4, "S-TV-", false, ListGroup::Satellite, digitalColumns(true),
-         digitalColumns(true)},
-        {ListKind::SatRadio, "sat-radio", 5, "S-FM-", true, ListGroup::Satellite,
-         digitalColumns(true), digitalColumns(true)},
+        {ListKind::Analog, "analog", 1, "TV-", false, G::CableAndAntenna, analogColumns(false),
+         analogColumns(true)},
+        digitalList(ListKind::Radio, "radio", "FM-", G::CableAndAntenna),
+        digitalList(ListKind::DigitalTV, "dtv", "DTV-", G::CableAndAntenna),
+        digitalList(ListKind::SatTV, "sat-tv", "S-TV-", G::Satellite),
+        digitalList(ListKind::SatRadio, "sat-radio", "S-FM-", G::Satellite),
+        digitalList(ListKind::AntennaTV, "dvbt-tv", "T-TV-", G::Antenna),
+        digitalList(ListKind::AntennaRadio, "dvbt-radio", "T-FM-", G::Antenna),
+        digitalList(ListKind::CableTV, "dvbc-tv", "C-TV-", G::Cable),
+        digitalList(ListKind::CableRadio, "dvbc-radio", "C-FM-", G::Cable),
+        digitalList(ListKind::DvbSTV, "dvbs-tv", "S-TV-", G::Satellite),
+        digitalList(ListKind::DvbSRadio, "dvbs-radio", "S-FM-", G::Satellite),
     };
     return specs;
 }
@@ -92,17 +127,62 @@ const ListSpec& ListSpecOf(ListKind kind)
             return spec;
         }
     }
-    throw Error(ErrorCode::Internal,
-                "no list of kind " + std::to_string(static_cast<int>(kind)) + " is known");
+    const int source = OtherSourceOf(kind);
+    if (source < 0) {
+        throw Error(ErrorCode::Internal,
+                    "no list of kind " + std::to_string(static_cast<int>(kind)) + " is known");
+    }
+    // The lists of sources no table names, made once each; the program runs on one thread.
+    static std::map<ListKind, ListSpec> others;
+    auto found = others.find(kind);
+    if (found == others.end()) {
+        const bool radio = IsRadioList(kind);
+        const std::string name = "source-" + std::to_string(source) + (radio ? "-radio" : "-tv");
+        const std::string prefix = std::to_string(source) + (radio ? "-FM-" : "-TV-");
+        found = others.emplace(kind, digitalList(kind, name, prefix, ListGroup::Other)).first;
+    }
+    return found->second;
 }
 
-const ListSpec* FindListSpec(std::string_view name)
+const ListSpec* FindListSpec(std::string_view name, std::span<const ListKind> lists)
 {
-    const auto& specs = table();
-    const auto found = std::find_if(specs.begin(), specs.end(),
-                                    [name](const ListSpec& spec) { return spec.name == name; });
-    return found == specs.end() ? nullptr : &*found;
+    for (const ListKind kind : lists) {
+        const ListSpec& spec = ListSpecOf(kind);
+        if (spec.name == name) {
+            return &spec;
+        }
+    }
+    return nullptr;
 }
+
+namespace {
+
+// A network or stream id; 0, which no broadcaster gives a network and which records of files
+// without these ids hold, shows as nothing, so that the column stays hidden for such files.
+std::string idText(std::optional<int> value)
+{
+    return value && *value != 0 ? std::to_string(*value) : std::string();
+}
+
+// kHz as MHz, with as many decimals as it needs: "498", "113.25", "10729".
+std::string megahertzText(std::optional<std::int64_t> kilohertz)
+{
+    if (!kilohertz || *kilohertz <= 0) {
+        return {};
+    }
+    std::string text = std::to_string(*kilohertz / 1000);
+    std::int64_t fraction = *kilohertz % 1000;
+    if (fraction != 0) {
+        std::string decimals = std::to_string(1000 + fraction).substr(1);
+        while (decimals.back() == '0') {
+            decimals.pop_back();
+        }
+        text += "." + decimals;
+    }
+    return text;
+}
+
+} // namespace
 
 std::string CellText(ColumnId column, const CChannelRec& rec, const CodecSettings& codec)
 {
@@ -133,6 +213,21 @@ std::string CellText(ColumnId column, const CChannelRec& rec, const CodecSetting
         return rec.GetServiceTypeText();
     case ColumnId::Flags:
         return ChannelFlagsText(rec.GetFlags());
+    case ColumnId::Onid:
+        return idText(rec.GetOnid());
+    case ColumnId::Tsid:
+        return idText(rec.GetTsid());
+    case ColumnId::FrequencyMHz:
+        return megahertzText(rec.GetFrequencyKHz());
+    case ColumnId::Satellite:
+        return rec.GetSatelliteText();
+    case ColumnId::Polarisation: {
+        const std::optional<char> polarisation = rec.GetPolarisation();
+        return polarisation ? std::string(1, *polarisation) : std::string();
+    }
+    case ColumnId::Encrypted:
+        // A mark for the scrambled channels only, where the record tells.
+        return rec.IsEncrypted().value_or(false) ? "\u2713" : "";
     }
     return {};
 }

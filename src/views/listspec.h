@@ -29,13 +29,22 @@ enum class ColumnId
     ServiceType,
     Flags,
     ShortName,
+    Onid,
+    Tsid,
+    FrequencyMHz,
+    Satellite,
+    Polarisation,
+    Encrypted,
 };
 
 // The groups the window shows lists in, each on a tab of its own.
 enum class ListGroup
 {
-    CableAndAntenna,
+    CableAndAntenna, // the binary files' analog, radio and digital TV lists
     Satellite,
+    Antenna, // the DVB-T lists of GlobalClone files
+    Cable,   // their DVB-C lists
+    Other,   // lists of a source this program does not know
 };
 
 // One column of a list: what it shows, its header and width, and what the user may do with it.
@@ -47,6 +56,9 @@ struct ColumnSpec
     bool editable = false;
     // The Sort menu offers it.
     bool sortable = true;
+    // Shown by the window only, where some channel of the list has data for it; the command
+    // line's list prints the other columns only, as it always has.
+    bool extra = false;
 };
 
 // One channel list as the views show it: the document's list it mirrors, its names, the status
@@ -56,12 +68,12 @@ struct ColumnSpec
 struct ListSpec
 {
     ListKind kind;
-    // The list's name on the command line ("analog", "dtv", "sat-tv").
-    std::string_view name;
-    // The status bar's count pane (1 analog ... 5 satellite radio) and the text in front of the
-    // count ("TV-" for "TV-12").
+    // The list's name on the command line ("analog", "dtv", "sat-tv", "dvbs-radio").
+    std::string name;
+    // The status bar's count pane (1 analog ... 5 satellite radio, then the other lists) and the
+    // text in front of the count ("TV-" for "TV-12").
     int pane;
-    std::string_view countPrefix;
+    std::string countPrefix;
     // Whether its channels carry radio numbers (16384 + n in the number word).
     bool radio;
     // The tab the window shows it on.
@@ -76,12 +88,14 @@ struct ListSpec
     }
 };
 
-// Every list a document may have, in the document's order.
+// The lists of known sources, in the document's order: those of the binary files, then those of
+// the GlobalClone files.
 std::span<const ListSpec> ListSpecs();
-// The spec of a list (Error(ErrorCode::Internal) for a kind the table does not have).
+// The spec of a list; a list of a source this program does not know gets one made for it
+// ("source-5-tv").
 const ListSpec& ListSpecOf(ListKind kind);
-// The list a command-line name names, or null.
-const ListSpec* FindListSpec(std::string_view name);
+// The list a command-line name names among lists, or null.
+const ListSpec* FindListSpec(std::string_view name, std::span<const ListKind> lists);
 
 // The text a column shows for a record. Name and ShortName are the display name and its short
 // part (without the broadcasters' control codes) under codec.

@@ -72,6 +72,8 @@ INSTANTIATE_TEST_SUITE_P(KnownLayouts, RealList, ::testing::ValuesIn(kKnownLists
 struct ForeignFile
 {
     const char* name;
+    // The file is cut to this many bytes (0 for the whole file).
+    std::size_t cut;
     ErrorCode code;
     const char* says;
 };
@@ -82,7 +84,7 @@ void PrintTo(const ForeignFile& file, std::ostream* out)
 }
 
 const ForeignFile kForeignFiles[] = {
-    {"GlobalClone00003.TLL", ErrorCode::Format, "the file is XML text, not a TLL channel list"},
+    {"GlobalClone00003.TLL", 100000, ErrorCode::Truncated, "ends"},
 };
 
 class ForeignList : public ::testing::TestWithParam<ForeignFile>
@@ -94,14 +96,19 @@ TEST_P(ForeignList, IsRefusedAndLeavesTheOpenDocumentAsItWas)
     const ForeignFile& foreign = GetParam();
     CKanalyxDoc doc;
     doc.OnOpenDocument(test::realDataFile("xxLH5000-ZB00002.TLL.in"));
+    std::string bytes = test::readFile(test::realDataFile(foreign.name));
+    if (foreign.cut != 0) {
+        bytes.resize(foreign.cut);
+    }
+    test::TempDir dir;
+    const std::filesystem::path path = dir.write(foreign.name, bytes);
     try {
-        doc.OnOpenDocument(test::realDataFile(foreign.name));
+        doc.OnOpenDocument(path);
         FAIL() << "the file was not refused";
     } catch (const Error& error) {
         EXPECT_EQ(error.code(), foreign.code) << error.what();
         const std::string message = error.what();
-        EXPECT_EQ(message.rfind(test::realDataFile(foreign.name).string() + ": ", 0), 0u)
-            << message;
+        EXPECT_EQ(message.rfind(path.string() + ": ", 0), 0u) << message;
         EXPECT_NE(message.find(foreign.says), std::string::npos) << message;
     }
     EXPECT_EQ(doc.GetVariant(), 1);

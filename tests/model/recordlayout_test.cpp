@@ -96,7 +96,8 @@ TEST(ChannelFlags, TextAndParsing_UseTheFavouriteNumbersAndLetters)
     EXPECT_EQ(ChannelFlagsText(0), "");
     EXPECT_EQ(ParseChannelFlags("HS4"), (kFavourite1 << 3) | kSkip | kHide);
     EXPECT_EQ(ParseChannelFlags("-"), 0U);
-    EXPECT_EQ(ParseChannelFlags("5"), std::nullopt);
+    EXPECT_EQ(ParseChannelFlags("58"), (kFavourite1 << 4) | (kFavourite1 << 7));
+    EXPECT_EQ(ParseChannelFlags("9"), std::nullopt);
     EXPECT_EQ(ParseChannelFlags("l"), std::nullopt);
 }
 
