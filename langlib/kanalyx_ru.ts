@@ -614,6 +614,26 @@
         <source>Encrypted</source>
         <translation>Кодир.</translation>
     </message>
+    <message>
+        <source>A GlobalClone file has no settings block: its receiver keeps its settings elsewhere</source>
+        <translation>В файле GlobalClone нет блока настроек: его приёмник хранит настройки в другом месте</translation>
+    </message>
+    <message>
+        <source>The channels of a GlobalClone file are XML elements, not records of bytes: there is nothing to export as bytes</source>
+        <translation>Каналы файла GlobalClone — это элементы XML, а не записи из байтов: экспортировать в виде байтов нечего</translation>
+    </message>
+    <message>
+        <source>The fields of a GlobalClone channel are XML elements; this dialog edits the bytes of binary records</source>
+        <translation>Поля канала GlobalClone — это элементы XML; этот диалог изменяет байты двоичных записей</translation>
+    </message>
+    <message>
+        <source>The receiver of this list keeps every channel in its place in the file, so a channel cannot be duplicated</source>
+        <translation>Приёмник этого списка держит каждый канал на своём месте в файле, поэтому канал нельзя дублировать</translation>
+    </message>
+    <message>
+        <source>A GlobalClone file takes no lists of another file: its receiver keeps every channel of a scan once, and has no use for a second copy of one</source>
+        <translation>В файл GlobalClone нельзя импортировать списки другого файла: его приёмник хранит каждый найденный канал один раз, и вторая копия ему не нужна</translation>
+    </message>
 </context>
 <context>
     <name>kx::CAboutBox</name>
@@ -944,6 +964,14 @@
     <message>
         <source>Open this document</source>
         <translation>Открыть этот документ</translation>
+    </message>
+    <message>
+        <source>Channel lists (*.tll *.TLL)</source>
+        <translation>Списки каналов (*.tll *.TLL)</translation>
+    </message>
+    <message>
+        <source>GlobalClone files (GlobalClone*.TLL)</source>
+        <translation>Файлы GlobalClone (GlobalClone*.TLL)</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1328,22 @@
         <source>&amp;Redo %1</source>
         <translation>&amp;Повторить: %1</translation>
     </message>
+    <message>
+        <source>Favourite &amp;5</source>
+        <translation>Избранное &amp;5</translation>
+    </message>
+    <message>
+        <source>Favourite &amp;6</source>
+        <translation>Избранное &amp;6</translation>
+    </message>
+    <message>
+        <source>Favourite &amp;7</source>
+        <translation>Избранное &amp;7</translation>
+    </message>
+    <message>
+        <source>Favourite &amp;8</source>
+        <translation>Избранное &amp;8</translation>
+    </message>
 </context>
 <context>
     <name>kx::ListCommands</name>
@@ -1355,6 +1399,18 @@ Choose another character table on the bar, or change the name.</source>
     <message>
         <source>S&amp;atellite</source>
         <translation>С&amp;путник</translation>
+    </message>
+    <message>
+        <source>A&amp;ntenna</source>
+        <translation>Ан&amp;тенна</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ble</source>
+        <translation>Ка&amp;бель</translation>
+    </message>
+    <message>
+        <source>&amp;Other sources</source>
+        <translation>&amp;Другие источники</translation>
     </message>
 </context>
 <context>
@@ -1527,6 +1583,10 @@ Choose another character table on the bar, or change the name.</source>
     <message>
         <source>%1-byte records: %2</source>
         <translation>Записи по %1 байт: %2</translation>
+    </message>
+    <message>
+        <source>GlobalClone: %1</source>
+        <translation>GlobalClone: %1</translation>
     </message>
 </context>
 </TS>

@@ -130,9 +130,13 @@ void FileCommands::OnFileOpen()
     if (!SaveModified()) {
         return;
     }
-    const QString path = m_dialogs->openFile(&m_window, tr("Open"),
-                                             tr("Kanalyx Files (*.tll)") + QStringLiteral(";;") +
-                                                 tr("All Files (*)"));
+    // Binary files are named xx*.TLL, GlobalClone files GlobalClone00001.TLL; either is told by
+    // its bytes, whatever its name.
+    const QString path =
+        m_dialogs->openFile(&m_window, tr("Open"),
+                            tr("Channel lists (*.tll *.TLL)") + QStringLiteral(";;") +
+                                tr("GlobalClone files (GlobalClone*.TLL)") + QStringLiteral(";;") +
+                                tr("All Files (*)"));
     if (!path.isEmpty()) {
         open(path);
     }
@@ -196,6 +200,13 @@ void FileCommands::OnFileImport()
 {
     before();
     if (!m_doc.OnUpdateFileCommand()) {
+        return;
+    }
+    if (!m_doc.CanImport()) {
+        QMessageBox box(QMessageBox::Information, coreText(ids::kAppTitle),
+                        tr("Nothing was imported."), QMessageBox::Ok, &m_window);
+        box.setInformativeText(coreText(ids::kWhyNoImport));
+        box.exec();
         return;
     }
     const QString path = m_dialogs->openFile(&m_window, tr("Import"), tr("TLL file(*.tll)"));

@@ -226,6 +226,34 @@ const ActionSpec kActions[] = {
      nullptr,
      {},
      true},
+    {CommandId::Favourite5,
+     QT_TRANSLATE_NOOP("kx::FrameActions", "Favourite &5"),
+     kFavouriteTip,
+     nullptr,
+     nullptr,
+     {},
+     true},
+    {CommandId::Favourite6,
+     QT_TRANSLATE_NOOP("kx::FrameActions", "Favourite &6"),
+     kFavouriteTip,
+     nullptr,
+     nullptr,
+     {},
+     true},
+    {CommandId::Favourite7,
+     QT_TRANSLATE_NOOP("kx::FrameActions", "Favourite &7"),
+     kFavouriteTip,
+     nullptr,
+     nullptr,
+     {},
+     true},
+    {CommandId::Favourite8,
+     QT_TRANSLATE_NOOP("kx::FrameActions", "Favourite &8"),
+     kFavouriteTip,
+     nullptr,
+     nullptr,
+     {},
+     true},
     {CommandId::FlagLock,
      QT_TRANSLATE_NOOP("kx::FrameActions", "&Lock"),
      QT_TRANSLATE_NOOP("kx::FrameActions", "Lock or unlock the selected channels"),
@@ -321,6 +349,7 @@ void FrameActions::createActions()
         if (spec.toolTip != nullptr) {
             act->setToolTip(tr(spec.toolTip));
         }
+        m_tips.at(static_cast<std::size_t>(spec.command)) = {act->statusTip(), act->toolTip()};
         if (spec.icon != nullptr) {
             act->setIcon(commandIcon(QString::fromLatin1(spec.icon)));
         }
@@ -429,11 +458,18 @@ void FrameActions::show(const CommandStates& states)
 {
     for (int i = 0; i < kCommandCount; ++i) {
         const auto command = static_cast<CommandId>(i);
+        const CommandStates::State& state = states[command];
         QAction* act = action(command);
-        act->setEnabled(states[command].enabled);
-        if (act->isCheckable() && (command >= C::Favourite1 && command <= C::FlagHide)) {
-            act->setChecked(states[command].checked);
-        }
+        act->setEnabled(state.enabled);
+        act->setVisible(state.visible);
+        // A command the open file's format rules out says why.
+        const Tips& tips = m_tips.at(static_cast<std::size_t>(i));
+        const QString why = state.why ? coreText(state.why->id, state.why->count) : QString();
+        act->setStatusTip(why.isEmpty() ? tips.status : why);
+        act->setToolTip(why.isEmpty() ? tips.tool : why);
+    }
+    for (const auto& [command, flag] : kFlagCommands) {
+        action(command)->setChecked(states[command].checked);
     }
     m_flagsMenu->menuAction()->setVisible(states.flagsShown);
     const auto named = [](const QString& plain, const QString& withStep,

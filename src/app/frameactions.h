@@ -3,6 +3,7 @@
 #include <array>
 
 #include <QObject>
+#include <QString>
 
 #include "views/commandstate.h"
 
@@ -54,8 +55,16 @@ private:
     void createMenus(QMainWindow& window);
     void createToolBars(QMainWindow& window);
 
+    // The tips of an action as its table gives them.
+    struct Tips
+    {
+        QString status;
+        QString tool;
+    };
+
     QMainWindow& m_window;
     std::array<QAction*, kCommandCount> m_actions{};
+    std::array<Tips, kCommandCount> m_tips{};
     std::array<QAction*, kRecentFileCount> m_recentFiles{};
     QAction* m_noRecentFile = nullptr;
     QMenu* m_sortMenu = nullptr;

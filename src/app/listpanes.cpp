@@ -69,10 +69,48 @@ ListPanes::ListPanes(DocumentViews& views, std::function<bool(const QString&)> f
 
 ListPanes::~ListPanes() = default;
 
+QSplitter* ListPanes::satelliteSplitter() const
+{
+    for (const Tab& tab : m_tabs) {
+        if (tab.group == ListGroup::Satellite) {
+            return tab.splitter;
+        }
+    }
+    return nullptr;
+}
+
 ListPanes::Tab& ListPanes::tabOf(ListGroup group)
 {
-    return *std::find_if(m_tabs.begin(), m_tabs.end(),
-                         [group](const Tab& tab) { return tab.group == group; });
+    const auto found = std::find_if(m_tabs.begin(), m_tabs.end(),
+                                    [group](const Tab& tab) { return tab.group == group; });
+    if (found != m_tabs.end()) {
+        return *found;
+    }
+    // The lists of a GlobalClone file's other sources get a tab of their own, side by side.
+    QString title;
+    switch (group) {
+    case ListGroup::Antenna:
+        title = tr("A&ntenna");
+        break;
+    case ListGroup::Cable:
+        title = tr("Ca&ble");
+        break;
+    default:
+        title = tr("&Other sources");
+        break;
+    }
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setChildrenCollapsible(false);
+    // Antenna and cable lists before the satellite lists, as on the binary files' first tab.
+    const bool beforeSatellite = group == ListGroup::Antenna || group == ListGroup::Cable;
+    auto place = m_tabs.end();
+    if (beforeSatellite) {
+        place = std::find_if(m_tabs.begin(), m_tabs.end(),
+                             [](const Tab& tab) { return tab.group == ListGroup::Satellite; });
+    }
+    const auto index = static_cast<int>(place - m_tabs.begin());
+    insertTab(index, splitter, title);
+    return *m_tabs.insert(place, Tab{group, title, splitter, {}});
 }
 
 int ListPanes::tabIndexOf(ListKind kind) const
@@ -124,6 +162,10 @@ ChannelListWidget* ListPanes::makeList(ListKind kind)
     connect(list, &ChannelListWidget::focusEntered, this, [this, kind] { setActive(kind); });
     connect(list, &ChannelListWidget::selectedRowsChanged, this, &ListPanes::selectionChanged);
     place->addWidget(list);
+    // The TV list of a pair is the long one.
+    if (place->orientation() == Qt::Horizontal && tab.group != ListGroup::CableAndAntenna) {
+        place->setStretchFactor(place->indexOf(list), IsRadioList(kind) ? 1 : 2);
+    }
     tab.lists.push_back(kind);
     m_widgets.push_back(list);
     m_kinds.push_back(kind);
@@ -171,7 +213,12 @@ void ListPanes::activate(ListKind kind)
 void ListPanes::nextPane(int step)
 {
     // The lists of the tab on show, in turn.
-    const std::vector<ListKind>& lists = m_tabs.at(static_cast<std::size_t>(currentIndex())).lists;
+    std::vector<ListKind> lists;
+    for (const ListKind kind : m_tabs.at(static_cast<std::size_t>(currentIndex())).lists) {
+        if (!listWidget(kind)->isHidden()) {
+            lists.push_back(kind);
+        }
+    }
     if (lists.empty()) {
         return;
     }
@@ -187,31 +234,62 @@ void ListPanes::OnTabChanged(int tab)
     if (tab < 0 || tabIndexOf(m_active) == tab) {
         return;
     }
-    const std::vector<ListKind>& lists = m_tabs.at(static_cast<std::size_t>(tab)).lists;
-    if (!lists.empty()) {
-        setActive(lists.front());
+    for (const ListKind kind : m_tabs.at(static_cast<std::size_t>(tab)).lists) {
+        if (!listWidget(kind)->isHidden()) {
+            setActive(kind);
+            return;
+        }
     }
 }
 
 void ListPanes::followDocument()
 {
     const CKanalyxDoc& doc = m_views.document();
+    const bool globalClone = doc.Format() == FileFormat::GlobalClone;
+    for (const ListKind kind : doc.Lists()) {
+        listWidget(kind);
+    }
+    // The lists of the binary files stay in place, empty, for a binary file that lacks them;
+    // a GlobalClone file shows only its own lists.
+    const auto shows = [&](ListKind kind) {
+        return m_views.has(kind) ||
+               (!globalClone && std::find(std::begin(kListKinds), std::end(kListKinds), kind) !=
+                                    std::end(kListKinds));
+    };
+    for (std::size_t i = 0; i < m_widgets.size(); ++i) {
+        m_widgets[i]->setVisible(shows(m_kinds[i]));
+    }
+    int firstShown = -1;
     for (std::size_t i = 0; i < m_tabs.size(); ++i) {
         const Tab& tab = m_tabs[i];
         const int index = static_cast<int>(i);
-        const bool shown = std::any_of(tab.lists.begin(), tab.lists.end(),
-                                       [this](ListKind kind) { return m_views.has(kind); });
-        setTabEnabled(index, shown);
+        const bool enabled = std::any_of(tab.lists.begin(), tab.lists.end(),
+                                         [this](ListKind kind) { return m_views.has(kind); });
+        const bool binaryTab =
+            tab.group == ListGroup::CableAndAntenna || tab.group == ListGroup::Satellite;
+        setTabVisible(index, enabled || (binaryTab && !globalClone));
+        setTabEnabled(index, enabled);
+        if (enabled && firstShown < 0) {
+            firstShown = index;
+        }
         if (tab.group == ListGroup::Satellite) {
-            setTabToolTip(index, shown ? tr("The satellite TV and radio lists")
+            setTabToolTip(index, enabled ? tr("The satellite TV and radio lists")
                                  : doc.HasSatelliteBlock()
                                      ? tr("The satellite block of this file holds no channels "
                                           "this editor can show; it is kept as it is")
                                      : tr("This file has no satellite channels"));
         }
-        if (!shown && currentIndex() == index) {
-            setCurrentIndex(0);
-        }
+    }
+    if (!isTabEnabled(currentIndex())) {
+        setCurrentIndex(std::max(firstShown, 0));
+    }
+    // Commands act on a list of the file.
+    if (!m_views.has(m_active) && !doc.Lists().empty()) {
+        const int tab = currentIndex();
+        const std::vector<ListKind>& lists = m_tabs.at(static_cast<std::size_t>(tab)).lists;
+        const auto first = std::find_if(lists.begin(), lists.end(),
+                                        [this](ListKind kind) { return m_views.has(kind); });
+        m_active = first != lists.end() ? *first : doc.Lists().front();
     }
     markActive();
 }

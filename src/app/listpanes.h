@@ -56,8 +56,8 @@ public:
 
     // The splitter of the cable and antenna lists (the analog and radio lists side by side above
     // the digital TV list), and that of the satellite lists.
-    QSplitter* splitter() const { return m_tabs.at(0).splitter; }
-    QSplitter* satelliteSplitter() const { return m_tabs.at(1).splitter; }
+    QSplitter* splitter() const { return m_tabs.front().splitter; }
+    QSplitter* satelliteSplitter() const;
 
 signals:
     void cellDoubleClicked(kx::ListKind list, int row, int column, Qt::MouseButton button);

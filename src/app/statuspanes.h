@@ -1,10 +1,11 @@
 #pragma once
 
-#include <array>
+#include <map>
 #include <string>
 
 #include <QObject>
 
+#include "document/listkind.h"
 #include "views/kanalyxview.h"
 
 class QAction;
@@ -23,27 +24,30 @@ class StatusPanes : public QObject, public ViewObserver
     Q_OBJECT
 
 public:
-    static constexpr int kCountPanes = 5;
-
     // Fills window's status bar; show toggles its visibility.
     StatusPanes(QMainWindow& window, const CKanalyxDoc& doc, QAction& show);
 
     QString messageText() const;
     QString layoutText() const;
-    // The text of count pane 1 to kCountPanes.
+    // The text of a list's count pane (ListSpec::pane), empty for one not shown.
     QString countText(int pane) const;
 
-    // The layout pane and the satellite counts follow the open file.
+    // The layout pane and the count panes follow the open file: one per list it has (the
+    // analog, radio and digital TV counts always for binary files).
     void followDocument();
 
     // ViewObserver
     void countPaneChanged(int pane, const std::string& text) override;
 
 private:
+    // The pane of a list, made with room for its widest count where it is first needed.
+    QLabel* paneOf(ListKind kind);
+
+    QMainWindow& m_window;
     const CKanalyxDoc& m_doc;
     QLabel* m_message = nullptr;
     QLabel* m_layout = nullptr;
-    std::array<QLabel*, kCountPanes> m_counts{};
+    std::map<int, QLabel*> m_counts; // by pane
 };
 
 } // namespace kx

@@ -149,6 +149,22 @@ const std::vector<std::pair<int, const char*>> kEnglish = {
     {ids::kColumnSatellite, KX_TRANSLATE_NOOP("Strings", "Satellite")},
     {ids::kColumnPolarisation, KX_TRANSLATE_NOOP("Strings", "Pol.")},
     {ids::kColumnEncrypted, KX_TRANSLATE_NOOP("Strings", "Encrypted")},
+    {ids::kWhyNoSettings,
+     KX_TRANSLATE_NOOP("Strings", "A GlobalClone file has no settings block: its receiver keeps "
+                                  "its settings elsewhere")},
+    {ids::kWhyNoExport,
+     KX_TRANSLATE_NOOP("Strings", "The channels of a GlobalClone file are XML elements, not "
+                                  "records of bytes: there is nothing to export as bytes")},
+    {ids::kWhyNoChannelDialog,
+     KX_TRANSLATE_NOOP("Strings", "The fields of a GlobalClone channel are XML elements; this "
+                                  "dialog edits the bytes of binary records")},
+    {ids::kWhyNoDuplicate,
+     KX_TRANSLATE_NOOP("Strings", "The receiver of this list keeps every channel in its place in "
+                                  "the file, so a channel cannot be duplicated")},
+    {ids::kWhyNoImport,
+     KX_TRANSLATE_NOOP("Strings", "A GlobalClone file takes no lists of another file: its "
+                                  "receiver keeps every channel of a scan once, and has no use "
+                                  "for a second copy of one")},
 };
 
 } // namespace

@@ -63,6 +63,12 @@ constexpr int kColumnFrequencyMHz = 61364;
 constexpr int kColumnSatellite = 61365;
 constexpr int kColumnPolarisation = 61366;
 constexpr int kColumnEncrypted = 61367;
+// Why a command does nothing for the open file.
+constexpr int kWhyNoSettings = 61370;
+constexpr int kWhyNoExport = 61371;
+constexpr int kWhyNoChannelDialog = 61372;
+constexpr int kWhyNoDuplicate = 61373;
+constexpr int kWhyNoImport = 61374;
 } // namespace ids
 
 // The texts of the core by numeric id, in English. The core hands out ids (or English texts

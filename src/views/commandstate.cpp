@@ -66,9 +66,25 @@ CommandStates WorkOutCommandStates(const CKanalyxDoc& doc, const CKanalyxView& a
                                     CommandId::FileImport, CommandId::FileExport}) {
         set(command, fileLoaded);
     }
-    set(CommandId::MoreSettings, fileLoaded && dialogs.moreSettings);
-    set(CommandId::DataBlock, fileLoaded && dialogs.dataBlock);
+    const auto why = [&states](CommandId command, int textId) {
+        states.commands.at(static_cast<std::size_t>(command)).why = TextRef{textId, 0};
+    };
+    set(CommandId::MoreSettings, fileLoaded && dialogs.moreSettings && doc.HasSettings());
+    set(CommandId::DataBlock, fileLoaded && dialogs.dataBlock && doc.HasSettings());
+    set(CommandId::FileExport, fileLoaded && doc.HasRawRecords());
     set(CommandId::UserSettings, dialogs.userSettings);
+    if (fileLoaded && !doc.HasSettings()) {
+        why(CommandId::MoreSettings, ids::kWhyNoSettings);
+        why(CommandId::DataBlock, ids::kWhyNoSettings);
+    }
+    if (fileLoaded && !doc.HasRawRecords()) {
+        why(CommandId::FileExport, ids::kWhyNoExport);
+        why(CommandId::ChannelProperties, ids::kWhyNoChannelDialog);
+    }
+    if (fileLoaded && !doc.CanImport()) {
+        // Import stays enabled and says why it refuses, when chosen.
+        why(CommandId::FileImport, ids::kWhyNoImport);
+    }
 
     const bool selection = active.OnUpdateNeedSelection();
     for (const CommandId command :
@@ -78,10 +94,13 @@ CommandStates WorkOutCommandStates(const CKanalyxDoc& doc, const CKanalyxView& a
     }
     // Where the file keeps each record in its place, a channel cannot be duplicated.
     set(CommandId::EditDuplicate, active.OnUpdateDuplicate());
+    if (fileLoaded && doc.KeepsPlaces(active.kind())) {
+        why(CommandId::EditDuplicate, ids::kWhyNoDuplicate);
+    }
     const ListCtrl& rows = active.GetListCtrl();
     const bool focused = rows.focusedItem() >= 0;
     set(CommandId::EditRename, focused);
-    set(CommandId::ChannelProperties, focused && dialogs.channel);
+    set(CommandId::ChannelProperties, focused && dialogs.channel && doc.HasRawRecords());
 
     // The flag commands show the flags of the focused (else the first selected) row.
     states.flagsShown = active.ShowsFlags();
@@ -90,9 +109,15 @@ CommandStates WorkOutCommandStates(const CKanalyxDoc& doc, const CKanalyxView& a
                           ? rows.focusedItem()
                           : (selection ? rows.selectedItems().front() : -1);
     const unsigned current = flags ? rows.itemData(shown)->GetFlags() : 0U;
+    const unsigned kept = doc.FlagsKept(active.kind());
     for (const auto& [command, flag] : kFlagCommands) {
-        set(command, flags);
-        states.commands.at(static_cast<std::size_t>(command)).checked = (current & flag) != 0;
+        CommandStates::State& state = states.commands.at(static_cast<std::size_t>(command));
+        state.enabled = flags && (kept & flag) != 0;
+        state.checked = (current & flag) != 0;
+        // Favourites 5 to 8 show only where the list keeps them.
+        const bool fifthOrLater =
+            flag >= (channelflags::kFavourite1 << 4) && flag <= (channelflags::kFavourite1 << 7);
+        state.visible = !fifthOrLater || (kept & flag) != 0;
     }
 
     if (const std::optional<StepLabel> undo = doc.UndoLabel()) {

@@ -52,8 +52,12 @@ enum class CommandId
     FlagLock,
     FlagSkip,
     FlagHide,
+    Favourite5,
+    Favourite6,
+    Favourite7,
+    Favourite8,
 };
-inline constexpr int kCommandCount = static_cast<int>(CommandId::FlagHide) + 1;
+inline constexpr int kCommandCount = static_cast<int>(CommandId::Favourite8) + 1;
 
 // The flag commands with the flag each sets or clears.
 inline constexpr std::pair<CommandId, unsigned> kFlagCommands[] = {
@@ -61,6 +65,10 @@ inline constexpr std::pair<CommandId, unsigned> kFlagCommands[] = {
     {CommandId::Favourite2, channelflags::kFavourite1 << 1},
     {CommandId::Favourite3, channelflags::kFavourite1 << 2},
     {CommandId::Favourite4, channelflags::kFavourite1 << 3},
+    {CommandId::Favourite5, channelflags::kFavourite1 << 4},
+    {CommandId::Favourite6, channelflags::kFavourite1 << 5},
+    {CommandId::Favourite7, channelflags::kFavourite1 << 6},
+    {CommandId::Favourite8, channelflags::kFavourite1 << 7},
     {CommandId::FlagLock, channelflags::kLock},
     {CommandId::FlagSkip, channelflags::kSkip},
     {CommandId::FlagHide, channelflags::kHide},
@@ -97,6 +105,10 @@ struct CommandStates
     {
         bool enabled = true;
         bool checked = false;
+        // Whether the menus show it (favourites 5 to 8 only for lists that keep them).
+        bool visible = true;
+        // Why it is disabled, where the open file's format is the reason.
+        std::optional<TextRef> why;
     };
     std::array<State, kCommandCount> commands{};
     // The Flags menu shows only for lists with favourites and flags.

@@ -240,7 +240,10 @@ private slots:
         frame().action(Command::FileOpen)->trigger();
         QCOMPARE(rowsOf(frame(), kx::ListKind::Analog), 3);
         QVERIFY(!doc().IsModified());
-        QCOMPARE(dialogs->filters.last(), QStringLiteral("Kanalyx Files (*.tll);;All Files (*)"));
+        QCOMPARE(
+            dialogs->filters.last(),
+            QStringLiteral("Channel lists (*.tll *.TLL);;GlobalClone files (GlobalClone*.TLL);;"
+                           "All Files (*)"));
     }
 
     void saveInThePrompt_writesTheFileBeforeReplacingIt()

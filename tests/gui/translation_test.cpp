@@ -116,8 +116,8 @@ private slots:
                            "необходимо перезапустить программу."));
         QCOMPARE(m_translator.translate("Strings", "More Settings"),
                  QStringLiteral("Дополнительно"));
-        QCOMPARE(m_translator.translate("kx::FileCommands", "Kanalyx Files (*.tll)"),
-                 QStringLiteral("Файлы Kanalyx (*.tll)"));
+        QCOMPARE(m_translator.translate("kx::FileCommands", "Channel lists (*.tll *.TLL)"),
+                 QStringLiteral("Списки каналов (*.tll *.TLL)"));
         QCOMPARE(m_translator.translate("kx::CAboutBox", "About"), QStringLiteral("О программе"));
         QCOMPARE(m_translator.translate("kx::CAboutBox", "Kanalyx ver 4.02"),
                  QStringLiteral("Kanalyx Версия 4.02"));
