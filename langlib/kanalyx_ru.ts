@@ -634,6 +634,10 @@
         <source>A GlobalClone file takes no lists of another file: its receiver keeps every channel of a scan once, and has no use for a second copy of one</source>
         <translation>В файл GlobalClone нельзя импортировать списки другого файла: его приёмник хранит каждый найденный канал один раз, и вторая копия ему не нужна</translation>
     </message>
+    <message>
+        <source>Apply reference list</source>
+        <translation>Применить эталонный список</translation>
+    </message>
 </context>
 <context>
     <name>kx::CAboutBox</name>

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "document/kanalyxdoc.h"
+#include "document/referenceplan.h"
 #include "document/stepbuilder.h"
 #include "model/channelrec.h"
 #include "platform/error.h"
@@ -250,6 +251,114 @@ void CKanalyxDoc::SetSettings(std::span<const std::uint8_t> bytes, StepKind kind
     StepBuilder step(*this);
     step.changeBlock(FormatBlock::Settings, bytes);
     step.commit({kind, 0}, std::nullopt, {}, {});
+}
+
+bool CKanalyxDoc::ApplyReference(const ReferencePlan& plan)
+{
+    // Every list and number is checked before the first edit.
+    constexpr int kHighestNumber = 16383;
+    std::vector<std::pair<ListKind, const ListPlan*>> lists;
+    for (const ListPlan& list : plan.lists) {
+        const auto found = std::find_if(m_lists.begin(), m_lists.end(), [&](const auto& l) {
+            return ListName(l.kind) == list.list;
+        });
+        if (found == m_lists.end() || list.changesNothing) {
+            continue;
+        }
+        if (list.rows.size() != found->shown.size()) {
+            throw Error(ErrorCode::Internal,
+                        "the plan of the " + list.list + " list was made for another document");
+        }
+        for (const RowPlan& row : list.rows) {
+            if (!row.deleted && (row.number < 0 || row.number > kHighestNumber)) {
+                throw Error(ErrorCode::Usage, "the reference gives a channel of the " + list.list +
+                                                  " list the number " + std::to_string(row.number) +
+                                                  ", which no receiver's list holds (0 to 16383)");
+            }
+        }
+        lists.emplace_back(found->kind, &list);
+    }
+    StepBuilder step(*this);
+    int changed = 0;
+    for (const auto& [kind, list] : lists) {
+        const bool keepsPlaces = KeepsPlaces(kind);
+        std::vector<int> gone = list->deletedRows;
+        std::sort(gone.begin(), gone.end());
+        if (!gone.empty()) {
+            if (keepsPlaces) {
+                step.changeRecords(kind, gone,
+                                   [](CChannelRec& record, int) { record.MarkDeleted(); });
+                step.hide(kind, gone);
+            } else {
+                step.remove(kind, gone);
+            }
+        }
+        // The rows after the deletions: a row's place once the deleted rows above it left.
+        std::vector<int> after(list->rows.size(), -1);
+        int next = 0;
+        for (std::size_t row = 0; row < after.size(); ++row) {
+            if (!std::binary_search(gone.begin(), gone.end(), static_cast<int>(row))) {
+                after[row] = next++;
+            }
+        }
+        // The kept rows in the plan's order, with their new numbers.
+        std::vector<std::pair<int, int>> placed; // (row after the deletions, number)
+        for (const int row : list->order) {
+            const int from = after.at(static_cast<std::size_t>(row));
+            if (from < 0) {
+                throw Error(ErrorCode::Internal,
+                            "the plan of the " + list->list + " list both deletes and keeps a row");
+            }
+            placed.emplace_back(from, list->rows.at(static_cast<std::size_t>(row)).number);
+        }
+        if (keepsPlaces) {
+            // Shown as the file is when it is read: the channels of each input apart, in the
+            // order the inputs first come, each in number order.
+            std::vector<int> inputs;
+            const auto input = [&](int row) {
+                const int source = channels(kind)[static_cast<std::size_t>(row)]->GetSource();
+                const auto found = std::find(inputs.begin(), inputs.end(), source);
+                if (found != inputs.end()) {
+                    return found - inputs.begin();
+                }
+                inputs.push_back(source);
+                return static_cast<std::ptrdiff_t>(inputs.size()) - 1;
+            };
+            for (std::size_t row = 0; row < channels(kind).size(); ++row) {
+                input(static_cast<int>(row));
+            }
+            std::stable_sort(placed.begin(), placed.end(), [&](const auto& a, const auto& b) {
+                return std::pair(input(a.first), a.second) < std::pair(input(b.first), b.second);
+            });
+        }
+        std::vector<std::pair<int, int>> moves;
+        std::vector<int> numbers;
+        for (std::size_t k = 0; k < placed.size(); ++k) {
+            if (placed[k].first != static_cast<int>(k)) {
+                moves.emplace_back(placed[k].first, static_cast<int>(k));
+            }
+            numbers.push_back(placed[k].second);
+        }
+        step.move(kind, std::move(moves));
+        if (keepsPlaces) {
+            std::vector<int> renumbered;
+            for (std::size_t row = 0; row < numbers.size(); ++row) {
+                if (!channels(kind)[row]->HasNumber(numbers[row])) {
+                    renumbered.push_back(static_cast<int>(row));
+                }
+            }
+            step.changeRecords(
+                kind, renumbered,
+                [&numbers](CChannelRec& record, int row) {
+                    record.SetNumber(numbers[static_cast<std::size_t>(row)]);
+                },
+                true);
+        } else {
+            step.renumber(kind);
+        }
+        changed += static_cast<int>(list->rows.size());
+    }
+    return step.commit({StepKind::Reference, changed}, std::nullopt, {}, {});
 }
 
 } // namespace kx

@@ -37,6 +37,7 @@ enum class StepKind
     Sort,
     Drag,
     Flags,
+    Reference,
 };
 
 struct StepLabel

@@ -23,6 +23,7 @@ class Archive;
 class BinaryTllFormat;
 class CChannelRec;
 class GlobalCloneFormat;
+struct ReferencePlan;
 struct CodecSettings;
 struct RecordLayout;
 struct SatelliteLayout;
@@ -209,6 +210,12 @@ public:
     RowSelection SetFlags(ListKind list, std::span<const int> rows, unsigned flags, unsigned mask);
     // Replaces a record's bytes (the Channel dialog's OK); bytes must be the record's size.
     RowSelection SetChannelBytes(ListKind list, int row, std::span<const std::uint8_t> bytes);
+    // Applies a reference's plan (PlanReference over ChannelListsOf this document) as one step: in
+    // each list of the plan, the rows it deletes are deleted as Delete deletes them, the others
+    // put in its order and, where the records keep their places, given its numbers (elsewhere
+    // the list is numbered 1 to n). A number no list can hold (below 0, above 16383) is refused
+    // (Error(Usage)) and nothing changes. Returns whether anything changed.
+    bool ApplyReference(const ReferencePlan& plan);
     // Replaces the settings block (same size) as one step of the given kind (Settings or
     // DataBlock).
     void SetSettings(std::span<const std::uint8_t> bytes, StepKind kind);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace kx {
 
 // The channel lists a document may have. A binary TLL file has the cable and antenna lists
@@ -57,6 +59,38 @@ constexpr bool IsRadioList(ListKind list)
     return list == ListKind::Radio || list == ListKind::SatRadio ||
            list == ListKind::AntennaRadio || list == ListKind::CableRadio ||
            list == ListKind::DvbSRadio;
+}
+
+// The list's name, as the command line, reference lists and diffs name it: "analog", "radio",
+// "dtv", "sat-tv", "sat-radio" for binary files; "dvbt-tv", "dvbt-radio", "dvbc-tv",
+// "dvbc-radio", "dvbs-tv", "dvbs-radio" and "source-N-tv", "source-N-radio" for GlobalClone files.
+inline std::string ListName(ListKind list)
+{
+    switch (list) {
+    case ListKind::Analog:
+        return "analog";
+    case ListKind::Radio:
+        return "radio";
+    case ListKind::DigitalTV:
+        return "dtv";
+    case ListKind::SatTV:
+        return "sat-tv";
+    case ListKind::SatRadio:
+        return "sat-radio";
+    case ListKind::AntennaTV:
+        return "dvbt-tv";
+    case ListKind::AntennaRadio:
+        return "dvbt-radio";
+    case ListKind::CableTV:
+        return "dvbc-tv";
+    case ListKind::CableRadio:
+        return "dvbc-radio";
+    case ListKind::DvbSTV:
+        return "dvbs-tv";
+    case ListKind::DvbSRadio:
+        return "dvbs-radio";
+    }
+    return "source-" + std::to_string(OtherSourceOf(list)) + (IsRadioList(list) ? "-radio" : "-tv");
 }
 
 } // namespace kx

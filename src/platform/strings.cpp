@@ -149,6 +149,7 @@ const std::vector<std::pair<int, const char*>> kEnglish = {
     {ids::kColumnSatellite, KX_TRANSLATE_NOOP("Strings", "Satellite")},
     {ids::kColumnPolarisation, KX_TRANSLATE_NOOP("Strings", "Pol.")},
     {ids::kColumnEncrypted, KX_TRANSLATE_NOOP("Strings", "Encrypted")},
+    {ids::kStepReference, KX_TRANSLATE_NOOP("Strings", "Apply reference list")},
     {ids::kWhyNoSettings,
      KX_TRANSLATE_NOOP("Strings", "A GlobalClone file has no settings block: its receiver keeps "
                                   "its settings elsewhere")},

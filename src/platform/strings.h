@@ -57,6 +57,7 @@ constexpr int kStepImport = 61356;
 constexpr int kStepMove = 61357;
 constexpr int kStepSort = 61359;
 constexpr int kStepFlags = 61360;
+constexpr int kStepReference = 61368;
 constexpr int kColumnOnid = 61362;
 constexpr int kColumnTsid = 61363;
 constexpr int kColumnFrequencyMHz = 61364;

@@ -50,6 +50,8 @@ TextRef StepName(const StepLabel& label)
         return {ids::kStepSort, 0};
     case StepKind::Flags:
         return counted(ids::kStepFlags, n);
+    case StepKind::Reference:
+        return {ids::kStepReference, 0};
     }
     return {};
 }

@@ -80,11 +80,11 @@ std::vector<ColumnSpec> digitalColumns(bool flags, bool satellite = false)
     return columns;
 }
 
-ListSpec digitalList(ListKind kind, std::string name, std::string prefix, ListGroup group)
+ListSpec digitalList(ListKind kind, std::string prefix, ListGroup group)
 {
     const bool satellite = IsSatelliteList(kind);
     return {kind,
-            std::move(name),
+            ListName(kind),
             static_cast<int>(kind) + 1,
             std::move(prefix),
             IsRadioList(kind),
@@ -99,16 +99,16 @@ const std::vector<ListSpec>& table()
     static const std::vector<ListSpec> specs = {
         {ListKind::Analog, "analog", 1, "TV-", false, G::CableAndAntenna, analogColumns(false),
          analogColumns(true)},
-        digitalList(ListKind::Radio, "radio", "FM-", G::CableAndAntenna),
-        digitalList(ListKind::DigitalTV, "dtv", "DTV-", G::CableAndAntenna),
-        digitalList(ListKind::SatTV, "sat-tv", "S-TV-", G::Satellite),
-        digitalList(ListKind::SatRadio, "sat-radio", "S-FM-", G::Satellite),
-        digitalList(ListKind::AntennaTV, "dvbt-tv", "T-TV-", G::Antenna),
-        digitalList(ListKind::AntennaRadio, "dvbt-radio", "T-FM-", G::Antenna),
-        digitalList(ListKind::CableTV, "dvbc-tv", "C-TV-", G::Cable),
-        digitalList(ListKind::CableRadio, "dvbc-radio", "C-FM-", G::Cable),
-        digitalList(ListKind::DvbSTV, "dvbs-tv", "S-TV-", G::Satellite),
-        digitalList(ListKind::DvbSRadio, "dvbs-radio", "S-FM-", G::Satellite),
+        digitalList(ListKind::Radio, "FM-", G::CableAndAntenna),
+        digitalList(ListKind::DigitalTV, "DTV-", G::CableAndAntenna),
+        digitalList(ListKind::SatTV, "S-TV-", G::Satellite),
+        digitalList(ListKind::SatRadio, "S-FM-", G::Satellite),
+        digitalList(ListKind::AntennaTV, "T-TV-", G::Antenna),
+        digitalList(ListKind::AntennaRadio, "T-FM-", G::Antenna),
+        digitalList(ListKind::CableTV, "C-TV-", G::Cable),
+        digitalList(ListKind::CableRadio, "C-FM-", G::Cable),
+        digitalList(ListKind::DvbSTV, "S-TV-", G::Satellite),
+        digitalList(ListKind::DvbSRadio, "S-FM-", G::Satellite),
     };
     return specs;
 }
@@ -136,10 +136,8 @@ const ListSpec& ListSpecOf(ListKind kind)
     static std::map<ListKind, ListSpec> others;
     auto found = others.find(kind);
     if (found == others.end()) {
-        const bool radio = IsRadioList(kind);
-        const std::string name = "source-" + std::to_string(source) + (radio ? "-radio" : "-tv");
-        const std::string prefix = std::to_string(source) + (radio ? "-FM-" : "-TV-");
-        found = others.emplace(kind, digitalList(kind, name, prefix, ListGroup::Other)).first;
+        const std::string prefix = std::to_string(source) + (IsRadioList(kind) ? "-FM-" : "-TV-");
+        found = others.emplace(kind, digitalList(kind, prefix, ListGroup::Other)).first;
     }
     return found->second;
 }
