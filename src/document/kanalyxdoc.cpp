@@ -255,10 +255,18 @@ void CKanalyxDoc::OnOpenDocument(const std::filesystem::path& path)
     LoadedFile file = ReadChannelFile(std::move(bytes), path.string());
     m_pathName = path;
     m_disk = disk;
+    m_backupKept = false;
     SetContents(std::move(file));
 }
 
-void CKanalyxDoc::OnSaveDocument(const std::filesystem::path& path)
+std::filesystem::path CKanalyxDoc::BackupPathOf(const std::filesystem::path& path)
+{
+    std::filesystem::path backup = path;
+    backup += ".bak";
+    return backup;
+}
+
+void CKanalyxDoc::OnSaveDocument(const std::filesystem::path& path, bool backup)
 {
     if (m_format == nullptr) {
         throw Error(ErrorCode::Usage, path.string() + ": no channel list is open to save");
@@ -276,6 +284,16 @@ void CKanalyxDoc::OnSaveDocument(const std::filesystem::path& path)
         // Held until the new file is in place, so that no Kanalyx program reads or replaces
         // the file meanwhile.
         const FileLock lock = FileLock::acquire(path, FileLock::Mode::Exclusive);
+        std::error_code error;
+        if (backup && !m_backupKept && !m_pathName.empty() &&
+            std::filesystem::equivalent(path, m_pathName, error)) {
+            const std::filesystem::path kept = BackupPathOf(path);
+            if (!std::filesystem::exists(std::filesystem::symlink_status(kept))) {
+                const std::string old = File::readAll(path);
+                File::writeAtomically(kept, [&old](File& file) { file.write(old); });
+            }
+            m_backupKept = true;
+        }
         File::writeAtomically(path, write);
         m_disk = DiskState{bytes.size(), checksumOf(bytes)};
     }

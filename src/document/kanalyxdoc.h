@@ -131,7 +131,16 @@ public:
     // the standard output (File::NamesStandardOutput) gets the bytes and changes neither.
     // Saving does not ask whether the file changed on disk: callers ask WouldOverwriteChanges
     // first. Throws Error(Usage) while no file is loaded.
-    void OnSaveDocument(const std::filesystem::path& path);
+    //
+    // With backup, the first save over the file that was opened keeps that file's bytes beside
+    // it as BackupPathOf(path) first, written as safely as a save (once per opened file; a
+    // backup that exists already is left as it is). A backup that cannot be written stops the
+    // save before anything is written.
+    void OnSaveDocument(const std::filesystem::path& path, bool backup = false);
+    // Where the backup of a file goes: its name with ".bak" added.
+    static std::filesystem::path BackupPathOf(const std::filesystem::path& path);
+    // Whether this opened file's backup was written (or found) already.
+    bool BackupKept() const noexcept { return m_backupKept; }
     // Whether the file last opened or saved holds other bytes now than it held then (another
     // program or window wrote it). A file that is gone, or that holds the same bytes again,
     // has not changed; one that cannot be read any more has.
@@ -313,6 +322,7 @@ private:
         std::uint32_t checksum;
     };
     std::optional<DiskState> m_disk;
+    bool m_backupKept = false;
 };
 
 } // namespace kx

@@ -167,6 +167,34 @@ TEST(CKanalyxDoc, Save_WritesTheVariantItWasLoadedIn)
     }
 }
 
+TEST(CKanalyxDoc, Backup_KeepsTheOpenedFileOnceAndNeverOverwritesOne)
+{
+    TempDir dir;
+    const std::string original = smallList();
+    const auto path = dir.write("list.tll", original);
+    const auto backup = CKanalyxDoc::BackupPathOf(path);
+    CKanalyxDoc doc;
+    doc.OnOpenDocument(path);
+    doc.OnSaveDocument(dir.file("elsewhere.tll"), true);
+    EXPECT_FALSE(std::filesystem::exists(backup)) << "only a save over the opened file keeps one";
+    doc.OnOpenDocument(path);
+    doc.Delete(ListKind::Analog, std::vector<int>{0});
+    doc.OnSaveDocument(path, true);
+    EXPECT_EQ(test::readFile(backup), original);
+    doc.Delete(ListKind::Analog, std::vector<int>{0});
+    doc.OnSaveDocument(path, true);
+    EXPECT_EQ(test::readFile(backup), original) << "once per opened file";
+
+    // A backup already there stays as it is; without asking, none is written.
+    doc.OnOpenDocument(path);
+    doc.OnSaveDocument(path, true);
+    EXPECT_EQ(test::readFile(backup), original);
+    std::filesystem::remove(backup);
+    doc.OnOpenDocument(path);
+    doc.OnSaveDocument(path);
+    EXPECT_FALSE(std::filesystem::exists(backup));
+}
+
 TEST(CKanalyxDoc, Save_DigitalBlockHoldsTelevisionThenRadioWhateverWasDeleted)
 {
     TempDir dir;
