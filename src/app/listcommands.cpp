@@ -192,12 +192,16 @@ void ListCommands::OnCellEditEnded(ListKind list, int row, int column, const QSt
 
 void ListCommands::OnChannelProperties(ListKind list, int row)
 {
-    if (!m_dialogs.channel) {
+    // The dialog edits records of bytes, which GlobalClone files do not have.
+    if (!m_dialogs.channel || !m_views.document().HasRawRecords()) {
         return;
     }
-    const RecordLayout* layout = IsSatelliteList(list)
-                                     ? m_views.document().GetSatelliteLayout()->record
-                                     : m_views.document().Layout();
+    const SatelliteLayout* satellite = m_views.document().GetSatelliteLayout();
+    if (IsSatelliteList(list) && satellite == nullptr) {
+        return;
+    }
+    const RecordLayout* layout =
+        IsSatelliteList(list) ? satellite->record : m_views.document().Layout();
     if (layout == nullptr) {
         return;
     }

@@ -226,6 +226,10 @@ RowSelection CKanalyxDoc::SetChannelBytes(ListKind list, int row,
 {
     const int rows[] = {row};
     checkRows(list, rows);
+    if (!HasRawRecords()) {
+        throw Error(ErrorCode::Usage, "the channels of this file are no records of bytes: their "
+                                      "fields cannot be set byte by byte");
+    }
     if (bytes.size() != Channel(list, row).raw().size()) {
         throw Error(ErrorCode::Internal, "a record of " + std::to_string(bytes.size()) +
                                              " bytes cannot replace one of " +
