@@ -25,7 +25,8 @@ std::vector<OptionSpec> options()
                              {"--untick", 1},
                              {"--flags", 2},
                              {"-o", 1},
-                             {"--output", 1}});
+                             {"--output", 1},
+                             kBackupSpec});
 }
 
 // Carries out the operations on one document, keeping the list they act on.
@@ -174,26 +175,20 @@ private:
 int run(const Args& args)
 {
     args.expectPositionals({"FILE"});
-    const std::string* out = args.value("-o");
-    if (const std::string* longForm = args.value("--output")) {
-        out = longForm;
-    }
-    if (out == nullptr) {
-        throwUsage("-o OUT is required");
-    }
+    const std::string& out = outputOf(args);
     for (const Option& option : args.options()) {
         if (option.name == "--list") {
             parseListKind(option.values[0]);
         }
     }
     ListViews views(codecFromOptions(args));
-    const FileLock lock = lockOutput(*out);
+    const FileLock lock = lockOutput(out);
     openDocument(views.doc, args.positionals()[0]);
     Editor editor(views);
     for (const Option& option : args.options()) {
         editor.run(option);
     }
-    saveDocument(views.doc, *out);
+    saveDocument(views.doc, out, args.has("--backup"));
     return 0;
 }
 
@@ -201,7 +196,7 @@ int run(const Args& args)
 
 const Command kEditCommand{
     "edit", "move, duplicate, delete, rename and tick channels, then save",
-    "Usage: kanalyx-cli edit FILE -o OUT [name options] OPERATIONS...\n"
+    "Usage: kanalyx-cli edit FILE -o OUT [--backup] [name options] OPERATIONS...\n"
     "Runs the operations in order, as the editor's list commands run them, then saves to OUT:\n"
     "  --list LIST              the list the following operations act on: of a binary file\n"
     "                           analog (the default), radio, dtv, and sat-tv and sat-radio for\n"
@@ -226,6 +221,8 @@ const Command kEditCommand{
     "An operation the editor would not run (nothing selected, nothing to undo or redo, a row\n"
     "that does not exist, a name the character table cannot store) stops with exit code 2,\n"
     "and no output file is written. An operation that changes nothing adds no step to undo.\n"
+    "With --backup, a save over FILE keeps FILE's bytes as FILE.bak first (a FILE.bak that is\n"
+    "there already is left as it is).\n"
     "In GlobalClone files and the newer layouts every channel keeps its place: a move changes\n"
     "numbers only (a moved channel is marked as numbered by the user), a deleted channel stays\n"
     "in the file marked deleted, and --duplicate is refused.\n\n",
