@@ -32,6 +32,7 @@ std::string listBytes(int digitalRecords, std::uint32_t settingsSize, int step)
             step == 0 ? i : static_cast<int>(std::int64_t{i} * step % digitalRecords);
         putU16(record + 12, i + 1 + (service % 5 == 4 ? 16384 : 0));
         if (step != 0) {
+            record[8] = 3;                    // DVB-C
             putU16(record + 72, service + 1); // service id
             putU16(record + 94, 1);           // network
             putU16(record + 96, 1000 + service / 20);
