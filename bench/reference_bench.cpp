@@ -4,14 +4,25 @@
 // The reference holds the same services in another order under other numbers; one in ten of
 // the file's services was found on another transponder (so it pairs by name) and one in ten of
 // those that did not move was renamed.
+//
+// End to end, on documents: a 16,383-channel file given the order of another 16,383-channel file
+// of the same services (the lists of both, the plan, the one step), the diff of the two, and
+// the loading of the two files they start from.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
+#include "document/documentlists.h"
+#include "document/kanalyxdoc.h"
 #include "document/listdiff.h"
 #include "document/referencelist.h"
 #include "document/referenceplan.h"
+#include "fulllist.h"
+#include "model/namecodec.h"
+#include "platform/file.h"
 
 namespace {
 
@@ -94,6 +105,89 @@ void BM_WriteReferenceList(benchmark::State& state)
     }
 }
 BENCHMARK(BM_WriteReferenceList)->Unit(benchmark::kMillisecond);
+
+// The two files on disk: the same services, the reference in another order.
+struct DocumentFiles
+{
+    DocumentFiles()
+    {
+        folder = std::filesystem::temp_directory_path() /
+                 ("kanalyx-reference-bench-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder);
+        file = folder / "file.tll";
+        reference = folder / "reference.tll";
+        const auto write = [](const std::filesystem::path& path, int step) {
+            const std::string bytes = bench::fullListWithServices(kChannels, 20 * 1024, step);
+            File::writeAtomically(path, [&bytes](File& out) { out.write(bytes); });
+        };
+        write(file, 1);
+        write(reference, 7919);
+    }
+    ~DocumentFiles()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    DocumentFiles(const DocumentFiles&) = delete;
+    DocumentFiles& operator=(const DocumentFiles&) = delete;
+
+    std::filesystem::path folder;
+    std::filesystem::path file;
+    std::filesystem::path reference;
+};
+
+DocumentFiles& documentFiles()
+{
+    static DocumentFiles files;
+    return files;
+}
+
+void BM_LoadBothFiles(benchmark::State& state)
+{
+    for (auto _ : state) {
+        CKanalyxDoc doc;
+        CKanalyxDoc reference;
+        doc.OnOpenDocument(documentFiles().file);
+        reference.OnOpenDocument(documentFiles().reference);
+        benchmark::DoNotOptimize(doc.ChannelCount(ListKind::DigitalTV));
+    }
+}
+BENCHMARK(BM_LoadBothFiles)->Unit(benchmark::kMillisecond);
+
+void BM_ApplyReferenceToDocument(benchmark::State& state)
+{
+    const CodecSettings codec;
+    CKanalyxDoc doc;
+    CKanalyxDoc reference;
+    doc.OnOpenDocument(documentFiles().file);
+    reference.OnOpenDocument(documentFiles().reference);
+    for (auto _ : state) {
+        const ReferencePlan plan = PlanReference(
+            ChannelListsOf(doc, codec), ChannelListsOf(reference, codec), UnmatchedRows::Keep);
+        if (!doc.ApplyReference(plan)) {
+            state.SkipWithError("the reference changed nothing");
+            break;
+        }
+        state.PauseTiming();
+        doc.Undo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ApplyReferenceToDocument)->Unit(benchmark::kMillisecond);
+
+void BM_DiffDocuments(benchmark::State& state)
+{
+    const CodecSettings codec;
+    CKanalyxDoc doc;
+    CKanalyxDoc reference;
+    doc.OnOpenDocument(documentFiles().file);
+    reference.OnOpenDocument(documentFiles().reference);
+    for (auto _ : state) {
+        ListDiff diff = DiffLists(ChannelListsOf(doc, codec), ChannelListsOf(reference, codec));
+        benchmark::DoNotOptimize(diff);
+    }
+}
+BENCHMARK(BM_DiffDocuments)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

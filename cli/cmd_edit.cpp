@@ -1,4 +1,7 @@
+#include <array>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "commands.h"
@@ -24,8 +27,56 @@ std::vector<OptionSpec> options()
                              {"--tick", 1},
                              {"--untick", 1},
                              {"--flags", 2},
+                             {"--move-to", 1},
+                             {"--sort", 1},
                              {"-o", 1},
-                             {"--output", 1}});
+                             {"--output", 1},
+                             kBackupSpec});
+}
+
+// The columns --sort takes, by the names the help text gives them.
+constexpr std::array<std::pair<std::string_view, ColumnId>, 19> kSortColumns{{
+    {"number", ColumnId::Number},
+    {"name", ColumnId::Name},
+    {"short-name", ColumnId::ShortName},
+    {"character", ColumnId::Character},
+    {"system", ColumnId::System},
+    {"band", ColumnId::Band},
+    {"channel", ColumnId::Channel},
+    {"frequency", ColumnId::Frequency},
+    {"symbol-rate", ColumnId::SymbolRate},
+    {"modulation", ColumnId::Modulation},
+    {"service-id", ColumnId::ServiceId},
+    {"service-type", ColumnId::ServiceType},
+    {"flags", ColumnId::Flags},
+    {"onid", ColumnId::Onid},
+    {"tsid", ColumnId::Tsid},
+    {"mhz", ColumnId::FrequencyMHz},
+    {"satellite", ColumnId::Satellite},
+    {"polarisation", ColumnId::Polarisation},
+    {"encrypted", ColumnId::Encrypted},
+}};
+
+ColumnId parseSortColumn(std::string_view text)
+{
+    std::string names;
+    for (const auto& [name, id] : kSortColumns) {
+        if (name == text) {
+            return id;
+        }
+        names += (names.empty() ? "" : ", ") + std::string(name);
+    }
+    throwUsage("--sort: the column must be one of " + names + ", not '" + std::string(text) + "'");
+}
+
+std::string_view sortColumnName(ColumnId id)
+{
+    for (const auto& [name, column] : kSortColumns) {
+        if (column == id) {
+            return name;
+        }
+    }
+    return {};
 }
 
 // Carries out the operations on one document, keeping the list they act on.
@@ -49,9 +100,7 @@ public:
             select(op);
         } else if (name == "--up" || name == "--down" || name == "--duplicate" ||
                    name == "--delete") {
-            if (!view().OnUpdateNeedSelection()) {
-                fail(op, "no row of the " + listName(m_kind) + " list is selected");
-            }
+            needSelection(op);
             if (name == "--up") {
                 view().OnMoveUp();
             } else if (name == "--down") {
@@ -91,6 +140,19 @@ public:
                 }
                 fail(op, error.what());
             }
+        } else if (name == "--move-to") {
+            needSelection(op);
+            const int count = view().GetListCtrl().itemCount();
+            int number = 0;
+            try {
+                number = parseInt(op.values[0], "the number", 1, count);
+            } catch (const Error& error) {
+                fail(op, std::string(error.what()) + " (the " + listName(m_kind) + " list has " +
+                             std::to_string(count) + " rows)");
+            }
+            view().OnMoveTo(number);
+        } else if (name == "--sort") {
+            sort(op);
         } else if (name == "--tick" || name == "--untick") {
             view().SetCheckBox(row(op, op.values[0]), name == "--tick");
         } else if (name == "--flags") {
@@ -119,6 +181,30 @@ private:
     [[noreturn]] static void fail(const Option& op, const std::string& why)
     {
         throwUsage(op.name + ": " + why);
+    }
+
+    void needSelection(const Option& op)
+    {
+        if (!view().OnUpdateNeedSelection()) {
+            fail(op, "no row of the " + listName(m_kind) + " list is selected");
+        }
+    }
+
+    // As the window's Sort menu: only by a column the list shows.
+    void sort(const Option& op)
+    {
+        const int column = view().ColumnOf(parseSortColumn(op.values[0]));
+        if (column < 0 || !view().columns()[static_cast<std::size_t>(column)].sortable) {
+            std::string names;
+            for (const ColumnSpec& shown : view().columns()) {
+                if (shown.sortable) {
+                    names += (names.empty() ? "" : ", ") + std::string(sortColumnName(shown.id));
+                }
+            }
+            fail(op, "the " + listName(m_kind) + " list of this file has no column " +
+                         op.values[0] + "; it has " + names);
+        }
+        view().OnSort(column);
     }
 
     int row(const Option& op, const std::string& text)
@@ -174,34 +260,31 @@ private:
 int run(const Args& args)
 {
     args.expectPositionals({"FILE"});
-    const std::string* out = args.value("-o");
-    if (const std::string* longForm = args.value("--output")) {
-        out = longForm;
-    }
-    if (out == nullptr) {
-        throwUsage("-o OUT is required");
-    }
+    const std::string& out = outputOf(args);
+    // What can be checked before the file is read.
     for (const Option& option : args.options()) {
         if (option.name == "--list") {
             parseListKind(option.values[0]);
+        } else if (option.name == "--sort") {
+            parseSortColumn(option.values[0]);
         }
     }
     ListViews views(codecFromOptions(args));
-    const FileLock lock = lockOutput(*out);
+    const FileLock lock = lockOutput(out);
     openDocument(views.doc, args.positionals()[0]);
     Editor editor(views);
     for (const Option& option : args.options()) {
         editor.run(option);
     }
-    saveDocument(views.doc, *out);
+    saveDocument(views.doc, out, args.has("--backup"));
     return 0;
 }
 
 } // namespace
 
 const Command kEditCommand{
-    "edit", "move, duplicate, delete, rename and tick channels, then save",
-    "Usage: kanalyx-cli edit FILE -o OUT [name options] OPERATIONS...\n"
+    "edit", "move, sort, duplicate, delete, rename and tick channels, then save",
+    "Usage: kanalyx-cli edit FILE -o OUT [--backup] [name options] OPERATIONS...\n"
     "Runs the operations in order, as the editor's list commands run them, then saves to OUT:\n"
     "  --list LIST              the list the following operations act on: of a binary file\n"
     "                           analog (the default), radio, dtv, and sat-tv and sat-radio for\n"
@@ -212,6 +295,16 @@ const Command kEditCommand{
     "  --select ROWS            select rows: 0-based numbers and ranges a-b, comma-separated;\n"
     "                           the last row named gets the focus\n"
     "  --up, --down             move the selected rows one place\n"
+    "  --move-to NUMBER         move the selected rows as one block to place NUMBER of the list\n"
+    "                           (1 to its row count) and the places after it, as Move to does\n"
+    "  --sort COLUMN            order the whole list by a column, as the Sort menu does: numbers\n"
+    "                           by value before texts, texts without regard to case, equal ones\n"
+    "                           in their order. COLUMN: number, name, short-name, character,\n"
+    "                           system, band, channel, frequency, symbol-rate, modulation,\n"
+    "                           service-id, service-type, flags, onid, tsid, mhz, satellite,\n"
+    "                           polarisation, encrypted; only a column the list shows (onid,\n"
+    "                           tsid, mhz, satellite, polarisation and encrypted where the\n"
+    "                           file has them)\n"
     "  --duplicate              put a copy below every selected row\n"
     "  --delete                 delete the selected rows\n"
     "  --undo                   undo the last step of the document, whatever list it was in;\n"
@@ -226,6 +319,8 @@ const Command kEditCommand{
     "An operation the editor would not run (nothing selected, nothing to undo or redo, a row\n"
     "that does not exist, a name the character table cannot store) stops with exit code 2,\n"
     "and no output file is written. An operation that changes nothing adds no step to undo.\n"
+    "With --backup, a save over FILE keeps FILE's bytes as FILE.bak first (a FILE.bak that is\n"
+    "there already is left as it is).\n"
     "In GlobalClone files and the newer layouts every channel keeps its place: a move changes\n"
     "numbers only (a moved channel is marked as numbered by the user), a deleted channel stays\n"
     "in the file marked deleted, and --duplicate is refused.\n\n",

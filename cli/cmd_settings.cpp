@@ -17,7 +17,7 @@ namespace {
 
 std::vector<OptionSpec> options()
 {
-    return {{"--descriptions", 1}, {"--set", 1}, {"-o", 1}, {"--output", 1}};
+    return {{"--descriptions", 1}, {"--set", 1}, {"-o", 1}, {"--output", 1}, kBackupSpec};
 }
 
 // The rows of the More page: from the file the user named (which must then exist), or from the
@@ -93,10 +93,7 @@ void print(const CountryPageModel& country, const MorePageModel& more, int varia
 int run(const Args& args)
 {
     args.expectPositionals({"FILE"});
-    const std::string* out = args.value("-o");
-    if (const std::string* longForm = args.value("--output")) {
-        out = longForm;
-    }
+    const std::string* out = optionalOutput(args);
     const bool changes = args.has("--set");
     if (changes && out == nullptr) {
         throwUsage("--set needs -o OUT to save the changes to");
@@ -128,7 +125,7 @@ int run(const Args& args)
     doc.SetSettings(settings, StepKind::Settings);
 
     if (out != nullptr) {
-        saveDocument(doc, *out);
+        saveDocument(doc, *out, args.has("--backup"));
     }
     print(country, more, variant);
     return 0;
@@ -139,6 +136,7 @@ int run(const Args& args)
 const Command kSettingsCommand{
     "settings", "show or change the receiver settings of a file",
     "Usage: kanalyx-cli settings FILE [--descriptions PATH] [--set NAME=VALUE]... [-o OUT]\n"
+    "                            [--backup]\n"
     "Prints the settings the editor's More Settings sheet shows, as they stand after the\n"
     "changes: first the Country page, one 'key: value' line each (country, menu-language,\n"
     "audio-language-1, audio-language-2, subtitle-language-1, subtitle-language-2,\n"
@@ -151,6 +149,8 @@ const Command kSettingsCommand{
     "                       text the editor's list offers (e.g. time-zone=+3, country=Austria);\n"
     "                       a raw-byte row takes two upper-case hex digits. Repeatable.\n"
     "  -o, --output OUT     save the file with the changes to OUT; nothing else in it changes\n"
+    "  --backup             when OUT is FILE, keep FILE's bytes as FILE.bak first; a FILE.bak\n"
+    "                       that is there already is left as it is\n"
     "An unknown name or value is a usage error (exit code 2) and nothing is saved.\n",
     &options, &run};
 

@@ -37,5 +37,8 @@ extern const Command kSampleCommand;
 extern const Command kSettingsCommand;
 extern const Command kCompareCommand;
 extern const Command kEditCommand;
+extern const Command kApplyReferenceCommand;
+extern const Command kExportReferenceCommand;
+extern const Command kDiffCommand;
 
 } // namespace kx::cli

@@ -3,7 +3,6 @@
 // Exit codes: 0 success, 1 a file could not be read, written or understood (one line on stderr
 // names the file and the problem) or a fault of the program, 2 a usage error: the user's mistake
 // only.
-#include <algorithm>
 #include <array>
 #include <iostream>
 #include <string>
@@ -28,6 +27,9 @@ const std::array kCommands = {
     &kx::cli::kSampleCommand,
     &kx::cli::kSettingsCommand,
     &kx::cli::kCompareCommand,
+    &kx::cli::kApplyReferenceCommand,
+    &kx::cli::kExportReferenceCommand,
+    &kx::cli::kDiffCommand,
 };
 // clang-format on
 
@@ -38,9 +40,15 @@ void printOverview(std::ostream& out)
 {
     out << "Usage: kanalyx-cli COMMAND [ARGUMENTS]\n"
            "Reads, edits and writes TLL channel-list files.\n\nCommands:\n";
+    // A name too long for the column gets a line of its own.
+    constexpr std::size_t kColumn = 10;
     for (const Command* command : kCommands) {
         std::string name(command->name);
-        name.resize(std::max<std::size_t>(name.size(), 10), ' ');
+        if (name.size() < kColumn) {
+            name.resize(kColumn, ' ');
+        } else {
+            name += "\n" + std::string(kColumn + 2, ' ');
+        }
         out << "  " << name << command->summary << "\n";
     }
     out << "\nRun 'kanalyx-cli COMMAND --help' for the arguments of a command.\n"

@@ -194,13 +194,31 @@ FileLock lockOutput(const std::string& out)
     return FileLock::acquire(out, FileLock::Mode::Exclusive);
 }
 
-void saveDocument(CKanalyxDoc& doc, const std::string& out)
+const std::string* optionalOutput(const Args& args)
+{
+    const std::string* out = args.value("-o");
+    if (const std::string* longForm = args.value("--output")) {
+        out = longForm;
+    }
+    return out;
+}
+
+const std::string& outputOf(const Args& args)
+{
+    const std::string* out = optionalOutput(args);
+    if (out == nullptr) {
+        throwUsage("-o OUT is required");
+    }
+    return *out;
+}
+
+void saveDocument(CKanalyxDoc& doc, const std::string& out, bool backup)
 {
     if (doc.WouldOverwriteChanges(out)) {
         throw Error(ErrorCode::Io,
                     out + ": another program changed it after it was read; nothing was written");
     }
-    doc.OnSaveDocument(out);
+    doc.OnSaveDocument(out, backup);
 }
 
 CodecSettings codecFromOptions(const Args& args)

@@ -85,8 +85,17 @@ void openDocument(CKanalyxDoc& doc, const std::string& path);
 // other, and each reads what the one before it wrote, so none loses another's change.
 FileLock lockOutput(const std::string& out);
 
+// The value of -o or --output (the one given last wins within each; --output over -o), or
+// nullptr; outputOf throws a usage error when neither was given.
+const std::string* optionalOutput(const Args& args);
+const std::string& outputOf(const Args& args);
+
+// The option of the commands that may save over their input.
+inline constexpr OptionSpec kBackupSpec{"--backup", 0};
+
 // Saves doc to out; refused when out is the file doc was read from and another program changed
-// it since (one that takes no lock).
-void saveDocument(CKanalyxDoc& doc, const std::string& out);
+// it since (one that takes no lock). With backup, a save over that file keeps its bytes as
+// FILE.bak first, unless a FILE.bak is there already (CKanalyxDoc::OnSaveDocument).
+void saveDocument(CKanalyxDoc& doc, const std::string& out, bool backup = false);
 
 } // namespace kx::cli

@@ -213,7 +213,8 @@ TEST_F(Cli, UsageErrors_ExitTwo)
 
 TEST_F(Cli, Help_ForEveryCommandExitsZero)
 {
-    for (const char* command : {"info", "list", "edit", "export", "save", "import", "sample"}) {
+    for (const char* command : {"info", "list", "edit", "export", "save", "import", "sample",
+                                "apply-reference", "export-reference", "diff"}) {
         const auto result = runCli({command, "--help"});
         EXPECT_EQ(result.exitCode, 0) << command;
         EXPECT_EQ(result.out.rfind(std::string("Usage: kanalyx-cli ") + command, 0), 0u)
@@ -221,6 +222,8 @@ TEST_F(Cli, Help_ForEveryCommandExitsZero)
     }
     EXPECT_NE(runCli({"list", "--help"}).out.find("--user-table PATH"), std::string::npos);
     EXPECT_NE(runCli({"--help"}).out.find("sample"), std::string::npos);
+    EXPECT_NE(runCli({"diff", "--help"}).out.find("LIST  WHAT  NUMBER-A  NUMBER-B"),
+              std::string::npos);
 }
 
 TEST_F(Cli, Sample_IsTheCommittedSampleList)

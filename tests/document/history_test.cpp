@@ -353,6 +353,7 @@ TEST(BytePatches, KeepOnlyTheRunsThatDiffer)
     after[3] = 1;
     after[5] = 2; // joins the run of byte 3
     after[60] = 3;
+    after[99] = 4; // past the last whole word of eight bytes
     BytePatches patches;
     patches.add(7, before, after);
     patches.add(8, before, before);
