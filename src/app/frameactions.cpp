@@ -4,12 +4,14 @@
 #include <optional>
 
 #include <QAction>
+#include <QHelpEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolTip>
 
 #include "app/actiontable.h"
 #include "gui/coretext.h"
@@ -40,10 +42,41 @@ struct Entry
 using C = CommandId;
 constexpr Place kBar = Place::Separator;
 
+// The property of an action that holds why it is disabled, for the menus to show.
+constexpr const char* kWhyProperty = "kanalyxWhy";
+
+// Shows, when the pointer rests on a menu entry, why its command is disabled: Qt shows a
+// disabled entry's status tip nowhere, and the menus show no other tips.
+class WhyTips : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* menu = qobject_cast<QMenu*>(watched);
+        if (menu == nullptr || event->type() != QEvent::ToolTip) {
+            return false;
+        }
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QAction* entry = menu->actionAt(help->pos());
+        const QString why = entry != nullptr ? entry->property(kWhyProperty).toString() : QString();
+        if (why.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(help->globalPos(), why, menu);
+        }
+        return true;
+    }
+};
+
 // clang-format off
 const std::initializer_list<Entry> kFileMenu = {
-    C::FileOpen, C::FileSave, C::FileSaveAs, kBar,
+    C::FileOpen, C::FileSave, C::FileSaveAs, C::FileRevert, C::FileOpenBackup, kBar,
+    C::FileApplyReference, C::FileExportReference, C::FileCompare, kBar,
     C::FileImport, C::FileExport, kBar,
+    C::FileKeepBackup, kBar,
     Place::RecentFiles, kBar,
     C::FileExit};
 const std::initializer_list<Entry> kEditMenu = {
@@ -161,6 +194,13 @@ void FrameActions::createMenus(QMainWindow& window)
     m_rowMenu = new QMenu(&window);
     m_rowMenu->setObjectName(QStringLiteral("rowMenu"));
     fill(m_rowMenu, kRowMenu);
+    auto* whyTips = new WhyTips(this);
+    for (QAction* menu : window.menuBar()->actions()) {
+        menu->menu()->installEventFilter(whyTips);
+    }
+    for (QMenu* menu : {m_rowMenu, m_sortMenu, m_flagsMenu, language}) {
+        menu->installEventFilter(whyTips);
+    }
 }
 
 void FrameActions::createToolBars(QMainWindow& window)
@@ -208,6 +248,7 @@ void FrameActions::show(const CommandStates& states)
         const QString why = state.why ? coreText(state.why->id, state.why->count) : QString();
         act->setStatusTip(why.isEmpty() ? tips.status : why);
         act->setToolTip(why.isEmpty() ? tips.tool : why);
+        act->setProperty(kWhyProperty, why);
     }
     for (const auto& [command, flag] : kFlagCommands) {
         action(command)->setChecked(states[command].checked);
