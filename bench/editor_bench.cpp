@@ -1,6 +1,7 @@
 // The editor on a full channel list: opening a file of 16,383 channels and drawing the window,
-// list commands on the 13,107 rows of its digital TV list followed by the redraw of the list, and
-// the resident memory of the editor holding that file. Runs on Qt's offscreen platform, so it
+// list commands on the 13,107 rows of its digital TV list followed by the redraw of the list, the
+// compare pane and the reference preview on it, and the resident memory of the editor holding
+// that file. Runs on Qt's offscreen platform, so it
 // needs no display.
 #include <benchmark/benchmark.h>
 
@@ -17,9 +18,14 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
+#include "app/comparedock.h"
 #include "app/kanalyxapp.h"
 #include "app/mainframe.h"
+#include "dialogs/referencedlg.h"
+#include "dialogs/referencedlgmodel.h"
+#include "document/documentlists.h"
 #include "document/kanalyxdoc.h"
 #include "fulllist.h"
 #include "views/channellistwidget.h"
@@ -280,6 +286,52 @@ void BM_FilterKeystroke(benchmark::State& state)
     filter->clear();
 }
 BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond);
+
+// The compare pane against the same list numbered backwards, so that nearly every channel
+// moved: worked out again and filled, as after every edit, then drawn.
+void BM_CompareRefresh(benchmark::State& state)
+{
+    Editor editor;
+    openDigitalList(editor);
+    std::vector<kx::ChannelList> other =
+        kx::ChannelListsOf(*editor.app->document(), editor.frame().codec());
+    for (kx::ChannelList& list : other) {
+        const int count = static_cast<int>(list.channels.size());
+        for (kx::ListChannel& channel : list.channels) {
+            channel.number = count + 1 - channel.number;
+        }
+    }
+    kx::CompareDock& dock = *editor.frame().compareDock();
+    dock.compareWith(std::move(other), QStringLiteral("other.tll"));
+    for (auto _ : state) {
+        dock.refresh();
+        dock.repaint();
+    }
+    state.counters["lines"] = static_cast<double>(dock.tree()->topLevelItem(0)->childCount());
+}
+BENCHMARK(BM_CompareRefresh)->Unit(benchmark::kMillisecond);
+
+// The preview of a reference that holds every second channel: planned, and the dialog filled
+// with the other half as channels the reference does not hold.
+void BM_ReferencePreview(benchmark::State& state)
+{
+    Editor editor;
+    openDigitalList(editor);
+    const kx::CKanalyxDoc& doc = *editor.app->document();
+    std::vector<kx::ChannelList> reference = kx::ChannelListsOf(doc, editor.frame().codec());
+    for (kx::ChannelList& list : reference) {
+        std::erase_if(list.channels, [](const kx::ListChannel& c) { return c.row % 2 == 1; });
+    }
+    int unmatched = 0;
+    for (auto _ : state) {
+        kx::ReferenceDlgModel model(kx::ChannelListsOf(doc, editor.frame().codec()), reference);
+        const kx::CReferenceDlg dialog(model, QStringLiteral("full.tll"),
+                                       QStringLiteral("reference.csv"));
+        unmatched = model.unmatchedCount();
+    }
+    state.counters["unmatched"] = unmatched;
+}
+BENCHMARK(BM_ReferencePreview)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

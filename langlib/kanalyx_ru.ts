@@ -638,6 +638,10 @@
         <source>Apply reference list</source>
         <translation>Применить эталонный список</translation>
     </message>
+    <message>
+        <source>There is no backup of this file (NAME.bak) beside it: one is kept on the first save over the opened file while backups are on</source>
+        <translation>Рядом с этим файлом нет его резервной копии (NAME.bak): она сохраняется при первой записи поверх открытого файла, если резервные копии включены</translation>
+    </message>
 </context>
 <context>
     <name>kx::CAboutBox</name>
@@ -847,6 +851,121 @@
     </message>
 </context>
 <context>
+    <name>kx::CReferenceDlg</name>
+    <message>
+        <source>List</source>
+        <translation>Список</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналов</translation>
+    </message>
+    <message>
+        <source>By identity</source>
+        <translation>По идентификаторам</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>По имени</translation>
+    </message>
+    <message>
+        <source>Not in the reference</source>
+        <translation>Нет в эталоне</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>After applying</source>
+        <translation>После применения</translation>
+    </message>
+    <message>
+        <source>&amp;Keep them, after the matched channels</source>
+        <translation>&amp;Оставить их после совпавших каналов</translation>
+    </message>
+    <message>
+        <source>&amp;Delete them</source>
+        <translation>&amp;Удалить их</translation>
+    </message>
+    <message>
+        <source>Apply Reference List</source>
+        <translation>Применение эталонного списка</translation>
+    </message>
+    <message>
+        <source>The channels of &lt;b&gt;%1&lt;/b&gt; that &lt;b&gt;%2&lt;/b&gt; holds as well take their numbers and their order from it. A channel is matched by its service (the network, stream and service ids, for satellite channels the satellite, for analog channels the frequency), or else by its name, where that name is unique on both sides.</source>
+        <translation>Каналы файла &lt;b&gt;%1&lt;/b&gt;, которые есть и в &lt;b&gt;%2&lt;/b&gt;, получают оттуда номера и порядок. Канал сопоставляется по службе (идентификаторы сети, потока и службы, у спутниковых каналов также спутник, у аналоговых — частота), а иначе по имени, если это имя встречается на каждой стороне только один раз.</translation>
+    </message>
+    <message>
+        <source>Channels of the same service in the reference</source>
+        <translation>Каналы, та же служба которых есть в эталоне</translation>
+    </message>
+    <message>
+        <source>Channels without a matching service whose name the reference holds once</source>
+        <translation>Каналы без совпавшей службы, имя которых встречается в эталоне один раз</translation>
+    </message>
+    <message>
+        <source>Channels the reference does not hold; listed below</source>
+        <translation>Каналы, которых нет в эталоне; их список ниже</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The reference has no channels of this list&apos;s kind: the list stays as it is</source>
+        <translation>В эталоне нет каналов того же вида, что в этом списке: список остаётся как есть</translation>
+    </message>
+    <message>
+        <source>Channels the reference does not hold: %1</source>
+        <translation>Каналы, которых нет в эталоне: %1</translation>
+    </message>
+    <message>
+        <source>The reference holds every channel of the file.</source>
+        <translation>В эталоне есть все каналы файла.</translation>
+    </message>
+    <message>
+        <source>Kept as number %1</source>
+        <translation>Остаётся под номером %1</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Удаляется</translation>
+    </message>
+    <message>
+        <source>Stays as it is</source>
+        <translation>Без изменений</translation>
+    </message>
+    <message>
+        <source>The reference has no channels of its kind</source>
+        <translation>В эталоне нет каналов этого вида</translation>
+    </message>
+    <message>
+        <source>The lists follow the reference already: applying it changes nothing.</source>
+        <translation>Списки уже следуют эталону: его применение ничего не изменит.</translation>
+    </message>
+    <message>
+        <source>Channels deleted on Apply: %1. Undo brings them back.</source>
+        <translation>Будет удалено каналов: %1. Отмена действия вернёт их.</translation>
+    </message>
+    <message>
+        <source>Channels that get another number: %1.</source>
+        <translation>Каналов, которые получат другой номер: %1.</translation>
+    </message>
+    <message>
+        <source>Channels numbered after the highest, as the reference gives their number to another channel as well: %1.</source>
+        <translation>Каналов, получивших номер после наибольшего, так как в эталоне их номер есть и у другого канала: %1.</translation>
+    </message>
+</context>
+<context>
     <name>kx::CUserTableDlg</name>
     <message>
         <source>Character User</source>
@@ -878,6 +997,97 @@
     <message>
         <source>Unicode</source>
         <translation>Юникод</translation>
+    </message>
+</context>
+<context>
+    <name>kx::CompareDock</name>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнение</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Различие</translation>
+    </message>
+    <message>
+        <source>What %1 holds otherwise than the open file</source>
+        <translation>Чем %1 отличается от открытого файла</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>добавлено: %1</translation>
+    </message>
+    <message>
+        <source>%1 removed</source>
+        <translation>удалено: %1</translation>
+    </message>
+    <message>
+        <source>%1 moved</source>
+        <translation>перемещено: %1</translation>
+    </message>
+    <message>
+        <source>%1 renamed</source>
+        <translation>переименовано: %1</translation>
+    </message>
+    <message>
+        <source>The open file compared with &lt;b&gt;%1&lt;/b&gt;:</source>
+        <translation>Открытый файл в сравнении с &lt;b&gt;%1&lt;/b&gt;:</translation>
+    </message>
+    <message>
+        <source>no differences: both hold the same channels with the same numbers and names.</source>
+        <translation>различий нет: в обоих те же каналы с теми же номерами и именами.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>добавлен</translation>
+    </message>
+    <message>
+        <source>Only in %1: the open file has no such channel</source>
+        <translation>Только в %1: в открытом файле такого канала нет</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>удалён</translation>
+    </message>
+    <message>
+        <source>Only in the open file: %1 has no such channel</source>
+        <translation>Только в открытом файле: в %1 такого канала нет</translation>
+    </message>
+    <message>
+        <source>moved → %1</source>
+        <translation>перемещён → %1</translation>
+    </message>
+    <message>
+        <source>Number %1 here, %2 in %3</source>
+        <translation>Здесь номер %1, в %3 — %2</translation>
+    </message>
+    <message>
+        <source>renamed → %1</source>
+        <translation>переименован → %1</translation>
+    </message>
+    <message>
+        <source>Named %1 in %2</source>
+        <translation>В %2 называется %1</translation>
+    </message>
+    <message>
+        <source>Click a line to select its channel.</source>
+        <translation>Щёлкните строку, чтобы выбрать её канал.</translation>
+    </message>
+    <message>
+        <source>Added: only in %1; removed: only in the open file.</source>
+        <translation>Добавлен: есть только в %1; удалён: есть только в открытом файле.</translation>
     </message>
 </context>
 <context>
@@ -976,6 +1186,18 @@
     <message>
         <source>GlobalClone files (GlobalClone*.TLL)</source>
         <translation>Файлы GlobalClone (GlobalClone*.TLL)</translation>
+    </message>
+    <message>
+        <source>Revert %1 to the saved file?</source>
+        <translation>Вернуть %1 к сохранённому файлу?</translation>
+    </message>
+    <message>
+        <source>Every change since it was opened or saved is lost, and cannot be undone.</source>
+        <translation>Все изменения после открытия или сохранения будут потеряны, и отменить это нельзя.</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Вернуть</translation>
     </message>
 </context>
 <context>
@@ -1348,6 +1570,54 @@
         <source>Favourite &amp;8</source>
         <translation>Избранное &amp;8</translation>
     </message>
+    <message>
+        <source>Apply &amp;Reference List...</source>
+        <translation>Применить &amp;эталонный список...</translation>
+    </message>
+    <message>
+        <source>Give the channels the numbers and order of another file or of a reference list, after showing what changes</source>
+        <translation>Дать каналам номера и порядок другого файла или эталонного списка, сначала показав, что изменится</translation>
+    </message>
+    <message>
+        <source>Export Reference List...</source>
+        <translation>Экспорт эталонного списка...</translation>
+    </message>
+    <message>
+        <source>Write the order of the channels as a reference list (.csv) for other files and editors</source>
+        <translation>Записать порядок каналов как эталонный список (.csv) для других файлов и редакторов</translation>
+    </message>
+    <message>
+        <source>Com&amp;pare Channels With...</source>
+        <translation>Срав&amp;нить каналы с...</translation>
+    </message>
+    <message>
+        <source>List the channels another file lacks, adds, numbers or names otherwise</source>
+        <translation>Показать каналы, которых нет в другом файле, которые есть только в нём или у которых там другой номер или имя</translation>
+    </message>
+    <message>
+        <source>Re&amp;vert to Saved</source>
+        <translation>&amp;Вернуть сохранённый</translation>
+    </message>
+    <message>
+        <source>Drop every change and read the file again as it is on the disk</source>
+        <translation>Отбросить все изменения и заново прочитать файл с диска</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup</source>
+        <translation>Открыть &amp;резервную копию</translation>
+    </message>
+    <message>
+        <source>Open the copy of this file (NAME.bak) kept when it was first saved over</source>
+        <translation>Открыть копию этого файла (NAME.bak), сохранённую при первой записи поверх него</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Backup on Save</source>
+        <translation>&amp;Делать резервную копию при сохранении</translation>
+    </message>
+    <message>
+        <source>Keep the opened file as NAME.bak when saving over it for the first time</source>
+        <translation>Сохранять открытый файл как NAME.bak при первой записи поверх него</translation>
+    </message>
 </context>
 <context>
     <name>kx::ListCommands</name>
@@ -1415,6 +1685,61 @@ Choose another character table on the bar, or change the name.</source>
     <message>
         <source>&amp;Other sources</source>
         <translation>&amp;Другие источники</translation>
+    </message>
+</context>
+<context>
+    <name>kx::ListTitle</name>
+    <message>
+        <source>Analog TV</source>
+        <translation>Аналоговое ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>Digital TV</source>
+        <translation>Цифровое ТВ</translation>
+    </message>
+    <message>
+        <source>Satellite TV</source>
+        <translation>Спутниковое ТВ</translation>
+    </message>
+    <message>
+        <source>Satellite radio</source>
+        <translation>Спутниковое радио</translation>
+    </message>
+    <message>
+        <source>Antenna TV</source>
+        <translation>Эфирное ТВ</translation>
+    </message>
+    <message>
+        <source>Antenna radio</source>
+        <translation>Эфирное радио</translation>
+    </message>
+    <message>
+        <source>Cable TV</source>
+        <translation>Кабельное ТВ</translation>
+    </message>
+    <message>
+        <source>Cable radio</source>
+        <translation>Кабельное радио</translation>
+    </message>
+    <message>
+        <source>Analog antenna TV</source>
+        <translation>Аналоговое эфирное ТВ</translation>
+    </message>
+    <message>
+        <source>Analog cable TV</source>
+        <translation>Аналоговое кабельное ТВ</translation>
+    </message>
+    <message>
+        <source>Source %1 TV</source>
+        <translation>Источник %1, ТВ</translation>
+    </message>
+    <message>
+        <source>Source %1 radio</source>
+        <translation>Источник %1, радио</translation>
     </message>
 </context>
 <context>
@@ -1539,6 +1864,54 @@ Choose another character table on the bar, or change the name.</source>
         <source>&lt;b&gt;Channel properties&lt;/b&gt; (Alt+Enter, or a double-click with the right mouse button): see and change every field of the channel.</source>
         <translation>&lt;b&gt;Свойства канала&lt;/b&gt; (Alt+Enter или двойной щелчок правой кнопкой мыши): все поля канала с возможностью их изменить.</translation>
     </message>
+    <message>
+        <source>It opens the binary .tll files of every record layout (xx*.TLL) and the XML channel lists of the newer receivers (GlobalClone00001.TLL); each kind of file is told by its content, whatever its name.</source>
+        <translation>Программа открывает двоичные файлы .tll любого формата записей (xx*.TLL) и XML-списки каналов новых приёмников (GlobalClone00001.TLL); вид файла определяется по его содержимому, как бы файл ни назывался.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Backups&lt;/b&gt;: the first save over a file that was opened keeps the file as it was beside it, as NAME.bak (once per opened file; a backup that is there already is never overwritten). &lt;b&gt;File &amp;gt; Keep Backup on Save&lt;/b&gt; turns this off and on; it is on unless you turn it off.</source>
+        <translation>&lt;b&gt;Резервные копии&lt;/b&gt;: при первой записи поверх открытого файла рядом с ним сохраняется файл в прежнем виде, как NAME.bak (один раз на открытый файл; уже имеющаяся копия никогда не перезаписывается). &lt;b&gt;Файл &amp;gt; Делать резервную копию при сохранении&lt;/b&gt; выключает и включает это; пока вы это не выключили, копии делаются.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Revert to Saved&lt;/b&gt; reads the file again as it is on the disk, and drops every change since it was opened or saved; with changes it asks first. &lt;b&gt;Open Backup&lt;/b&gt; opens NAME.bak of the open file, asking first to save changes; it is disabled, and says why, while there is no backup.</source>
+        <translation>&lt;b&gt;Вернуть сохранённый&lt;/b&gt; заново читает файл с диска и отбрасывает все изменения после открытия или сохранения; если изменения есть, сначала спрашивает. &lt;b&gt;Открыть резервную копию&lt;/b&gt; открывает NAME.bak открытого файла, предложив сначала сохранить изменения; пока копии нет, команда недоступна и объясняет почему.</translation>
+    </message>
+    <message>
+        <source>Reference lists and comparing</source>
+        <translation>Эталонные списки и сравнение</translation>
+    </message>
+    <message>
+        <source>After a new scan, a firmware update or on a new receiver, the channels come in the receiver&apos;s order. A reference carries your order over: another channel list of any kind and receiver, or a reference list (.csv) exported earlier here or in another editor.</source>
+        <translation>После нового поиска, обновления прошивки или на новом приёмнике каналы идут в порядке приёмника. Эталон переносит ваш порядок: другой список каналов любого вида и любого приёмника или эталонный список (.csv), экспортированный ранее здесь или в другом редакторе.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Apply Reference List&lt;/b&gt; (Ctrl+Shift+R): choose the reference. Each channel of the open file is matched with the reference&apos;s channels by its service (for digital channels the network, stream and service ids, for satellite channels the satellite too, for analog channels the frequency), then, for what is left, by its name (as it is, then with case and blanks ignored; a name that appears twice on a side matches only by service). Before anything changes, a dialog shows per list how many channels match by service, by name and not at all, lists the ones that do not, and asks whether to keep them after the matched ones or to delete them. &lt;b&gt;Apply&lt;/b&gt; gives the matched channels the reference&apos;s numbers and order, as one step that &lt;b&gt;Undo&lt;/b&gt; takes back; &lt;b&gt;Cancel&lt;/b&gt; changes nothing. Where the receiver wants its records sorted, a list is numbered 1 to n in its new order.</source>
+        <translation>&lt;b&gt;Применить эталонный список&lt;/b&gt; (Ctrl+Shift+R): выберите эталон. Каждый канал открытого файла сопоставляется с каналами эталона по службе (у цифровых каналов — идентификаторы сети, потока и службы, у спутниковых также спутник, у аналоговых — частота), а оставшиеся — по имени (сначала как есть, затем без учёта регистра и пробелов; имя, которое встречается на одной из сторон дважды, сопоставляется только по службе). Прежде чем что-либо изменится, окно показывает для каждого списка, сколько каналов совпало по службе, по имени и не совпало вовсе, перечисляет несовпавшие и спрашивает, оставить их после совпавших или удалить. &lt;b&gt;Применить&lt;/b&gt; даёт совпавшим каналам номера и порядок эталона одним шагом, который &lt;b&gt;Отменить&lt;/b&gt; возвращает назад; &lt;b&gt;Отмена&lt;/b&gt; ничего не меняет. Если приёмник требует записей по порядку, список нумеруется от 1 до n в новом порядке.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Export Reference List&lt;/b&gt; writes the order of every channel as a reference list (.csv, UTF-8: number, service, name, list and favourites of each channel), which other files and other editors can take. A channel whose file does not say its service cannot be written; the message names it.</source>
+        <translation>&lt;b&gt;Экспорт эталонного списка&lt;/b&gt; записывает порядок всех каналов как эталонный список (.csv, UTF-8: номер, служба, имя, список и избранное каждого канала), который могут принять другие файлы и другие редакторы. Канал, службу которого файл не указывает, записать нельзя; сообщение называет его.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Compare Channels With&lt;/b&gt; (Ctrl+Shift+C): choose another file or reference list; the &lt;b&gt;Compare&lt;/b&gt; pane beside the lists shows, list by list, the channels only in the other file (added), only in the open one (removed), with another number there (moved) or another name (renamed), and how many of each. Click a line to select its channel. The pane follows your changes: what you make alike leaves it.</source>
+        <translation>&lt;b&gt;Сравнить каналы с&lt;/b&gt; (Ctrl+Shift+C): выберите другой файл или эталонный список; панель &lt;b&gt;Сравнение&lt;/b&gt; рядом со списками показывает по спискам каналы, которые есть только в другом файле (добавлен), только в открытом (удалён), с другим номером там (перемещён) или с другим именем (переименован), и сколько их каждого вида. Щёлкните строку, чтобы выбрать её канал. Панель следит за вашими изменениями: то, что вы сделали одинаковым, из неё уходит.</translation>
+    </message>
+    <message>
+        <source>GlobalClone files</source>
+        <translation>Файлы GlobalClone</translation>
+    </message>
+    <message>
+        <source>Their lists show on the &lt;b&gt;Antenna&lt;/b&gt;, &lt;b&gt;Cable&lt;/b&gt; and &lt;b&gt;Satellite&lt;/b&gt; tabs, TV and radio side by side; the status bar counts each list and names the receiver model.</source>
+        <translation>Их списки показаны на вкладках &lt;b&gt;Антенна&lt;/b&gt;, &lt;b&gt;Кабель&lt;/b&gt; и &lt;b&gt;Спутник&lt;/b&gt;, ТВ и радио рядом; строка состояния считает каналы каждого списка и называет модель приёмника.</translation>
+    </message>
+    <message>
+        <source>Every channel keeps its place in the file: moving channels changes their numbers only, and &lt;b&gt;Delete&lt;/b&gt; marks the channels deleted, as the receiver does, and keeps them in the file. Saving changes only the values you changed; every other byte stays.</source>
+        <translation>Каждый канал сохраняет своё место в файле: перемещение каналов меняет только их номера, а &lt;b&gt;Удалить&lt;/b&gt; помечает каналы удалёнными, как это делает приёмник, и оставляет их в файле. При сохранении меняются только изменённые вами значения; все остальные байты остаются прежними.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Duplicate&lt;/b&gt;, &lt;b&gt;Import&lt;/b&gt;, &lt;b&gt;More Settings&lt;/b&gt;, &lt;b&gt;Data Block&lt;/b&gt;, &lt;b&gt;Export&lt;/b&gt; and &lt;b&gt;Channel properties&lt;/b&gt; do not apply to these files: their receivers keep no settings block and no records of bytes in them, and keep each channel once. The menus say why when you point at the command.</source>
+        <translation>&lt;b&gt;Дублировать&lt;/b&gt;, &lt;b&gt;Импорт&lt;/b&gt;, &lt;b&gt;Дополнительно&lt;/b&gt;, &lt;b&gt;Блок данных&lt;/b&gt;, &lt;b&gt;Экспорт&lt;/b&gt; и &lt;b&gt;Свойства канала&lt;/b&gt; к этим файлам не применяются: их приёмники не хранят в них ни блока настроек, ни записей из байтов и хранят каждый канал один раз. Если навести указатель на такую команду, меню объясняет почему.</translation>
+    </message>
 </context>
 <context>
     <name>kx::MorePageItemModel</name>
@@ -1568,6 +1941,49 @@ Choose another character table on the bar, or change the name.</source>
     <message>
         <source>&amp;Apply</source>
         <translation>&amp;Применить</translation>
+    </message>
+</context>
+<context>
+    <name>kx::ReferenceCommands</name>
+    <message>
+        <source>Channel lists and reference lists (*.tll *.TLL *.csv *.CSV)</source>
+        <translation>Списки каналов и эталонные списки (*.tll *.TLL *.csv *.CSV)</translation>
+    </message>
+    <message>
+        <source>Reference lists (*.csv *.CSV)</source>
+        <translation>Эталонные списки (*.csv *.CSV)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Apply Reference List</source>
+        <translation>Применить эталонный список</translation>
+    </message>
+    <message>
+        <source>The reference list was not applied.</source>
+        <translation>Эталонный список не применён.</translation>
+    </message>
+    <message>
+        <source>Export Reference List</source>
+        <translation>Экспорт эталонного списка</translation>
+    </message>
+    <message>
+        <source>Reference lists (*.csv)</source>
+        <translation>Эталонные списки (*.csv)</translation>
+    </message>
+    <message>
+        <source>The reference list could not be written.</source>
+        <translation>Не удалось записать эталонный список.</translation>
+    </message>
+    <message>
+        <source>Compare Channels With</source>
+        <translation>Сравнить каналы с</translation>
+    </message>
+    <message>
+        <source>The channels could not be compared.</source>
+        <translation>Не удалось сравнить каналы.</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,10 @@ FileCommands::FileCommands(CKanalyxDoc& doc, SettingsProfile& profile, FrameActi
       m_dialogs(std::make_unique<FileDialogs>())
 {
     connect(&actions, &FrameActions::recentFileChosen, this, &FileCommands::OnOpenRecentFile);
+    QAction* keepBackup = actions.action(CommandId::FileKeepBackup);
+    keepBackup->setChecked(m_profile.keepsBackups());
+    connect(keepBackup, &QAction::toggled, this,
+            [this](bool keep) { m_profile.setKeepsBackups(keep); });
     updateRecentFileMenu();
 }
 
@@ -185,7 +189,7 @@ bool FileCommands::saveAs(const QString& path)
         return false;
     }
     try {
-        m_doc.OnSaveDocument(toPath(path));
+        m_doc.OnSaveDocument(toPath(path), m_profile.keepsBackups());
     } catch (const std::exception& error) {
         ShowError(&m_window, tr("The file could not be saved."), error);
         return false;
@@ -194,6 +198,43 @@ bool FileCommands::saveAs(const QString& path)
     updateRecentFileMenu();
     emit documentNamed();
     return true;
+}
+
+void FileCommands::OnFileRevert()
+{
+    before();
+    if (!m_doc.OnUpdateFileCommand() || m_doc.GetPathName().empty()) {
+        return;
+    }
+    if (m_doc.IsModified()) {
+        QMessageBox box(QMessageBox::Warning, coreText(ids::kAppTitle),
+                        tr("Revert %1 to the saved file?").arg(documentTitle()),
+                        QMessageBox::NoButton, &m_window);
+        box.setInformativeText(tr("Every change since it was opened or saved is lost, and "
+                                  "cannot be undone."));
+        QPushButton* revert = box.addButton(tr("Revert"), QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() != revert) {
+            return;
+        }
+    }
+    // A file that cannot be read any more is reported, and the document stays.
+    open(fromPath(m_doc.GetPathName()));
+}
+
+void FileCommands::OnOpenBackup()
+{
+    before();
+    if (!m_doc.OnUpdateFileCommand() || m_doc.GetPathName().empty()) {
+        return;
+    }
+    const QString backup = fromPath(CKanalyxDoc::BackupPathOf(m_doc.GetPathName()));
+    if (SaveModified()) {
+        open(backup);
+    }
 }
 
 void FileCommands::OnFileImport()

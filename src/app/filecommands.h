@@ -19,7 +19,8 @@ class FrameActions;
 class SettingsProfile;
 
 // The window's commands on files: Open (also of a recent or dropped file), Save, Save As,
-// Import, Export, and the question whether to save a modified document before it goes. They ask
+// Revert to Saved, Open Backup, Import, Export, the backup preference, and the question whether
+// to save a modified document before it goes. They ask
 // the user through the file choosers and message boxes, then hand paths and choices to the
 // document; a failure is shown, and leaves the document as it was.
 class FileCommands : public QObject
@@ -34,6 +35,7 @@ public:
 
     // Replaces the file choosers (tests answer them without a dialog).
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
+    FileDialogs& fileDialogs() const { return *m_dialogs; }
     // Called before every command, to end the name editors.
     void setBeforeCommand(std::function<void()> before) { m_before = std::move(before); }
 
@@ -43,6 +45,10 @@ public:
     void OnOpenRecentFile(int index);
     bool OnFileSave();
     bool OnFileSaveAs();
+    // Reads the open file again from the disk, after asking when that drops changes.
+    void OnFileRevert();
+    // Opens the open file's backup (NAME.bak), after asking to save a modified document.
+    void OnOpenBackup();
     void OnFileImport();
     void OnFileExport();
     // Asks whether to save a modified document (Save, Discard, Cancel); false when the user

@@ -4,279 +4,22 @@
 #include <optional>
 
 #include <QAction>
+#include <QHelpEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolTip>
 
+#include "app/actiontable.h"
 #include "gui/coretext.h"
 #include "gui/icons.h"
 
 namespace kx {
 
 namespace {
-
-// One command's action: its texts (translated in the context of FrameActions, and spelled out
-// in full, since the translation tools expand no macro), the name of its icon (none for null),
-// its keys, and how it behaves.
-struct ActionSpec
-{
-    CommandId command;
-    const char* text;
-    const char* statusTip;
-    const char* toolTip = nullptr; // the text where none is given
-    const char* icon = nullptr;
-    std::initializer_list<QKeyCombination> keys = {};
-    bool checkable = false;
-    // The key works wherever the focus is in the window, though no menu shows the command.
-    bool windowKey = false;
-};
-
-constexpr const char* kLanguageTip =
-    QT_TRANSLATE_NOOP("kx::FrameActions", "Use this language from the next start");
-constexpr const char* kFavouriteTip =
-    QT_TRANSLATE_NOOP("kx::FrameActions",
-                      "Put the selected channels in this favourites group or take them out of it");
-
-const ActionSpec kActions[] = {
-    {CommandId::FileOpen,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "&Open..."),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Open an existing document"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Open"),
-     "document-open",
-     {Qt::CTRL | Qt::Key_O}},
-    {CommandId::FileSave,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "&Save"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Save active document"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Save"),
-     "document-save",
-     {Qt::CTRL | Qt::Key_S}},
-    {CommandId::FileSaveAs,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Save &as..."),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Save the active document with a new name"),
-     nullptr,
-     nullptr,
-     {Qt::CTRL | Qt::SHIFT | Qt::Key_S}},
-    {CommandId::FileImport, QT_TRANSLATE_NOOP("kx::FrameActions", "Import..."),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Replace channel lists with those of another file")},
-    {CommandId::FileExport, QT_TRANSLATE_NOOP("kx::FrameActions", "Export..."),
-     QT_TRANSLATE_NOOP("kx::FrameActions",
-                       "Write every channel record as tab-separated hexadecimal text")},
-    {CommandId::FileExit,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "E&xit"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Quit the application"),
-     nullptr,
-     nullptr,
-     {Qt::CTRL | Qt::Key_Q}},
-    {CommandId::EditUndo,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "&Undo"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Undo last action"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Undo"),
-     "edit-undo",
-     {Qt::CTRL | Qt::Key_Z, Qt::ALT | Qt::Key_Backspace}},
-    {CommandId::EditRedo,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "&Redo"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Redo the last undone action"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Redo"),
-     "edit-redo",
-     {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}},
-    {CommandId::EditUp,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Up"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Move Up"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Up"),
-     "go-up",
-     {Qt::CTRL | Qt::Key_Up}},
-    {CommandId::EditDown,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Down"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Move Down"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Down"),
-     "go-down",
-     {Qt::CTRL | Qt::Key_Down}},
-    {CommandId::EditDuplicate,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Duplicate"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Duplicate Selected"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Duplicate"),
-     "edit-copy",
-     {Qt::CTRL | Qt::Key_D}},
-    {CommandId::EditDelete,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Delete"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Remove Selected"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Delete"),
-     "edit-delete",
-     {QKeyCombination(Qt::Key_Delete)}},
-    {CommandId::EditMoveTo,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Move to..."),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Move the selected channels to a number"),
-     nullptr,
-     nullptr,
-     {Qt::CTRL | Qt::Key_M}},
-    {CommandId::EditFind,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Find..."),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Show only the channels whose name or number matches"),
-     nullptr,
-     nullptr,
-     {Qt::CTRL | Qt::Key_F}},
-    {CommandId::EditTick, QT_TRANSLATE_NOOP("kx::FrameActions", "Tick"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Tick the selected channels")},
-    {CommandId::EditUntick, QT_TRANSLATE_NOOP("kx::FrameActions", "Untick"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Untick the selected channels")},
-    {CommandId::EditRename, QT_TRANSLATE_NOOP("kx::FrameActions", "Rename"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Rename the focused channel")},
-    {CommandId::ChannelProperties,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Channel properties..."),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Edit every field of the focused channel"),
-     nullptr,
-     nullptr,
-     {Qt::ALT | Qt::Key_Return, Qt::ALT | Qt::Key_Enter}},
-    {CommandId::MoreSettings, QT_TRANSLATE_NOOP("kx::FrameActions", "More Settings..."),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Advanced Settings"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Settings"), "preferences-system"},
-    {CommandId::UserSettings, QT_TRANSLATE_NOOP("kx::FrameActions", "User Settings..."),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Edit the user character table")},
-    {CommandId::DataBlock, QT_TRANSLATE_NOOP("kx::FrameActions", "Data Block"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Edit the settings block of the file byte by byte")},
-    {CommandId::ViewToolbar,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "&Toolbar"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Show or hide the toolbar"),
-     nullptr,
-     nullptr,
-     {},
-     true},
-    {CommandId::ViewStatusBar,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "&Status Bar"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Show or hide the status bar"),
-     nullptr,
-     nullptr,
-     {},
-     true},
-    {CommandId::LanguageEnglish,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "English"),
-     kLanguageTip,
-     nullptr,
-     nullptr,
-     {},
-     true},
-    {CommandId::LanguageRussian,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Russian"),
-     kLanguageTip,
-     nullptr,
-     nullptr,
-     {},
-     true},
-    {CommandId::LanguageGerman,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "German"),
-     kLanguageTip,
-     nullptr,
-     nullptr,
-     {},
-     true},
-    {CommandId::AppAbout, QT_TRANSLATE_NOOP("kx::FrameActions", "&About..."),
-     QT_TRANSLATE_NOOP("kx::FrameActions",
-                       "Display program information, version number and copyright"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "About"), "help-about"},
-    {CommandId::HelpManual,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "&Manual"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Show what the lists, commands and dialogs do"),
-     nullptr,
-     nullptr,
-     {QKeyCombination(Qt::Key_F1)}},
-    {CommandId::NextPane,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Next Pane"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Switch to the next list"),
-     nullptr,
-     nullptr,
-     {QKeyCombination(Qt::Key_F6)},
-     false,
-     true},
-    {CommandId::PrevPane,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Previous Pane"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Switch to the previous list"),
-     nullptr,
-     nullptr,
-     {Qt::SHIFT | Qt::Key_F6},
-     false,
-     true},
-    {CommandId::Favourite1,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Favourite &1"),
-     kFavouriteTip,
-     nullptr,
-     nullptr,
-     {},
-     true},
-    {CommandId::Favourite2,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Favourite &2"),
-     kFavouriteTip,
-     nullptr,
-     nullptr,
-     {},
-     true},
-    {CommandId::Favourite3,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Favourite &3"),
-     kFavouriteTip,
-     nullptr,
-     nullptr,
-     {},
-     true},
-    {CommandId::Favourite4,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Favourite &4"),
-     kFavouriteTip,
-     nullptr,
-     nullptr,
-     {},
-     true},
-    {CommandId::Favourite5,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Favourite &5"),
-     kFavouriteTip,
-     nullptr,
-     nullptr,
-     {},
-     true},
-    {CommandId::Favourite6,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Favourite &6"),
-     kFavouriteTip,
-     nullptr,
-     nullptr,
-     {},
-     true},
-    {CommandId::Favourite7,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Favourite &7"),
-     kFavouriteTip,
-     nullptr,
-     nullptr,
-     {},
-     true},
-    {CommandId::Favourite8,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Favourite &8"),
-     kFavouriteTip,
-     nullptr,
-     nullptr,
-     {},
-     true},
-    {CommandId::FlagLock,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "&Lock"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Lock or unlock the selected channels"),
-     nullptr,
-     nullptr,
-     {},
-     true},
-    {CommandId::FlagSkip,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "&Skip"),
-     QT_TRANSLATE_NOOP("kx::FrameActions",
-                       "Let the receiver skip the selected channels when zapping, or not"),
-     nullptr,
-     nullptr,
-     {},
-     true},
-    {CommandId::FlagHide,
-     QT_TRANSLATE_NOOP("kx::FrameActions", "&Hide"),
-     QT_TRANSLATE_NOOP("kx::FrameActions", "Hide or show the selected channels"),
-     nullptr,
-     nullptr,
-     {},
-     true},
-};
 
 // An entry of a menu or toolbar: a command, a separator, or a place for something else.
 enum class Place
@@ -299,10 +42,41 @@ struct Entry
 using C = CommandId;
 constexpr Place kBar = Place::Separator;
 
+// The property of an action that holds why it is disabled, for the menus to show.
+constexpr const char* kWhyProperty = "kanalyxWhy";
+
+// Shows, when the pointer rests on a menu entry, why its command is disabled: Qt shows a
+// disabled entry's status tip nowhere, and the menus show no other tips.
+class WhyTips : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* menu = qobject_cast<QMenu*>(watched);
+        if (menu == nullptr || event->type() != QEvent::ToolTip) {
+            return false;
+        }
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QAction* entry = menu->actionAt(help->pos());
+        const QString why = entry != nullptr ? entry->property(kWhyProperty).toString() : QString();
+        if (why.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(help->globalPos(), why, menu);
+        }
+        return true;
+    }
+};
+
 // clang-format off
 const std::initializer_list<Entry> kFileMenu = {
-    C::FileOpen, C::FileSave, C::FileSaveAs, kBar,
+    C::FileOpen, C::FileSave, C::FileSaveAs, C::FileRevert, C::FileOpenBackup, kBar,
+    C::FileApplyReference, C::FileExportReference, C::FileCompare, kBar,
     C::FileImport, C::FileExport, kBar,
+    C::FileKeepBackup, kBar,
     Place::RecentFiles, kBar,
     C::FileExit};
 const std::initializer_list<Entry> kEditMenu = {
@@ -343,7 +117,7 @@ FrameActions::FrameActions(QMainWindow& window) : QObject(&window), m_window(win
 
 void FrameActions::createActions()
 {
-    for (const ActionSpec& spec : kActions) {
+    for (const ActionSpec& spec : ActionSpecs()) {
         auto* act = new QAction(tr(spec.text), &m_window);
         act->setStatusTip(tr(spec.statusTip));
         if (spec.toolTip != nullptr) {
@@ -420,6 +194,13 @@ void FrameActions::createMenus(QMainWindow& window)
     m_rowMenu = new QMenu(&window);
     m_rowMenu->setObjectName(QStringLiteral("rowMenu"));
     fill(m_rowMenu, kRowMenu);
+    auto* whyTips = new WhyTips(this);
+    for (QAction* menu : window.menuBar()->actions()) {
+        menu->menu()->installEventFilter(whyTips);
+    }
+    for (QMenu* menu : {m_rowMenu, m_sortMenu, m_flagsMenu, language}) {
+        menu->installEventFilter(whyTips);
+    }
 }
 
 void FrameActions::createToolBars(QMainWindow& window)
@@ -467,6 +248,7 @@ void FrameActions::show(const CommandStates& states)
         const QString why = state.why ? coreText(state.why->id, state.why->count) : QString();
         act->setStatusTip(why.isEmpty() ? tips.status : why);
         act->setToolTip(why.isEmpty() ? tips.tool : why);
+        act->setProperty(kWhyProperty, why);
     }
     for (const auto& [command, flag] : kFlagCommands) {
         action(command)->setChecked(states[command].checked);

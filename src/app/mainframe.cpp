@@ -12,11 +12,13 @@
 #include <QToolBar>
 
 #include "app/charsetbar.h"
+#include "app/comparedock.h"
 #include "app/errorbox.h"
 #include "app/filecommands.h"
 #include "app/frameactions.h"
 #include "app/listcommands.h"
 #include "app/listpanes.h"
+#include "app/referencecommands.h"
 #include "app/settingsprofile.h"
 #include "app/statuspanes.h"
 #include "app/windowmemory.h"
@@ -71,6 +73,8 @@ CMainFrame::CMainFrame(CKanalyxDoc& doc, SettingsProfile& profile,
         this);
     setCentralWidget(m_panes);
     m_lists = new ListCommands(*m_views, *m_panes, *m_actions, m_codec, m_dialogs, *this);
+    m_references = new ReferenceCommands(m_doc, m_codec, *m_files, *this);
+    m_references->setBeforeCommand([this] { commitCellEdits(); });
     connectCommands();
     connectLists();
     m_doc.addObserver(this);
@@ -112,6 +116,13 @@ void CMainFrame::connectCommands()
     on(Command::FileImport, [this] { m_lists->run([this] { m_files->OnFileImport(); }); });
     on(Command::FileExport, [this] { m_files->OnFileExport(); });
     on(Command::FileExit, [this] { close(); });
+    on(Command::FileRevert, [this] { m_files->OnFileRevert(); });
+    on(Command::FileOpenBackup, [this] { m_files->OnOpenBackup(); });
+    on(Command::FileApplyReference, [this] { m_references->OnApplyReference(); });
+    on(Command::FileExportReference, [this] { m_references->OnExportReference(); });
+    on(Command::FileCompare, [this] { m_references->OnCompare(); });
+    connect(compareDock(), &CompareDock::channelChosen, this, &CMainFrame::showChannel);
+    connect(this, &CMainFrame::namesNeedRedraw, compareDock(), &CompareDock::refresh);
     on(Command::MoreSettings, [this] {
         OnSettingsDialog(m_dialogs.moreSettings != nullptr,
                          [this] { m_dialogs.moreSettings(this, m_doc, m_codec); });
@@ -214,6 +225,11 @@ ChannelListWidget* CMainFrame::activeList() const
 QList<QAction*> CMainFrame::recentFileActions() const
 {
     return m_files->recentFileActions();
+}
+
+CompareDock* CMainFrame::compareDock() const
+{
+    return m_references->compareDock();
 }
 
 void CMainFrame::setDialogs(FrameDialogs dialogs)
@@ -406,6 +422,19 @@ void CMainFrame::OnUndoRedo(bool undo)
             m_panes->activate(*list);
         }
     });
+}
+
+void CMainFrame::showChannel(ListKind list, int row)
+{
+    if (!m_views->has(list) || row < 0 || row >= m_doc.ChannelCount(list)) {
+        return;
+    }
+    commitCellEdits();
+    if (listWidget(list)->isRowHidden(row)) {
+        filterBox()->clear();
+    }
+    view(list).SelectRows({{row}, row});
+    m_panes->activate(list);
 }
 
 void CMainFrame::applyFilter()

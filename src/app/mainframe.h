@@ -24,12 +24,14 @@ namespace kx {
 
 class ChannelListWidget;
 class CharsetBar;
+class CompareDock;
 class DocumentViews;
 class FileCommands;
 class FileDialogs;
 class ListCommands;
 class FrameActions;
 class ListPanes;
+class ReferenceCommands;
 class SettingsProfile;
 class StatusPanes;
 
@@ -99,6 +101,8 @@ public:
     ChannelListWidget* activeList() const;
     // The entries of the recent-file part of the File menu (the placeholder when there are none).
     QList<QAction*> recentFileActions() const;
+    // The pane that shows how the open file differs from another (Compare Channels With).
+    CompareDock* compareDock() const;
 
     void setDialogs(FrameDialogs dialogs);
     // Replaces the file choosers (tests answer them without a dialog).
@@ -161,6 +165,9 @@ private:
 
     void commitCellEdits();
     void updateTitle();
+    // Selects a channel and shows it in its list, which takes the focus; a row the Find box
+    // hides shows again.
+    void showChannel(ListKind list, int row);
 
     CKanalyxDoc& m_doc;
     SettingsProfile& m_profile;
@@ -171,6 +178,7 @@ private:
     FrameActions* m_actions = nullptr;
     FileCommands* m_files = nullptr;
     ListCommands* m_lists = nullptr;
+    ReferenceCommands* m_references = nullptr;
     CharsetBar* m_charsetBar = nullptr;
     ListPanes* m_panes = nullptr;
     StatusPanes* m_status = nullptr;

@@ -56,6 +56,9 @@ QString ManualDialog::manualHtml()
                      "USB stick: the order, the names and the check boxes of the channels, "
                      "and the settings of the receiver. Open a file, change it, save it and "
                      "load it back into the receiver from the stick."));
+    html += paragraph(tr("It opens the binary .tll files of every record layout (xx*.TLL) and the "
+                         "XML channel lists of the newer receivers (GlobalClone00001.TLL); each "
+                         "kind of file is told by its content, whatever its name."));
 
     html += heading(tr("The lists"));
     html += paragraph(tr("The window shows the three lists of a file: analog TV at the top left, "
@@ -112,6 +115,57 @@ QString ManualDialog::manualHtml()
            "itself, after a copy of the old content was kept beside it in a hidden file "
            "(.NAME.kanalyx-old-...), which goes once the save succeeded. Should a save be cut "
            "off, that copy holds the old list."),
+        tr("<b>Backups</b>: the first save over a file that was opened keeps the file as it was "
+           "beside it, as NAME.bak (once per opened file; a backup that is there already is "
+           "never overwritten). <b>File &gt; Keep Backup on Save</b> turns this off and on; it "
+           "is on unless you turn it off."),
+        tr("<b>Revert to Saved</b> reads the file again as it is on the disk, and drops every "
+           "change since it was opened or saved; with changes it asks first. <b>Open Backup</b> "
+           "opens NAME.bak of the open file, asking first to save changes; it is disabled, and "
+           "says why, while there is no backup."),
+    });
+
+    html += heading(tr("Reference lists and comparing"));
+    html += paragraph(tr("After a new scan, a firmware update or on a new receiver, the channels "
+                         "come in the receiver's order. A reference carries your order over: "
+                         "another channel list of any kind and receiver, or a reference list "
+                         "(.csv) exported earlier here or in another editor."));
+    html += items({
+        tr("<b>Apply Reference List</b> (Ctrl+Shift+R): choose the reference. Each channel of "
+           "the open file is matched with the reference's channels by its service (for digital "
+           "channels the network, stream and service ids, for satellite channels the satellite "
+           "too, for analog channels the frequency), then, for what is left, by its name (as it "
+           "is, then with case and blanks ignored; a name that appears twice on a side matches "
+           "only by service). Before anything changes, a dialog shows per list how many "
+           "channels match by service, by name and not at all, lists the ones that do not, and "
+           "asks whether to keep them after the matched ones or to delete them. "
+           "<b>Apply</b> gives the matched channels the reference's numbers and order, as one "
+           "step that <b>Undo</b> takes back; <b>Cancel</b> changes nothing. Where the receiver "
+           "wants its records sorted, a list is numbered 1 to n in its new order."),
+        tr("<b>Export Reference List</b> writes the order of every channel as a reference list "
+           "(.csv, UTF-8: number, service, name, list and favourites of each channel), which "
+           "other files and other editors can take. A channel whose file does not say its "
+           "service cannot be written; the message names it."),
+        tr("<b>Compare Channels With</b> (Ctrl+Shift+C): choose another file or reference list; "
+           "the <b>Compare</b> pane beside the lists shows, list by list, the channels only in "
+           "the other file (added), only in the open one (removed), with another number there "
+           "(moved) or another name (renamed), and how many of each. Click a line to select "
+           "its channel. The pane follows your changes: what you make alike leaves it."),
+    });
+
+    html += heading(tr("GlobalClone files"));
+    html += items({
+        tr("Their lists show on the <b>Antenna</b>, <b>Cable</b> and <b>Satellite</b> tabs, TV "
+           "and radio side by side; the status bar counts each list and names the receiver "
+           "model."),
+        tr("Every channel keeps its place in the file: moving channels changes their numbers "
+           "only, and <b>Delete</b> marks the channels deleted, as the receiver does, and keeps "
+           "them in the file. Saving changes only the values you changed; every other byte "
+           "stays."),
+        tr("<b>Duplicate</b>, <b>Import</b>, <b>More Settings</b>, <b>Data Block</b>, "
+           "<b>Export</b> and <b>Channel properties</b> do not apply to these files: their "
+           "receivers keep no settings block and no records of bytes in them, and keep each "
+           "channel once. The menus say why when you point at the command."),
     });
 
     html += heading(tr("Character set"));

@@ -10,6 +10,8 @@ namespace {
 constexpr const char* kOrganization = "Velto";
 constexpr const char* kApplication = "Kanalyx";
 constexpr const char* kRecentSection = "Recent File List";
+constexpr const char* kFilesSection = "Files";
+constexpr const char* kBackupValue = "Backup";
 
 QString keyOf(std::string_view section, std::string_view name)
 {
@@ -84,6 +86,16 @@ void SettingsProfile::removeRecentFile(const QString& path)
     QStringList files = recentFiles();
     files.removeIf([&](const QString& file) { return sameFile(file, path); });
     storeRecentFiles(files);
+}
+
+bool SettingsProfile::keepsBackups() const
+{
+    return getInt(kFilesSection, kBackupValue, 1) != 0;
+}
+
+void SettingsProfile::setKeepsBackups(bool keep)
+{
+    setInt(kFilesSection, kBackupValue, keep ? 1 : 0);
 }
 
 void SettingsProfile::storeRecentFiles(const QStringList& files)

@@ -26,6 +26,11 @@ public:
     void addRecentFile(const QString& path);
     void removeRecentFile(const QString& path);
 
+    // Whether the first save over an opened file keeps that file as NAME.bak ("Files"/"Backup";
+    // on unless turned off).
+    bool keepsBackups() const;
+    void setKeepsBackups(bool keep);
+
 private:
     void storeRecentFiles(const QStringList& files);
 };

@@ -315,7 +315,10 @@ private:
             }
         }
         for (const auto& [name, occurrences] : byName) {
+            // A name held once on a side by a channel paired already names no channel left
+            // there: its ref stays invalid.
             if (occurrences.count[0] == 1 && occurrences.count[1] == 1 &&
+                occurrences.ref[0].valid() && occurrences.ref[1].valid() &&
                 entry(0, occurrences.ref[0]).how == MatchKind::None &&
                 entry(1, occurrences.ref[1]).how == MatchKind::None) {
                 pair(occurrences.ref[0], occurrences.ref[1], MatchKind::Name);

@@ -26,7 +26,8 @@ QString coreText(int id, int count)
         return {};
     }
     const QString text = QCoreApplication::translate(kContext, english);
-    return count != 0 ? text.arg(count) : text;
+    // The one-channel texts are handed out with their count too, but have no %1 to fill.
+    return count != 0 && text.contains(QLatin1String("%1")) ? text.arg(count) : text;
 }
 
 QString translatedCoreText(std::string_view english)

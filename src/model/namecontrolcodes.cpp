@@ -43,6 +43,55 @@ private:
     std::size_t m_size = 0;
 };
 
+// A name that is UTF-8 text already (of a record without a byte layout) as a list shows it:
+// the code points U+0080 to U+009F left out (U+008A, a line break, as a blank), and the parts
+// between emphasis on and off as its short name, as SplitControlCodes makes them of stored bytes.
+DisplayName splitUtf8ControlCodes(const std::string& name)
+{
+    DisplayName out;
+    out.name.reserve(name.size());
+    bool emphasis = false;
+    bool partStarts = false;
+    bool blankBetweenParts = false;
+    const auto putText = [&](char c) {
+        out.name += c;
+        if (!emphasis) {
+            blankBetweenParts = blankBetweenParts || c == ' ';
+            return;
+        }
+        if (partStarts && !out.shortName.empty() && blankBetweenParts &&
+            out.shortName.back() != ' ' && c != ' ') {
+            out.shortName += ' ';
+        }
+        partStarts = false;
+        if (c != ' ' || !out.shortName.empty()) {
+            out.shortName += c;
+        }
+    };
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto byte = static_cast<std::uint8_t>(name[i]);
+        if (byte != kUtf8ControlLead || i + 1 >= name.size() ||
+            !isControl(static_cast<std::uint8_t>(name[i + 1]))) {
+            putText(name[i]);
+            continue;
+        }
+        const auto code = static_cast<std::uint8_t>(name[++i]);
+        if (code == kEmphasisOn && !emphasis) {
+            emphasis = true;
+            partStarts = true;
+        } else if (code == kEmphasisOff && emphasis) {
+            emphasis = false;
+            blankBetweenParts = false;
+        } else if (code == kLineBreak) {
+            putText(' ');
+        }
+    }
+    while (!out.shortName.empty() && out.shortName.back() == ' ') {
+        out.shortName.pop_back();
+    }
+    return out;
+}
+
 } // namespace
 
 NameWithoutControlCodes SplitControlCodes(ConstNameField field, int storedLength,
@@ -133,7 +182,7 @@ DisplayName DisplayNameOf(const CChannelRec& rec, const CodecSettings& codec)
 {
     const auto* layoutRec = dynamic_cast<const LayoutChannelRec*>(&rec);
     if (layoutRec == nullptr) {
-        return {rec.GetName(codec), {}};
+        return splitUtf8ControlCodes(rec.GetName(codec));
     }
     const RecordLayout& layout = layoutRec->layout();
     const auto bytes = rec.raw();

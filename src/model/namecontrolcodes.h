@@ -51,7 +51,8 @@ struct DisplayName
 };
 
 // The record's name and short name as the lists show them, decoded under codec. A record without
-// a layout shows GetName() and no short name.
+// a layout (of a GlobalClone file) shows GetName(), UTF-8, without the control code points
+// U+0080 to U+009F, and the parts it marks with U+0086 and U+0087 as its short name.
 DisplayName DisplayNameOf(const CChannelRec& rec, const CodecSettings& codec);
 
 } // namespace kx

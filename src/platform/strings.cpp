@@ -166,6 +166,10 @@ const std::vector<std::pair<int, const char*>> kEnglish = {
      KX_TRANSLATE_NOOP("Strings", "A GlobalClone file takes no lists of another file: its "
                                   "receiver keeps every channel of a scan once, and has no use "
                                   "for a second copy of one")},
+    {ids::kWhyNoBackup,
+     KX_TRANSLATE_NOOP("Strings", "There is no backup of this file (NAME.bak) beside it: one is "
+                                  "kept on the first save over the opened file while backups "
+                                  "are on")},
 };
 
 } // namespace

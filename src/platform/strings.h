@@ -70,6 +70,7 @@ constexpr int kWhyNoExport = 61371;
 constexpr int kWhyNoChannelDialog = 61372;
 constexpr int kWhyNoDuplicate = 61373;
 constexpr int kWhyNoImport = 61374;
+constexpr int kWhyNoBackup = 61375;
 } // namespace ids
 
 // The texts of the core by numeric id, in English. The core hands out ids (or English texts

@@ -1,5 +1,8 @@
 #include "views/commandstate.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "document/kanalyxdoc.h"
 #include "model/channelrec.h"
 #include "platform/strings.h"
@@ -64,10 +67,17 @@ CommandStates WorkOutCommandStates(const CKanalyxDoc& doc, const CKanalyxView& a
         states.commands.at(static_cast<std::size_t>(command)).enabled = enabled;
     };
     const bool fileLoaded = doc.OnUpdateFileCommand();
-    for (const CommandId command : {CommandId::FileSave, CommandId::FileSaveAs,
-                                    CommandId::FileImport, CommandId::FileExport}) {
+    for (const CommandId command :
+         {CommandId::FileSave, CommandId::FileSaveAs, CommandId::FileImport, CommandId::FileExport,
+          CommandId::FileApplyReference, CommandId::FileExportReference, CommandId::FileCompare}) {
         set(command, fileLoaded);
     }
+    const std::filesystem::path& path = doc.GetPathName();
+    set(CommandId::FileRevert, fileLoaded && !path.empty());
+    std::error_code error;
+    const bool backup = fileLoaded && !path.empty() &&
+                        std::filesystem::is_regular_file(CKanalyxDoc::BackupPathOf(path), error);
+    set(CommandId::FileOpenBackup, backup);
     const auto why = [&states](CommandId command, int textId) {
         states.commands.at(static_cast<std::size_t>(command)).why = TextRef{textId, 0};
     };
@@ -82,6 +92,9 @@ CommandStates WorkOutCommandStates(const CKanalyxDoc& doc, const CKanalyxView& a
     if (fileLoaded && !doc.HasRawRecords()) {
         why(CommandId::FileExport, ids::kWhyNoExport);
         why(CommandId::ChannelProperties, ids::kWhyNoChannelDialog);
+    }
+    if (fileLoaded && !backup) {
+        why(CommandId::FileOpenBackup, ids::kWhyNoBackup);
     }
     if (fileLoaded && !doc.CanImport()) {
         // Import stays enabled and says why it refuses, when chosen.

@@ -56,8 +56,15 @@ enum class CommandId
     Favourite6,
     Favourite7,
     Favourite8,
+    FileApplyReference,
+    FileExportReference,
+    FileCompare,
+    FileRevert,
+    FileOpenBackup,
+    // Whether the first save over the opened file keeps it as NAME.bak (a preference).
+    FileKeepBackup,
 };
-inline constexpr int kCommandCount = static_cast<int>(CommandId::Favourite8) + 1;
+inline constexpr int kCommandCount = static_cast<int>(CommandId::FileKeepBackup) + 1;
 
 // The flag commands with the flag each sets or clears.
 inline constexpr std::pair<CommandId, unsigned> kFlagCommands[] = {
@@ -124,7 +131,8 @@ struct CommandStates
 };
 
 // The states of every command that depends on the document or the active list; the others
-// (Open, Exit, the view and language commands) stay enabled and unchecked.
+// (Open, Exit, the view and language commands, the backup preference) stay enabled and
+// unchecked. Open Backup looks on the disk for the open file's backup.
 CommandStates WorkOutCommandStates(const CKanalyxDoc& doc, const CKanalyxView& active,
                                    DialogsGiven dialogs);
 

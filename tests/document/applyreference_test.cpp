@@ -156,6 +156,32 @@ TEST_P(RealReference, DiffNamesWhatAnEditChanged)
     EXPECT_GE(diff.summary.moved, 1);
 }
 
+TEST_P(RealReference, AnotherFileAsReference_AccountsForEveryChannelAndUndoes)
+{
+    // The next file of the folder: of another receiver, or another list of one, so that it holds
+    // some of the channels and others.
+    const std::vector<std::string> files = realFiles();
+    const auto self = std::find(files.begin(), files.end(), GetParam());
+    ASSERT_NE(self, files.end());
+    const std::string& other = std::next(self) == files.end() ? files.front() : *std::next(self);
+    SCOPED_TRACE(other);
+    const ReferencePlan plan =
+        PlanReference(ChannelListsOf(doc, codec), ReadReference(test::realDataFile(other), codec),
+                      UnmatchedRows::Delete);
+    for (const ListPlan& list : plan.lists) {
+        EXPECT_EQ(list.byIdentity + list.byName + list.unmatched,
+                  static_cast<int>(list.rows.size()))
+            << list.list;
+        for (const RowPlan& row : list.rows) {
+            EXPECT_EQ(row.how != MatchKind::None, row.reference.valid()) << list.list;
+        }
+    }
+    if (doc.ApplyReference(plan)) {
+        doc.Undo();
+    }
+    EXPECT_EQ(saved(), original);
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryRealFile, RealReference, ::testing::ValuesIn(realFiles()),
                          [](const auto& info) {
                              std::string name = info.param;

@@ -109,6 +109,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "i:Sport=2 n:News=3 -:Sport=4 -:=5"},
         PlanCase{"unmatched rows deleted", kRescannedSports, kSports, false, false, kDelete,
                  "i:Sport=2 n:News=3 x:Sport x:"},
+        PlanCase{"a name the other side holds only on a channel paired by identity pairs no more",
+                 ",1,,C-1-1-10-05,\"X\",DCT0,\n,2,,C-1-1-11-05,\"Y\",DCT0,\n",
+                 ",1,,C-1-1-11-05,\"X\",DCT0,\n", false, false, kKeep, "i:Y=1 -:X=2"},
         PlanCase{"a reference list of TV and radio pairs with the file's two lists",
                  ",5,,C-1-1-11-05,\"B\",DCT0,\n,6,,C-1-1-10-05,\"A\",DCT0,\n"
                  ",5,,C-1-1-20-05,\"R1\",DCR0,\n",

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -120,6 +121,37 @@ void ModalAnswers::poll()
             modal->close();
         }
     }
+}
+
+QString ScriptedFileDialogs::openFile(QWidget*, const QString&, const QString& filter)
+{
+    filters << filter;
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+}
+
+QString ScriptedFileDialogs::saveFile(QWidget*, const QString&, const QString& filter,
+                                      const QString&, const QString& proposedPath)
+{
+    filters << filter;
+    proposed << proposedPath;
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray bytesOf(const std::string& bytes)
+{
+    return {bytes.data(), static_cast<qsizetype>(bytes.size())};
 }
 
 } // namespace kx::guitest

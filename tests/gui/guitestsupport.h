@@ -2,10 +2,14 @@
 
 #include <deque>
 #include <functional>
+#include <string>
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include "gui/filedialogs.h"
 
 class QWidget;
 class QTimer;
@@ -54,6 +58,28 @@ private:
     std::deque<std::function<void(QWidget*)>> m_answers;
     QTimer* m_timer;
 };
+
+// Answers the file choosers from a queue (an empty answer when it runs out, as for Cancel) and
+// remembers what they were asked.
+class ScriptedFileDialogs : public FileDialogs
+{
+public:
+    QStringList answers;
+    QStringList filters;
+    // The names offered to save under.
+    QStringList proposed;
+
+    QString openFile(QWidget* parent, const QString& caption, const QString& filter) override;
+    QString saveFile(QWidget* parent, const QString& caption, const QString& filter,
+                     const QString& defaultSuffix, const QString& proposedPath) override;
+};
+
+// Writes bytes to a file (true when all of them were written); reads a whole file (empty when it
+// cannot be read).
+bool writeFile(const QString& path, const QByteArray& bytes);
+QByteArray readFile(const QString& path);
+// The bytes of a string the core's builders made.
+QByteArray bytesOf(const std::string& bytes);
 
 } // namespace kx::guitest
 

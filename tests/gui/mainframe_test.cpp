@@ -12,7 +12,6 @@
 #include "app/mainframe.h"
 #include "app/windowmemory.h"
 #include "document/kanalyxdoc.h"
-#include "gui/filedialogs.h"
 #include "guitestsupport.h"
 #include "model/channelflags.h"
 #include "model/channelrec.h"
@@ -21,30 +20,11 @@
 
 using kx::CMainFrame;
 using Command = CMainFrame::Command;
+using kx::guitest::ScriptedFileDialogs;
 using kx::test::RecordBytes;
 using kx::test::TllBuilder;
 
 namespace {
-
-// Answers the file choosers from a queue and remembers what they were asked.
-class ScriptedFileDialogs : public kx::FileDialogs
-{
-public:
-    QStringList answers;
-    QStringList filters;
-
-    QString openFile(QWidget*, const QString&, const QString& filter) override
-    {
-        filters << filter;
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-    QString saveFile(QWidget*, const QString&, const QString& filter, const QString&,
-                     const QString&) override
-    {
-        filters << filter;
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-};
 
 // A variant-2 file with the given numbers of analog, radio and digital TV channels; digital
 // records alternate between radio and TV where both remain.
@@ -485,7 +465,7 @@ private:
 
     QString write(const QString& name, const QByteArray& bytes)
     {
-        const QString path = m_folder->filePath(name);
+        QString path = m_folder->filePath(name);
         QFile file(path);
         if (file.open(QIODevice::WriteOnly)) {
             file.write(bytes);

@@ -121,6 +121,14 @@ private slots:
         QCOMPARE(m_translator.translate("kx::CAboutBox", "About"), QStringLiteral("О программе"));
         QCOMPARE(m_translator.translate("kx::CAboutBox", "Kanalyx ver 4.02"),
                  QStringLiteral("Kanalyx Версия 4.02"));
+        QCOMPARE(m_translator.translate("kx::FrameActions", "Apply &Reference List..."),
+                 QStringLiteral("Применить &эталонный список..."));
+        QCOMPARE(m_translator.translate("kx::FrameActions", "&Keep Backup on Save"),
+                 QStringLiteral("&Делать резервную копию при сохранении"));
+        QCOMPARE(m_translator.translate("kx::CompareDock", "%1 moved"),
+                 QStringLiteral("перемещено: %1"));
+        QCOMPARE(m_translator.translate("kx::ListTitle", "Cable TV"),
+                 QStringLiteral("Кабельное ТВ"));
     }
 
 private:

@@ -8,6 +8,7 @@
 #include "model/channelrecv2.h"
 #include "model/charactertable.h"
 #include "platform/archive.h"
+#include "support/fakerecord.h"
 #include "support/realdata.h"
 #include "support/realrecords.h"
 
@@ -120,6 +121,39 @@ TEST(DisplayNameOf, UnicodeTableReadsUnprefixedNamesAsUtf8)
     rec.raw()[68] = 14;
     EXPECT_EQ(DisplayNameOf(rec, table(kTableUnicode)).name, "Эфир 1");
     EXPECT_EQ(DisplayNameOf(rec, table(kTableUnicode)).shortName, "Эфир");
+}
+
+// A GlobalClone channel's name is UTF-8 text, its marks the code points U+0086 and so on.
+TEST(DisplayNameOf, RecordWithoutLayout_LeavesOutTheCodePointsAndCollectsTheShortName)
+{
+    const struct
+    {
+        const char* text;
+        const char* name;
+        const char* shortName;
+    } cases[] = {
+        {"Sky <Sport> <News> <HD>", "Sky Sport News HD", "Sport News HD"},
+        {"<RTL> Television", "RTL Television", "RTL"},
+        {"Plus<Kino>", "PlusKino", "Kino"},
+        {"Two|lines~ and no mark", "Two lines and no mark", ""},
+        {"Плюс <Кино>", "Плюс Кино", "Кино"},
+    };
+    for (const auto& c : cases) {
+        std::string text;
+        for (const char ch : std::string(c.text)) {
+            const char* code = ch == '<'   ? "\xC2\x86"
+                               : ch == '>' ? "\xC2\x87"
+                               : ch == '|' ? "\xC2\x8A"
+                               : ch == '~' ? "\xC2\x9F"
+                                           : nullptr;
+            text += code != nullptr ? std::string(code) : std::string(1, ch);
+        }
+        test::FakeRec rec(1);
+        rec.SetName(text, CodecSettings{});
+        const DisplayName shown = DisplayNameOf(rec, CodecSettings{});
+        EXPECT_EQ(shown.name, c.name) << c.text;
+        EXPECT_EQ(shown.shortName, c.shortName) << c.text;
+    }
 }
 
 // Names of real files with emphasis marks (and one in UTF-8) against the names another tool shows

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "document/kanalyxdoc.h"
@@ -51,6 +52,7 @@ TEST(StepName, NamesEveryKindForOneAndForSeveralChannels)
         {StepKind::Drag, "Move 1 channel", "Move 3 channels"},
         {StepKind::Sort, "Sort", "Sort"},
         {StepKind::Flags, "Set the flags of 1 channel", "Set the flags of 3 channels"},
+        {StepKind::Reference, "Apply reference list", "Apply reference list"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(shown(StepName({c.kind, 1})), c.one);
@@ -84,14 +86,42 @@ TEST_F(CommandStatesTest, WithoutAFile_OnlyWhatNeedsNoFileIsEnabled)
          {CommandId::FileSave, CommandId::FileSaveAs, CommandId::FileImport, CommandId::FileExport,
           CommandId::MoreSettings, CommandId::DataBlock, CommandId::EditUp, CommandId::EditDelete,
           CommandId::EditDuplicate, CommandId::EditRename, CommandId::EditUndo, CommandId::EditRedo,
-          CommandId::FlagLock}) {
+          CommandId::FlagLock, CommandId::FileApplyReference, CommandId::FileExportReference,
+          CommandId::FileCompare, CommandId::FileRevert, CommandId::FileOpenBackup}) {
         EXPECT_FALSE(now[command].enabled) << static_cast<int>(command);
     }
     for (const CommandId command :
-         {CommandId::FileOpen, CommandId::FileExit, CommandId::UserSettings, CommandId::EditFind}) {
+         {CommandId::FileOpen, CommandId::FileExit, CommandId::UserSettings, CommandId::EditFind,
+          CommandId::FileKeepBackup}) {
         EXPECT_TRUE(now[command].enabled) << static_cast<int>(command);
     }
     EXPECT_FALSE(now.flagsShown);
+    EXPECT_FALSE(now[CommandId::FileOpenBackup].why.has_value()) << "no file, nothing to explain";
+}
+
+TEST_F(CommandStatesTest, OpenBackup_OnlyWhileTheBackupIsThere_ElseSaysWhy)
+{
+    const std::string bytes =
+        TllBuilder(2).analog(RecordBytes(2).numberWord(1).name("A")).trailing("T").build();
+    open(bytes);
+    const CommandStates before = states(ListKind::Analog);
+    for (const CommandId command : {CommandId::FileApplyReference, CommandId::FileExportReference,
+                                    CommandId::FileCompare, CommandId::FileRevert}) {
+        EXPECT_TRUE(before[command].enabled) << static_cast<int>(command);
+    }
+    EXPECT_FALSE(before[CommandId::FileOpenBackup].enabled);
+    ASSERT_TRUE(before[CommandId::FileOpenBackup].why.has_value());
+    EXPECT_EQ(before[CommandId::FileOpenBackup].why->id, ids::kWhyNoBackup);
+
+    doc.OnSaveDocument(doc.GetPathName(), true);
+    const CommandStates after = states(ListKind::Analog);
+    EXPECT_TRUE(after[CommandId::FileOpenBackup].enabled);
+    EXPECT_FALSE(after[CommandId::FileOpenBackup].why.has_value());
+
+    // A folder of that name is no backup.
+    std::filesystem::remove(CKanalyxDoc::BackupPathOf(doc.GetPathName()));
+    std::filesystem::create_directory(CKanalyxDoc::BackupPathOf(doc.GetPathName()));
+    EXPECT_FALSE(states(ListKind::Analog)[CommandId::FileOpenBackup].enabled);
 }
 
 TEST_F(CommandStatesTest, Selection_EnablesTheListCommands_MissingDialogsStayOff)
