@@ -53,7 +53,7 @@ std::vector<int> ReferenceDlgModel::numbersAfter(std::size_t list) const
     for (std::size_t i = 0; i < plan.rows.size(); ++i) {
         numbers[i] = plan.rows[i].number;
     }
-    if (m_numberedInOrder.at(list) && !plan.changesNothing) {
+    if (m_numberedInOrder.at(list) && !plan.changesNothing && !NumbersRiseInOrder(plan)) {
         // Such a list is numbered 1 to n in its new order, whatever numbers the plan gives.
         std::unordered_map<int, std::size_t> indexOfRow;
         for (std::size_t i = 0; i < plan.rows.size(); ++i) {
@@ -75,7 +75,8 @@ std::vector<ReferenceDlgModel::ListRow> ReferenceDlgModel::lists() const
     for (std::size_t i = 0; i < m_plan.lists.size(); ++i) {
         const ListPlan& list = m_plan.lists[i];
         // A list numbered in its order has no numbers that could clash.
-        const int renumbered = m_numberedInOrder.at(i) ? 0 : list.renumbered;
+        const int renumbered =
+            m_numberedInOrder.at(i) && !NumbersRiseInOrder(list) ? 0 : list.renumbered;
         rows.push_back({list.list, static_cast<int>(list.rows.size()), list.byIdentity, list.byName,
                         list.unmatched, renumbered, list.paired});
     }

@@ -344,7 +344,9 @@ bool CKanalyxDoc::ApplyReference(const ReferencePlan& plan)
             numbers.push_back(placed[k].second);
         }
         step.move(kind, std::move(moves));
-        if (keepsPlaces) {
+        // A list written in its order takes the reference's numbers where they rise along it
+        // (its gaps included), as a list that keeps its places always does.
+        if (keepsPlaces || NumbersRiseInOrder(*list)) {
             std::vector<int> renumbered;
             for (std::size_t row = 0; row < numbers.size(); ++row) {
                 if (!channels(kind)[row]->HasNumber(numbers[row])) {

@@ -128,6 +128,23 @@ ListPlan planList(const ChannelList& list, const std::vector<ChannelMatch::Entry
 
 } // namespace
 
+bool NumbersRiseInOrder(const ListPlan& list)
+{
+    std::unordered_map<int, int> numberOf;
+    for (const RowPlan& row : list.rows) {
+        numberOf.emplace(row.row, row.number);
+    }
+    int previous = 0;
+    for (const int row : list.order) {
+        const auto found = numberOf.find(row);
+        if (found == numberOf.end() || found->second <= previous) {
+            return false;
+        }
+        previous = found->second;
+    }
+    return true;
+}
+
 bool ReferencePlan::changesNothing() const noexcept
 {
     return std::all_of(lists.begin(), lists.end(),

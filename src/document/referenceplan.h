@@ -54,6 +54,11 @@ struct ListPlan
     bool changesNothing = true;
 };
 
+// Whether the plan's numbers rise along its new order, from 1 up: a list whose receiver wants
+// its records sorted by number can then take them as they are (gaps included); otherwise it is
+// numbered 1 to n in the new order.
+bool NumbersRiseInOrder(const ListPlan& list);
+
 struct ReferencePlan
 {
     std::vector<ListPlan> lists; // one per list of the file, in the file's order

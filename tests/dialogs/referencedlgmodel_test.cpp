@@ -89,12 +89,12 @@ TEST_P(ReferenceDlgModelCase, CountsMatches_UnmatchedFollowTheChoice_OtherKindsS
     EXPECT_FALSE(model.changesNothing());
 }
 
-// Beta 10, Alpha 20, Gamma 30 and Delta after the highest; or, numbered in that order, 1 to 4,
-// so that only Alpha and Beta change.
+// Beta 10, Alpha 20, Gamma 30 and Delta after the highest; a list written in its order takes
+// them too, as they rise along the new order.
 INSTANTIATE_TEST_SUITE_P(
     Choices, ReferenceDlgModelCase,
     ::testing::Values(PreviewCase{UnmatchedRows::Keep, false, ReferenceDlgModel::Fate::Kept, 31, 4},
-                      PreviewCase{UnmatchedRows::Keep, true, ReferenceDlgModel::Fate::Kept, 4, 2},
+                      PreviewCase{UnmatchedRows::Keep, true, ReferenceDlgModel::Fate::Kept, 31, 4},
                       PreviewCase{UnmatchedRows::Delete, false, ReferenceDlgModel::Fate::Deleted, 0,
                                   3}));
 
