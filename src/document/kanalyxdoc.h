@@ -222,8 +222,9 @@ public:
     // Applies a reference's plan (PlanReference over ChannelListsOf this document) as one step: in
     // each list of the plan, the rows it deletes are deleted as Delete deletes them, the others
     // put in its order and given its numbers where the records keep their places or the numbers
-    // rise along the new order (NumbersRiseInOrder; elsewhere the list is numbered 1 to n). A number no list can hold (below 0, above 16383) is refused
-    // (Error(Usage)) and nothing changes. Returns whether anything changed.
+    // rise along the new order (NumbersRiseInOrder; elsewhere the list is numbered 1 to n). A
+    // number no list can hold (below 0, above 16383) is refused (Error(Usage)) and nothing
+    // changes. Returns whether anything changed.
     bool ApplyReference(const ReferencePlan& plan);
     // Replaces the settings block (same size) as one step of the given kind (Settings or
     // DataBlock).
