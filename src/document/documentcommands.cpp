@@ -284,7 +284,10 @@ bool CKanalyxDoc::ApplyReference(const ReferencePlan& plan)
     }
     StepBuilder step(*this);
     int changed = 0;
-    for (const auto& [kind, list] : lists) {
+    for (const auto& entry : lists) {
+        // Named apart: a lambda below uses the kind, and a structured binding cannot be captured.
+        const ListKind kind = entry.first;
+        const auto* const list = entry.second;
         const bool keepsPlaces = KeepsPlaces(kind);
         std::vector<int> gone = list->deletedRows;
         std::sort(gone.begin(), gone.end());

@@ -65,8 +65,8 @@ public:
     std::string GetCharacterText() const override;
     int GetCharacterTable() const override;
     int GetNumber() const override;
-    void SetNumber(int number) override;
-    bool HasNumber(int number) const override;
+    void SetNumber(int value) override;
+    bool HasNumber(int value) const override;
     void SetName(std::string_view text, const CodecSettings& codec) override;
     std::string GetName(const CodecSettings& codec) const override;
     bool IsUnchecked() const override;
