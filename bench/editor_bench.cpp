@@ -87,11 +87,12 @@ void BM_OpenAndShow(benchmark::State& state)
 }
 BENCHMARK(BM_OpenAndShow)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-// Opening LA691S, the 1 MB list of a newer receiver with a DVB-S block, and drawing the window.
-void BM_OpenAndShowLA691S(benchmark::State& state)
+// Opening a real file and drawing the window: LA691S, the 1 MB list of a newer receiver with a
+// DVB-S block, and the 2.7 MB GlobalClone XML file of a 2019 receiver.
+void BM_OpenAndShowReal(benchmark::State& state, const char* name)
 {
     const QString path =
-        QDir(QStringLiteral(KANALYX_REALDATA_DIR)).filePath("xxLA691S-ZA00004.TLL.in");
+        QDir(QStringLiteral(KANALYX_REALDATA_DIR)).filePath(QString::fromUtf8(name));
     if (!QFile::exists(path)) {
         state.SkipWithError("the real-data folder is not there");
         return;
@@ -102,7 +103,12 @@ void BM_OpenAndShowLA691S(benchmark::State& state)
         editor.frame().repaint();
     }
 }
-BENCHMARK(BM_OpenAndShowLA691S)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(BM_OpenAndShowReal, LA691S, "xxLA691S-ZA00004.TLL.in")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+BENCHMARK_CAPTURE(BM_OpenAndShowReal, GlobalClone, "GlobalClone-65UM7100PLA.TLL")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 // Selects every second row of the digital TV list, as the user would with the keyboard.
 void selectEverySecondRow(kx::ChannelListWidget& list)

@@ -231,9 +231,16 @@ std::string blankedNameBytes(const std::string& bytes)
     const auto* begin = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* end = begin + bytes.size();
     const auto* p = begin;
+    // The tags around the byte looked at, kept as the scan goes so that a file full of such
+    // bytes is read in one pass and not searched again from each of them.
+    std::size_t open = std::string::npos;
+    std::size_t close = 0;
     while (p < end) {
         const unsigned char byte = *p;
         if ((byte >= 0x20 && byte < 0x80) || byte == '\t' || byte == '\n' || byte == '\r') {
+            if (byte == '<') {
+                open = static_cast<std::size_t>(p - begin);
+            }
             ++p;
             continue;
         }
@@ -246,8 +253,9 @@ std::string blankedNameBytes(const std::string& bytes)
             ++p;
         }
         const auto offset = static_cast<std::size_t>(start - begin);
-        const std::size_t open = bytes.rfind('<', offset);
-        const std::size_t close = bytes.find('<', offset);
+        if (close != std::string::npos && close < offset) {
+            close = bytes.find('<', offset);
+        }
         const bool inName = open != std::string::npos && close != std::string::npos &&
                             bytes.compare(open, 9, "<vchName>") == 0 &&
                             bytes.compare(close, 10, "</vchName>") == 0;

@@ -361,6 +361,9 @@ std::vector<Refused> refusedInputs()
         {"latin1", latin, ErrorCode::Unsupported, "ISO-8859-1"},
         {"binary", binary, ErrorCode::Format, "does not begin with <?xml"},
         {"junkAfterRoot", good + "<TLLDATA/>", ErrorCode::Format, "junk after document element"},
+        // A megabyte of control bytes, each once searched for its tags from scratch: minutes.
+        {"controlBytes", "<?xml version=\"1.0\"?>\n<TLLDATA>" + std::string(1 << 20, '\x01'),
+         ErrorCode::Format, "not well-formed"},
     };
 }
 
